@@ -1,0 +1,215 @@
+// The application: start-up, frame loop and screen mode.
+#include "app/Jeu.h"
+
+#include <SDL/SDL_mixer.h>
+#include <SDL/SDL_opengl.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "menus/PreMenu.h"
+#include "settings/OptionsManager.h"
+#include "world/Environnement.h"
+
+namespace {
+
+GLfloat full[] = {1, 1, 1, 1};
+GLfloat midl[] = {0.2f, 0.2f, 0.2f, 1};
+GLfloat posi[] = {-2, 1, 2, 0};  // w = 0: a directional light
+GLfloat zero[] = {0, 0, 0, 0};
+
+// The window mode every display can give: the last resort when the settings ask
+// for a mode this one cannot.
+const int LARGEUR_SECOURS = 1024;
+const int HAUTEUR_SECOURS = 768;
+// Larger than any screen this game targets; a hand-edited size beyond it is
+// refused before the window system sees it.
+const int TAILLE_MAX = 8192;
+
+bool audioOuvert = false;
+
+[[noreturn]] void echecFatal(const char* quoi) {
+    std::fprintf(stderr, "Leapgrid: %s: %s\n", quoi, SDL_GetError());
+    std::exit(1);
+}
+
+// Run at every exit, the window-close request included: gives the desktop its
+// screen mode back and stops the audio thread.
+void fermerSDL() {
+    if (audioOuvert) Mix_CloseAudio();
+    SDL_Quit();
+}
+
+}  // namespace
+
+Jeu::Jeu()
+    : enMenu(1), menuCourant(nullptr), options(OptionsManager::getInstance()),
+      ecran(nullptr), largeur(0), hauteur(0), quitter(false) {
+    largeur = options->getLargeur();
+    hauteur = options->getHauteur();
+    initSDL();
+    initSons();
+    initGL();
+    initTexture();
+    resize(largeur, hauteur);
+    boucle();
+}
+
+Jeu::~Jeu() { delete menuCourant; }
+
+void Jeu::initSDL() {
+#if defined(__unix__) && !defined(__APPLE__)
+    // Only the X11 driver can give an OpenGL context; left to choose, SDL falls
+    // back to text-terminal drivers when there is no display.
+    static char pilote[] = "SDL_VIDEODRIVER=x11";
+    if (!std::getenv("SDL_VIDEODRIVER")) SDL_putenv(pilote);
+#endif
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) echecFatal("could not start SDL");
+    std::atexit(fermerSDL);
+    SDL_WM_SetCaption("Leapgrid", nullptr);
+    SDL_Surface* icone = SDL_LoadBMP_RW(SDL_RWFromFile("Images/Logo/logo.bmp", "rb"), 1);
+    if (icone) {
+        SDL_WM_SetIcon(icone, nullptr);
+        SDL_FreeSurface(icone);
+    }
+    ouvrirFenetreOuQuitter();
+    ouvrirAudio();
+}
+
+bool Jeu::ouvrirFenetre(int l, int h, bool pleinEcran, int echantillons) {
+    if (l <= 0 || h <= 0 || l > TAILLE_MAX || h > TAILLE_MAX) {
+        SDL_SetError("size %dx%d out of range", l, h);
+        return false;
+    }
+    static char centre[] = "SDL_VIDEO_WINDOW_POS=center";
+    if (!pleinEcran) SDL_putenv(centre);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, echantillons > 0 ? echantillons : 0);
+    Uint32 drapeaux = SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_OPENGL;
+    if (pleinEcran) drapeaux |= SDL_FULLSCREEN;
+    if (pleinEcran && !SDL_VideoModeOK(l, h, 32, drapeaux)) {
+        SDL_SetError("full-screen mode %dx%d not offered by the display", l, h);
+        return false;
+    }
+    ecran = SDL_SetVideoMode(l, h, 32, drapeaux);
+    if (!ecran) return false;
+    SDL_ShowCursor(pleinEcran ? SDL_DISABLE : SDL_ENABLE);
+    return true;
+}
+
+// The configured mode first; then the same mode without anti-aliasing (a
+// driver without multisampling); then a plain 1024 x 768 window. The settings
+// in memory follow what was really opened, so ratios stay true.
+void Jeu::ouvrirFenetreOuQuitter() {
+    bool plein = options->isFullScreen();
+    int aa = options->getAntiAliasing();
+    if (ouvrirFenetre(largeur, hauteur, plein, aa)) return;
+    std::fprintf(stderr, "Leapgrid: could not open %dx%d%s with %d-sample anti-aliasing: %s\n",
+                 largeur, hauteur, plein ? " full screen" : "", aa, SDL_GetError());
+    if (aa > 0 && ouvrirFenetre(largeur, hauteur, plein, 0)) {
+        std::fprintf(stderr, "Leapgrid: running without anti-aliasing\n");
+        options->setAntiAliasing(0);
+        return;
+    }
+    std::fprintf(stderr, "Leapgrid: falling back to a %dx%d window without anti-aliasing\n",
+                 LARGEUR_SECOURS, HAUTEUR_SECOURS);
+    if (!ouvrirFenetre(LARGEUR_SECOURS, HAUTEUR_SECOURS, false, 0))
+        echecFatal("could not open a window");
+    largeur = LARGEUR_SECOURS;
+    hauteur = HAUTEUR_SECOURS;
+    options->setLargeur(largeur);
+    options->setHauteur(hauteur);
+    options->setFullScreen(false);
+    options->setAntiAliasing(0);
+}
+
+// Without a sound card the game plays on in silence.
+void Jeu::ouvrirAudio() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0 || Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512) < 0) {
+        std::fprintf(stderr, "Leapgrid: no sound: %s\n", SDL_GetError());
+        return;
+    }
+    audioOuvert = true;
+}
+
+void Jeu::initSons() {}
+
+void Jeu::initGL() {
+    glClearColor(0, 0, 0, 0);
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, full);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, full);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, full);
+    glLightfv(GL_LIGHT0, GL_POSITION, posi);
+    glMaterialfv(GL_FRONT, GL_AMBIENT, midl);
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, full);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, full);
+    glMaterialfv(GL_FRONT, GL_EMISSION, zero);
+    glMaterialf(GL_FRONT, GL_SHININESS, 10.0f);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHTING);
+}
+
+void Jeu::initTexture() {}
+
+void Jeu::resize(int l, int h) {
+    if (h <= 0) h = 1;
+    float aspect = static_cast<float>(l) / static_cast<float>(h);
+    glViewport(0, 0, l, h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-aspect, aspect, -1.0, 1.0, 1.5,
+              static_cast<double>(OptionsManager::getInstance()->getClipping()));
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void Jeu::boucle() {
+    menuCourant = new PreMenu();
+    horloge.demarrer(SDL_GetTicks());
+    while (!quitter) {
+        long ecoule = horloge.ecoule(SDL_GetTicks());
+        horloge.demarrer(SDL_GetTicks());
+        gestionClavier();
+        refresh(ecoule);
+        draw();
+    }
+}
+
+void Jeu::gestionClavier() {
+    SDL_Event evenement;
+    while (SDL_PollEvent(&evenement)) {
+        switch (evenement.type) {
+            case SDL_QUIT:
+                std::exit(0);
+            case SDL_VIDEORESIZE:
+                resize(evenement.resize.w, evenement.resize.h);
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void Jeu::refresh(long ecoule) {
+    if (enMenu) {
+        menuCourant->refresh(ecoule);
+        gestionMenu();
+    }
+}
+
+void Jeu::draw() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (enMenu) {
+        Environnement::begin2D();
+        menuCourant->draw();
+        Environnement::end2D();
+    }
+    SDL_GL_SwapBuffers();
+}
+
+void Jeu::gestionMenu() {}

@@ -1,0 +1,43 @@
+// The application: start-up of SDL, OpenGL and audio, then the frame loop, until the player quits.
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include "app/HorlogeBoucle.h"
+
+class Menu;
+class OptionsManager;
+
+class Jeu {
+public:
+    // Runs the whole program; returns when the frame loop ends.
+    Jeu();
+    ~Jeu();
+
+    void initSDL();
+    void initSons();
+    static void initGL();
+    void initTexture();
+    // Viewport and perspective for a window of that size; the far plane is the
+    // clipping distance of the settings.
+    static void resize(int largeur, int hauteur);
+    void boucle();
+    void gestionClavier();
+    void refresh(long ecoule);
+    void draw();
+    void gestionMenu();
+
+private:
+    bool ouvrirFenetre(int largeur, int hauteur, bool pleinEcran, int echantillons);
+    void ouvrirFenetreOuQuitter();
+    void ouvrirAudio();
+
+    int enMenu;
+    Menu* menuCourant;
+    OptionsManager* options;
+    SDL_Surface* ecran;
+    int largeur;
+    int hauteur;
+    bool quitter;
+    HorlogeBoucle horloge;
+};

@@ -1,0 +1,29 @@
+#!/bin/sh
+# Shared set-up of ./play.sh and ./test.sh: installs the Debian packages that
+# are missing, then configures and builds the game folder in build/.
+set -eu
+
+cd "$(dirname "$0")/.."
+
+PAQUETS="g++ make cmake pkg-config
+libsdl1.2-dev libsdl-mixer1.2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
+googletest libgtest-dev xvfb xauth x11-utils"
+
+manquants=""
+for p in $PAQUETS; do
+    if [ "$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null)" != "installed" ]; then
+        manquants="$manquants $p"
+    fi
+done
+
+if [ -n "$manquants" ]; then
+    echo "Installing:$manquants"
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    $SUDO apt-get update -qq
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $manquants
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"

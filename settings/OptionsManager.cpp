@@ -1,0 +1,237 @@
+// Player settings, their edit cycles and the settings file.
+#include "settings/OptionsManager.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "settings/FichierAtomique.h"
+
+namespace {
+
+struct Mode {
+    int largeur;
+    int hauteur;
+    bool wide;
+};
+
+// The resolutions the options menu cycles through, in order.
+const Mode MODES[] = {
+    {640, 480, false},   {800, 600, false},   {1024, 768, false},
+    {1280, 800, true},   {1280, 960, false},  {1440, 900, false},
+    {1600, 1200, false}, {1680, 1050, true},  {1920, 1200, true},
+};
+const int NB_MODES = sizeof(MODES) / sizeof(MODES[0]);
+const int MODE_DEFAUT = 2;  // 1024 x 768
+
+const int CLIPPINGS[] = {10, 20, 40, 100};
+const int NB_CLIPPINGS = sizeof(CLIPPINGS) / sizeof(CLIPPINGS[0]);
+
+const int ANTIALIASINGS[] = {0, 2, 4, 8, 16};
+const int NB_ANTIALIASINGS = sizeof(ANTIALIASINGS) / sizeof(ANTIALIASINGS[0]);
+
+const int NB_COULEURS = 5;
+
+// The position of a mode is told by its height alone, except at 1200,
+// where 1600 wide is the 4:3 mode and anything else the 16:10 one.
+int positionMode(int largeur, int hauteur) {
+    if (hauteur == 1200) return largeur == 1600 ? 6 : 8;
+    for (int i = 0; i < NB_MODES; ++i)
+        if (MODES[i].hauteur == hauteur) return i;
+    return -1;
+}
+
+int indexDans(const int* table, int taille, int valeur) {
+    for (int i = 0; i < taille; ++i)
+        if (table[i] == valeur) return i;
+    return -1;
+}
+
+int pas(int sens) { return sens > 0 ? 1 : -1; }
+
+int boucler(int valeur, int taille) { return ((valeur % taille) + taille) % taille; }
+
+// Anti-aliasing outside the cycle (a hand-edited file) steps by doubling or
+// halving as the cycle does, then lands on the nearest count of the cycle in
+// the direction of the move.
+int antiAliasingHorsCycle(int valeur, int sens) {
+    if (sens > 0) {
+        if (valeur <= 0) return 2;
+        long double_ = 2L * valeur;
+        for (int i = 0; i < NB_ANTIALIASINGS; ++i)
+            if (ANTIALIASINGS[i] >= double_) return ANTIALIASINGS[i];
+        return 0;
+    }
+    if (valeur < 2) return 16;
+    int moitie = valeur / 2;
+    for (int i = NB_ANTIALIASINGS - 1; i >= 0; --i)
+        if (ANTIALIASINGS[i] <= moitie) return ANTIALIASINGS[i];
+    return 0;
+}
+
+// Formatted extraction that leaves the field untouched when the read fails.
+template <typename T>
+bool lire(std::istream& flux, T& champ) {
+    T valeur;
+    if (!(flux >> valeur)) return false;
+    champ = valeur;
+    return true;
+}
+
+bool lire(std::istream& flux, bool& champ) {
+    int valeur;
+    if (!(flux >> valeur)) return false;
+    champ = valeur != 0;
+    return true;
+}
+
+}  // namespace
+
+const char* const OptionsManager::FICHIER = "Data/Options.dat";
+OptionsManager* OptionsManager::optionsManagerInst = nullptr;
+
+OptionsManager* OptionsManager::getInstance() {
+    if (!optionsManagerInst) optionsManagerInst = new OptionsManager();
+    return optionsManagerInst;
+}
+
+void OptionsManager::kill() {
+    delete optionsManagerInst;
+    optionsManagerInst = nullptr;
+}
+
+// Texture quality, music and sound default to on: the best a fresh install can show.
+OptionsManager::OptionsManager()
+    : lang("French"), color{0, 3}, largeur(1024), hauteur(768), clipping(10),
+      textures(1), antiAliasing(2), fullScreen(false), wide(false),
+      musiquesOn(true), sonsOn(true) {
+    chargerOptions();
+    copierVersTemp();
+}
+
+void OptionsManager::copierVersTemp() {
+    langTemp = lang;
+    colorTemp[0] = color[0];
+    colorTemp[1] = color[1];
+    largeurTemp = largeur;
+    hauteurTemp = hauteur;
+    clippingTemp = clipping;
+    texturesTemp = textures;
+    antiAliasingTemp = antiAliasing;
+    fullScreenTemp = fullScreen;
+    wideTemp = wide;
+    musiquesTempOn = musiquesOn;
+    sonsTempOn = sonsOn;
+}
+
+// Reading stops at the first value that is missing or not a number; the
+// fields from there on keep what they held.
+void OptionsManager::chargerOptions() {
+    std::ifstream flux(FICHIER);
+    if (!flux) return;
+    lire(flux, largeur) && lire(flux, hauteur) && lire(flux, wide) &&
+        lire(flux, fullScreen) && lire(flux, antiAliasing) && lire(flux, clipping) &&
+        lire(flux, textures) && lire(flux, lang) && lire(flux, color[0]) &&
+        lire(flux, color[1]) && lire(flux, musiquesOn) && lire(flux, sonsOn);
+}
+
+bool OptionsManager::sauverOptions() {
+    std::ostringstream contenu;
+    contenu << largeurTemp << '\n' << hauteurTemp << '\n' << (wideTemp ? 1 : 0) << '\n'
+            << (fullScreenTemp ? 1 : 0) << '\n' << antiAliasingTemp << '\n'
+            << clippingTemp << '\n' << texturesTemp << '\n' << langTemp << '\n'
+            << colorTemp[0] << '\n' << colorTemp[1] << '\n' << (musiquesTempOn ? 1 : 0)
+            << '\n' << (sonsTempOn ? 1 : 0) << '\n';
+    bool ecrit = FichierAtomique::ecrire(FICHIER, contenu.str());
+
+    lang = langTemp;
+    musiquesOn = musiquesTempOn;
+    sonsOn = sonsTempOn;
+    color[0] = colorTemp[0];
+    color[1] = colorTemp[1];
+    return ecrit;
+}
+
+int OptionsManager::getLargeur() { return largeur; }
+int OptionsManager::getHauteur() { return hauteur; }
+int OptionsManager::getAntiAliasing() { return antiAliasing; }
+int OptionsManager::getClipping() { return clipping; }
+int OptionsManager::getTextures() { return textures; }
+std::string OptionsManager::getPathTextures() { return textures ? "High" : "Low"; }
+bool OptionsManager::isFullScreen() { return fullScreen; }
+bool OptionsManager::isWide() { return wide; }
+std::string OptionsManager::getLang() { return lang; }
+int OptionsManager::getColor(int joueur) { return color[boucler(joueur, 2)]; }
+bool OptionsManager::isMusiquesOn() { return musiquesOn; }
+bool OptionsManager::isSonsOn() { return sonsOn; }
+
+// A zero or negative height (hand-edited file) would give an infinite or
+// negative ratio and squash every image and glyph; 4:3 stands in for it.
+static float ratio(int largeur, int hauteur) {
+    if (largeur <= 0 || hauteur <= 0) return 4.0f / 3.0f;
+    return static_cast<float>(largeur) / static_cast<float>(hauteur);
+}
+
+float OptionsManager::getRatio() { return ratio(largeur, hauteur); }
+
+int OptionsManager::getLargeurTemp() { return largeurTemp; }
+int OptionsManager::getHauteurTemp() { return hauteurTemp; }
+int OptionsManager::getAntiAliasingTemp() { return antiAliasingTemp; }
+int OptionsManager::getClippingTemp() { return clippingTemp; }
+int OptionsManager::getTexturesTemp() { return texturesTemp; }
+float OptionsManager::getRatioTemp() { return ratio(largeurTemp, hauteurTemp); }
+bool OptionsManager::isFullScreenTemp() { return fullScreenTemp; }
+bool OptionsManager::isWideTemp() { return wideTemp; }
+std::string OptionsManager::getLangTemp() { return langTemp; }
+int OptionsManager::getColorTemp(int joueur) { return colorTemp[boucler(joueur, 2)]; }
+bool OptionsManager::isMusiquesTempOn() { return musiquesTempOn; }
+bool OptionsManager::isSonsTempOn() { return sonsTempOn; }
+
+void OptionsManager::setLargeur(int v) { largeur = v; }
+void OptionsManager::setHauteur(int v) { hauteur = v; }
+void OptionsManager::setAntiAliasing(int v) { antiAliasing = v; }
+void OptionsManager::setFullScreen(bool v) { fullScreen = v; }
+
+void OptionsManager::moveResolution(int sens) {
+    int position = positionMode(largeurTemp, hauteurTemp);
+    position = position < 0 ? MODE_DEFAUT : boucler(position + pas(sens), NB_MODES);
+    largeurTemp = MODES[position].largeur;
+    hauteurTemp = MODES[position].hauteur;
+    wideTemp = MODES[position].wide;
+}
+
+void OptionsManager::moveFullScreen() { fullScreenTemp = !fullScreenTemp; }
+
+void OptionsManager::moveAntiAliasing(int sens) {
+    int i = indexDans(ANTIALIASINGS, NB_ANTIALIASINGS, antiAliasingTemp);
+    if (i < 0)
+        antiAliasingTemp = antiAliasingHorsCycle(antiAliasingTemp, sens);
+    else
+        antiAliasingTemp = ANTIALIASINGS[boucler(i + pas(sens), NB_ANTIALIASINGS)];
+}
+
+void OptionsManager::moveClipping(int sens) {
+    int i = indexDans(CLIPPINGS, NB_CLIPPINGS, clippingTemp);
+    clippingTemp = i < 0 ? CLIPPINGS[0] : CLIPPINGS[boucler(i + pas(sens), NB_CLIPPINGS)];
+}
+
+void OptionsManager::moveTextures(int) { texturesTemp = texturesTemp ? 0 : 1; }
+
+void OptionsManager::moveLang(int) {
+    if (langTemp == "Francais")
+        langTemp = "English";
+    else if (langTemp == "English")
+        langTemp = "Francais";
+}
+
+// One step, and a second one when the step lands on the other player's colour,
+// so the two players never share a colour.
+void OptionsManager::moveColor(int joueur, int sens) {
+    int j = boucler(joueur, 2);
+    int autre = colorTemp[1 - j];
+    int c = boucler(colorTemp[j] + pas(sens), NB_COULEURS);
+    if (c == autre) c = boucler(c + pas(sens), NB_COULEURS);
+    colorTemp[j] = c;
+}
+
+void OptionsManager::moveMusiques() { musiquesTempOn = !musiquesTempOn; }
+void OptionsManager::moveSons() { sonsTempOn = !sonsTempOn; }

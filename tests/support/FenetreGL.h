@@ -1,0 +1,12 @@
+// One hidden SDL window with an OpenGL context, shared by every test of a test binary.
+#pragma once
+
+#include <gtest/gtest.h>
+
+class FenetreGL : public ::testing::Environment {
+public:
+    static const int LARGEUR = 128;
+    static const int HAUTEUR = 96;
+    void SetUp() override;
+    void TearDown() override;
+};

@@ -1,0 +1,89 @@
+// Runs the real game executable as a child process.
+#include "tests/support/ProcessusJeu.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string contenu(const std::string& chemin) {
+    std::ifstream flux(chemin);
+    std::ostringstream texte;
+    texte << flux.rdbuf();
+    return texte.str();
+}
+
+}  // namespace
+
+ProcessusJeu::ProcessusJeu(const std::string& exe, const std::string& cwd,
+                           const std::map<std::string, std::string>& variables) {
+    fichierErreurs = cwd + "/stderr.txt";
+    fichierSortie = cwd + "/stdout.txt";
+    pid = ::fork();
+    if (pid == 0) {
+        if (::chdir(cwd.c_str()) != 0) ::_exit(120);
+        for (const auto& [nom, valeur] : variables) {
+            if (valeur.empty())
+                ::unsetenv(nom.c_str());
+            else
+                ::setenv(nom.c_str(), valeur.c_str(), 1);
+        }
+        int err = ::open(fichierErreurs.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int out = ::open(fichierSortie.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(err, 2);
+        ::dup2(out, 1);
+        ::execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
+        ::_exit(121);
+    }
+}
+
+ProcessusJeu::~ProcessusJeu() {
+    if (pid > 0 && !fini) {
+        ::kill(pid, SIGKILL);
+        attendre(5000);
+    }
+}
+
+bool ProcessusJeu::attendre(int delaiMs) {
+    for (int t = 0; !fini && t <= delaiMs; t += 10) {
+        int etat = 0;
+        if (::waitpid(pid, &etat, WNOHANG) == pid) {
+            fini = true;
+            statutFin = WIFEXITED(etat) ? WEXITSTATUS(etat) : -WTERMSIG(etat);
+            break;
+        }
+        ::usleep(10000);
+    }
+    return fini;
+}
+
+void ProcessusJeu::signaler(int signal) {
+    if (pid > 0 && !fini) ::kill(pid, signal);
+}
+
+bool ProcessusJeu::enCours() { return !attendre(0); }
+
+std::string ProcessusJeu::erreurs() const { return contenu(fichierErreurs); }
+std::string ProcessusJeu::sortie() const { return contenu(fichierSortie); }
+
+std::string tailleFenetre(const std::string& titre) {
+    std::string commande = "xwininfo -name '" + titre + "' 2>/dev/null";
+    FILE* flux = ::popen(commande.c_str(), "r");
+    if (!flux) return "";
+    int largeur = -1, hauteur = -1;
+    char ligne[512];
+    while (std::fgets(ligne, sizeof(ligne), flux)) {
+        std::sscanf(ligne, "  Width: %d", &largeur);
+        std::sscanf(ligne, "  Height: %d", &hauteur);
+    }
+    ::pclose(flux);
+    if (largeur < 0 || hauteur < 0) return "";
+    return std::to_string(largeur) + "x" + std::to_string(hauteur);
+}

@@ -1,0 +1,36 @@
+// Runs the real game executable as a child process, for start-up and shut-down tests.
+#pragma once
+
+#include <sys/types.h>
+
+#include <map>
+#include <string>
+
+class ProcessusJeu {
+public:
+    // Starts exe in folder cwd; variables maps names to values, an empty value
+    // removes the variable. Standard error goes to a file, read by erreurs().
+    ProcessusJeu(const std::string& exe, const std::string& cwd,
+                 const std::map<std::string, std::string>& variables = {});
+    ~ProcessusJeu();
+
+    // Waits up to delaiMs for the process to end; true when it has.
+    bool attendre(int delaiMs);
+    void signaler(int signal);
+    bool enCours();
+    // Exit status, or -signal when killed by a signal.
+    int statut() const { return statutFin; }
+    std::string erreurs() const;
+    std::string sortie() const;
+
+private:
+    pid_t pid = -1;
+    bool fini = false;
+    int statutFin = -1000;
+    std::string fichierErreurs;
+    std::string fichierSortie;
+};
+
+// Size of the top-level window named titre on the current X display, as "WxH",
+// or "" when there is none.
+std::string tailleFenetre(const std::string& titre);

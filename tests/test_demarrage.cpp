@@ -1,0 +1,95 @@
+// The real game under the test display: it opens its window, stops cleanly and fails clearly.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <filesystem>
+
+#include "tests/support/DossierTemporaire.h"
+#include "tests/support/ProcessusJeu.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A game folder of its own for each test: the executable and a Data folder,
+// so nothing the game writes can touch the build's game folder.
+class Demarrage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dossier.ecrire("jeu/Data/.garde", "");
+        exe = dossier.chemin() + "/jeu/leapgrid";
+        fs::copy_file(LEAPGRID_EXE, exe);
+    }
+
+    std::string jeu() const { return dossier.chemin() + "/jeu"; }
+
+    // The window's size once it reaches the expected one (the window manager
+    // frame starts tiny), or the last size seen after a few seconds.
+    std::string attendreFenetre(ProcessusJeu& p, const std::string& attendue) {
+        std::string taille;
+        for (int i = 0; i < 200 && p.enCours(); ++i) {
+            taille = tailleFenetre("Leapgrid");
+            if (taille == attendue) break;
+            p.attendre(25);
+        }
+        return taille;
+    }
+
+    // SDL turns SIGTERM into a quit request, which must end the game with status 0.
+    void arreter(ProcessusJeu& p) {
+        p.signaler(SIGTERM);
+        ASSERT_TRUE(p.attendre(10000)) << "the game did not stop on SIGTERM";
+        EXPECT_EQ(0, p.statut()) << p.erreurs();
+    }
+
+    DossierTemporaire dossier;
+    std::string exe;
+    const std::map<std::string, std::string> sonMuet{{"SDL_AUDIODRIVER", "dummy"}};
+};
+
+}  // namespace
+
+TEST_F(Demarrage, OuvreSaFenetreTourneEtSArreteProprement) {
+    ProcessusJeu p(exe, jeu(), sonMuet);
+    EXPECT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
+    p.attendre(500);  // some frames
+    ASSERT_TRUE(p.enCours()) << p.erreurs();
+    arreter(p);
+    // Nothing is saved on a window-close request.
+    EXPECT_FALSE(fs::exists(jeu() + "/Data/Options.dat"));
+}
+
+TEST_F(Demarrage, LanceDAilleursTrouveSonDossierEtSesReglages) {
+    dossier.ecrire("jeu/Data/Options.dat", "800\n600\n0\n0\n0\n10\n1\nFrench\n0\n3\n1\n1\n");
+    dossier.ecrire("ailleurs/.garde", "");
+    ProcessusJeu p(exe, dossier.chemin() + "/ailleurs", sonMuet);
+    EXPECT_EQ("800x600", attendreFenetre(p, "800x600")) << p.erreurs();
+    arreter(p);
+}
+
+TEST_F(Demarrage, UnModeImpossibleRetombeSurUneFenetre) {
+    dossier.ecrire("jeu/Data/Options.dat", "99999\n77777\n0\n1\n16\n10\n1\nFrench\n0\n3\n1\n1\n");
+    ProcessusJeu p(exe, jeu(), sonMuet);
+    EXPECT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
+    arreter(p);
+    EXPECT_NE(std::string::npos, p.erreurs().find("falling back")) << p.erreurs();
+}
+
+TEST_F(Demarrage, SansEcranUnMessageClairEtLeStatut1) {
+    std::map<std::string, std::string> variables = sonMuet;
+    variables["DISPLAY"] = "";
+    ProcessusJeu p(exe, jeu(), variables);
+    ASSERT_TRUE(p.attendre(10000));
+    EXPECT_EQ(1, p.statut());
+    std::string erreurs = p.erreurs();
+    EXPECT_EQ(0u, erreurs.find("Leapgrid: could not start SDL: ")) << erreurs;
+    EXPECT_EQ(1, std::count(erreurs.begin(), erreurs.end(), '\n')) << erreurs;
+}
+
+TEST_F(Demarrage, SansCarteSonLeJeuTourneEnSilence) {
+    ProcessusJeu p(exe, jeu(), {{"SDL_AUDIODRIVER", "nosuchdriver"}});
+    EXPECT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
+    arreter(p);
+    EXPECT_NE(std::string::npos, p.erreurs().find("no sound")) << p.erreurs();
+}

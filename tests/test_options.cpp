@@ -1,0 +1,270 @@
+// Settings: defaults, the twelve-line file both ways, the edit cycles and what saving commits.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "settings/OptionsManager.h"
+#include "tests/support/DossierTemporaire.h"
+
+namespace {
+
+class Options : public ::testing::Test {
+protected:
+    void SetUp() override { OptionsManager::kill(); }
+    void TearDown() override { OptionsManager::kill(); }
+
+    // A new manager reading the file as it is now.
+    OptionsManager* relire() {
+        OptionsManager::kill();
+        return OptionsManager::getInstance();
+    }
+
+    DossierTemporaire dossier;
+};
+
+}  // namespace
+
+TEST_F(Options, SansFichierLesValeursParDefaut) {
+    OptionsManager* o = OptionsManager::getInstance();
+    EXPECT_EQ(1024, o->getLargeur());
+    EXPECT_EQ(768, o->getHauteur());
+    EXPECT_FALSE(o->isFullScreen());
+    EXPECT_FALSE(o->isWide());
+    EXPECT_EQ(2, o->getAntiAliasing());
+    EXPECT_EQ(10, o->getClipping());
+    EXPECT_EQ("High", o->getPathTextures());
+    EXPECT_EQ("French", o->getLang());
+    EXPECT_EQ(0, o->getColor(0));
+    EXPECT_EQ(3, o->getColor(1));
+    EXPECT_TRUE(o->isMusiquesOn());
+    EXPECT_TRUE(o->isSonsOn());
+    EXPECT_FLOAT_EQ(1024.0f / 768.0f, o->getRatio());
+    EXPECT_EQ(1024, o->getLargeurTemp());
+    EXPECT_EQ("French", o->getLangTemp());
+}
+
+TEST_F(Options, LecturePlusDeDouzeLignesEtBlancsQuelconques) {
+    dossier.ecrire("Data/Options.dat",
+                   "1680\n1050 1\n0\t8\n40\n0\nEnglish\n2\n4\n0\n1\nextra\n");
+    OptionsManager* o = OptionsManager::getInstance();
+    EXPECT_EQ(1680, o->getLargeur());
+    EXPECT_EQ(1050, o->getHauteur());
+    EXPECT_TRUE(o->isWide());
+    EXPECT_FALSE(o->isFullScreen());
+    EXPECT_EQ(8, o->getAntiAliasing());
+    EXPECT_EQ(40, o->getClipping());
+    EXPECT_EQ("Low", o->getPathTextures());
+    EXPECT_EQ("English", o->getLang());
+    EXPECT_EQ(2, o->getColor(0));
+    EXPECT_EQ(4, o->getColor(1));
+    EXPECT_FALSE(o->isMusiquesOn());
+    EXPECT_TRUE(o->isSonsOn());
+    EXPECT_EQ(1680, o->getLargeurTemp());
+    EXPECT_EQ(4, o->getColorTemp(1));
+}
+
+TEST_F(Options, UnFichierCourtOuFauxGardeLesDefautsDesLaPanne) {
+    struct Cas {
+        const char* contenu;
+        int largeur, hauteur, antiAliasing, clipping;
+        const char* lang;
+    } cas[] = {
+        {"800\n600\n", 800, 600, 2, 10, "French"},
+        {"800\nabc\n1\n", 800, 768, 2, 10, "French"},
+        {"800\n600\n0\n0\n4\n20\n1\n", 800, 600, 4, 20, "French"},
+        {"", 1024, 768, 2, 10, "French"},
+        {"99999999999999999999\n600\n", 1024, 768, 2, 10, "French"},  // overflow
+        {"640 480 0 0 0 100 1 Francais x 0 1 1", 640, 480, 0, 100, "Francais"},
+    };
+    for (const Cas& c : cas) {
+        dossier.ecrire("Data/Options.dat", c.contenu);
+        OptionsManager* o = relire();
+        EXPECT_EQ(c.largeur, o->getLargeur()) << c.contenu;
+        EXPECT_EQ(c.hauteur, o->getHauteur()) << c.contenu;
+        EXPECT_EQ(c.antiAliasing, o->getAntiAliasing()) << c.contenu;
+        EXPECT_EQ(c.clipping, o->getClipping()) << c.contenu;
+        EXPECT_EQ(c.lang, o->getLang()) << c.contenu;
+        EXPECT_EQ(0, o->getColor(0)) << c.contenu;
+        EXPECT_TRUE(o->isMusiquesOn()) << c.contenu;
+    }
+}
+
+TEST_F(Options, HauteurNulleNeDonnePasUnRatioInfini) {
+    dossier.ecrire("Data/Options.dat", "1024\n0\n");
+    EXPECT_FLOAT_EQ(4.0f / 3.0f, OptionsManager::getInstance()->getRatio());
+}
+
+TEST_F(Options, SauverPuisRelireLesDouzeLignes) {
+    dossier.ecrire("Data/Options.dat", "1024\n768\n0\n0\n2\n10\n1\nFrancais\n0\n3\n1\n1\n");
+    OptionsManager* o = OptionsManager::getInstance();
+    o->moveResolution(1);  // 1280 x 800, wide
+    o->moveFullScreen();
+    o->moveAntiAliasing(1);
+    o->moveClipping(1);
+    o->moveTextures(1);
+    o->moveLang(1);
+    o->moveColor(0, 1);
+    o->moveColor(1, -1);
+    o->moveMusiques();
+    o->moveSons();
+    ASSERT_TRUE(o->sauverOptions());
+    EXPECT_EQ("1280\n800\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n",
+              dossier.lire("Data/Options.dat"));
+    EXPECT_FALSE(dossier.existe("Data/Options.dat.tmp"));
+
+    o = relire();
+    EXPECT_EQ(1280, o->getLargeur());
+    EXPECT_EQ(800, o->getHauteur());
+    EXPECT_TRUE(o->isWide());
+    EXPECT_TRUE(o->isFullScreen());
+    EXPECT_EQ(4, o->getAntiAliasing());
+    EXPECT_EQ(20, o->getClipping());
+    EXPECT_EQ("Low", o->getPathTextures());
+    EXPECT_EQ("English", o->getLang());
+    EXPECT_EQ(1, o->getColor(0));
+    EXPECT_EQ(2, o->getColor(1));
+    EXPECT_FALSE(o->isMusiquesOn());
+    EXPECT_FALSE(o->isSonsOn());
+}
+
+TEST_F(Options, SauverValideLangueCouleursEtSonsMaisPasLaVideo) {
+    dossier.ecrire("Data/Options.dat", "1024\n768\n0\n0\n2\n10\n1\nFrancais\n0\n3\n1\n1\n");
+    OptionsManager* o = OptionsManager::getInstance();
+    o->moveResolution(-1);
+    o->moveFullScreen();
+    o->moveAntiAliasing(-1);
+    o->moveClipping(-1);
+    o->moveTextures(-1);
+    o->moveLang(-1);
+    o->moveColor(0, -1);
+    o->moveMusiques();
+    o->moveSons();
+    EXPECT_EQ("Francais", o->getLang());  // nothing committed before saving
+    EXPECT_EQ(0, o->getColor(0));
+    o->sauverOptions();
+    EXPECT_EQ("English", o->getLang());
+    EXPECT_EQ(4, o->getColor(0));
+    EXPECT_FALSE(o->isMusiquesOn());
+    EXPECT_FALSE(o->isSonsOn());
+    EXPECT_EQ(1024, o->getLargeur());
+    EXPECT_EQ(768, o->getHauteur());
+    EXPECT_FALSE(o->isFullScreen());
+    EXPECT_EQ(2, o->getAntiAliasing());
+    EXPECT_EQ(10, o->getClipping());
+    EXPECT_EQ("High", o->getPathTextures());
+    EXPECT_EQ(800, o->getLargeurTemp());
+}
+
+TEST_F(Options, UnEchecDeSauvegardeGardeLAncienFichierEtValideQuandMeme) {
+    const std::string ancien = "1024\n768\n0\n0\n2\n10\n1\nFrancais\n0\n3\n1\n1\n";
+    dossier.ecrire("Data/Options.dat", ancien);
+    OptionsManager* o = OptionsManager::getInstance();
+    o->moveLang(1);
+    o->moveResolution(1);
+    std::filesystem::create_directory(dossier.chemin() + "/Data/Options.dat.tmp");
+    EXPECT_FALSE(o->sauverOptions());
+    EXPECT_EQ(ancien, dossier.lire("Data/Options.dat"));
+    EXPECT_EQ("English", o->getLang());
+}
+
+TEST_F(Options, SansDossierDataRienNEstEcrit) {
+    OptionsManager* o = OptionsManager::getInstance();
+    o->moveMusiques();
+    EXPECT_FALSE(o->sauverOptions());
+    EXPECT_FALSE(o->isMusiquesOn());
+    EXPECT_FALSE(dossier.existe("Data"));
+}
+
+TEST_F(Options, CycleDesResolutions) {
+    struct Cas {
+        const char* depuis;
+        int sens;
+        int largeur, hauteur;
+        bool wide;
+    } cas[] = {
+        {"640 480", 1, 800, 600, false},     {"800 600", 1, 1024, 768, false},
+        {"1024 768", 1, 1280, 800, true},    {"1280 800", 1, 1280, 960, false},
+        {"1280 960", 1, 1440, 900, false},   {"1440 900", 1, 1600, 1200, false},
+        {"1600 1200", 1, 1680, 1050, true},  {"1680 1050", 1, 1920, 1200, true},
+        {"1920 1200", 1, 640, 480, false},   {"640 480", -1, 1920, 1200, true},
+        {"1600 1200", -1, 1440, 900, false}, {"1920 1200", 0, 1680, 1050, true},
+        {"1280 720", 1, 1024, 768, false},   {"1280 720", -1, 1024, 768, false},
+        {"1700 1200", 1, 640, 480, false},   {"5 800", 7, 1280, 960, false},
+    };
+    for (const Cas& c : cas) {
+        dossier.ecrire("Data/Options.dat", c.depuis);
+        OptionsManager* o = relire();
+        o->moveResolution(c.sens);
+        EXPECT_EQ(c.largeur, o->getLargeurTemp()) << c.depuis << " " << c.sens;
+        EXPECT_EQ(c.hauteur, o->getHauteurTemp()) << c.depuis << " " << c.sens;
+        EXPECT_EQ(c.wide, o->isWideTemp()) << c.depuis << " " << c.sens;
+    }
+}
+
+TEST_F(Options, CyclesDuClippingEtDeLAntiAliasing) {
+    struct Cas {
+        int depuis, sens, clipping, antiAliasing;
+    } cas[] = {
+        {10, 1, 20, -1},  {40, 1, 100, -1}, {100, 1, 10, -1}, {10, -1, 100, -1},
+        {20, -1, 10, -1}, {15, -1, 10, -1}, {15, 1, 10, -1},
+        {0, 1, -1, 2},    {2, 1, -1, 4},    {16, 1, -1, 0},   {16, -1, -1, 8},
+        {2, -1, -1, 0},   {0, -1, -1, 16},  {-4, 1, -1, 2},   {1, -1, -1, 16},
+        {3, 1, -1, 8},    {3, -1, -1, 0},   {12, -1, -1, 4},  {64, 1, -1, 0},
+    };
+    for (const Cas& c : cas) {
+        dossier.ecrire("Data/Options.dat", "1024 768 0 0 " + std::to_string(c.depuis) + " " +
+                                               std::to_string(c.depuis));
+        OptionsManager* o = relire();
+        o->moveClipping(c.sens);
+        o->moveAntiAliasing(c.sens);
+        if (c.clipping >= 0) {
+            EXPECT_EQ(c.clipping, o->getClippingTemp()) << c.depuis;
+        }
+        if (c.antiAliasing >= 0) {
+            EXPECT_EQ(c.antiAliasing, o->getAntiAliasingTemp()) << c.depuis;
+        }
+    }
+}
+
+TEST_F(Options, LangueTexturesEtInterrupteurs) {
+    OptionsManager* o = OptionsManager::getInstance();
+    o->moveLang(1);
+    EXPECT_EQ("French", o->getLangTemp());  // the built-in name is not in the cycle
+    dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 5 Francais");
+    o = relire();
+    o->moveLang(-1);
+    EXPECT_EQ("English", o->getLangTemp());
+    o->moveLang(1);
+    EXPECT_EQ("Francais", o->getLangTemp());
+    o->moveTextures(1);
+    EXPECT_EQ(0, o->getTexturesTemp());  // 5 counts as high
+    o->moveTextures(-1);
+    EXPECT_EQ(1, o->getTexturesTemp());
+    o->moveFullScreen();
+    EXPECT_TRUE(o->isFullScreenTemp());
+    o->moveMusiques();
+    o->moveSons();
+    EXPECT_FALSE(o->isMusiquesTempOn());
+    EXPECT_FALSE(o->isSonsTempOn());
+}
+
+TEST_F(Options, LesDeuxJoueursNeCouvrentJamaisLaMemeCouleur) {
+    struct Cas {
+        int c1, c2, joueur, sens, attendu1, attendu2;
+    } cas[] = {
+        {4, 0, 0, 1, 1, 0},   // 4 -> 0 is taken -> 1
+        {0, 1, 1, -1, 0, 4},  // 1 -> 0 is taken -> 4
+        {0, 3, 0, 1, 1, 3},   {0, 3, 2, -1, 4, 3},  // player index modulo 2
+        {2, 2, 0, 1, 3, 2},   {7, 3, 0, 1, 4, 3},   {0, 3, 1, 0, 0, 2},
+        {-6, 3, 0, -1, 2, 3},
+    };
+    for (const Cas& c : cas) {
+        dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 Francais " +
+                                               std::to_string(c.c1) + " " + std::to_string(c.c2));
+        OptionsManager* o = relire();
+        o->moveColor(c.joueur, c.sens);
+        EXPECT_EQ(c.attendu1, o->getColorTemp(0)) << c.c1 << "," << c.c2 << " j" << c.joueur;
+        EXPECT_EQ(c.attendu2, o->getColorTemp(1)) << c.c1 << "," << c.c2 << " j" << c.joueur;
+    }
+}
