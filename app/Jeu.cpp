@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "menus/PreMenu.h"
+#include "render/CTextureManager.h"
 #include "settings/OptionsManager.h"
 #include "world/Environnement.h"
 
@@ -44,7 +45,7 @@ void fermerSDL() {
 
 Jeu::Jeu()
     : enMenu(1), menuCourant(nullptr), options(OptionsManager::getInstance()),
-      ecran(nullptr), largeur(0), hauteur(0), quitter(false) {
+      textures(nullptr), ecran(nullptr), largeur(0), hauteur(0), quitter(false) {
     largeur = options->getLargeur();
     hauteur = options->getHauteur();
     initSDL();
@@ -154,7 +155,11 @@ void Jeu::initGL() {
     glEnable(GL_LIGHTING);
 }
 
-void Jeu::initTexture() {}
+void Jeu::initTexture() {
+    textures = CSingleton<CTextureManager>::GetInstance();
+    textures->Initialize();
+    textures->MakeNormalizeVectorCubeMap(64);
+}
 
 void Jeu::resize(int l, int h) {
     if (h <= 0) h = 1;

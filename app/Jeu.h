@@ -6,6 +6,7 @@
 #include "app/HorlogeBoucle.h"
 
 class Menu;
+class CTextureManager;
 class OptionsManager;
 
 class Jeu {
@@ -35,6 +36,7 @@ private:
     int enMenu;
     Menu* menuCourant;
     OptionsManager* options;
+    CTextureManager* textures;
     SDL_Surface* ecran;
     int largeur;
     int hauteur;

@@ -1,0 +1,152 @@
+// The texture registry, its checkerboard fallback and the normalisation cube map.
+#include "render/CTextureManager.h"
+
+#include <SDL/SDL_opengl.h>
+
+#include <cmath>
+#include <vector>
+
+#include "render/LoadFileTGA.h"
+
+const char* const CTextureManager::DEFAUT = "default";
+const char* const CTextureManager::CUBE_MAP = "Normalized Cube Map";
+
+namespace {
+
+const int DAMIER = 64;
+const int CASE_DAMIER = 8;
+
+void parametres2D() {
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+}
+
+}  // namespace
+
+CTextureManager::CTextureManager() : m_It(), m_pNormCubeMapID(nullptr) {}
+
+// Black and white 8 x 8 squares, half transparent: unmistakable where an image is missing.
+void CTextureManager::Initialize() {
+    ReleaseTextures();
+    std::vector<unsigned char> texels(DAMIER * DAMIER * 4);
+    for (int i = 0; i < DAMIER; ++i) {
+        for (int j = 0; j < DAMIER; ++j) {
+            unsigned char* t = &texels[(i * DAMIER + j) * 4];
+            unsigned char v = ((i / CASE_DAMIER) % 2) != ((j / CASE_DAMIER) % 2) ? 255 : 0;
+            t[0] = t[1] = t[2] = v;
+            t[3] = 128;
+        }
+    }
+    GLuint id;
+    glGenTextures(1, &id);
+    glBindTexture(GL_TEXTURE_2D, id);
+    parametres2D();
+    glTexImage2D(GL_TEXTURE_2D, 0, 4, DAMIER, DAMIER, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    m_TexMap[DEFAUT] = id;
+}
+
+void CTextureManager::GetCubeVector(int face, int taille, int x, int y, float* v) {
+    const float s = ((x + 0.5f) / taille) * 2.0f - 1.0f;
+    const float t = ((y + 0.5f) / taille) * 2.0f - 1.0f;
+    switch (face) {
+        case 0: v[0] = 1; v[1] = -t; v[2] = -s; break;
+        case 1: v[0] = -1; v[1] = -t; v[2] = s; break;
+        case 2: v[0] = s; v[1] = 1; v[2] = t; break;
+        case 3: v[0] = s; v[1] = -1; v[2] = -t; break;
+        case 4: v[0] = s; v[1] = -t; v[2] = 1; break;
+        default: v[0] = -s; v[1] = -t; v[2] = -1; break;
+    }
+    const float inverse = 1.0f / std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    v[0] *= inverse;
+    v[1] *= inverse;
+    v[2] *= inverse;
+}
+
+// Each texel holds the direction it stands for, packed into [0, 255]: the
+// bump pass uses it to renormalise interpolated light vectors per pixel.
+void CTextureManager::MakeNormalizeVectorCubeMap(int taille) {
+    if (taille <= 0) return;
+    GLuint id;
+    glGenTextures(1, &id);
+    glBindTexture(GL_TEXTURE_CUBE_MAP_ARB, id);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_WRAP_R, GL_CLAMP_TO_EDGE);
+    m_TexMap[CUBE_MAP] = id;
+    m_pNormCubeMapID = &m_TexMap[CUBE_MAP];
+
+    std::vector<unsigned char> texels(static_cast<size_t>(taille) * taille * 3);
+    for (int face = 0; face < 6; ++face) {
+        unsigned char* t = texels.data();
+        for (int y = 0; y < taille; ++y) {
+            for (int x = 0; x < taille; ++x, t += 3) {
+                float v[3];
+                GetCubeVector(face, taille, x, y, v);
+                for (int c = 0; c < 3; ++c) t[c] = static_cast<unsigned char>(v[c] * 127 + 128);
+            }
+        }
+        glTexImage2D(GL_TEXTURE_CUBE_MAP_POSITIVE_X_ARB + face, 0, GL_RGB8, taille, taille, 0,
+                     GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+    }
+}
+
+unsigned int CTextureManager::GetNormCubeMapID() {
+    return m_pNormCubeMapID ? *m_pNormCubeMapID : 0;
+}
+
+unsigned int CTextureManager::LoadTexture(const std::string& nom, bool retourner) {
+    if (GetTexture(nom) != GetTexture(DEFAUT)) return GetTexture(nom);
+    unsigned char* pixels = nullptr;
+    int largeur = 0, hauteur = 0;
+    if (LoadFileTGA(nom.c_str(), &pixels, &largeur, &hauteur, retourner) != 1)
+        return GetTexture(DEFAUT);
+    GLuint id;
+    glGenTextures(1, &id);
+    glBindTexture(GL_TEXTURE_2D, id);
+    parametres2D();
+    glTexImage2D(GL_TEXTURE_2D, 0, 4, largeur, hauteur, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+    delete[] pixels;
+    m_TexMap[nom] = id;
+    return id;
+}
+
+unsigned int CTextureManager::GetTexture(const std::string& nom) {
+    m_It = m_TexMap.find(nom);
+    if (m_It != m_TexMap.end()) return m_It->second;
+    return m_TexMap[DEFAUT];
+}
+
+const char* CTextureManager::GetTextureName(unsigned int id) {
+    if (!glIsTexture(id)) return "failed";
+    for (m_It = m_TexMap.begin(); m_It != m_TexMap.end(); ++m_It)
+        if (m_It->second == id) return m_It->first.c_str();
+    return "failed";
+}
+
+void CTextureManager::ReleaseTextures() {
+    for (m_It = m_TexMap.begin(); m_It != m_TexMap.end(); ++m_It) glDeleteTextures(1, &m_It->second);
+    m_TexMap.clear();
+    m_pNormCubeMapID = nullptr;
+}
+
+void CTextureManager::DeleteTexture(const std::string& nom) {
+    m_It = m_TexMap.find(nom);
+    if (m_It == m_TexMap.end()) return;
+    if (&m_It->second == m_pNormCubeMapID) m_pNormCubeMapID = nullptr;
+    glDeleteTextures(1, &m_It->second);
+    m_TexMap.erase(m_It);
+}
+
+void CTextureManager::DeleteTexture(unsigned int id) {
+    if (!glIsTexture(id)) return;
+    for (m_It = m_TexMap.begin(); m_It != m_TexMap.end(); ++m_It) {
+        if (m_It->second == id) {
+            DeleteTexture(std::string(m_It->first));
+            return;
+        }
+    }
+}

@@ -1,0 +1,40 @@
+// The texture registry: every OpenGL texture by name, each image file read at most once.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "render/CSingleton.h"
+
+class CTextureManager : public CSingleton<CTextureManager> {
+    friend class CSingleton<CTextureManager>;
+
+public:
+    static const char* const DEFAUT;     // "default": the checkerboard fallback
+    static const char* const CUBE_MAP;   // "Normalized Cube Map"
+
+    // Empties the registry, then makes the checkerboard fallback.
+    void Initialize();
+    // Builds the normalisation cube map with faces of taille x taille texels.
+    void MakeNormalizeVectorCubeMap(int taille);
+    // The unit vector that texel (x, y) of cube face face stands for.
+    static void GetCubeVector(int face, int taille, int x, int y, float* vecteur);
+    unsigned int GetNormCubeMapID();
+
+    // The texture of the TGA file nom, read on first use; the fallback when it
+    // cannot be read (and it is tried again next time).
+    unsigned int LoadTexture(const std::string& nom, bool retourner);
+    unsigned int GetTexture(const std::string& nom);
+    const char* GetTextureName(unsigned int id);
+
+    void ReleaseTextures();
+    void DeleteTexture(const std::string& nom);
+    void DeleteTexture(unsigned int id);
+
+private:
+    CTextureManager();
+
+    std::map<std::string, unsigned int>::iterator m_It;
+    std::map<std::string, unsigned int> m_TexMap;
+    unsigned int* m_pNormCubeMapID;
+};

@@ -1,0 +1,24 @@
+// The thin breakable tile: breaks after one bounce and swings open like a pair of trapdoors.
+#pragma once
+
+#include "world/Bloc.h"
+
+class BlocCassable : public Bloc {
+public:
+    BlocCassable(float x, float y, float z, int numeroObjet, int type);
+
+    void refresh(long ecoule) override;
+    void draw() override;
+    void compile() override;
+
+    float getOuverture() const { return ouverture; }
+
+    static const float EPAISSEUR;
+    static const float OUVERTURE_MAX;  // milliseconds to open fully
+
+private:
+    // Box from x = a to b, 0.025 thick, one tile deep; top textured from sa to sb.
+    void drawDemiTrappe(float a, float b, float sa, float sb);
+
+    float ouverture;
+};

@@ -1,0 +1,44 @@
+// The block-type table.
+#include "world/TypeBloc.h"
+
+namespace {
+
+const Poussee AUCUNE{Poussee::Z, 0, 0, false};
+const Poussee AVANT{Poussee::Z, -2, -4, true};
+const Poussee ARRIERE{Poussee::Z, 2, 4, true};
+const Poussee GAUCHE{Poussee::X, -3, -6, true};
+const Poussee DROITE{Poussee::X, 3, 6, true};
+const Poussee SAUT_LONG{Poussee::Z, -4, -4, false};
+
+const TypeBloc TABLE[] = {
+    // code name          tile   sound             kind  vy    horizontal                     push       effect              used
+    {1, "plain",          false, SonBloc::REBOND,  0,    5,    Horizontal::INCHANGEE,         AUCUNE,    Effet::REPRISE,     false},
+    {2, "extra life",     false, SonBloc::BONUS,   1,    5.5f, Horizontal::ELAN,              AUCUNE,    Effet::GAGNER_VIE,  true},
+    {3, "lost life",      false, SonBloc::MALUS,   1,    2.5f, Horizontal::ARRET,             AUCUNE,    Effet::PERDRE_VIE,  true},
+    {4, "push forward",   false, SonBloc::REBOND2, 2,    6,    Horizontal::POUSSEE,           AVANT,     Effet::AUCUN,       true},
+    {5, "push back",      false, SonBloc::REBOND2, 2,    6,    Horizontal::POUSSEE,           ARRIERE,   Effet::AUCUN,       true},
+    {6, "push left",      false, SonBloc::REBOND2, 2,    6,    Horizontal::POUSSEE,           GAUCHE,    Effet::AUCUN,       true},
+    {7, "push right",     false, SonBloc::REBOND2, 2,    6,    Horizontal::POUSSEE,           DROITE,    Effet::AUCUN,       true},
+    {8, "random push",    false, SonBloc::REBOND2, 2,    6,    Horizontal::POUSSEE_ALEATOIRE, AUCUNE,    Effet::AUCUN,       true},
+    {10, "long jump",     false, SonBloc::REBOND2, 2,    7,    Horizontal::POUSSEE,           SAUT_LONG, Effet::AUCUN,       false},
+    {20, "breakable",     true,  SonBloc::OPEN,    0,    5,    Horizontal::INCHANGEE,         AUCUNE,    Effet::CASSER,      false},
+    {30, "extra time",    false, SonBloc::BONUS,   1,    5.5f, Horizontal::ELAN,              AUCUNE,    Effet::TEMPS_PLUS,  true},
+    {31, "lost time",     false, SonBloc::MALUS,   1,    5.5f, Horizontal::ELAN,              AUCUNE,    Effet::TEMPS_MOINS, true},
+    {100, "goal",         false, SonBloc::REBOND,  -1,   -1,   Horizontal::INCHANGEE,         AUCUNE,    Effet::ARRIVEE,     false},
+    {101, "used",         false, SonBloc::REBOND,  0,    5,    Horizontal::INCHANGEE,         AUCUNE,    Effet::REPRISE,     false},
+};
+
+}  // namespace
+
+// rand() % 4: 0 pushes right, 1 left, 2 back, 3 forward (harder than type 4's).
+const Poussee TypeBloc::POUSSEES_ALEATOIRES[4] = {
+    DROITE, GAUCHE, ARRIERE, {Poussee::Z, -3, -6, true}};
+
+const float TypeBloc::FACTEUR_ELAN = 1.4f;
+const int TypeBloc::BONUS_TEMPS_MS = 10000;
+
+const TypeBloc* TypeBloc::pour(int code) {
+    for (const TypeBloc& t : TABLE)
+        if (t.code == code) return &t;
+    return nullptr;
+}
