@@ -3,8 +3,12 @@
 #include "render/LoadFileTGA.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -100,6 +104,20 @@ bool decoderBrut(Flux& f, long total, const F& conv, unsigned char* sortie) {
     const unsigned char* s = f.p;
     for (long i = 0; i < total; ++i, s += F::OCTETS, sortie += 4) conv(s, sortie);
     f.p = s;
+    return true;
+}
+
+// BGRA to RGBA a word at a time: swapping blue and red is all there is to do.
+template <>
+bool decoderBrut(Flux& f, long total, const Couleur32&, unsigned char* sortie) {
+    if (!f.reste(total * 4)) return false;
+    for (long i = 0; i < total; ++i) {
+        uint32_t v;
+        std::memcpy(&v, f.p + i * 4, 4);
+        v = (v & 0xFF00FF00u) | ((v >> 16) & 0xFFu) | ((v & 0xFFu) << 16);
+        std::memcpy(sortie + i * 4, &v, 4);
+    }
+    f.p += total * 4;
     return true;
 }
 
@@ -226,36 +244,48 @@ void retournerLignes(unsigned char* pixels, int largeur, int hauteur) {
     }
 }
 
-bool lireFichier(const char* chemin, std::vector<unsigned char>& donnees) {
-    if (!chemin) return false;
-    FILE* f = std::fopen(chemin, "rb");
-    if (!f) return false;
-    bool ok = std::fseek(f, 0, SEEK_END) == 0;
-    long taille = ok ? std::ftell(f) : -1;
-    ok = ok && taille >= 0 && taille <= FICHIER_MAX && std::fseek(f, 0, SEEK_SET) == 0;
-    if (ok) {
-        donnees.resize(static_cast<size_t>(taille));
-        ok = taille == 0 || std::fread(donnees.data(), 1, donnees.size(), f) == donnees.size();
+// The whole file in memory, mapped read-only: no copy and no zero-filled
+// buffer to fault in, which is most of the cost of a large raw image.
+class Donnees {
+public:
+    ~Donnees() {
+        if (octets) ::munmap(octets, taille);
     }
-    std::fclose(f);
-    return ok;
-}
+    bool lire(const char* chemin) {
+        if (!chemin) return false;
+        int fd = ::open(chemin, O_RDONLY);
+        if (fd < 0) return false;
+        struct stat s;
+        bool ok = ::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size > 0 && s.st_size <= FICHIER_MAX;
+        if (ok) {
+            taille = static_cast<size_t>(s.st_size);
+            void* p = ::mmap(nullptr, taille, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+            ok = p != MAP_FAILED;
+            if (ok) octets = static_cast<unsigned char*>(p);
+        }
+        ::close(fd);
+        return ok;
+    }
+    unsigned char* octets = nullptr;
+    size_t taille = 0;
+};
 
 }  // namespace
 
 int LoadFileTGA(const char* fichier, unsigned char** pixels, int* largeur, int* hauteur,
                 bool retourner) {
     if (pixels) *pixels = nullptr;
-    std::vector<unsigned char> donnees;
-    if (!lireFichier(fichier, donnees) || donnees.size() < TAILLE_ENTETE) return 0;
-    const Entete e = lireEntete(donnees.data());
+    Donnees donnees;
+    if (!donnees.lire(fichier) || donnees.taille < TAILLE_ENTETE) return 0;
+    const unsigned char* debut = donnees.octets;
+    const Entete e = lireEntete(debut);
     if (largeur) *largeur = e.largeur;
     if (hauteur) *hauteur = e.hauteur;
     if (!pixels) return -1;
 
     const long total = static_cast<long>(e.largeur) * e.hauteur;
     if (e.largeur <= 0 || e.hauteur <= 0 || total > PIXELS_MAX) return 0;
-    Flux f{donnees.data() + TAILLE_ENTETE, donnees.data() + donnees.size()};
+    Flux f{debut + TAILLE_ENTETE, debut + donnees.taille};
     if (!f.reste(e.longueurId)) return 0;
     f.p += e.longueurId;
 

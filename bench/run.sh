@@ -1,0 +1,7 @@
+#!/bin/sh
+# Builds and runs the benchmarks on a virtual display; prints their figures.
+set -eu
+cd "$(dirname "$0")/.."
+sh scripts/setup.sh
+cmake --build build --target bench_tga -j"$(nproc)"
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" build/bench/bench_tga
