@@ -9,6 +9,8 @@
 
 #include "menus/PreMenu.h"
 #include "render/CTextureManager.h"
+#include "settings/ClavierManager.h"
+#include "settings/SonsManager.h"
 #include "settings/OptionsManager.h"
 #include "world/Environnement.h"
 
@@ -44,8 +46,11 @@ void fermerSDL() {
 }  // namespace
 
 Jeu::Jeu()
-    : enMenu(1), menuCourant(nullptr), options(OptionsManager::getInstance()),
-      textures(nullptr), ecran(nullptr), largeur(0), hauteur(0), quitter(false) {
+    : enMenu(1), menuCourant(nullptr), options(nullptr), clavier(nullptr), textures(nullptr),
+      sons(nullptr), ecran(nullptr), largeur(0), hauteur(0), quitter(false) {
+    clavier = ClavierManager::getInstance();
+    options = OptionsManager::getInstance();
+    sons = SonsManager::getInstance();
     largeur = options->getLargeur();
     hauteur = options->getHauteur();
     initSDL();
@@ -132,7 +137,7 @@ void Jeu::ouvrirAudio() {
     audioOuvert = true;
 }
 
-void Jeu::initSons() {}
+void Jeu::initSons() { sons->charger(); }
 
 void Jeu::initGL() {
     glClearColor(0, 0, 0, 0);
@@ -183,6 +188,7 @@ void Jeu::boucle() {
         refresh(ecoule);
         draw();
     }
+    ClavierManager::kill();
 }
 
 void Jeu::gestionClavier() {
@@ -191,6 +197,10 @@ void Jeu::gestionClavier() {
         switch (evenement.type) {
             case SDL_QUIT:
                 std::exit(0);
+            case SDL_KEYDOWN:
+            case SDL_KEYUP:
+                clavier->key(evenement);
+                break;
             case SDL_VIDEORESIZE:
                 resize(evenement.resize.w, evenement.resize.h);
                 break;

@@ -7,7 +7,9 @@
 
 class Menu;
 class CTextureManager;
+class ClavierManager;
 class OptionsManager;
+class SonsManager;
 
 class Jeu {
 public:
@@ -36,7 +38,9 @@ private:
     int enMenu;
     Menu* menuCourant;
     OptionsManager* options;
+    ClavierManager* clavier;
     CTextureManager* textures;
+    SonsManager* sons;
     SDL_Surface* ecran;
     int largeur;
     int hauteur;

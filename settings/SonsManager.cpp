@@ -1,0 +1,94 @@
+// Music and sound-effect playback.
+#include "settings/SonsManager.h"
+
+#include <SDL/SDL.h>
+
+#include "settings/OptionsManager.h"
+
+SonsManager* SonsManager::sonsManagerInst = nullptr;
+
+const SonsManager::FichierMusique SonsManager::MUSIQUES[6] = {
+    {"Musiques/premenu.wav", &SonsManager::musiquePreMenu},
+    {"Musiques/menu.wav", &SonsManager::musiqueMenu},
+    {"Musiques/intro.wav", &SonsManager::musiqueIntro},
+    {"Musiques/jeu.wav", &SonsManager::musiqueJeu},
+    {"Musiques/finNiveau.wav", &SonsManager::musiqueFinNiveau},
+    {"Musiques/gameOver.wav", &SonsManager::musiqueGameOver},
+};
+
+const SonsManager::FichierSon SonsManager::SONS[8] = {
+    {"Sons/beep.wav", &SonsManager::sonBeep},       {"Sons/beep2.wav", &SonsManager::sonBeep2},
+    {"Sons/beep3.wav", &SonsManager::sonBeep3},     {"Sons/bonus.wav", &SonsManager::sonBonus},
+    {"Sons/malus.wav", &SonsManager::sonMalus},     {"Sons/rebond.wav", &SonsManager::sonRebond},
+    {"Sons/rebond2.wav", &SonsManager::sonRebond2}, {"Sons/open.wav", &SonsManager::sonOpen},
+};
+
+SonsManager* SonsManager::getInstance() {
+    if (!sonsManagerInst) sonsManagerInst = new SonsManager();
+    return sonsManagerInst;
+}
+
+void SonsManager::kill() {
+    delete sonsManagerInst;
+    sonsManagerInst = nullptr;
+}
+
+SonsManager::SonsManager()
+    : musiquePreMenu(nullptr), musiqueMenu(nullptr), musiqueIntro(nullptr), musiqueJeu(nullptr),
+      musiqueFinNiveau(nullptr), musiqueGameOver(nullptr), sonBeep(nullptr), sonBeep2(nullptr),
+      sonBeep3(nullptr), sonBonus(nullptr), sonRebond(nullptr), sonRebond2(nullptr), sonOpen(nullptr),
+      sonMalus(nullptr), options(OptionsManager::getInstance()), musiqueCourante(nullptr) {}
+
+bool SonsManager::mixeurOuvert() {
+    int frequence, canaux;
+    Uint16 format;
+    return Mix_QuerySpec(&frequence, &format, &canaux) != 0;
+}
+
+void SonsManager::charger() {
+    if (!mixeurOuvert()) return;
+    for (const FichierMusique& m : MUSIQUES) this->*m.champ = Mix_LoadMUS(m.chemin);
+    for (const FichierSon& s : SONS) this->*s.champ = Mix_LoadWAV_RW(SDL_RWFromFile(s.chemin, "rb"), 1);
+}
+
+void SonsManager::chargerMusique(Mix_Music* musique) {
+    if (mixeurOuvert() && Mix_PlayingMusic()) Mix_HaltMusic();
+    musiqueCourante = musique;
+}
+
+void SonsManager::jouerMusique(int boucles) {
+    if (!mixeurOuvert()) return;
+    if (!options->isMusiquesOn()) {
+        Mix_HaltMusic();
+        return;
+    }
+    if (!Mix_PlayingMusic()) {
+        if (!musiqueCourante || Mix_PlayMusic(musiqueCourante, boucles) < 0) return;
+    } else if (Mix_PausedMusic() == 1) {
+        Mix_ResumeMusic();
+    }
+    // The mixer normally reports the music at once; a bounded wait keeps a
+    // music it refuses from freezing the game.
+    const Uint32 debut = SDL_GetTicks();
+    while (!Mix_PlayingMusic() && SDL_GetTicks() - debut < ATTENTE_MAX_MS) SDL_Delay(5);
+}
+
+void SonsManager::pauseMusique() {
+    if (mixeurOuvert()) Mix_PauseMusic();
+}
+
+void SonsManager::stopperMusique() {
+    if (mixeurOuvert()) Mix_HaltMusic();
+}
+
+void SonsManager::reload() {
+    if (!mixeurOuvert()) return;
+    if (!options->isMusiquesOn())
+        Mix_HaltMusic();
+    else if (!Mix_PlayingMusic() && musiqueCourante)
+        Mix_PlayMusic(musiqueCourante, -1);
+}
+
+void SonsManager::jouerSon(Mix_Chunk* son) {
+    if (son && options->isSonsOn() && mixeurOuvert()) Mix_PlayChannelTimed(-1, son, 0, -1);
+}

@@ -1,0 +1,67 @@
+// Music and sound effects: the fourteen pieces, the current music, and the music and sound switches.
+#pragma once
+
+#include <SDL/SDL_mixer.h>
+
+class OptionsManager;
+
+class SonsManager {
+public:
+    static SonsManager* getInstance();
+    static void kill();
+
+    // Makes musique current and stops whatever plays; does not start it.
+    void chargerMusique(Mix_Music* musique);
+    // Plays the current music from its start (boucles: -1 endless, 0 once), or
+    // resumes it when paused. Never waits more than a tenth of a second for
+    // the mixer to report it playing.
+    void jouerMusique(int boucles);
+    void pauseMusique();
+    void stopperMusique();
+    // Applies the music switch after the options menu.
+    void reload();
+    void jouerSon(Mix_Chunk* son);
+
+    // Loads the fourteen files into their fields; missing files leave nulls.
+    void charger();
+    Mix_Music* getMusiqueCourante() { return musiqueCourante; }
+
+    Mix_Music* musiquePreMenu;
+    Mix_Music* musiqueMenu;
+    Mix_Music* musiqueIntro;
+    Mix_Music* musiqueJeu;
+    Mix_Music* musiqueFinNiveau;
+    Mix_Music* musiqueGameOver;
+    Mix_Chunk* sonBeep;
+    Mix_Chunk* sonBeep2;
+    Mix_Chunk* sonBeep3;
+    Mix_Chunk* sonBonus;
+    Mix_Chunk* sonRebond;
+    Mix_Chunk* sonRebond2;
+    Mix_Chunk* sonOpen;
+    Mix_Chunk* sonMalus;
+
+    // The files in loading order, each with the field it fills.
+    struct FichierMusique {
+        const char* chemin;
+        Mix_Music* SonsManager::*champ;
+    };
+    struct FichierSon {
+        const char* chemin;
+        Mix_Chunk* SonsManager::*champ;
+    };
+    static const FichierMusique MUSIQUES[6];
+    static const FichierSon SONS[8];
+
+    static const Uint32 ATTENTE_MAX_MS = 100;
+
+private:
+    SonsManager();
+    // False when the audio device is not open: every mixer call is skipped.
+    static bool mixeurOuvert();
+
+    static SonsManager* sonsManagerInst;
+
+    OptionsManager* options;
+    Mix_Music* musiqueCourante;
+};
