@@ -5,7 +5,7 @@
 
 class HorlogeBoucle {
 public:
-    static const long PAS_MAX = 40;
+    static constexpr long PAS_MAX = 40;
 
     // Starts counting from the tick reading maintenant.
     void demarrer(uint32_t maintenant);

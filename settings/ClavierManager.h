@@ -8,7 +8,7 @@ public:
     // Buttons in file order: player 1 up, down, left, right, confirm, cancel,
     // then the same six for player 2.
     enum Bouton { HAUT, BAS, GAUCHE, DROITE, OK, NON, PAR_JOUEUR };
-    static const int NB_BOUTONS = 2 * PAR_JOUEUR;
+    static constexpr int NB_BOUTONS = 2 * PAR_JOUEUR;
     // Button states: released, down and reported, down but overridden by the
     // opposite direction pressed later.
     enum Etat { RELACHE = 0, ACTIF = 1, MASQUE = 2 };

@@ -37,7 +37,7 @@ SonsManager::SonsManager()
     : musiquePreMenu(nullptr), musiqueMenu(nullptr), musiqueIntro(nullptr), musiqueJeu(nullptr),
       musiqueFinNiveau(nullptr), musiqueGameOver(nullptr), sonBeep(nullptr), sonBeep2(nullptr),
       sonBeep3(nullptr), sonBonus(nullptr), sonRebond(nullptr), sonRebond2(nullptr), sonOpen(nullptr),
-      sonMalus(nullptr), options(OptionsManager::getInstance()), musiqueCourante(nullptr) {}
+      sonMalus(nullptr), options(OptionsManager::getInstance()), musiqueCourante(nullptr), dernierSon(nullptr) {}
 
 bool SonsManager::mixeurOuvert() {
     int frequence, canaux;
@@ -90,5 +90,7 @@ void SonsManager::reload() {
 }
 
 void SonsManager::jouerSon(Mix_Chunk* son) {
-    if (son && options->isSonsOn() && mixeurOuvert()) Mix_PlayChannelTimed(-1, son, 0, -1);
+    if (!options->isSonsOn()) return;
+    dernierSon = son;
+    if (son && mixeurOuvert()) Mix_PlayChannelTimed(-1, son, 0, -1);
 }

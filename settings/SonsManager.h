@@ -25,6 +25,8 @@ public:
     // Loads the fourteen files into their fields; missing files leave nulls.
     void charger();
     Mix_Music* getMusiqueCourante() { return musiqueCourante; }
+    // The last effect asked for while effects are on, heard or not (no device).
+    Mix_Chunk* getDernierSon() { return dernierSon; }
 
     Mix_Music* musiquePreMenu;
     Mix_Music* musiqueMenu;
@@ -53,7 +55,7 @@ public:
     static const FichierMusique MUSIQUES[6];
     static const FichierSon SONS[8];
 
-    static const Uint32 ATTENTE_MAX_MS = 100;
+    static constexpr Uint32 ATTENTE_MAX_MS = 100;
 
 private:
     SonsManager();
@@ -64,4 +66,5 @@ private:
 
     OptionsManager* options;
     Mix_Music* musiqueCourante;
+    Mix_Chunk* dernierSon;
 };

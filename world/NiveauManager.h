@@ -43,10 +43,10 @@ public:
     static std::string cheminNiveau(int difficulte, int numero);
 
     // Sane bounds of a level header; a file outside them is refused.
-    static const int COTE_MAX = 1000;
-    static const int TEMPS_MAX = 99999;
-    static const int PREMIER_OBJET = 10;
-    static const int LISTE_FOND = 1;
+    static constexpr int COTE_MAX = 1000;
+    static constexpr int TEMPS_MAX = 99999;
+    static constexpr int PREMIER_OBJET = 10;
+    static constexpr int LISTE_FOND = 1;
 
 private:
     NiveauManager();

@@ -5,8 +5,8 @@
 
 class FenetreGL : public ::testing::Environment {
 public:
-    static const int LARGEUR = 128;
-    static const int HAUTEUR = 96;
+    static constexpr int LARGEUR = 128;
+    static constexpr int HAUTEUR = 96;
     void SetUp() override;
     void TearDown() override;
 };

@@ -1,0 +1,54 @@
+// A small world for player and shadow tests.
+#include "tests/support/MondeTest.h"
+
+#include "render/CTextureManager.h"
+#include "settings/ClavierManager.h"
+#include "settings/OptionsManager.h"
+#include "settings/SonsManager.h"
+#include "world/NiveauManager.h"
+
+Mix_Chunk MondeTest::rebond{}, MondeTest::rebond2{}, MondeTest::bonus{}, MondeTest::malus{}, MondeTest::open{};
+
+namespace {
+void toutTuer() {
+    NiveauManager::kill();
+    SonsManager::kill();
+    ClavierManager::kill();
+    OptionsManager::kill();
+}
+}  // namespace
+
+MondeTest::MondeTest() {
+    toutTuer();
+    CTextureManager::GetInstance()->Initialize();
+    CTextureManager::GetInstance()->MakeNormalizeVectorCubeMap(16);
+    SonsManager* sons = SonsManager::getInstance();
+    sons->sonRebond = &rebond;
+    sons->sonRebond2 = &rebond2;
+    sons->sonBonus = &bonus;
+    sons->sonMalus = &malus;
+    sons->sonOpen = &open;
+}
+
+MondeTest::~MondeTest() { toutTuer(); }
+
+void MondeTest::charger(const std::string& niveau) {
+    dossier.ecrire("Niveaux/1/niveau1.dat", niveau);
+    NiveauManager* n = NiveauManager::getInstance();
+    n->detruireNiveau();
+    n->chargerNiveau();
+}
+
+void MondeTest::appuyer(int touche) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = static_cast<SDLKey>(touche);
+    ClavierManager::getInstance()->key(e);
+}
+
+void MondeTest::relacher(int touche) {
+    SDL_Event e{};
+    e.type = SDL_KEYUP;
+    e.key.keysym.sym = static_cast<SDLKey>(touche);
+    ClavierManager::getInstance()->key(e);
+}

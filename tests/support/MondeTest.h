@@ -1,0 +1,24 @@
+// A small world for player and shadow tests: a level file in a fresh folder, fresh managers, named sounds.
+#pragma once
+
+#include <string>
+
+#include <SDL/SDL_mixer.h>
+
+#include "tests/support/DossierTemporaire.h"
+
+class MondeTest {
+public:
+    MondeTest();
+    ~MondeTest();
+
+    // Writes and loads Niveaux/1/niveau1.dat.
+    void charger(const std::string& niveau);
+    void appuyer(int touche);
+    void relacher(int touche);
+
+    // Stand-ins for the effects, so a test can tell which one a landing played.
+    static Mix_Chunk rebond, rebond2, bonus, malus, open;
+
+    DossierTemporaire dossier;
+};
