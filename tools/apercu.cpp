@@ -16,6 +16,7 @@
 #include "render/CTextureManager.h"
 #include "settings/OptionsManager.h"
 #include "world/Environnement.h"
+#include "world/Joueur.h"
 #include "world/NiveauManager.h"
 
 namespace fs = std::filesystem;
@@ -75,8 +76,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "apercu: no level to show\n");
         return 1;
     }
-    // The match camera behind the start position.
-    const float x = niveaux->getLargeur() / 2.0f, z = niveaux->getHauteur() - 2.0f;
+    // The player a little above its start block, and the match camera behind it.
+    Joueur joueur(1);
+    joueur.setY(0.3f);
+    const float x = joueur.getCameraX(), z = joueur.getCameraZ();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     Environnement::begin2D();
     niveaux->drawFond();
@@ -85,6 +88,7 @@ int main(int argc, char** argv) {
     glLoadIdentity();
     gluLookAt(x, 1, z + 3, x, 0, z, 0, 1, 0);
     niveaux->draw();
+    joueur.draw();
     glFinish();
     bool ok = ecrirePPM(sortie, l, h);
     NiveauManager::kill();

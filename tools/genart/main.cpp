@@ -1,0 +1,27 @@
+// Our art generator: writes every image, font, icon and the player model into the game folder.
+// Usage: genart GAME_FOLDER [FONT_FILE]
+#include <cstdio>
+#include <string>
+
+#include "tools/genart/Art.h"
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s GAME_FOLDER [FONT_FILE]\n", argv[0]);
+        return 2;
+    }
+    const std::string jeu = argv[1];
+    const std::string fichierPolice = argc > 2 ? argv[2] : "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+    Police police(fichierPolice);
+    if (!police.ok()) {
+        std::fprintf(stderr, "genart: cannot read the font %s\n", fichierPolice.c_str());
+        return 1;
+    }
+    genererBlocs(jeu);
+    genererFonds(jeu, police);
+    genererBoard(jeu);
+    genererFonts(jeu, police);
+    genererJoueur(jeu);
+    genererLogo(jeu);
+    return 0;
+}
