@@ -3,7 +3,10 @@
 
 #include <signal.h>
 
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "tests/support/DossierTemporaire.h"
 #include "tests/support/ProcessusJeu.h"
@@ -85,6 +88,35 @@ TEST_F(Demarrage, SansEcranUnMessageClairEtLeStatut1) {
     std::string erreurs = p.erreurs();
     EXPECT_EQ(0u, erreurs.find("Leapgrid: could not start SDL: ")) << erreurs;
     EXPECT_EQ(1, std::count(erreurs.begin(), erreurs.end(), '\n')) << erreurs;
+}
+
+// The loudest sample SDL's disk audio driver wrote, after a second or so of play.
+int crete(const std::string& brut) {
+    std::ifstream f(brut, std::ios::binary);
+    int maximum = 0;
+    char e[2];
+    while (f.read(e, 2)) maximum = std::max(maximum, std::abs(static_cast<int>(static_cast<int16_t>((e[0] & 255) | (e[1] << 8)))));
+    return maximum;
+}
+
+TEST_F(Demarrage, LaMusiqueDuTitreSeJoueQuandElleEstLa) {
+    for (bool presente : {true, false}) {
+        if (presente) {
+            fs::create_directories(jeu() + "/Musiques");
+            fs::copy_file(fs::path(LEAPGRID_EXE).parent_path() / "Musiques/premenu.wav", jeu() + "/Musiques/premenu.wav");
+        } else {
+            fs::remove_all(jeu() + "/Musiques");
+        }
+        const std::string sortie = dossier.chemin() + "/audio.raw";
+        ProcessusJeu p(exe, jeu(), {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", sortie}});
+        EXPECT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
+        p.attendre(1500);
+        arreter(p);
+        if (presente)
+            EXPECT_GT(crete(sortie), 1000) << "the title music is heard";
+        else
+            EXPECT_EQ(0, crete(sortie)) << "silence without the file";
+    }
 }
 
 TEST_F(Demarrage, SansCarteSonLeJeuTourneEnSilence) {
