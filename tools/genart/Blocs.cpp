@@ -163,14 +163,12 @@ Image bloc(int type) {
         case 100: {
             const Couleur c = rgb(230, 186, 40);
             tuile(im, c);
-            im.remplir([&](float x, float y) {
-                if (x < 16 || y < 16 || x > T - 16 || y > T - 16) return false;
-                return (static_cast<int>((x - 16) / 12) + static_cast<int>((y - 16) / 12)) % 2 == 0;
-            }, rgb(20, 20, 20), 16, 16, T - 16, T - 16);
-            im.remplir([&](float x, float y) {
-                if (x < 16 || y < 16 || x > T - 16 || y > T - 16) return false;
-                return (static_cast<int>((x - 16) / 12) + static_cast<int>((y - 16) / 12)) % 2 == 1;
-            }, rgb(245, 245, 245), 16, 16, T - 16, T - 16);
+            for (int parite = 0; parite < 2; ++parite) {
+                im.remplir([&](float x, float y) {
+                    if (x < 16 || y < 16 || x > T - 16 || y > T - 16) return false;
+                    return (static_cast<int>((x - 16) / 12) + static_cast<int>((y - 16) / 12)) % 2 == parite;
+                }, parite ? rgb(245, 245, 245) : rgb(20, 20, 20), 16, 16, T - 16, T - 16);
+            }
             cote(im, c, false);
             break;
         }
