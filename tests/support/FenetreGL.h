@@ -5,8 +5,8 @@
 
 class FenetreGL : public ::testing::Environment {
 public:
-    static constexpr int LARGEUR = 128;
-    static constexpr int HAUTEUR = 96;
+    static constexpr int LARGEUR = 256;
+    static constexpr int HAUTEUR = 192;
     void SetUp() override;
     void TearDown() override;
 };
