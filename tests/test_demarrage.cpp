@@ -125,3 +125,19 @@ TEST_F(Demarrage, SansCarteSonLeJeuTourneEnSilence) {
     arreter(p);
     EXPECT_NE(std::string::npos, p.erreurs().find("no sound")) << p.erreurs();
 }
+
+TEST_F(Demarrage, SansMultitextureLeJoueurArreteLeJeu) {
+    // Mesa can hide an extension: the player's start-up must then stop the program.
+    ProcessusJeu p(AIDE_MULTITEXTURE, jeu(), {{"MESA_EXTENSION_OVERRIDE", "-GL_ARB_multitexture"}});
+    ASSERT_TRUE(p.attendre(10000));
+    EXPECT_EQ(1, p.statut()) << p.erreurs();
+    // Mesa may warn first on the same output; the game's line comes last.
+    const std::string message = "Multitexturing not supported! (GL_ARB_multitexture not found)\n";
+    const std::string sortie = p.sortie();
+    ASSERT_GE(sortie.size(), message.size()) << sortie;
+    EXPECT_EQ(message, sortie.substr(sortie.size() - message.size()));
+
+    ProcessusJeu avec(AIDE_MULTITEXTURE, jeu());
+    ASSERT_TRUE(avec.attendre(10000));
+    EXPECT_EQ(0, avec.statut()) << avec.erreurs();
+}
