@@ -6,8 +6,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "menus/MenuAPropos.h"
+#include "menus/MenuDifficulte.h"
+#include "menus/MenuPrincipal.h"
 #include "menus/PreMenu.h"
+#include "render/TextesManager.h"
+#include "settings/LangManager.h"
+#include "world/NiveauManager.h"
 #include "render/CTextureManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/SonsManager.h"
@@ -46,11 +53,13 @@ void fermerSDL() {
 }  // namespace
 
 Jeu::Jeu()
-    : enMenu(1), menuCourant(nullptr), options(nullptr), clavier(nullptr), textures(nullptr),
+    : enMenu(1), menuCourant(nullptr), options(nullptr), clavier(nullptr), lang(nullptr), textures(nullptr),
       sons(nullptr), ecran(nullptr), largeur(0), hauteur(0), quitter(false) {
     clavier = ClavierManager::getInstance();
     options = OptionsManager::getInstance();
     sons = SonsManager::getInstance();
+    lang = LangManager::getInstance();
+    lang->charger();
     largeur = options->getLargeur();
     hauteur = options->getHauteur();
     initSDL();
@@ -189,6 +198,8 @@ void Jeu::boucle() {
         draw();
     }
     ClavierManager::kill();
+    TextesManager::kill();
+    NiveauManager::kill();
 }
 
 void Jeu::gestionClavier() {
@@ -227,4 +238,46 @@ void Jeu::draw() {
     SDL_GL_SwapBuffers();
 }
 
-void Jeu::gestionMenu() {}
+// The screen that follows, by current screen name and chosen code; the first
+// matching row acts. A new screen is built before the old one is destroyed.
+void Jeu::gestionMenu() {
+    struct Transition {
+        const char* nom;
+        int code;
+        void (Jeu::*action)();
+    };
+    static const Transition TRANSITIONS[] = {
+        {"PreMenu", 1, &Jeu::versMenuPrincipalEnMusique},
+        {"MenuPrincipal", 1, &Jeu::versMenuDifficulte},
+        {"MenuPrincipal", 5, &Jeu::versMenuAPropos},
+        {"MenuPrincipal", 6, &Jeu::quitterJeu},
+        {"MenuDifficulte", 3, &Jeu::versMenuPrincipal},
+        {"MenuAPropos", 1, &Jeu::versMenuPrincipal},
+    };
+    const std::string nom = menuCourant->getNom();
+    const int code = menuCourant->getCode();
+    if (code == 0) return;
+    for (const Transition& t : TRANSITIONS) {
+        if (nom == t.nom && code == t.code) {
+            (this->*t.action)();
+            return;
+        }
+    }
+}
+
+void Jeu::remplacerMenu(Menu* nouveau) {
+    Menu* ancien = menuCourant;
+    menuCourant = nouveau;
+    delete ancien;
+}
+
+void Jeu::versMenuPrincipalEnMusique() {
+    sons->chargerMusique(sons->musiqueMenu);
+    sons->jouerMusique(-1);
+    remplacerMenu(new MenuPrincipal());
+}
+
+void Jeu::versMenuPrincipal() { remplacerMenu(new MenuPrincipal()); }
+void Jeu::versMenuDifficulte() { remplacerMenu(new MenuDifficulte()); }
+void Jeu::versMenuAPropos() { remplacerMenu(new MenuAPropos()); }
+void Jeu::quitterJeu() { quitter = true; }

@@ -8,6 +8,7 @@
 class Menu;
 class CTextureManager;
 class ClavierManager;
+class LangManager;
 class OptionsManager;
 class SonsManager;
 
@@ -34,11 +35,19 @@ private:
     bool ouvrirFenetre(int largeur, int hauteur, bool pleinEcran, int echantillons);
     void ouvrirFenetreOuQuitter();
     void ouvrirAudio();
+    // Screen flow: the current screen replaced, the match started or the game ended.
+    void remplacerMenu(Menu* nouveau);
+    void versMenuPrincipalEnMusique();
+    void versMenuPrincipal();
+    void versMenuDifficulte();
+    void versMenuAPropos();
+    void quitterJeu();
 
     int enMenu;
     Menu* menuCourant;
     OptionsManager* options;
     ClavierManager* clavier;
+    LangManager* lang;
     CTextureManager* textures;
     SonsManager* sons;
     SDL_Surface* ecran;

@@ -1,6 +1,93 @@
 // Base of every screen.
 #include "menus/Menu.h"
 
-Menu::Menu() : code(0) {}
-Menu::~Menu() {}
+#include <SDL/SDL_opengl.h>
+
+#include "render/TextesManager.h"
+#include "settings/ClavierManager.h"
+#include "settings/LangManager.h"
+#include "settings/OptionsManager.h"
+#include "settings/SonsManager.h"
+
+Menu::Menu(float x, float y, float largeur, float hauteur)
+    : Objet(x, y), clavier(ClavierManager::getInstance()), sons(SonsManager::getInstance()),
+      textes(TextesManager::getInstance()), options(OptionsManager::getInstance()), largeur(largeur),
+      hauteur(hauteur), texture(0), selection(1), code(0), nbChoix(0), delai(DELAI_REPETITION), nom("Menu"),
+      libelles(nullptr) {}
+
+Menu::~Menu() { delete[] libelles; }
+
+std::string Menu::cheminFond(const std::string& fichier) {
+    OptionsManager* o = OptionsManager::getInstance();
+    return "Images/Menus/" + o->getPathTextures() + (o->isWide() ? "/Ratio-16-10/" : "/Ratio-4-3/") + fichier;
+}
+
+void Menu::creerItems(std::initializer_list<int> lignes) {
+    LangManager* lang = LangManager::getInstance();
+    nbChoix = static_cast<int>(lignes.size());
+    delete[] libelles;
+    libelles = new std::string[nbChoix];
+    int i = 0;
+    for (int ligne : lignes) libelles[i++] = lang->ligne(ligne);
+}
+
+void Menu::reset() {}
+std::string Menu::getNom() { return nom; }
 int Menu::getCode() { return code; }
+
+// A first press acts at once; a held left or right moves once every 200 ms.
+// Confirm wins over cancel in the same frame.
+void Menu::refresh(long ecoule) {
+    const bool direction = clavier->estHaut(1) || clavier->estBas(1) || clavier->estGauche(1) || clavier->estDroite(1);
+    if (delai < DELAI_REPETITION) {
+        delai += ecoule;
+        if (!direction) delai = DELAI_REPETITION;
+    } else if (clavier->estGauche(1)) {
+        if (--selection <= 0) selection = nbChoix;
+        delai = 0;
+        sons->jouerSon(sons->sonBeep);
+    } else if (clavier->estDroite(1)) {
+        if (++selection > nbChoix) selection = 1;
+        delai = 0;
+        sons->jouerSon(sons->sonBeep);
+    }
+    if (clavier->estOk(1)) {
+        clavier->initJ1();
+        code = selection;
+        sons->jouerSon(sons->sonBeep2);
+    }
+    if (clavier->estNon(1)) {
+        clavier->initJ1();
+        code = nbChoix;
+        sons->jouerSon(sons->sonBeep2);
+    }
+}
+
+void Menu::draw() {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 1); glVertex2f(x, y + hauteur);
+    glTexCoord2f(1, 1); glVertex2f(x + largeur, y + hauteur);
+    glTexCoord2f(1, 0); glVertex2f(x + largeur, y);
+    glTexCoord2f(0, 0); glVertex2f(x, y);
+    glEnd();
+    if (!libelles) return;
+    const bool large = options->isWide();
+    const double yBarre = large ? 0.182 : 0.227, lBarre = large ? 0.05 : 0.04;
+    for (int i = 0; i < nbChoix; ++i)
+        textes->draw(libelles[i].c_str(), 3, (i + 0.5) / nbChoix, yBarre, lBarre, 0.07, 0.5, 3);
+}
+
+void Menu::ombrerItems() {
+    const bool large = options->isWide();
+    const double b = large ? 0.14 : 0.2, t = large ? 0.29 : 0.32;
+    const double s = selection, n = nbChoix;
+    glDisable(GL_TEXTURE_2D);
+    glColor4d(0, 0, 0, 0.3);
+    glBegin(GL_QUADS);
+    glVertex2d(0, t); glVertex2d((s - 1) / n, t); glVertex2d((s - 1) / n, b); glVertex2d(0, b);
+    glVertex2d(s / n, t); glVertex2d(1, t); glVertex2d(1, b); glVertex2d(s / n, b);
+    glEnd();
+    glColor3f(1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+}

@@ -1,20 +1,51 @@
-// Base of every screen: a name that tells the screen flow which screen it is, and the player's choice.
+// Base of every screen: a background quad, an optional bar of items chosen with player 1's left and
+// right buttons, and the code the player chose (0 while nothing is chosen).
 #pragma once
 
 #include <string>
 
 #include "world/Objet.h"
 
+class ClavierManager;
+class OptionsManager;
+class SonsManager;
+class TextesManager;
+
 class Menu : public Objet {
 public:
-    Menu();
+    Menu(float x, float y, float largeur, float hauteur);
     virtual ~Menu();
 
-    // "PreMenu", "MenuPrincipal", ...
-    virtual std::string getNom() = 0;
-    // 0 while nothing is chosen, else the 1-based number of the chosen item.
+    void refresh(long ecoule) override;
+    void draw() override;
+    virtual void reset();
+    virtual std::string getNom();
     virtual int getCode();
 
+    int getSelection() const { return selection; }
+    int getNbChoix() const { return nbChoix; }
+
+    static constexpr float DELAI_REPETITION = 200;  // ms between moves of a held key
+
 protected:
+    // "Images/Menus/<quality>/<ratio>/" + fichier.
+    static std::string cheminFond(const std::string& fichier);
+    // Builds the item bar from language lines.
+    void creerItems(std::initializer_list<int> lignes);
+    // Darkens every column of the bar but the selected one.
+    void ombrerItems();
+
+    ClavierManager* clavier;
+    SonsManager* sons;
+    TextesManager* textes;
+    OptionsManager* options;
+    float largeur;
+    float hauteur;
+    unsigned int texture;
+    int selection;
     int code;
+    int nbChoix;
+    float delai;
+    std::string nom;
+    std::string* libelles;
 };

@@ -1,4 +1,4 @@
-// The title screen, first screen of the frame loop.
+// The title screen: the title image at its pixel size, for four seconds or until a key.
 #pragma once
 
 #include "menus/Menu.h"
@@ -6,5 +6,13 @@
 class PreMenu : public Menu {
 public:
     PreMenu();
-    std::string getNom() override;
+    ~PreMenu() override;
+    void refresh(long ecoule) override;
+    int getCode() override;
+
+    static constexpr float DUREE = 4000;
+    static const char* const IMAGE;
+
+private:
+    float chrono;
 };

@@ -1,4 +1,5 @@
 // Full-screen pictures: the level background, the menu backgrounds and the title image.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -120,8 +121,12 @@ Image titre(const Police& police) {
     const int s = 512;
     Image im(s, s);
     im.rectangle(8, 8, s - 8, s - 8, rgb(255, 255, 255, 0.9f), 40);
-    im.peindre([&](float x, float y) { return x > 14 && y > 14 && x < s - 14 && y < s - 14; },
-               [&](float, float y) { return melange(rgb(28, 40, 110), rgb(120, 190, 235), y / s); }, 0, 0, s, s);
+    // The picture inside a rounded white frame.
+    auto dansCadre = [&](float x, float y) {
+        const float r = 34, dx = std::max({14 + r - x, 0.0f, x - (s - 14 - r)}), dy = std::max({14 + r - y, 0.0f, y - (s - 14 - r)});
+        return x > 14 && y > 14 && x < s - 14 && y < s - 14 && dx * dx + dy * dy <= r * r;
+    };
+    im.peindre(dansCadre, [&](float, float y) { return melange(rgb(28, 40, 110), rgb(120, 190, 235), y / s); }, 0, 0, s, s);
     // A path of blocks toward the goal, and the bouncing character above it.
     const Couleur couleurs[] = {rgb(120, 138, 160), rgb(236, 132, 36), rgb(60, 178, 80), rgb(230, 186, 40)};
     for (int i = 0; i < 4; ++i) blocDecor(im, 60 + i * 104.0f, 380 - i * 26.0f, 84, couleurs[i]);

@@ -29,28 +29,33 @@ struct Style {
 };
 
 // Glyphs advance by half a cell, so each is squeezed to fit the middle half.
+// Each cell is drawn on its own canvas, so no descender or outline reaches
+// the cell below, and a transparent pixel border keeps texture filtering from
+// picking up a neighbour.
 Image police(const Police& p, const Style& s) {
     Image im(TAILLE, TAILLE);
-    const float cellule = TAILLE / 10.0f;
     for (int n = 0; n < 75; ++n) {
+        const int x0 = (n % 10) * TAILLE / 10, y0 = (n / 10) * TAILLE / 10;
+        const int x1 = (n % 10 + 1) * TAILLE / 10, y1 = (n / 10 + 1) * TAILLE / 10;
+        Image cellule(x1 - x0, y1 - y0);
         const Glyphe g = p.glyphe(caractere(n), s.taille, 0.62f);
-        const float cx = (n % 10 + 0.5f) * cellule, base = (n / 10) * cellule + cellule * 0.78f;
-        Image glyphe(g.largeur + 8, g.hauteur + 8);
-        poserGlyphe(glyphe, g, 4, 4, {1, 1, 1, 1}, 0, {0, 0, 0, 0});
-        // Colour by height within the cell: a two-tone gradient.
-        Image colore(glyphe.largeur(), glyphe.hauteur());
-        for (int y = 0; y < glyphe.hauteur(); ++y) {
-            for (int x = 0; x < glyphe.largeur(); ++x) {
-                Couleur c = melange(s.haut, s.bas, std::clamp(y / std::max(1.0f, glyphe.hauteur() - 1.0f), 0.0f, 1.0f));
-                c.a *= glyphe.at(x, y).a;
-                colore.at(x, y) = c;
+        const int ox = static_cast<int>(std::lround(cellule.largeur() / 2.0f - g.largeur / 2.0f));
+        const int oy = static_cast<int>(std::lround(cellule.hauteur() * 0.76f)) - g.haut;
+        poserGlyphe(cellule, g, ox, oy, {0, 0, 0, 0}, s.contourRayon, s.contour);
+        Image encre(g.largeur, g.hauteur);
+        poserGlyphe(encre, g, 0, 0, {1, 1, 1, 1}, 0, {0, 0, 0, 0});
+        for (int y = 0; y < encre.hauteur(); ++y) {
+            for (int x = 0; x < encre.largeur(); ++x) {
+                Couleur c = melange(s.haut, s.bas, std::clamp(y / std::max(1.0f, encre.hauteur() - 1.0f), 0.0f, 1.0f));
+                c.a *= encre.at(x, y).a;
+                encre.at(x, y) = c;
             }
         }
-        const int ox = static_cast<int>(std::lround(cx - g.largeur / 2.0f)) - 4;
-        const int oy = static_cast<int>(std::lround(base - g.haut)) - 4;
-        Glyphe ombre = g;
-        poserGlyphe(im, ombre, ox + 4, oy + 4, {0, 0, 0, 0}, s.contourRayon, s.contour);
-        im.coller(colore, ox, oy);
+        cellule.coller(encre, ox, oy);
+        for (int y = 0; y < cellule.hauteur(); ++y)
+            for (int x = 0; x < cellule.largeur(); ++x)
+                if (x == 0 || y == 0 || x == cellule.largeur() - 1 || y == cellule.hauteur() - 1) cellule.at(x, y) = {0, 0, 0, 0};
+        im.coller(cellule, x0, y0);
     }
     return im;
 }

@@ -1,0 +1,27 @@
+// Text drawing with the three bitmap fonts: one textured quad per character, in the caller's 2D space.
+#pragma once
+
+class OptionsManager;
+
+class TextesManager {
+public:
+    static TextesManager* getInstance();
+    static void kill();
+
+    // texte at anchor (x, y), y being the glyphs' bottom; largeur is the glyph
+    // width before the aspect correction, espacement the advance as a share of
+    // the glyph width; alignement 1 left, 2 right, 3 centred on x.
+    void draw(const char* texte, int police, double x, double y, double largeur, double hauteur,
+              double espacement, int alignement);
+
+    unsigned int getPolice(int police);
+
+    static constexpr int NB_POLICES = 3;
+
+private:
+    TextesManager();
+    static TextesManager* textesManagerinst;
+
+    unsigned int polices[NB_POLICES + 1];
+    OptionsManager* options;
+};

@@ -1,0 +1,48 @@
+// The language texts.
+#include "settings/LangManager.h"
+
+#include <fstream>
+
+#include "settings/OptionsManager.h"
+
+LangManager* LangManager::langManagerInst = nullptr;
+
+LangManager* LangManager::getInstance() {
+    if (!langManagerInst) langManagerInst = new LangManager();
+    return langManagerInst;
+}
+
+void LangManager::kill() {
+    delete langManagerInst;
+    langManagerInst = nullptr;
+}
+
+// Lines 15 to 19 and 54 to 55 live in their arrays; textes[0] stays empty.
+const std::string& LangManager::ligne(int n) const {
+    if (n >= 15 && n <= 19) return couleurs[n - 15];
+    if (n == 54 || n == 55) return difficultes[n - 54];
+    return n >= 1 && n <= NB_LIGNES ? textes[n] : textes[0];
+}
+
+std::string* LangManager::emplacement(int n) { return const_cast<std::string*>(&ligne(n)); }
+
+// A language name may only name a file of Data/Lang: anything that could lead
+// elsewhere (a path separator, a dot) is refused, and the texts stay.
+static bool nomSur(const std::string& nom) {
+    if (nom.empty()) return false;
+    for (char c : nom)
+        if (c == '/' || c == '\\' || c == '.' || static_cast<unsigned char>(c) < 32) return false;
+    return true;
+}
+
+void LangManager::charger() {
+    const std::string langue = OptionsManager::getInstance()->getLang();
+    if (!nomSur(langue)) return;
+    std::ifstream flux("Data/Lang/" + langue + ".dat");
+    if (!flux) return;
+    std::string texte;
+    for (int n = 1; n <= NB_LIGNES && std::getline(flux, texte); ++n) {
+        if (!texte.empty() && texte.back() == '\r') texte.pop_back();  // files saved with Windows line ends
+        *emplacement(n) = texte;
+    }
+}

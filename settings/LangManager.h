@@ -1,0 +1,30 @@
+// The texts of the chosen language: 76 lines read by position from Data/Lang/<language>.dat.
+#pragma once
+
+#include <string>
+
+class LangManager {
+public:
+    static constexpr int NB_LIGNES = 76;
+
+    static LangManager* getInstance();
+    static void kill();
+
+    // (Re)loads the file of the language in the settings. Lines the file does
+    // not reach keep their text; a missing file changes nothing.
+    void charger();
+
+    // Text of language line n, 1 to 76 (colours and difficulties included);
+    // empty for any other n.
+    const std::string& ligne(int n) const;
+
+    std::string couleurs[5];     // lines 15 to 19
+    std::string difficultes[2];  // lines 54 and 55
+
+private:
+    LangManager() = default;
+    std::string* emplacement(int n);
+    static LangManager* langManagerInst;
+
+    std::string textes[NB_LIGNES + 1];  // single texts, by line number
+};

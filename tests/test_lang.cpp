@@ -1,0 +1,81 @@
+// Language files: 76 texts by position, what a short or missing file leaves, and unsafe names.
+#include <gtest/gtest.h>
+
+#include "settings/LangManager.h"
+#include "settings/OptionsManager.h"
+#include "tests/support/DossierTemporaire.h"
+
+namespace {
+
+std::string lignes(int nombre, const std::string& prefixe, const char* fin = "\n") {
+    std::string s;
+    for (int i = 1; i <= nombre; ++i) s += prefixe + std::to_string(i) + (i < nombre ? "\n" : fin);
+    return s;
+}
+
+class Langue : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LangManager::kill();
+        OptionsManager::kill();
+    }
+    void TearDown() override {
+        LangManager::kill();
+        OptionsManager::kill();
+    }
+    // Loads the file of language nom into the singleton, keeping earlier texts.
+    LangManager* charger(const std::string& nom) {
+        dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 " + nom);
+        OptionsManager::kill();
+        LangManager* l = LangManager::getInstance();
+        l->charger();
+        return l;
+    }
+    DossierTemporaire dossier;
+};
+
+}  // namespace
+
+TEST_F(Langue, SoixanteSeizeLignesSansRetourFinal) {
+    dossier.ecrire("Data/Lang/English.dat", lignes(80, "e", ""));
+    LangManager* l = charger("English");
+    EXPECT_EQ("e1", l->ligne(1));
+    EXPECT_EQ("e76", l->ligne(76));
+    EXPECT_EQ("e15", l->couleurs[0]);
+    EXPECT_EQ("e19", l->couleurs[4]);
+    EXPECT_EQ("e54", l->difficultes[0]);
+    EXPECT_EQ("e55", l->ligne(55));
+    EXPECT_EQ("", l->ligne(0));
+    EXPECT_EQ("", l->ligne(77)) << "lines past 76 are ignored";
+
+    dossier.ecrire("Data/Lang/Court.dat", lignes(75, "c", "") + "\nfin");
+    l = charger("Court");
+    EXPECT_EQ("c75", l->ligne(75));
+    EXPECT_EQ("fin", l->ligne(76)) << "a last line without newline";
+}
+
+TEST_F(Langue, FichierCourtManquantOuDOsAilleurs) {
+    dossier.ecrire("Data/Lang/Demi.dat", lignes(50, "d"));
+    LangManager* l = charger("Demi");
+    EXPECT_EQ("d50", l->ligne(50));
+    EXPECT_EQ("", l->ligne(51)) << "nothing yet at start-up";
+    EXPECT_EQ("", l->difficultes[1]);
+
+    dossier.ecrire("Data/Lang/English.dat", lignes(76, "e"));
+    charger("English");
+    l = charger("Demi");
+    EXPECT_EQ("d50", l->ligne(50));
+    EXPECT_EQ("e51", l->ligne(51)) << "the previous language shows through";
+    l = charger("Absent");
+    EXPECT_EQ("d1", l->ligne(1)) << "a missing file changes nothing";
+
+    dossier.ecrire("Data/Lang/Windows.dat", "un\r\ndeux\r\n\r\nquatre\r\n");
+    l = charger("Windows");
+    EXPECT_EQ("un", l->ligne(1));
+    EXPECT_EQ("", l->ligne(3)) << "an empty line gives an empty text";
+    EXPECT_EQ("quatre", l->ligne(4));
+
+    dossier.ecrire("Secret.dat", lignes(76, "s"));
+    l = charger("../../Secret");
+    EXPECT_EQ("un", l->ligne(1)) << "a name that leaves Data/Lang is not followed";
+}
