@@ -3,6 +3,7 @@
 
 #include <SDL/SDL_mixer.h>
 #include <SDL/SDL_opengl.h>
+#include <GL/glu.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,7 +12,11 @@
 #include "menus/MenuAPropos.h"
 #include "menus/MenuDifficulte.h"
 #include "menus/MenuPrincipal.h"
+#include "menus/MenuOptions.h"
+#include "menus/MenuRecord.h"
+#include "menus/MenuScores.h"
 #include "menus/PreMenu.h"
+#include "world/Joueur.h"
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
 #include "world/NiveauManager.h"
@@ -53,8 +58,8 @@ void fermerSDL() {
 }  // namespace
 
 Jeu::Jeu()
-    : enMenu(1), menuCourant(nullptr), options(nullptr), clavier(nullptr), lang(nullptr), textures(nullptr),
-      sons(nullptr), ecran(nullptr), largeur(0), hauteur(0), quitter(false) {
+    : enMenu(1), menuCourant(nullptr), options(nullptr), clavier(nullptr), niveaux(nullptr), lang(nullptr),
+      textures(nullptr), environnement(nullptr), sons(nullptr), ecran(nullptr), largeur(0), hauteur(0), quitter(false) {
     clavier = ClavierManager::getInstance();
     options = OptionsManager::getInstance();
     sons = SonsManager::getInstance();
@@ -200,6 +205,7 @@ void Jeu::boucle() {
     ClavierManager::kill();
     TextesManager::kill();
     NiveauManager::kill();
+    Environnement::kill();
 }
 
 void Jeu::gestionClavier() {
@@ -225,7 +231,54 @@ void Jeu::refresh(long ecoule) {
     if (enMenu) {
         menuCourant->refresh(ecoule);
         gestionMenu();
+    } else {
+        refreshMatch(ecoule);
     }
+}
+
+// A new match at difficulty 1 or 2: the first level, player 1 only.
+void Jeu::initJeu(int difficulte) {
+    niveaux = NiveauManager::getInstance();
+    environnement = Environnement::getInstance();
+    niveaux->setDifficulte(difficulte);
+    niveaux->chargerNiveau();
+    environnement->ajouterJoueur(new Joueur(1));
+}
+
+void Jeu::refreshMatch(long ecoule) {
+    if (!environnement->getFinJeu()) {
+        niveaux->refresh(ecoule);
+        environnement->refresh(ecoule);
+        return;
+    }
+    if (environnement->jeuQuitte()) {
+        remplacerMenu(new MenuPrincipal());
+        NiveauManager::kill();
+        Environnement::kill();
+    } else {
+        // The record screen keeps the finished match until it is left.
+        remplacerMenu(new MenuRecord(environnement->getTempsJeu(0), environnement->getTempsJeu(1)));
+    }
+    niveaux = nullptr;
+    environnement = nullptr;
+    sons->chargerMusique(sons->musiqueMenu);
+    sons->jouerMusique(-1);
+    enMenu = 1;
+}
+
+// The camera stands 1 above and 3 behind the camera point, looking at the
+// point of the plane y = 0 below it.
+void Jeu::drawMatch() {
+    if (environnement->getFinJeu()) return;
+    Environnement::begin2D();
+    niveaux->drawFond();
+    Environnement::end2D();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const float x = environnement->getCameraX(1), y = environnement->getCameraY(1), z = environnement->getCameraZ(1);
+    gluLookAt(x, y + 1, z + 3, x, 0, z, 0, 1, 0);
+    niveaux->draw();
+    environnement->draw();
 }
 
 void Jeu::draw() {
@@ -234,6 +287,8 @@ void Jeu::draw() {
         Environnement::begin2D();
         menuCourant->draw();
         Environnement::end2D();
+    } else {
+        drawMatch();
     }
     SDL_GL_SwapBuffers();
 }
@@ -250,9 +305,16 @@ void Jeu::gestionMenu() {
         {"PreMenu", 1, &Jeu::versMenuPrincipalEnMusique},
         {"MenuPrincipal", 1, &Jeu::versMenuDifficulte},
         {"MenuPrincipal", 5, &Jeu::versMenuAPropos},
+        {"MenuPrincipal", 3, &Jeu::versMenuScores},
         {"MenuPrincipal", 6, &Jeu::quitterJeu},
         {"MenuDifficulte", 3, &Jeu::versMenuPrincipal},
+        {"MenuDifficulte", 1, &Jeu::commencerMatch},
+        {"MenuDifficulte", 2, &Jeu::commencerMatch},
+        {"MenuRecord", 1, &Jeu::quitterRecord},
         {"MenuAPropos", 1, &Jeu::versMenuPrincipal},
+        {"MenuScores", 3, &Jeu::versMenuPrincipal},
+        {"MenuPrincipal", 4, &Jeu::versMenuOptions},
+        {"MenuOptions", 5, &Jeu::quitterOptions},
     };
     const std::string nom = menuCourant->getNom();
     const int code = menuCourant->getCode();
@@ -280,4 +342,28 @@ void Jeu::versMenuPrincipalEnMusique() {
 void Jeu::versMenuPrincipal() { remplacerMenu(new MenuPrincipal()); }
 void Jeu::versMenuDifficulte() { remplacerMenu(new MenuDifficulte()); }
 void Jeu::versMenuAPropos() { remplacerMenu(new MenuAPropos()); }
+void Jeu::versMenuScores() { remplacerMenu(new MenuScores()); }
+void Jeu::versMenuOptions() { remplacerMenu(new MenuOptions()); }
+
+// The music switch and the language apply at once; the main menu is built
+// after the language is reloaded, so it shows the new texts.
+void Jeu::quitterOptions() {
+    sons->reload();
+    lang->charger();
+    remplacerMenu(new MenuPrincipal());
+}
 void Jeu::quitterJeu() { quitter = true; }
+
+// The difficulty menu stays current, unrefreshed and undrawn, for the whole match.
+void Jeu::commencerMatch() {
+    sons->chargerMusique(sons->musiqueIntro);
+    sons->jouerMusique(0);
+    initJeu(menuCourant->getCode());
+    enMenu = 0;
+}
+
+void Jeu::quitterRecord() {
+    remplacerMenu(new MenuPrincipal());
+    NiveauManager::kill();
+    Environnement::kill();
+}

@@ -7,6 +7,8 @@
 
 class Menu;
 class CTextureManager;
+class Environnement;
+class NiveauManager;
 class ClavierManager;
 class LangManager;
 class OptionsManager;
@@ -30,6 +32,7 @@ public:
     void refresh(long ecoule);
     void draw();
     void gestionMenu();
+    void initJeu(int difficulte);
 
 private:
     bool ouvrirFenetre(int largeur, int hauteur, bool pleinEcran, int echantillons);
@@ -41,14 +44,24 @@ private:
     void versMenuPrincipal();
     void versMenuDifficulte();
     void versMenuAPropos();
+    void versMenuScores();
+    void versMenuOptions();
+    void quitterOptions();
     void quitterJeu();
+    void commencerMatch();
+    void quitterRecord();
+    // Match mode: the level and the match advanced, then drawn behind player 1.
+    void refreshMatch(long ecoule);
+    void drawMatch();
 
     int enMenu;
     Menu* menuCourant;
     OptionsManager* options;
     ClavierManager* clavier;
+    NiveauManager* niveaux;
     LangManager* lang;
     CTextureManager* textures;
+    Environnement* environnement;
     SonsManager* sons;
     SDL_Surface* ecran;
     int largeur;

@@ -38,6 +38,20 @@ int Menu::getCode() { return code; }
 // A first press acts at once; a held left or right moves once every 200 ms.
 // Confirm wins over cancel in the same frame.
 void Menu::refresh(long ecoule) {
+    deplacerSelection(ecoule);
+    if (clavier->estOk(1)) {
+        clavier->initJ1();
+        code = selection;
+        sons->jouerSon(sons->sonBeep2);
+    }
+    if (clavier->estNon(1)) {
+        clavier->initJ1();
+        code = nbChoix;
+        sons->jouerSon(sons->sonBeep2);
+    }
+}
+
+void Menu::deplacerSelection(long ecoule) {
     const bool direction = clavier->estHaut(1) || clavier->estBas(1) || clavier->estGauche(1) || clavier->estDroite(1);
     if (delai < DELAI_REPETITION) {
         delai += ecoule;
@@ -51,19 +65,9 @@ void Menu::refresh(long ecoule) {
         delai = 0;
         sons->jouerSon(sons->sonBeep);
     }
-    if (clavier->estOk(1)) {
-        clavier->initJ1();
-        code = selection;
-        sons->jouerSon(sons->sonBeep2);
-    }
-    if (clavier->estNon(1)) {
-        clavier->initJ1();
-        code = nbChoix;
-        sons->jouerSon(sons->sonBeep2);
-    }
 }
 
-void Menu::draw() {
+void Menu::dessinerFond() {
     glBindTexture(GL_TEXTURE_2D, texture);
     glBegin(GL_QUADS);
     glTexCoord2f(0, 1); glVertex2f(x, y + hauteur);
@@ -71,6 +75,10 @@ void Menu::draw() {
     glTexCoord2f(1, 0); glVertex2f(x + largeur, y);
     glTexCoord2f(0, 0); glVertex2f(x, y);
     glEnd();
+}
+
+void Menu::draw() {
+    dessinerFond();
     if (!libelles) return;
     const bool large = options->isWide();
     const double yBarre = large ? 0.182 : 0.227, lBarre = large ? 0.05 : 0.04;

@@ -32,6 +32,10 @@ protected:
     static std::string cheminFond(const std::string& fichier);
     // Builds the item bar from language lines.
     void creerItems(std::initializer_list<int> lignes);
+    // The repeat timer and the left/right moves of the selection along the bar.
+    void deplacerSelection(long ecoule);
+    // The background image over the screen's quad.
+    void dessinerFond();
     // Darkens every column of the bar but the selected one.
     void ombrerItems();
 

@@ -1,0 +1,206 @@
+// The options screen.
+#include "menus/MenuOptions.h"
+
+#include <SDL/SDL.h>
+
+#include "render/CTextureManager.h"
+#include "render/TextesManager.h"
+#include "settings/ClavierManager.h"
+#include "settings/LangManager.h"
+#include "settings/OptionsManager.h"
+#include "settings/SonsManager.h"
+
+namespace {
+
+const int PAGE_RETOUR = 5;
+// Rows of each page (game, video, audio, keys), for wrapping.
+const int LIGNES_PAGE[] = {0, 3, 5, 2, 8};
+// The key binding each row of the keys page edits, and its label's language line.
+const int TOUCHE_LIGNE[] = {0, 1, 2, 3, 6, 7, 8, 9};
+const int LIBELLE_LIGNE[] = {72, 73, 74, 75, 72, 73, 74, 75};
+
+const std::string& texte(int n) { return LangManager::getInstance()->ligne(n); }
+
+std::string nomDans(int valeur, std::initializer_list<std::pair<int, int>> noms) {
+    for (const auto& [v, ligne] : noms)
+        if (v == valeur) return texte(ligne);
+    return "?";
+}
+
+}  // namespace
+
+MenuOptions::MenuOptions() : Menu(0, 0, 1, 1), dansPage(0), ligne(0), attenteTouche(false) {
+    nom = "MenuOptions";
+    texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuOptions.tga"), false);
+    delai = 0;
+    creerItems({7, 8, 9, 10, 11});
+}
+
+void MenuOptions::reset() {
+    code = 0;
+    selection = 1;
+}
+
+void MenuOptions::sauver() {
+    options->sauverOptions();
+    clavier->sauver();
+}
+
+void MenuOptions::refresh(long ecoule) {
+    if (dansPage == 0)
+        refreshBarre(ecoule);
+    else
+        refreshPage(ecoule);
+}
+
+// Every confirm or cancel on the bar saves both files.
+void MenuOptions::refreshBarre(long ecoule) {
+    deplacerSelection(ecoule);
+    if (clavier->estOk(1)) {
+        clavier->initJ1();
+        if (selection == PAGE_RETOUR) {
+            code = PAGE_RETOUR;
+        } else {
+            dansPage = 1;
+            ligne = 1;
+        }
+        sauver();
+        sons->jouerSon(sons->sonBeep2);
+    }
+    if (clavier->estNon(1)) {
+        clavier->initJ1();
+        code = PAGE_RETOUR;
+        sauver();
+        sons->jouerSon(sons->sonBeep2);
+    }
+}
+
+void MenuOptions::refreshPage(long ecoule) {
+    int sens = 0;
+    if (delai < DELAI_REPETITION) {
+        delai += ecoule;
+        if (!clavier->estHaut(1) && !clavier->estBas(1) && !clavier->estGauche(1) && !clavier->estDroite(1))
+            delai = DELAI_REPETITION;
+    } else if (!attenteTouche) {
+        bool agi = true;
+        if (clavier->estHaut(1)) {
+            --ligne;
+        } else if (clavier->estBas(1)) {
+            ++ligne;
+        } else if (clavier->estGauche(1)) {
+            clavier->initJ1();
+            sens = -1;
+        } else if (clavier->estDroite(1) || clavier->estOk(1)) {
+            clavier->initJ1();
+            sens = 1;
+        } else {
+            agi = false;
+        }
+        if (agi) {
+            delai = 0;
+            sons->jouerSon(sons->sonBeep);
+        }
+    } else {
+        const int k = clavier->getDerniereTouche();
+        if (k != 0) {
+            if (clavier->toucheDisponnible(k)) {
+                clavier->setToucheTemp(TOUCHE_LIGNE[ligne - 1], k);
+                sons->jouerSon(sons->sonBeep2);
+            } else {
+                sons->jouerSon(sons->sonBeep3);
+            }
+            clavier->initJ1();
+            clavier->initJ2();
+            attenteTouche = false;
+        }
+    }
+    modifier(sens);
+    if (clavier->estNon(1)) {
+        clavier->initJ1();
+        if (attenteTouche) {
+            attenteTouche = false;
+        } else {
+            ligne = 0;
+            dansPage = 0;
+        }
+        sons->jouerSon(sons->sonBeep2);
+    }
+}
+
+void MenuOptions::modifier(int sens) {
+    if (sens != 0) {
+        switch (selection * 10 + ligne) {
+            case 11: options->moveLang(sens); break;
+            case 12: options->moveColor(0, sens); break;
+            case 13: options->moveColor(1, sens); break;
+            case 21: options->moveResolution(sens); break;
+            case 22: options->moveFullScreen(); break;
+            case 23: options->moveAntiAliasing(sens); break;
+            case 24: options->moveClipping(sens); break;
+            case 25: options->moveTextures(sens); break;
+            case 31: options->moveMusiques(); break;
+            case 32: options->moveSons(); break;
+            default:
+                if (selection == 4) attenteTouche = true;
+                break;
+        }
+    }
+    const int lignes = LIGNES_PAGE[selection < 1 || selection > 4 ? 0 : selection];
+    if (lignes > 0) {
+        if (ligne <= 0) ligne = lignes;
+        if (ligne > lignes) ligne = 1;
+    }
+}
+
+void MenuOptions::ecrireLigne(int rang, double y, const std::string& t) {
+    textes->draw(t.c_str(), rang == ligne ? 2 : 1, 0.045, y, 0.05, 0.05, 0.5, 1);
+}
+
+void MenuOptions::drawOptionsJeu() {
+    auto couleur = [](int c) { return c >= 0 && c <= 4 ? texte(15 + c) : std::string("?"); };
+    ecrireLigne(1, 0.80, texte(12) + options->getLangTemp());
+    ecrireLigne(2, 0.75, texte(13) + couleur(options->getColorTemp(0)));
+    ecrireLigne(3, 0.70, texte(14) + couleur(options->getColorTemp(1)));
+}
+
+void MenuOptions::drawOptionsVideo() {
+    ecrireLigne(1, 0.80, texte(20) + std::to_string(options->getLargeurTemp()) + " x " +
+                             std::to_string(options->getHauteurTemp()));
+    ecrireLigne(2, 0.75, texte(21) + texte(options->isFullScreenTemp() ? 36 : 37));
+    ecrireLigne(3, 0.70, texte(22) + std::to_string(options->getAntiAliasingTemp()) + " x");
+    ecrireLigne(4, 0.65, texte(23) + nomDans(options->getClippingTemp(), {{10, 24}, {20, 25}, {40, 26}, {100, 27}}));
+    ecrireLigne(5, 0.60, texte(28) + nomDans(options->getTexturesTemp(), {{0, 29}, {1, 30}}));
+    for (int i = 0; i < 3; ++i) ecrireLigne(0, 0.50 - 0.05 * i, texte(31 + i));
+}
+
+void MenuOptions::drawOptionsAudio() {
+    ecrireLigne(1, 0.80, texte(34) + texte(options->isMusiquesTempOn() ? 36 : 37));
+    ecrireLigne(2, 0.75, texte(35) + texte(options->isSonsTempOn() ? 36 : 37));
+}
+
+void MenuOptions::drawOptionsClavier() {
+    ecrireLigne(0, 0.80, texte(58));
+    ecrireLigne(0, 0.56, texte(59));
+    for (int i = 0; i < 8; ++i) {
+        const int rang = i + 1, police = rang == ligne ? 2 : 1;
+        const double y = (i < 4 ? 0.75 : 0.51) - 0.04 * (i % 4);
+        const std::string touche = rang == ligne && attenteTouche
+                                       ? texte(76)
+                                       : SDL_GetKeyName(static_cast<SDLKey>(clavier->getToucheTemp(TOUCHE_LIGNE[i])));
+        textes->draw(texte(LIBELLE_LIGNE[i]).c_str(), police, 0.085, y, 0.05, 0.05, 0.5, 1);
+        textes->draw(":", police, 0.232, y, 0.05, 0.05, 0.5, 1);
+        textes->draw(touche.c_str(), police, 0.3, y, 0.05, 0.05, 0.5, 1);
+    }
+}
+
+void MenuOptions::draw() {
+    Menu::draw();
+    switch (selection) {
+        case 1: drawOptionsJeu(); break;
+        case 2: drawOptionsVideo(); break;
+        case 3: drawOptionsAudio(); break;
+        case 4: drawOptionsClavier(); break;
+        default: break;
+    }
+    ombrerItems();
+}

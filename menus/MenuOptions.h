@@ -1,0 +1,34 @@
+// The options screen: game, video, audio and keys pages under an item bar, and back.
+#pragma once
+
+#include <string>
+
+#include "menus/Menu.h"
+
+class MenuOptions : public Menu {
+public:
+    MenuOptions();
+    void refresh(long ecoule) override;
+    void draw() override;
+    void reset() override;
+    void drawOptionsJeu();
+    void drawOptionsVideo();
+    void drawOptionsAudio();
+    void drawOptionsClavier();
+
+    int getDansPage() const { return dansPage; }
+    int getLigne() const { return ligne; }
+    bool getAttenteTouche() const { return attenteTouche; }
+
+private:
+    void refreshBarre(long ecoule);
+    void refreshPage(long ecoule);
+    // Applies a step of direction sens to row ligne of the selected page.
+    void modifier(int sens);
+    void sauver();
+    void ecrireLigne(int rang, double y, const std::string& texte);
+
+    int dansPage;
+    int ligne;
+    bool attenteTouche;
+};

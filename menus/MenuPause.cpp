@@ -1,0 +1,70 @@
+// The pause screen.
+#include "menus/MenuPause.h"
+
+#include <SDL/SDL_opengl.h>
+
+#include "render/CTextureManager.h"
+#include "render/TextesManager.h"
+#include "settings/ClavierManager.h"
+#include "settings/OptionsManager.h"
+#include "settings/SonsManager.h"
+
+MenuPause::MenuPause() : Menu(0, 0, 1, 1) {
+    nom = "MenuPause";
+    texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuPause.tga"), false);
+    delai = 0;
+    creerItems({49, 50});
+}
+
+// Any direction toggles between the two items. Only the button acted on is
+// forgotten, and cancel (resume) wins when both are seen.
+void MenuPause::refresh(long ecoule) {
+    const bool haut = clavier->estHaut(1), bas = clavier->estBas(1), gauche = clavier->estGauche(1),
+               droite = clavier->estDroite(1);
+    if (delai < DELAI_REPETITION) {
+        delai += ecoule;
+        if (!haut && !bas && !gauche && !droite) delai = DELAI_REPETITION;
+    } else if (haut || bas || gauche || droite) {
+        const bool precedent = haut || (!bas && gauche);
+        selection += precedent ? -1 : 1;
+        if (selection < 1) selection = nbChoix;
+        if (selection > nbChoix) selection = 1;
+        delai = 0;
+        sons->jouerSon(sons->sonBeep);
+    }
+    if (clavier->estOk(1)) {
+        clavier->initOk(1);
+        code = selection;
+        sons->jouerSon(sons->sonBeep2);
+    }
+    if (clavier->estNon(1)) {
+        clavier->initNon(1);
+        code = 1;
+        sons->jouerSon(sons->sonBeep2);
+    }
+}
+
+void MenuPause::draw() {
+    dessinerFond();
+    const bool large = options->isWide();
+    for (int i = 0; i < 2; ++i)
+        textes->draw(libelles[i].c_str(), 3, ((i + 0.5) / nbChoix) / 2 + 0.25, large ? 0.375 : 0.37,
+                     large ? 0.05 : 0.04, 0.07, 0.5, 3);
+    const double L = large ? 0.265 : 0.205, W = large ? 0.235 : 0.295, B = large ? 0.34 : 0.33,
+                 T = large ? 0.49 : 0.485, s = selection;
+    glDisable(GL_TEXTURE_2D);
+    glColor4d(0, 0, 0, 0.3);
+    glBegin(GL_QUADS);
+    glVertex2d((2 - s) * W + L, T);
+    glVertex2d((3 - s) * W + L, T);
+    glVertex2d((3 - s) * W + L, B);
+    glVertex2d((2 - s) * W + L, B);
+    glEnd();
+    glColor3f(1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+}
+
+void MenuPause::reset() {
+    code = 0;
+    selection = 1;
+}

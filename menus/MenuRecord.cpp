@@ -1,0 +1,149 @@
+// The record screen.
+#include "menus/MenuRecord.h"
+
+#include <SDL/SDL_opengl.h>
+
+#include <cstdlib>
+
+#include "render/CTextureManager.h"
+#include "render/TextesManager.h"
+#include "settings/ClavierManager.h"
+#include "settings/LangManager.h"
+#include "settings/SonsManager.h"
+#include "world/NiveauManager.h"
+
+MenuRecord::MenuRecord(std::string tempsJ1, std::string tempsJ2)
+    : Menu(0, 0, 1, 1), tempsJoueurs{tempsJ1, tempsJ2}, nomsSaisis{"AAA", ""}, rangs{-1, -1}, curseur(0) {
+    nom = "MenuRecord";
+    texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuZQ.tga"), false);
+    delai = 0;
+    creerItems({70});
+    charger();
+    comparer();
+}
+
+int MenuRecord::difficulte() const { return NiveauManager::getInstance()->getNumDifficulte(); }
+
+void MenuRecord::charger() { TableScores::lire(difficulte(), noms, temps); }
+
+// Rank = 1 + the index of the first entry strictly slower; 0 when none is.
+void MenuRecord::comparer(int joueur) {
+    const double v = std::atof(tempsJoueurs[joueur].c_str());
+    for (int n = TableScores::TAILLE - 1; n >= 0; --n)
+        if (std::atof(temps[n].c_str()) > v) rangs[joueur] = n + 1;
+    if (rangs[joueur] == -1) rangs[joueur] = 0;
+}
+
+void MenuRecord::comparer() {
+    comparer(0);
+    if (std::atof(tempsJoueurs[1].c_str()) != 0) comparer(1);
+}
+
+void MenuRecord::fermerSaisie() {
+    curseur = -1;
+    libelles[0] = LangManager::getInstance()->ligne(71);
+}
+
+void MenuRecord::refresh(long ecoule) {
+    if (rangs[0] == 0) fermerSaisie();
+    const bool haut = clavier->estHaut(1), bas = clavier->estBas(1), gauche = clavier->estGauche(1),
+               droite = clavier->estDroite(1);
+    if (delai < DELAI_REPETITION) {
+        delai += ecoule;
+        if (!haut && !bas && !gauche && !droite) delai = DELAI_REPETITION;
+        return;
+    }
+    if (curseur < 0) {
+        if (clavier->estOk(1) || clavier->estNon(1)) {
+            clavier->initJ1();
+            code = selection;
+            sons->jouerSon(sons->sonBeep2);
+        }
+        return;
+    }
+    if (gauche || droite) {
+        curseur = gauche ? std::max(0, curseur - 1) : std::min(2, curseur + 1);
+        delai = 0;
+        sons->jouerSon(sons->sonBeep);
+    }
+    if (haut || bas) {
+        char& lettre = nomsSaisis[0][static_cast<size_t>(curseur)];
+        lettre = static_cast<char>(lettre + (haut ? -1 : 1));
+        if (lettre < 'A') lettre = 'Z';
+        if (lettre > 'Z') lettre = 'A';
+        delai = 0;
+        sons->jouerSon(sons->sonBeep);
+    }
+    if (clavier->estOk(1)) {
+        clavier->initJ1();
+        if (curseur <= 1) {
+            ++curseur;
+            delai = 0;
+            sons->jouerSon(sons->sonBeep);
+        } else {
+            enregistrer();
+            fermerSaisie();
+            sons->jouerSon(sons->sonBeep2);
+        }
+    }
+}
+
+// The new entry takes its rank; the entries from there move down one row and
+// the old tenth is dropped.
+void MenuRecord::enregistrer() {
+    std::string n[TableScores::TAILLE], t[TableScores::TAILLE];
+    for (int i = 0, j = 0; i < TableScores::TAILLE; ++i) {
+        if (i == rangs[0] - 1) {
+            n[i] = nomsSaisis[0];
+            t[i] = tempsJoueurs[0];
+        } else if (i == rangs[1] - 1) {
+            n[i] = nomsSaisis[1];
+            t[i] = tempsJoueurs[1];
+        } else {
+            n[i] = noms[j];
+            t[i] = temps[j++];
+        }
+    }
+    TableScores::ecrire(difficulte(), n, t);
+}
+
+std::string MenuRecord::texteRang() const {
+    LangManager* lang = LangManager::getInstance();
+    if (rangs[0] == 0) return lang->ligne(65);
+    const int suffixe = rangs[0] <= 3 ? 65 + rangs[0] : 69;
+    return std::to_string(rangs[0]) + lang->ligne(suffixe);
+}
+
+void MenuRecord::draw() {
+    LangManager* lang = LangManager::getInstance();
+    const std::string rang = texteRang();
+    Menu::draw();
+    struct Ligne {
+        double x, y;
+        std::string texte;
+    } lignes[] = {
+        {0.085, 0.76, lang->ligne(56)},
+        {0.385, 0.76, lang->ligne(difficulte() == 1 ? 54 : 55)},
+        {0.5, 0.76, lang->ligne(57)},
+        {0.085, 0.66, lang->ligne(58)},
+        {0.385, 0.66, lang->ligne(rangs[0] != 0 ? 60 : 61)},
+        {0.085, 0.585, lang->ligne(62)},
+        {0.385, 0.585, rang},
+        {0.085, 0.51, lang->ligne(63)},
+        {0.385, 0.51, tempsJoueurs[0] + "s"},
+    };
+    for (const Ligne& l : lignes) textes->draw(l.texte.c_str(), 1, l.x, l.y, 0.06, 0.06, 0.5, 1);
+    if (rangs[0] != 0) {
+        textes->draw(lang->ligne(64).c_str(), 1, 0.085, 0.435, 0.06, 0.06, 0.5, 1);
+        for (int i = 0; i < 3; ++i) {
+            const std::string lettre(1, nomsSaisis[0][static_cast<size_t>(i)]);
+            textes->draw(lettre.c_str(), i == curseur ? 2 : 1, 0.385 + 0.025 * i, 0.435, 0.06, 0.06, 0.5, 1);
+        }
+    }
+    glColor3f(1, 1, 1);
+}
+
+void MenuRecord::reset() {
+    code = 0;
+    selection = 1;
+}

@@ -1,0 +1,18 @@
+// One difficulty's table of the ten best times, read from and written to Niveaux/<d>/Scores.dat.
+#pragma once
+
+#include <string>
+
+class TableScores {
+public:
+    static constexpr int TAILLE = 10;
+    static const char* const NOM_VIDE;    // "Z.Q", a slot never filled
+    static const char* const TEMPS_VIDE;  // "9999.9", stored as is
+
+    static std::string chemin(int difficulte);
+    // Reads the table, unscrambling every time but the placeholder; what
+    // cannot be read keeps its placeholder. False when the file did not open.
+    static bool lire(int difficulte, std::string (&noms)[TAILLE], std::string (&temps)[TAILLE]);
+    // Writes the table whole or not at all (temporary file, then rename).
+    static bool ecrire(int difficulte, const std::string (&noms)[TAILLE], const std::string (&temps)[TAILLE]);
+};
