@@ -1,0 +1,210 @@
+// The pause, options, scores and record screens, driven with real key events.
+#include <gtest/gtest.h>
+
+#include <SDL/SDL.h>
+
+#include "menus/CryptageManager.h"
+#include "menus/MenuOptions.h"
+#include "menus/MenuPause.h"
+#include "menus/MenuRecord.h"
+#include "menus/MenuScores.h"
+#include "render/TextesManager.h"
+#include "settings/ClavierManager.h"
+#include "settings/LangManager.h"
+#include "settings/OptionsManager.h"
+#include "tests/support/MondeTest.h"
+#include "tests/support/Retour.h"
+#include "world/NiveauManager.h"
+
+namespace {
+
+class Ecran : public ::testing::Test {
+protected:
+    void TearDown() override {
+        TextesManager::kill();
+        LangManager::kill();
+    }
+    // A tap: pressed for one frame, then released.
+    void taper(Menu& m, int k, long ecoule = 10) {
+        monde.appuyer(k);
+        m.refresh(ecoule);
+        monde.relacher(k);
+        m.refresh(ecoule);
+    }
+    MondeTest monde;
+};
+
+}  // namespace
+
+TEST_F(Ecran, Pause) {
+    MenuPause p;
+    p.refresh(10);
+    taper(p, SDLK_s);
+    EXPECT_EQ(2, p.getSelection()) << "any direction toggles";
+    taper(p, SDLK_w);
+    EXPECT_EQ(1, p.getSelection());
+    taper(p, SDLK_d);
+    EXPECT_EQ(2, p.getSelection());
+    taper(p, SDLK_ESCAPE);
+    EXPECT_EQ(1, p.getCode()) << "cancel resumes whatever is selected";
+    p.reset();
+    taper(p, SDLK_d);
+    taper(p, SDLK_SPACE);
+    EXPECT_EQ(2, p.getCode());
+    p.reset();
+    monde.appuyer(SDLK_SPACE);
+    monde.appuyer(SDLK_ESCAPE);
+    p.refresh(10);
+    EXPECT_EQ(1, p.getCode()) << "confirm and cancel together resume";
+    EXPECT_EQ(1, p.getSelection()) << "a pause opens on item 1";
+    // 4:3, item 2 selected: the dark box covers item 1.
+    p.reset();
+    monde.relacher(SDLK_SPACE);
+    monde.relacher(SDLK_ESCAPE);
+    p.refresh(10);
+    taper(p, SDLK_d);
+    std::vector<SommetRetour> s = sommetsDessines([&] { p.draw(); });
+    Boite boite = boiteDe({s.end() - 6, s.end()});
+    EXPECT_NEAR(0.205, boite.xMin, 1e-5);
+    EXPECT_NEAR(0.5, boite.xMax, 1e-5);
+    EXPECT_NEAR(0.33, boite.yMin, 1e-5);
+    EXPECT_NEAR(0.485, boite.yMax, 1e-5);
+}
+
+TEST_F(Ecran, TableauDesScores) {
+    std::string t = "83.4 ";
+    CryptageManager::getInstance()->crypt(t);
+    monde.dossier.ecrire("Niveaux/2/Scores.dat", "BOB\t" + t + "\n");
+    MenuScores m;
+    EXPECT_EQ("Z.Q", m.getNom(0, 0)) << "no file: the placeholders keep their point";
+    EXPECT_EQ("9999.9", m.getTemps(0, 9));
+    EXPECT_EQ("BOB", m.getNom(1, 0));
+    EXPECT_EQ("83<4 ", m.getTemps(1, 0)) << "the font's point lives in the cell of <";
+    EXPECT_EQ("Z<Q", m.getNom(1, 1));
+    const size_t avecTable = sommetsDessines([&] { m.draw(); }).size();
+    m.refresh(10);
+    taper(m, SDLK_a);
+    EXPECT_EQ(3, m.getSelection());
+    EXPECT_LT(sommetsDessines([&] { m.draw(); }).size(), avecTable) << "the back item shows no table";
+    taper(m, SDLK_ESCAPE);
+    EXPECT_EQ(3, m.getCode());
+}
+
+TEST_F(Ecran, RangDUnRecord) {
+    NiveauManager::getInstance()->setDifficulte(1);
+    CryptageManager* c = CryptageManager::getInstance();
+    std::string a = "50.2 ", b = "60.0 ";
+    c->crypt(a);
+    c->crypt(b);
+    monde.dossier.ecrire("Niveaux/1/Scores.dat", "AAA\t" + a + "\nBBB\t" + b + "\nCCC\t" + b + "\n");
+    EXPECT_EQ(4, MenuRecord("60.0 ", "0.0 ").getRang(0)) << "after both equal times";
+    EXPECT_EQ(1, MenuRecord("45.1 ", "0.0 ").getRang(0));
+    EXPECT_EQ(-1, MenuRecord("45.1 ", "0.0 ").getRang(1)) << "no second player";
+
+    std::string plein;
+    for (int i = 0; i < 10; ++i) plein += "XYZ\t" + a + "\n";
+    monde.dossier.ecrire("Niveaux/1/Scores.dat", plein);
+    MenuRecord sans("70.0 ", "0.0 ");
+    EXPECT_EQ(0, sans.getRang(0));
+    sans.refresh(10);
+    EXPECT_EQ(-1, sans.getCurseur());
+    taper(sans, SDLK_SPACE);
+    EXPECT_EQ(1, sans.getCode()) << "no record: leaves on the first confirm";
+}
+
+TEST_F(Ecran, SaisieDuNomEtEnregistrement) {
+    NiveauManager::getInstance()->setDifficulte(1);
+    CryptageManager* c = CryptageManager::getInstance();
+    std::string table;
+    for (int i = 0; i < 10; ++i) {
+        std::string t = std::to_string(10 * (i + 1)) + ".0 ";
+        c->crypt(t);
+        table += "N" + std::to_string(i) + "X\t" + t + "\n";
+    }
+    monde.dossier.ecrire("Niveaux/1/Scores.dat", table);
+    MenuRecord r("25.5 ", "0.0 ");
+    ASSERT_EQ(3, r.getRang(0));
+    r.refresh(10);
+    taper(r, SDLK_w);
+    EXPECT_EQ("ZAA", r.getNomSaisi()) << "up on A gives Z";
+    taper(r, SDLK_s);
+    taper(r, SDLK_s);
+    EXPECT_EQ("BAA", r.getNomSaisi());
+    taper(r, SDLK_a);
+    EXPECT_EQ(0, r.getCurseur()) << "no wrap at the left end";
+    taper(r, SDLK_ESCAPE);
+    EXPECT_EQ(0, r.getCode()) << "cancel does nothing during the entry";
+    taper(r, SDLK_SPACE);
+    EXPECT_EQ(1, r.getCurseur());
+    taper(r, SDLK_d);
+    taper(r, SDLK_d);
+    EXPECT_EQ(2, r.getCurseur()) << "no wrap at the right end";
+    taper(r, SDLK_w);
+    EXPECT_EQ("BAZ", r.getNomSaisi());
+    taper(r, SDLK_SPACE);
+    EXPECT_EQ(-1, r.getCurseur()) << "the third confirm saves";
+    std::string noms[10], temps[10];
+    TableScores::lire(1, noms, temps);
+    EXPECT_EQ("N1X", noms[1]);
+    EXPECT_EQ("BAZ", noms[2]);
+    EXPECT_EQ("25.5 ", temps[2]);
+    EXPECT_EQ("N2X", noms[3]) << "the old third moves down";
+    EXPECT_EQ("N8X", noms[9]) << "the old tenth is gone";
+    taper(r, SDLK_SPACE);
+    EXPECT_EQ(1, r.getCode());
+}
+
+TEST_F(Ecran, OptionsPagesEtSauvegarde) {
+    monde.dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 Francais 0 3 1 1");
+    OptionsManager::kill();
+    MenuOptions m;
+    m.refresh(10);
+    taper(m, SDLK_d);
+    ASSERT_EQ(2, m.getSelection());
+    taper(m, SDLK_SPACE);
+    EXPECT_EQ(1, m.getDansPage());
+    EXPECT_EQ(1, m.getLigne());
+    EXPECT_TRUE(monde.dossier.existe("Data/Options.dat.tmp") == false && monde.dossier.existe("Data/Clavier.dat"))
+        << "confirming a page saves both files";
+    taper(m, SDLK_w, 250);
+    EXPECT_EQ(5, m.getLigne()) << "up on row 1 wraps to row 5";
+    taper(m, SDLK_s, 250);
+    EXPECT_EQ(1, m.getLigne());
+    // Holding right changes the resolution once.
+    monde.appuyer(SDLK_d);
+    for (int i = 0; i < 30; ++i) m.refresh(40);
+    monde.relacher(SDLK_d);
+    m.refresh(10);
+    EXPECT_EQ(1280, OptionsManager::getInstance()->getLargeurTemp());
+    taper(m, SDLK_ESCAPE);
+    EXPECT_EQ(0, m.getDansPage()) << "cancel on a page goes back to the bar";
+    EXPECT_EQ(2, m.getSelection());
+    EXPECT_EQ(0, m.getCode());
+    taper(m, SDLK_ESCAPE);
+    EXPECT_EQ(5, m.getCode()) << "cancel on the bar leaves";
+    EXPECT_EQ("1280\n800\n1\n0\n2\n10\n1\nFrancais\n0\n3\n1\n1\n", monde.dossier.lire("Data/Options.dat"))
+        << "the page's edit is saved on leaving";
+}
+
+TEST_F(Ecran, OptionsToucheARedefinir) {
+    MenuOptions m;
+    m.refresh(10);
+    for (int i = 0; i < 3; ++i) taper(m, SDLK_d);
+    ASSERT_EQ(4, m.getSelection());
+    taper(m, SDLK_SPACE);
+    for (int i = 0; i < 5; ++i) taper(m, SDLK_s, 250);
+    ASSERT_EQ(6, m.getLigne());
+    taper(m, SDLK_SPACE, 250);
+    EXPECT_TRUE(m.getAttenteTouche());
+    taper(m, SDLK_k, 250);
+    EXPECT_FALSE(m.getAttenteTouche());
+    ClavierManager* c = ClavierManager::getInstance();
+    EXPECT_EQ(SDLK_k, c->getToucheTemp(7)) << "row 6 binds player 2 down";
+    taper(m, SDLK_SPACE, 250);
+    taper(m, SDLK_k, 250);
+    EXPECT_EQ(SDLK_k, c->getToucheTemp(7));
+    taper(m, SDLK_SPACE, 250);
+    taper(m, SDLK_a, 250);  // player 1's left: taken
+    EXPECT_EQ(SDLK_k, c->getToucheTemp(7)) << "a bound key is refused";
+    EXPECT_EQ(SDLK_DOWN, c->getTouche(7)) << "nothing committed before saving";
+}

@@ -1,0 +1,140 @@
+// The match state machine: intro camera, play clock, pause, level end, next level, restart, end of series.
+#include <gtest/gtest.h>
+
+#include <SDL/SDL.h>
+
+#include "menus/MenuPause.h"
+#include "render/TextesManager.h"
+#include "settings/LangManager.h"
+#include "tests/support/MondeTest.h"
+#include "world/Environnement.h"
+#include "world/Joueur.h"
+#include "world/NiveauManager.h"
+
+namespace {
+
+// A plain level of the given length whose first row is the goal.
+std::string niveau(int lignes, int temps = 60) {
+    std::string s = std::to_string(temps) + " " + std::to_string(lignes) + " 3\n100 100 100\n";
+    for (int i = 1; i < lignes; ++i) s += "1 1 1\n";
+    return s;
+}
+
+class Match : public ::testing::Test {
+protected:
+    void SetUp() override {
+        monde.dossier.ecrire("Niveaux/1/niveau1.dat", niveau(59));
+        monde.dossier.ecrire("Niveaux/1/niveau2.dat", niveau(8, 30));
+        NiveauManager* n = NiveauManager::getInstance();
+        n->setDifficulte(1);
+        n->chargerNiveau();
+        env = Environnement::getInstance();
+        env->ajouterJoueur(new Joueur(1));
+        j = env->getJoueur(1);
+    }
+    void TearDown() override {
+        Environnement::kill();
+        TextesManager::kill();
+        LangManager::kill();
+    }
+    void frames(int n, long ecoule = 40) {
+        for (int i = 0; i < n; ++i) {
+            NiveauManager::getInstance()->refresh(ecoule);
+            env->refresh(ecoule);
+        }
+    }
+    void taper(int k) {
+        monde.appuyer(k);
+        frames(1);
+        monde.relacher(k);
+    }
+    MondeTest monde;
+    Environnement* env = nullptr;
+    Joueur* j = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Match, IntroDeLaCamera) {
+    EXPECT_EQ(ETAT_INTRO, env->getEtat());
+    EXPECT_EQ(60, j->getTemps()) << "the level's time";
+    EXPECT_EQ("0.0 ", env->getTempsJeu(0));
+    frames(1);
+    EXPECT_FLOAT_EQ(0.4f, env->getCameraZ(1)) << "60 rows x 40 ms / 6";
+    frames(1);
+    EXPECT_FLOAT_EQ(0.8f, env->getCameraZ(1));
+    frames(200);
+    EXPECT_EQ(ETAT_JEU, env->getEtat()) << "the camera reached the player";
+    EXPECT_FLOAT_EQ(j->getCameraZ(), env->getCameraZ(1));
+}
+
+TEST_F(Match, ConfirmerPasseLIntroSansMettreEnPause) {
+    frames(2);
+    monde.appuyer(SDLK_ESCAPE);
+    frames(1);
+    EXPECT_EQ(ETAT_JEU, env->getEtat());
+    frames(1);
+    EXPECT_EQ(ETAT_JEU, env->getEtat()) << "the held cancel was used up by the intro";
+    monde.relacher(SDLK_ESCAPE);
+}
+
+TEST_F(Match, HorlogePauseEtAbandon) {
+    taper(SDLK_SPACE);
+    frames(25);
+    EXPECT_EQ("1.0 ", env->getTempsJeu(0)) << "the clock runs in play";
+    taper(SDLK_ESCAPE);
+    EXPECT_EQ(ETAT_PAUSE, env->getEtat());
+    frames(25);
+    EXPECT_EQ("1.0 ", env->getTempsJeu(0)) << "not during the pause";
+    taper(SDLK_ESCAPE);
+    EXPECT_EQ(ETAT_JEU, env->getEtat()) << "cancel resumes";
+    EXPECT_EQ(0, env->getMenuPause()->getCode()) << "reset for the next pause";
+    taper(SDLK_ESCAPE);
+    frames(6);
+    taper(SDLK_d);
+    frames(1);
+    taper(SDLK_SPACE);
+    EXPECT_TRUE(env->getFinJeu());
+    EXPECT_TRUE(env->jeuQuitte());
+    EXPECT_EQ("0.0 ", env->getTempsJeu(1)) << "player 2 is never there";
+}
+
+TEST_F(Match, FinDeNiveauPuisNiveauSuivantPuisFinDeSerie) {
+    taper(SDLK_SPACE);
+    j->setZ(1);  // over the goal row
+    j->setVies(5);
+    for (int i = 0; i < 60 && env->getEtat() != ETAT_FIN_NIVEAU; ++i) frames(1);
+    ASSERT_EQ(ETAT_FIN_NIVEAU, env->getEtat());
+    frames(10);
+    EXPECT_NEAR(1.2f, env->getCameraY(1), 1e-4) << "the camera rises at 3 units a second";
+    EXPECT_NEAR(0.24f, env->getFondu(), 1e-4);
+    frames(40);
+    EXPECT_EQ(ETAT_INTRO, env->getEtat()) << "level 2 loaded";
+    EXPECT_EQ(2, NiveauManager::getInstance()->getNumNiveau());
+    EXPECT_EQ(30, j->getTemps());
+    EXPECT_EQ(5, j->getVies()) << "more than three lives are kept";
+    EXPECT_FLOAT_EQ(0, env->getFondu());
+
+    taper(SDLK_SPACE);
+    j->setVies(1);
+    j->setZ(1);
+    frames(40);
+    frames(60);
+    EXPECT_TRUE(env->getFinJeu()) << "no level 3: the series is complete";
+    EXPECT_FALSE(env->jeuQuitte());
+}
+
+TEST_F(Match, RecommencerLeNiveauQuandLeJoueurEstHorsJeu) {
+    taper(SDLK_SPACE);
+    frames(10);
+    const std::string avant = env->getTempsJeu(0);
+    j->setTemps(0);
+    frames(2);
+    ASSERT_EQ(ETAT_JOUEUR_TEMPS_ECOULE, j->getEtat());
+    frames(80);
+    EXPECT_EQ(ETAT_INTRO, env->getEtat()) << "the level starts again";
+    EXPECT_EQ(3, j->getVies());
+    EXPECT_EQ(60, j->getTemps());
+    EXPECT_EQ(ETAT_JOUEUR_EN_JEU, j->getEtat());
+    EXPECT_EQ(avant, env->getTempsJeu(0)) << "the failed attempt's time still counts";
+}
