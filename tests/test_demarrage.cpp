@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
+#include <vector>
 
 #include "tests/support/DossierTemporaire.h"
 #include "tests/support/ProcessusJeu.h"
@@ -140,4 +142,52 @@ TEST_F(Demarrage, SansMultitextureLeJoueurArreteLeJeu) {
     ProcessusJeu avec(AIDE_MULTITEXTURE, jeu());
     ASSERT_TRUE(avec.attendre(10000));
     EXPECT_EQ(0, avec.statut()) << avec.erreurs();
+}
+
+namespace {
+
+// A key held for a little over a frame, as a person taps it, then a pause.
+void taper(const std::string& touche, int pauseMs = 350) {
+    const std::string commande = "xdotool keydown " + touche + " && sleep 0.12 && xdotool keyup " + touche;
+    ASSERT_EQ(0, std::system(commande.c_str())) << commande;
+    usleep(pauseMs * 1000);
+}
+
+}  // namespace
+
+// The whole flow, played through the keyboard: title, menus, a match and its
+// pause, the options, and out through the main menu's quit item.
+TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
+    fs::copy(fs::path(LEAPGRID_EXE).parent_path() / "Niveaux", jeu() + "/Niveaux", fs::copy_options::recursive);
+    fs::copy(fs::path(LEAPGRID_EXE).parent_path() / "Data/Lang", jeu() + "/Data/Lang", fs::copy_options::recursive);
+    ProcessusJeu p(exe, jeu(), sonMuet);
+    ASSERT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
+    p.attendre(800);
+    taper("space");               // title -> main menu
+    taper("space");               // Play -> difficulty menu
+    taper("space", 1000);         // Easy -> the match
+    taper("Escape");              // skip the intro
+    taper("Escape");              // pause
+    taper("d");                   // "leave the match"
+    taper("space", 800);          // back to the main menu
+    ASSERT_TRUE(p.enCours()) << p.erreurs();
+    for (int i = 0; i < 3; ++i) taper("d");  // Options
+    taper("space");
+    taper("d");
+    taper("d");                   // the audio page
+    taper("space");               // open it on the music row
+    taper("space");               // music off
+    taper("Escape");              // back to the bar
+    taper("Escape", 800);         // leave: saved
+    ASSERT_TRUE(p.enCours()) << p.erreurs();
+    taper("Escape");              // quit from the main menu
+    ASSERT_TRUE(p.attendre(5000)) << "the game did not end from its menu";
+    EXPECT_EQ(0, p.statut()) << p.erreurs();
+    std::ifstream reglages(jeu() + "/Data/Options.dat");
+    std::vector<std::string> lignes;
+    for (std::string l; std::getline(reglages, l);) lignes.push_back(l);
+    ASSERT_EQ(12u, lignes.size());
+    EXPECT_EQ("0", lignes[10]) << "music switched off and saved";
+    EXPECT_EQ("1", lignes[11]);
+    EXPECT_TRUE(fs::exists(jeu() + "/Data/Clavier.dat"));
 }
