@@ -270,15 +270,18 @@ void Jeu::refreshMatch(long ecoule) {
 // point of the plane y = 0 below it.
 void Jeu::drawMatch() {
     if (environnement->getFinJeu()) return;
+    preparerVue(niveaux, environnement->getCameraX(1), environnement->getCameraY(1), environnement->getCameraZ(1));
+    niveaux->draw();
+    environnement->draw();
+}
+
+void Jeu::preparerVue(NiveauManager* niveaux, float x, float y, float z) {
     Environnement::begin2D();
     niveaux->drawFond();
     Environnement::end2D();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    const float x = environnement->getCameraX(1), y = environnement->getCameraY(1), z = environnement->getCameraZ(1);
     gluLookAt(x, y + 1, z + 3, x, 0, z, 0, 1, 0);
-    niveaux->draw();
-    environnement->draw();
 }
 
 void Jeu::draw() {

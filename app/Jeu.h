@@ -33,6 +33,9 @@ public:
     void draw();
     void gestionMenu();
     void initJeu(int difficulte);
+    // The level background in 2D, then the camera 1 above and 3 behind the
+    // camera point (x, y, z), looking at the plane y = 0 below it.
+    static void preparerVue(NiveauManager* niveaux, float x, float y, float z);
 
 private:
     bool ouvrirFenetre(int largeur, int hauteur, bool pleinEcran, int echantillons);

@@ -52,13 +52,8 @@ TEST(Scene, JoueurOmbreEtBlocsALEcran) {
     Jeu::resize(FenetreGL::LARGEUR, FenetreGL::HAUTEUR);
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    Environnement::begin2D();
-    niveaux->drawFond();
-    Environnement::end2D();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
     const float x = joueur.getCameraX(), z = joueur.getCameraZ();
-    gluLookAt(x, 1, z + 3, x, 0, z, 0, 1, 0);
+    Jeu::preparerVue(niveaux, x, 0, z);
     niveaux->draw();
     joueur.draw();
     glFinish();

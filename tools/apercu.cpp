@@ -81,12 +81,7 @@ int main(int argc, char** argv) {
     joueur.setY(0.3f);
     const float x = joueur.getCameraX(), z = joueur.getCameraZ();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    Environnement::begin2D();
-    niveaux->drawFond();
-    Environnement::end2D();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(x, 1, z + 3, x, 0, z, 0, 1, 0);
+    Jeu::preparerVue(niveaux, x, 0, z);
     niveaux->draw();
     joueur.draw();
     glFinish();
