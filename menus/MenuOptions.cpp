@@ -186,7 +186,7 @@ void MenuOptions::drawOptionsClavier() {
         const double y = (i < 4 ? 0.75 : 0.51) - 0.04 * (i % 4);
         const std::string touche = rang == ligne && attenteTouche
                                        ? texte(76)
-                                       : SDL_GetKeyName(static_cast<SDLKey>(clavier->getToucheTemp(TOUCHE_LIGNE[i])));
+                                       : ClavierManager::nomTouche(clavier->getToucheTemp(TOUCHE_LIGNE[i]));
         textes->draw(texte(LIBELLE_LIGNE[i]).c_str(), police, 0.085, y, 0.05, 0.05, 0.5, 1);
         textes->draw(":", police, 0.232, y, 0.05, 0.05, 0.5, 1);
         textes->draw(touche.c_str(), police, 0.3, y, 0.05, 0.05, 0.5, 1);

@@ -138,3 +138,8 @@ void ClavierManager::setToucheTemp(int bouton, int touche) {
 }
 
 int ClavierManager::getTouche(int bouton) { return bouton >= 0 && bouton < NB_BOUTONS ? touches[bouton] : 0; }
+
+std::string ClavierManager::nomTouche(int touche) {
+    if (touche <= SDLK_UNKNOWN || touche >= SDLK_LAST) return "?";
+    return SDL_GetKeyName(static_cast<SDLKey>(touche));
+}

@@ -3,6 +3,8 @@
 
 #include <SDL/SDL.h>
 
+#include <string>
+
 class ClavierManager {
 public:
     // Buttons in file order: player 1 up, down, left, right, confirm, cancel,
@@ -44,6 +46,9 @@ public:
     int getToucheTemp(int bouton);
     void setToucheTemp(int bouton, int touche);
     int getTouche(int bouton);
+    // SDL's name of a key code; "?" for a code SDL does not know (a
+    // hand-edited key file), which SDL itself would read out of bounds.
+    static std::string nomTouche(int touche);
 
     static const char* const FICHIER;
     static const int DEFAUTS[NB_BOUTONS];
