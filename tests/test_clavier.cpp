@@ -171,9 +171,3 @@ TEST_F(Clavier, UnEchecDeSauvegardeRendLesAffectationsDuFichier) {
     EXPECT_EQ(105, c->getTouche(0));
     EXPECT_EQ(105, c->getToucheTemp(0)) << "the edit is lost";
 }
-
-TEST_F(Clavier, NomsDeTouchesMemeHorsDesCodesConnus) {
-    EXPECT_EQ("w", ClavierManager::nomTouche(SDLK_w));
-    EXPECT_EQ("up", ClavierManager::nomTouche(SDLK_UP));
-    for (int code : {-5, 0, static_cast<int>(SDLK_LAST), 99999}) EXPECT_EQ("?", ClavierManager::nomTouche(code)) << code;
-}

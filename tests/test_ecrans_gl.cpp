@@ -208,3 +208,10 @@ TEST_F(Ecran, OptionsToucheARedefinir) {
     EXPECT_EQ(SDLK_k, c->getToucheTemp(7)) << "a bound key is refused";
     EXPECT_EQ(SDLK_DOWN, c->getTouche(7)) << "nothing committed before saving";
 }
+
+// Key names come from SDL once its video is up; codes it does not know show as "?".
+TEST(NomsDeTouches, MemeHorsDesCodesConnus) {
+    EXPECT_EQ("w", ClavierManager::nomTouche(SDLK_w));
+    EXPECT_EQ("up", ClavierManager::nomTouche(SDLK_UP));
+    for (int code : {-5, 0, static_cast<int>(SDLK_LAST), 99999}) EXPECT_EQ("?", ClavierManager::nomTouche(code)) << code;
+}
