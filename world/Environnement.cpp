@@ -298,7 +298,8 @@ void Environnement::dessinerProgression(float r) {
           {1 - 0.055f / r, 0.2f, 0.859375f, 0.482421875f}, {1 - 0.03f / r, 0.2f, 1, 0.482421875f}});
     Joueur* j = joueurs[0];
     const float z = j->getZ(), h = static_cast<float>(niveaux->getHauteur());
-    const float p = ((z - 3) + z / (h - 1)) / (h - 4);
+    // Levels of three rows or fewer would divide by zero: their marker stays at the start.
+    const float p = h > 4 ? ((z - 3) + z / (h - 1)) / (h - 4) : 1.0f;
     float y = 0.9f - 0.7f * p + 0.005f;
     if (y > 0.88f) y = 0.88f;
     const float c = static_cast<float>(j->getColor());
