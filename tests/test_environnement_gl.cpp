@@ -3,10 +3,14 @@
 
 #include <SDL/SDL.h>
 
+#include <cmath>
+#include <algorithm>
+
 #include "menus/MenuPause.h"
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
 #include "tests/support/MondeTest.h"
+#include "tests/support/Retour.h"
 #include "world/Environnement.h"
 #include "world/Joueur.h"
 #include "world/NiveauManager.h"
@@ -137,4 +141,39 @@ TEST_F(Match, RecommencerLeNiveauQuandLeJoueurEstHorsJeu) {
     EXPECT_EQ(60, j->getTemps());
     EXPECT_EQ(ETAT_JOUEUR_EN_JEU, j->getEtat());
     EXPECT_EQ(avant, env->getTempsJeu(0)) << "the failed attempt's time still counts";
+}
+
+TEST_F(Match, LeHUD) {
+    // Life icons: 0.05 / (4/3) wide and 0.05 high in a 4:3 window. draw2D sets
+    // its own unit-square projection, so feedback gives 100-unit viewport
+    // coordinates, brought back to the unit square here.
+    std::vector<SommetRetour> s = sommetsDessines([&] { env->draw2D(); });
+    for (SommetRetour& v : s) {
+        v.x = (v.x + 50) / 100;
+        v.y = (v.y + 50) / 100;
+    }
+    ASSERT_FALSE(s.empty());
+    // Icon edges along the top left: 0.015 / r + i x 0.05 / r, i = 0 to 3.
+    std::vector<float> bords;
+    for (const SommetRetour& v : s) {
+        if (v.x > 0.3f || std::abs(v.y - 0.94f) > 1e-4) continue;
+        bool connu = false;
+        for (float b : bords) connu = connu || std::abs(b - v.x) < 1e-3f;
+        if (!connu) bords.push_back(v.x);
+    }
+    std::sort(bords.begin(), bords.end());
+    ASSERT_EQ(4u, bords.size()) << "three icons side by side";
+    for (int i = 0; i <= 3; ++i) EXPECT_NEAR((0.015 + i * 0.05) / (4.0 / 3), bords[i], 1e-4);
+
+    // A level of three rows: every coordinate stays a number.
+    monde.dossier.ecrire("Niveaux/1/niveau3.dat", "30 3 3\n100 100 100\n1 1 1\n1 1 1\n");
+    NiveauManager* n = NiveauManager::getInstance();
+    n->detruireNiveau();
+    n->niveauSuivant();
+    n->niveauSuivant();
+    n->chargerNiveau();
+    j->initJoueur();
+    for (const SommetRetour& v : sommetsDessines([&] { env->draw2D(); })) {
+        EXPECT_TRUE(std::isfinite(v.x) && std::isfinite(v.y));
+    }
 }
