@@ -60,6 +60,28 @@ void fermerSDL() {
 Jeu::Jeu()
     : enMenu(1), menuCourant(nullptr), options(nullptr), clavier(nullptr), niveaux(nullptr), lang(nullptr),
       textures(nullptr), environnement(nullptr), sons(nullptr), ecran(nullptr), largeur(0), hauteur(0), quitter(false) {
+    prendreManagers();
+    initSDL();
+    initSons();
+    initGL();
+    initTexture();
+    resize(largeur, hauteur);
+    boucle();
+}
+
+// The game without its window and loop, for the caller to drive frame by frame
+// in an OpenGL context it made.
+Jeu::Jeu(SansFenetre)
+    : enMenu(1), menuCourant(nullptr), options(nullptr), clavier(nullptr), niveaux(nullptr), lang(nullptr),
+      textures(nullptr), environnement(nullptr), sons(nullptr), ecran(nullptr), largeur(0), hauteur(0), quitter(false) {
+    prendreManagers();
+    initGL();
+    initTexture();
+    resize(largeur, hauteur);
+    menuCourant = new PreMenu();
+}
+
+void Jeu::prendreManagers() {
     clavier = ClavierManager::getInstance();
     options = OptionsManager::getInstance();
     sons = SonsManager::getInstance();
@@ -67,12 +89,6 @@ Jeu::Jeu()
     lang->charger();
     largeur = options->getLargeur();
     hauteur = options->getHauteur();
-    initSDL();
-    initSons();
-    initGL();
-    initTexture();
-    resize(largeur, hauteur);
-    boucle();
 }
 
 Jeu::~Jeu() { delete menuCourant; }

@@ -18,7 +18,15 @@ class Jeu {
 public:
     // Runs the whole program; returns when the frame loop ends.
     Jeu();
+    // Start-up without window, audio or loop, in the caller's OpenGL context:
+    // the title screen is current and the caller calls refresh and draw.
+    struct SansFenetre {};
+    explicit Jeu(SansFenetre);
     ~Jeu();
+
+    Menu* getMenuCourant() { return menuCourant; }
+    bool estEnMenu() const { return enMenu != 0; }
+    bool getQuitter() const { return quitter; }
 
     void initSDL();
     void initSons();
@@ -38,6 +46,7 @@ public:
     static void preparerVue(NiveauManager* niveaux, float x, float y, float z);
 
 private:
+    void prendreManagers();
     bool ouvrirFenetre(int largeur, int hauteur, bool pleinEcran, int echantillons);
     void ouvrirFenetreOuQuitter();
     void ouvrirAudio();

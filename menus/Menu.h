@@ -24,6 +24,7 @@ public:
 
     int getSelection() const { return selection; }
     int getNbChoix() const { return nbChoix; }
+    std::string getLibelle(int i) const { return libelles && i >= 0 && i < nbChoix ? libelles[i] : std::string(); }
 
     static constexpr float DELAI_REPETITION = 200;  // ms between moves of a held key
 

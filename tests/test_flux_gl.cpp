@@ -1,0 +1,137 @@
+// The screen flow and match hosting, driven frame by frame through the real Jeu with real key events.
+#include <gtest/gtest.h>
+
+#include <SDL/SDL.h>
+
+#include "app/Jeu.h"
+#include "menus/Menu.h"
+#include "render/TextesManager.h"
+#include "settings/LangManager.h"
+#include "settings/OptionsManager.h"
+#include "settings/SonsManager.h"
+#include "tests/support/MondeTest.h"
+#include "world/Environnement.h"
+#include "world/Joueur.h"
+#include "world/NiveauManager.h"
+
+namespace {
+
+int musiques[6];  // stand-ins: never handed to a mixer (none is open here)
+
+class Flux : public ::testing::Test {
+protected:
+    void SetUp() override {
+        monde.dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 Francais 0 3 1 1");
+        monde.dossier.ecrire("Data/Lang/Francais.dat", "Jouer\nDuel\n");
+        monde.dossier.ecrire("Data/Lang/English.dat", "Play\nVersus\n");
+        const std::string niveau = "60 3 3\n100 100 100\n1 1 1\n";
+        monde.dossier.ecrire("Niveaux/1/niveau1.dat", niveau);
+        monde.dossier.ecrire("Niveaux/2/niveau1.dat", niveau);
+        OptionsManager::kill();
+        SonsManager* s = SonsManager::getInstance();
+        Mix_Music** champs[] = {&s->musiquePreMenu, &s->musiqueMenu, &s->musiqueIntro,
+                                &s->musiqueJeu, &s->musiqueFinNiveau, &s->musiqueGameOver};
+        for (int i = 0; i < 6; ++i) *champs[i] = reinterpret_cast<Mix_Music*>(&musiques[i]);
+        jeu = new Jeu(Jeu::SansFenetre{});
+    }
+    void TearDown() override {
+        delete jeu;
+        NiveauManager::kill();
+        Environnement::kill();
+        TextesManager::kill();
+        LangManager::kill();
+    }
+    void avancer(long ms) {
+        for (long t = 0; t < ms; t += 10) jeu->refresh(10);
+    }
+    void taper(int k) {
+        monde.appuyer(k);
+        avancer(20);
+        monde.relacher(k);
+        avancer(220);
+    }
+    std::string ecran() { return jeu->getMenuCourant()->getNom(); }
+    Mix_Music* musique() { return SonsManager::getInstance()->getMusiqueCourante(); }
+    Mix_Music* piece(int i) { return reinterpret_cast<Mix_Music*>(&musiques[i]); }
+
+    MondeTest monde;
+    Jeu* jeu = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Flux, DuTitreAuMenuEtItemSansEffet) {
+    EXPECT_EQ("PreMenu", ecran());
+    EXPECT_EQ(piece(0), musique()) << "the title music";
+    avancer(3900);
+    EXPECT_EQ("PreMenu", ecran());
+    avancer(200);
+    EXPECT_EQ("MenuPrincipal", ecran());
+    EXPECT_EQ(piece(1), musique()) << "the menu music from the title on";
+    EXPECT_EQ("Jouer", jeu->getMenuCourant()->getLibelle(0));
+    taper(SDLK_d);
+    taper(SDLK_SPACE);
+    EXPECT_EQ("MenuPrincipal", ecran()) << "item 2 does nothing";
+    taper(SDLK_ESCAPE);
+    EXPECT_TRUE(jeu->getQuitter()) << "cancel on the main menu ends the program";
+}
+
+TEST_F(Flux, LaLangueChoisieSAppliqueEnQuittantLesOptions) {
+    taper(SDLK_SPACE);
+    for (int i = 0; i < 3; ++i) taper(SDLK_d);
+    taper(SDLK_SPACE);
+    ASSERT_EQ("MenuOptions", ecran());
+    taper(SDLK_SPACE);  // the game page, row 1: the language
+    taper(SDLK_d);
+    taper(SDLK_ESCAPE);
+    taper(SDLK_ESCAPE);
+    ASSERT_EQ("MenuPrincipal", ecran());
+    EXPECT_EQ("Play", jeu->getMenuCourant()->getLibelle(0)) << "the new main menu speaks English";
+}
+
+TEST_F(Flux, UnMatchQuitteEtUnAutreRecommence) {
+    taper(SDLK_SPACE);
+    taper(SDLK_SPACE);
+    ASSERT_EQ("MenuDifficulte", ecran());
+    taper(SDLK_d);
+    taper(SDLK_SPACE);
+    ASSERT_FALSE(jeu->estEnMenu()) << "the match runs";
+    EXPECT_EQ(piece(2), musique()) << "the intro music";
+    EXPECT_EQ(2, NiveauManager::getInstance()->getNumDifficulte());
+    taper(SDLK_ESCAPE);  // skips the intro
+    EXPECT_EQ(piece(3), musique()) << "the game music";
+    avancer(500);
+    taper(SDLK_ESCAPE);  // pause
+    EXPECT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat());
+    taper(SDLK_d);
+    taper(SDLK_SPACE);
+    ASSERT_TRUE(jeu->estEnMenu());
+    EXPECT_EQ("MenuPrincipal", ecran());
+    EXPECT_EQ(piece(1), musique());
+
+    taper(SDLK_SPACE);
+    taper(SDLK_SPACE);
+    ASSERT_FALSE(jeu->estEnMenu());
+    EXPECT_EQ(1, NiveauManager::getInstance()->getNumDifficulte()) << "a new level manager";
+    EXPECT_EQ(1, NiveauManager::getInstance()->getNumNiveau());
+    EXPECT_EQ("0.0 ", Environnement::getInstance()->getTempsJeu(0)) << "a new match clock";
+}
+
+TEST_F(Flux, LaDerniereArriveeMeneAuRecord) {
+    taper(SDLK_SPACE);
+    taper(SDLK_SPACE);
+    taper(SDLK_SPACE);
+    taper(SDLK_ESCAPE);
+    Joueur* j = Environnement::getInstance()->getJoueur(1);
+    ASSERT_NE(nullptr, j);
+    j->setZ(1);  // over the goal row
+    for (int i = 0; i < 400 && !jeu->estEnMenu(); ++i) avancer(10);
+    ASSERT_TRUE(jeu->estEnMenu());
+    EXPECT_EQ("MenuRecord", ecran());
+    EXPECT_EQ(piece(1), musique());
+    EXPECT_EQ(1, NiveauManager::getInstance()->getNumDifficulte()) << "the match is kept for the record screen";
+    for (int i = 0; i < 3; ++i) taper(SDLK_SPACE);  // name AAA, saved
+    EXPECT_TRUE(monde.dossier.existe("Niveaux/1/Scores.dat"));
+    taper(SDLK_SPACE);
+    EXPECT_EQ("MenuPrincipal", ecran());
+}
