@@ -155,8 +155,7 @@ TEST_F(Ecran, SaisieDuNomEtEnregistrement) {
 }
 
 TEST_F(Ecran, OptionsPagesEtSauvegarde) {
-    monde.dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 Francais 0 3 1 1");
-    OptionsManager::kill();
+    monde.reglages("1024 768 0 0 2 10 1 Francais 0 3 1 1");
     MenuOptions m;
     m.refresh(10);
     taper(m, SDLK_d);

@@ -21,13 +21,12 @@ int musiques[6];  // stand-ins: never handed to a mixer (none is open here)
 class Flux : public ::testing::Test {
 protected:
     void SetUp() override {
-        monde.dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 Francais 0 3 1 1");
+        monde.reglages("1024 768 0 0 2 10 1 Francais 0 3 1 1");
         monde.dossier.ecrire("Data/Lang/Francais.dat", "Jouer\nDuel\n");
         monde.dossier.ecrire("Data/Lang/English.dat", "Play\nVersus\n");
         const std::string niveau = "60 3 3\n100 100 100\n1 1 1\n";
         monde.dossier.ecrire("Niveaux/1/niveau1.dat", niveau);
         monde.dossier.ecrire("Niveaux/2/niveau1.dat", niveau);
-        OptionsManager::kill();
         SonsManager* s = SonsManager::getInstance();
         Mix_Music** champs[] = {&s->musiquePreMenu, &s->musiqueMenu, &s->musiqueIntro,
                                 &s->musiqueJeu, &s->musiqueFinNiveau, &s->musiqueGameOver};

@@ -2,6 +2,7 @@
 #include "tests/support/MondeTest.h"
 
 #include "render/CTextureManager.h"
+#include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
@@ -11,6 +12,7 @@ Mix_Chunk MondeTest::rebond{}, MondeTest::rebond2{}, MondeTest::bonus{}, MondeTe
 
 namespace {
 void toutTuer() {
+    TextesManager::kill();
     NiveauManager::kill();
     SonsManager::kill();
     ClavierManager::kill();
@@ -22,6 +24,16 @@ MondeTest::MondeTest() {
     toutTuer();
     CTextureManager::GetInstance()->Initialize();
     CTextureManager::GetInstance()->MakeNormalizeVectorCubeMap(16);
+    demarrer();
+}
+
+void MondeTest::reglages(const std::string& contenu) {
+    dossier.ecrire("Data/Options.dat", contenu);
+    toutTuer();
+    demarrer();
+}
+
+void MondeTest::demarrer() {
     SonsManager* sons = SonsManager::getInstance();
     sons->sonRebond = &rebond;
     sons->sonRebond2 = &rebond2;

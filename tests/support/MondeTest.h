@@ -12,6 +12,9 @@ public:
     MondeTest();
     ~MondeTest();
 
+    // Writes Data/Options.dat and starts the managers again from it: every
+    // manager that keeps the settings is rebuilt, so none keeps a stale one.
+    void reglages(const std::string& contenu);
     // Writes and loads Niveaux/1/niveau1.dat.
     void charger(const std::string& niveau);
     void appuyer(int touche);
@@ -21,4 +24,7 @@ public:
     static Mix_Chunk rebond, rebond2, bonus, malus, open;
 
     DossierTemporaire dossier;
+
+private:
+    void demarrer();
 };
