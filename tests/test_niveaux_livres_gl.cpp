@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "tests/support/MondeTest.h"
+#include "world/Joueur.h"
 #include "world/NiveauManager.h"
 
 namespace fs = std::filesystem;
@@ -34,4 +37,42 @@ TEST(NiveauxLivres, ChacunSeChargeEtSeTermine) {
         EXPECT_GE(n - 1, 3) << "difficulty " << d << " has a few levels";
     }
     NiveauManager::kill();
+}
+
+// On the easy levels every push and long jump, taken without steering, lands
+// on a block: the throws are there to help, not to trap.
+TEST(NiveauxLivres, LesLancersFacilesRetombentSurUnBloc) {
+    MondeTest monde;
+    for (int n = 1; fs::exists(fs::path(LEAPGRID_GAME_DIR) / NiveauManager::cheminNiveau(1, n)); ++n) {
+        const std::string contenu = [&] {
+            std::ifstream f(fs::path(LEAPGRID_GAME_DIR) / NiveauManager::cheminNiveau(1, n));
+            return std::string(std::istreambuf_iterator<char>(f), {});
+        }();
+        monde.charger(contenu);
+        NiveauManager* niveau = NiveauManager::getInstance();
+        std::vector<std::pair<int, int>> lanceurs;
+        for (int r = 1; r < niveau->getHauteur(); ++r)
+            for (int c = 1; c < niveau->getLargeur(); ++c) {
+                const int t = niveau->getType(c, r);
+                if ((t >= 4 && t <= 7) || t == 10) lanceurs.push_back({c, r});
+            }
+        for (auto [c, r] : lanceurs) {
+            monde.charger(contenu);  // used blocks back as they were
+            Joueur j(1);
+            j.setTemps(60);
+            j.setXYZ(static_cast<float>(c), 0, static_cast<float>(r));
+            j.refresh(10);  // the throw
+            const float vy = j.getVY();
+            SCOPED_TRACE("level 1-" + std::to_string(n) + ", block at column " + std::to_string(c) + ", row " +
+                         std::to_string(r));
+            ASSERT_GE(vy, 6.0f);
+            bool atterri = false;
+            for (int i = 0; i < 400 && !atterri && j.getEtat() == ETAT_JOUEUR_EN_JEU; ++i) {
+                const float avant = j.getVY();
+                j.refresh(10);
+                atterri = j.getVY() > avant + 1;  // a bounce sets vy again
+            }
+            EXPECT_TRUE(atterri) << "lands at " << j.getX() << ", " << j.getZ() << " on nothing";
+        }
+    }
 }
