@@ -11,20 +11,20 @@
 
 #include "menus/MenuAPropos.h"
 #include "menus/MenuDifficulte.h"
-#include "menus/MenuPrincipal.h"
 #include "menus/MenuOptions.h"
+#include "menus/MenuPrincipal.h"
 #include "menus/MenuRecord.h"
 #include "menus/MenuScores.h"
 #include "menus/PreMenu.h"
-#include "world/Joueur.h"
-#include "render/TextesManager.h"
-#include "settings/LangManager.h"
-#include "world/NiveauManager.h"
 #include "render/CTextureManager.h"
+#include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
-#include "settings/SonsManager.h"
+#include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
+#include "settings/SonsManager.h"
 #include "world/Environnement.h"
+#include "world/Joueur.h"
+#include "world/NiveauManager.h"
 
 namespace {
 
@@ -57,9 +57,7 @@ void fermerSDL() {
 
 }  // namespace
 
-Jeu::Jeu()
-    : enMenu(1), menuCourant(nullptr), options(nullptr), clavier(nullptr), niveaux(nullptr), lang(nullptr),
-      textures(nullptr), environnement(nullptr), sons(nullptr), ecran(nullptr), largeur(0), hauteur(0), quitter(false) {
+Jeu::Jeu() {
     prendreManagers();
     initSDL();
     initSons();
@@ -71,9 +69,7 @@ Jeu::Jeu()
 
 // The game without its window and loop, for the caller to drive frame by frame
 // in an OpenGL context it made.
-Jeu::Jeu(SansFenetre)
-    : enMenu(1), menuCourant(nullptr), options(nullptr), clavier(nullptr), niveaux(nullptr), lang(nullptr),
-      textures(nullptr), environnement(nullptr), sons(nullptr), ecran(nullptr), largeur(0), hauteur(0), quitter(false) {
+Jeu::Jeu(SansFenetre) {
     prendreManagers();
     initGL();
     initTexture();
@@ -322,18 +318,18 @@ void Jeu::gestionMenu() {
     };
     static const Transition TRANSITIONS[] = {
         {"PreMenu", 1, &Jeu::versMenuPrincipalEnMusique},
-        {"MenuPrincipal", 1, &Jeu::versMenuDifficulte},
-        {"MenuPrincipal", 5, &Jeu::versMenuAPropos},
+        {"MenuPrincipal", 1, &Jeu::versMenuDifficulte},  // item 2 has no action
         {"MenuPrincipal", 3, &Jeu::versMenuScores},
+        {"MenuPrincipal", 4, &Jeu::versMenuOptions},
+        {"MenuPrincipal", 5, &Jeu::versMenuAPropos},
         {"MenuPrincipal", 6, &Jeu::quitterJeu},
-        {"MenuDifficulte", 3, &Jeu::versMenuPrincipal},
         {"MenuDifficulte", 1, &Jeu::commencerMatch},
         {"MenuDifficulte", 2, &Jeu::commencerMatch},
-        {"MenuRecord", 1, &Jeu::quitterRecord},
+        {"MenuDifficulte", 3, &Jeu::versMenuPrincipal},
         {"MenuAPropos", 1, &Jeu::versMenuPrincipal},
         {"MenuScores", 3, &Jeu::versMenuPrincipal},
-        {"MenuPrincipal", 4, &Jeu::versMenuOptions},
         {"MenuOptions", 5, &Jeu::quitterOptions},
+        {"MenuRecord", 1, &Jeu::quitterRecord},
     };
     const std::string nom = menuCourant->getNom();
     const int code = menuCourant->getCode();
@@ -371,6 +367,7 @@ void Jeu::quitterOptions() {
     lang->charger();
     remplacerMenu(new MenuPrincipal());
 }
+
 void Jeu::quitterJeu() { quitter = true; }
 
 // The difficulty menu stays current, unrefreshed and undrawn, for the whole match.

@@ -51,12 +51,17 @@ void Menu::refresh(long ecoule) {
     }
 }
 
+bool Menu::repetitionPrete(long ecoule) {
+    if (delai >= DELAI_REPETITION) return true;
+    delai += ecoule;
+    if (!clavier->estHaut(1) && !clavier->estBas(1) && !clavier->estGauche(1) && !clavier->estDroite(1))
+        delai = DELAI_REPETITION;
+    return false;
+}
+
 void Menu::deplacerSelection(long ecoule) {
-    const bool direction = clavier->estHaut(1) || clavier->estBas(1) || clavier->estGauche(1) || clavier->estDroite(1);
-    if (delai < DELAI_REPETITION) {
-        delai += ecoule;
-        if (!direction) delai = DELAI_REPETITION;
-    } else if (clavier->estGauche(1)) {
+    if (!repetitionPrete(ecoule)) return;
+    if (clavier->estGauche(1)) {
         if (--selection <= 0) selection = nbChoix;
         delai = 0;
         sons->jouerSon(sons->sonBeep);

@@ -33,6 +33,9 @@ protected:
     static std::string cheminFond(const std::string& fichier);
     // Builds the item bar from language lines.
     void creerItems(std::initializer_list<int> lignes);
+    // The key-repeat timer: false while it runs, and it runs out at once in a
+    // frame where no direction is held. True when a direction may act.
+    bool repetitionPrete(long ecoule);
     // The repeat timer and the left/right moves of the selection along the bar.
     void deplacerSelection(long ecoule);
     // The background image over the screen's quad.

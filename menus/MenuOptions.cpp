@@ -77,42 +77,11 @@ void MenuOptions::refreshBarre(long ecoule) {
 
 void MenuOptions::refreshPage(long ecoule) {
     int sens = 0;
-    if (delai < DELAI_REPETITION) {
-        delai += ecoule;
-        if (!clavier->estHaut(1) && !clavier->estBas(1) && !clavier->estGauche(1) && !clavier->estDroite(1))
-            delai = DELAI_REPETITION;
-    } else if (!attenteTouche) {
-        bool agi = true;
-        if (clavier->estHaut(1)) {
-            --ligne;
-        } else if (clavier->estBas(1)) {
-            ++ligne;
-        } else if (clavier->estGauche(1)) {
-            clavier->initJ1();
-            sens = -1;
-        } else if (clavier->estDroite(1) || clavier->estOk(1)) {
-            clavier->initJ1();
-            sens = 1;
-        } else {
-            agi = false;
-        }
-        if (agi) {
-            delai = 0;
-            sons->jouerSon(sons->sonBeep);
-        }
-    } else {
-        const int k = clavier->getDerniereTouche();
-        if (k != 0) {
-            if (clavier->toucheDisponnible(k)) {
-                clavier->setToucheTemp(TOUCHE_LIGNE[ligne - 1], k);
-                sons->jouerSon(sons->sonBeep2);
-            } else {
-                sons->jouerSon(sons->sonBeep3);
-            }
-            clavier->initJ1();
-            clavier->initJ2();
-            attenteTouche = false;
-        }
+    if (repetitionPrete(ecoule)) {
+        if (attenteTouche)
+            prendreTouche();
+        else
+            sens = parcourirPage();
     }
     modifier(sens);
     if (clavier->estNon(1)) {
@@ -125,6 +94,43 @@ void MenuOptions::refreshPage(long ecoule) {
         }
         sons->jouerSon(sons->sonBeep2);
     }
+}
+
+// Up and down move between rows (and repeat while held); left, right and
+// confirm give the row a step, once per press. Returns that step's direction.
+int MenuOptions::parcourirPage() {
+    int sens = 0;
+    if (clavier->estHaut(1)) {
+        --ligne;
+    } else if (clavier->estBas(1)) {
+        ++ligne;
+    } else if (clavier->estGauche(1)) {
+        clavier->initJ1();
+        sens = -1;
+    } else if (clavier->estDroite(1) || clavier->estOk(1)) {
+        clavier->initJ1();
+        sens = 1;
+    } else {
+        return 0;
+    }
+    delai = 0;
+    sons->jouerSon(sons->sonBeep);
+    return sens;
+}
+
+// The keys page waits for a key: a free one is bound to the row, a taken one refused.
+void MenuOptions::prendreTouche() {
+    const int k = clavier->getDerniereTouche();
+    if (k == 0) return;
+    if (clavier->toucheDisponnible(k)) {
+        clavier->setToucheTemp(TOUCHE_LIGNE[ligne - 1], k);
+        sons->jouerSon(sons->sonBeep2);
+    } else {
+        sons->jouerSon(sons->sonBeep3);
+    }
+    clavier->initJ1();
+    clavier->initJ2();
+    attenteTouche = false;
 }
 
 void MenuOptions::modifier(int sens) {

@@ -23,6 +23,8 @@ public:
 private:
     void refreshBarre(long ecoule);
     void refreshPage(long ecoule);
+    int parcourirPage();
+    void prendreTouche();
     // Applies a step of direction sens to row ligne of the selected page.
     void modifier(int sens);
     void sauver();

@@ -21,10 +21,7 @@ MenuPause::MenuPause() : Menu(0, 0, 1, 1) {
 void MenuPause::refresh(long ecoule) {
     const bool haut = clavier->estHaut(1), bas = clavier->estBas(1), gauche = clavier->estGauche(1),
                droite = clavier->estDroite(1);
-    if (delai < DELAI_REPETITION) {
-        delai += ecoule;
-        if (!haut && !bas && !gauche && !droite) delai = DELAI_REPETITION;
-    } else if (haut || bas || gauche || droite) {
+    if (repetitionPrete(ecoule) && (haut || bas || gauche || droite)) {
         const bool precedent = haut || (!bas && gauche);
         selection += precedent ? -1 : 1;
         if (selection < 1) selection = nbChoix;

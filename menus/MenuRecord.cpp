@@ -46,13 +46,9 @@ void MenuRecord::fermerSaisie() {
 
 void MenuRecord::refresh(long ecoule) {
     if (rangs[0] == 0) fermerSaisie();
+    if (!repetitionPrete(ecoule)) return;
     const bool haut = clavier->estHaut(1), bas = clavier->estBas(1), gauche = clavier->estGauche(1),
                droite = clavier->estDroite(1);
-    if (delai < DELAI_REPETITION) {
-        delai += ecoule;
-        if (!haut && !bas && !gauche && !droite) delai = DELAI_REPETITION;
-        return;
-    }
     if (curseur < 0) {
         if (clavier->estOk(1) || clavier->estNon(1)) {
             clavier->initJ1();

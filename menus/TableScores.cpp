@@ -2,10 +2,12 @@
 #include "menus/TableScores.h"
 
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 
 #include "menus/CryptageManager.h"
 #include "settings/FichierAtomique.h"
+#include "settings/FichierLu.h"
 
 const char* const TableScores::NOM_VIDE = "Z.Q";
 const char* const TableScores::TEMPS_VIDE = "9999.9";
@@ -17,14 +19,16 @@ bool TableScores::lire(int difficulte, std::string (&noms)[TAILLE], std::string 
         noms[i] = NOM_VIDE;
         temps[i] = TEMPS_VIDE;
     }
+    if (!FichierLu::ordinaire(chemin(difficulte))) return false;
     std::ifstream flux(chemin(difficulte));
     if (!flux) return false;
     CryptageManager* cryptage = CryptageManager::getInstance();
     for (int i = 0; i < TAILLE; ++i) {
         std::string nom, t;
-        if (!(flux >> nom)) break;
+        // Names and times are short; a longer token is cut, not stored whole.
+        if (!(flux >> std::setw(TOKEN_MAX) >> nom)) break;
         noms[i] = nom;
-        if (!(flux >> t)) break;
+        if (!(flux >> std::setw(TOKEN_MAX) >> t)) break;
         if (t != TEMPS_VIDE) cryptage->deCrypt(t);
         temps[i] = t;
     }

@@ -6,6 +6,7 @@
 class TableScores {
 public:
     static constexpr int TAILLE = 10;
+    static constexpr int TOKEN_MAX = 32;
     static const char* const NOM_VIDE;    // "Z.Q", a slot never filled
     static const char* const TEMPS_VIDE;  // "9999.9", stored as is
 

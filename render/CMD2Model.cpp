@@ -12,6 +12,7 @@
 #include "app/gl_ext.h"
 #include "render/CTextureManager.h"
 #include "render/Vecteurs.h"
+#include "settings/FichierLu.h"
 
 namespace {
 
@@ -110,6 +111,7 @@ int CMD2Model::LoadModel(const std::string& fichier) {
     FreeModel();
     Fichier f;
     {
+        if (!FichierLu::ordinaire(fichier)) return 0;
         std::ifstream flux(fichier, std::ios::binary);
         if (!flux) return 0;
         flux.seekg(0, std::ios::end);

@@ -28,6 +28,8 @@ struct Entete {
     int largeur;
     int hauteur;
     int profondeur;
+    bool rle() const { return type >= 9; }
+    int base() const { return rle() ? type - 8 : type; }  // the type without run-length coding
 };
 
 uint16_t mot(const unsigned char* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
@@ -182,7 +184,7 @@ void rampeDeGris(uint32_t table[256]) {
 // Bytes per stored pixel for the supported types and depths; 0 for type 0
 // (no image data), -1 for anything not supported.
 int octetsParPixel(const Entete& e) {
-    const int base = e.type >= 9 ? e.type - 8 : e.type;
+    const int base = e.base();
     if (e.type == 0) return 0;
     if (e.type > 11 || (e.type > 3 && e.type < 9)) return -1;
     if (base == 1) return e.profondeur == 8 && e.typeCarte != 0 ? 1 : -1;
@@ -201,15 +203,10 @@ bool assezDeDonnees(const Flux& f, long total, int octets, bool rle) {
     return f.reste(total * octets);
 }
 
-template <typename F>
-bool decoderSelonType(const Entete& e, Flux& f, long total, unsigned char* sortie) {
-    return decoder(f, e.type >= 9, total, F(), sortie);
-}
-
 // Decodes the pixel data of every supported type and depth; false for damaged data.
 bool decoderImage(const Entete& e, Flux& f, long total, unsigned char* sortie) {
-    const int base = e.type >= 9 ? e.type - 8 : e.type;
-    const bool rle = e.type >= 9;
+    const int base = e.base();
+    const bool rle = e.rle();
     if (base == 2 || e.type == 0) {
         // True colour: a colour map, if any, is only skipped.
         if (e.typeCarte != 0) {
@@ -219,9 +216,9 @@ bool decoderImage(const Entete& e, Flux& f, long total, unsigned char* sortie) {
         }
         if (e.type == 0) return true;
         switch (e.profondeur) {
-            case 24: return decoderSelonType<Couleur24>(e, f, total, sortie);
-            case 32: return decoderSelonType<Couleur32>(e, f, total, sortie);
-            default: return decoderSelonType<Couleur16>(e, f, total, sortie);
+            case 24: return decoder(f, rle, total, Couleur24(), sortie);
+            case 32: return decoder(f, rle, total, Couleur32(), sortie);
+            default: return decoder(f, rle, total, Couleur16(), sortie);
         }
     }
     uint32_t table[256];
@@ -253,7 +250,8 @@ public:
     }
     bool lire(const char* chemin) {
         if (!chemin) return false;
-        int fd = ::open(chemin, O_RDONLY);
+        // Non-blocking: a FIFO in place of an image must not wait for a writer.
+        int fd = ::open(chemin, O_RDONLY | O_NONBLOCK);
         if (fd < 0) return false;
         struct stat s;
         bool ok = ::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size > 0 && s.st_size <= FICHIER_MAX;
@@ -290,7 +288,7 @@ int LoadFileTGA(const char* fichier, unsigned char** pixels, int* largeur, int* 
     f.p += e.longueurId;
 
     const int octets = octetsParPixel(e);
-    if (octets < 0 || !assezDeDonnees(f, total, octets, e.type >= 9)) return 0;
+    if (octets < 0 || !assezDeDonnees(f, total, octets, e.rle())) return 0;
 
     // Zero-filled only for type 0, whose pixels are never decoded.
     unsigned char* sortie = e.type == 0 ? new unsigned char[total * 4]()

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "settings/FichierAtomique.h"
+#include "settings/FichierLu.h"
 
 const char* const ClavierManager::FICHIER = "Data/Clavier.dat";
 
@@ -77,6 +78,7 @@ void ClavierManager::majTemp() {
 // Reading stops at the first missing or non-numeric value; the buttons from
 // there on keep their current bindings.
 void ClavierManager::charger() {
+    if (!FichierLu::ordinaire(FICHIER)) return;
     std::ifstream flux(FICHIER);
     int code;
     for (int b = 0; b < NB_BOUTONS && flux >> code; ++b) touches[b] = code;

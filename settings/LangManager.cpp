@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "settings/FichierLu.h"
 #include "settings/OptionsManager.h"
 
 LangManager* LangManager::langManagerInst = nullptr;
@@ -38,10 +39,12 @@ static bool nomSur(const std::string& nom) {
 void LangManager::charger() {
     const std::string langue = OptionsManager::getInstance()->getLang();
     if (!nomSur(langue)) return;
-    std::ifstream flux("Data/Lang/" + langue + ".dat");
+    const std::string chemin = "Data/Lang/" + langue + ".dat";
+    if (!FichierLu::ordinaire(chemin)) return;
+    std::ifstream flux(chemin);
     if (!flux) return;
     std::string texte;
-    for (int n = 1; n <= NB_LIGNES && std::getline(flux, texte); ++n) {
+    for (int n = 1; n <= NB_LIGNES && FichierLu::ligne(flux, texte, LONGUEUR_MAX); ++n) {
         if (!texte.empty() && texte.back() == '\r') texte.pop_back();  // files saved with Windows line ends
         *emplacement(n) = texte;
     }

@@ -6,6 +6,7 @@
 class LangManager {
 public:
     static constexpr int NB_LIGNES = 76;
+    static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
 
     static LangManager* getInstance();
     static void kill();

@@ -2,9 +2,11 @@
 #include "settings/OptionsManager.h"
 
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 
 #include "settings/FichierAtomique.h"
+#include "settings/FichierLu.h"
 
 namespace {
 
@@ -77,6 +79,14 @@ bool lire(std::istream& flux, T& champ) {
     return true;
 }
 
+// A language name is one short word; a longer one is cut, not stored whole.
+bool lireMot(std::istream& flux, std::string& champ) {
+    std::string mot;
+    if (!(flux >> std::setw(64) >> mot)) return false;
+    champ = mot;
+    return true;
+}
+
 bool lire(std::istream& flux, bool& champ) {
     int valeur;
     if (!(flux >> valeur)) return false;
@@ -126,11 +136,12 @@ void OptionsManager::copierVersTemp() {
 // Reading stops at the first value that is missing or not a number; the
 // fields from there on keep what they held.
 void OptionsManager::chargerOptions() {
+    if (!FichierLu::ordinaire(FICHIER)) return;
     std::ifstream flux(FICHIER);
     if (!flux) return;
     lire(flux, largeur) && lire(flux, hauteur) && lire(flux, wide) &&
         lire(flux, fullScreen) && lire(flux, antiAliasing) && lire(flux, clipping) &&
-        lire(flux, textures) && lire(flux, lang) && lire(flux, color[0]) &&
+        lire(flux, textures) && lireMot(flux, lang) && lire(flux, color[0]) &&
         lire(flux, color[1]) && lire(flux, musiquesOn) && lire(flux, sonsOn);
 }
 

@@ -1,6 +1,8 @@
 // Language files: 76 texts by position, what a short or missing file leaves, and unsafe names.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
 #include "tests/support/DossierTemporaire.h"
@@ -78,4 +80,16 @@ TEST_F(Langue, FichierCourtManquantOuDOsAilleurs) {
     dossier.ecrire("Secret.dat", lignes(76, "s"));
     l = charger("../../Secret");
     EXPECT_EQ("un", l->ligne(1)) << "a name that leaves Data/Lang is not followed";
+}
+
+TEST_F(Langue, LignesDemesureesEtFichierQuiNEnEstPasUn) {
+    dossier.ecrire("Data/Lang/Long.dat", "court\n" + std::string(100000, 'x') + "\ntrois\n");
+    LangManager* l = charger("Long");
+    EXPECT_EQ("court", l->ligne(1));
+    EXPECT_EQ(std::string(LangManager::LONGUEUR_MAX, 'x'), l->ligne(2)) << "cut, the rest of the line skipped";
+    EXPECT_EQ("trois", l->ligne(3));
+    // A FIFO would block the reader until something writes to it.
+    ASSERT_EQ(0, ::mkfifo((dossier.chemin() + "/Data/Lang/Tube.dat").c_str(), 0644));
+    l = charger("Tube");
+    EXPECT_EQ("court", l->ligne(1)) << "not read, and no wait";
 }

@@ -4,6 +4,9 @@
 #include <SDL/SDL_opengl.h>
 
 #include <cmath>
+#include <filesystem>
+
+#include <sys/stat.h>
 
 #include "render/CTextureManager.h"
 #include "settings/OptionsManager.h"
@@ -185,6 +188,13 @@ TEST_F(Niveau, FinDeSerieEtEntetesRefusees) {
         EXPECT_EQ(0, n->getLargeur()) << entete;
     }
     NiveauManager::kill();
+    std::filesystem::remove(dossier.chemin() + "/Niveaux/1/niveau1.dat");
+    ASSERT_EQ(0, ::mkfifo((dossier.chemin() + "/Niveaux/1/niveau1.dat").c_str(), 0644));
+    n = NiveauManager::getInstance();
+    n->chargerNiveau();
+    EXPECT_TRUE(n->getFinJeu()) << "a FIFO is no level, and is not waited on";
+    NiveauManager::kill();
+    std::filesystem::remove(dossier.chemin() + "/Niveaux/1/niveau1.dat");
     n = charger("60 1000 1 1");  // the largest side accepted
     EXPECT_FALSE(n->getFinJeu());
     EXPECT_EQ(1001, n->getHauteur());

@@ -1,6 +1,8 @@
 // Settings: defaults, the twelve-line file both ways, the edit cycles and what saving commits.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <memory>
 
@@ -267,4 +269,16 @@ TEST_F(Options, LesDeuxJoueursNeCouvrentJamaisLaMemeCouleur) {
         EXPECT_EQ(c.attendu1, o->getColorTemp(0)) << c.c1 << "," << c.c2 << " j" << c.joueur;
         EXPECT_EQ(c.attendu2, o->getColorTemp(1)) << c.c1 << "," << c.c2 << " j" << c.joueur;
     }
+}
+
+TEST_F(Options, MotDemesureEtFichierQuiNEnEstPasUn) {
+    dossier.ecrire("Data/Options.dat", "800 600 0 0 2 10 1 " + std::string(5000, 'L') + " 1 2 0 0");
+    OptionsManager* o = relire();
+    EXPECT_EQ(800, o->getLargeur());
+    EXPECT_EQ(64u, o->getLang().size()) << "a language word is cut";
+    EXPECT_EQ(0, o->getColor(0)) << "the rest of the word is not a colour: reading stops";
+    std::filesystem::remove(dossier.chemin() + "/Data/Options.dat");
+    ASSERT_EQ(0, ::mkfifo((dossier.chemin() + "/Data/Options.dat").c_str(), 0644));
+    o = relire();
+    EXPECT_EQ(1024, o->getLargeur()) << "a FIFO is not read: defaults, and no wait";
 }

@@ -1,6 +1,8 @@
 // The TGA reader: against files written by ImageMagick, against hand-built bytes, and on damaged files.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <random>
 
@@ -344,6 +346,8 @@ TEST(TgaMauvaisFichiers, RefusesOuDecodesSansDebordement) {
         EXPECT_EQ(c.attendu, d.resultat);
     }
     EXPECT_EQ(0, decoder("absent.tga").resultat);
+    ASSERT_EQ(0, ::mkfifo("tube.tga", 0644));
+    EXPECT_EQ(0, decoder("tube.tga").resultat) << "a FIFO is refused without waiting for a writer";
     EXPECT_EQ(0, decoder(dossier.chemin()).resultat);  // a folder, not a file
 }
 

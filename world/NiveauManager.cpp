@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "render/CTextureManager.h"
+#include "settings/FichierLu.h"
 #include "settings/OptionsManager.h"
 #include "world/BlocCassable.h"
 #include "world/TypeBloc.h"
@@ -55,11 +56,13 @@ void NiveauManager::setDifficulte(int d) { difficulte = d; }
 // block codes row after row (0 empty, 20 breakable, any other a plain block of
 // that type). Rows 0 and column 0 stay empty; missing codes leave cells empty.
 void NiveauManager::chargerNiveau() {
-    std::ifstream flux(cheminNiveau(difficulte, numNiveau));
+    const std::string chemin = cheminNiveau(difficulte, numNiveau);
+    std::ifstream flux;
+    if (FichierLu::ordinaire(chemin)) flux.open(chemin);
     int t = 0, h = 0, l = 0;
     // A header that cannot be read or holds absurd sizes is refused like a
     // missing file: a grid is never sized from unchecked numbers.
-    if (!flux || !(flux >> t >> h >> l) || t <= 0 || t > TEMPS_MAX || h <= 0 || h > COTE_MAX ||
+    if (!flux.is_open() || !(flux >> t >> h >> l) || t <= 0 || t > TEMPS_MAX || h <= 0 || h > COTE_MAX ||
         l <= 0 || l > COTE_MAX) {
         finJeu = true;
         return;
