@@ -4,10 +4,13 @@
 #include <ctime>
 
 #include "app/DossierJeu.h"
+#include "app/LigneCommande.h"
 #include "app/Jeu.h"
 
 int main(int argc, char** argv) {
-    (void)argc;
+    const LigneCommande ligne = LigneCommande::analyser(argc, argv);
+    const int statut = ligne.traiterSansJeu();
+    if (statut >= 0) return statut;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     if (!DossierJeu::sePlacer(argv[0]))
         std::fprintf(stderr, "Leapgrid: game folder not found; running without its data\n");
