@@ -40,6 +40,10 @@ public:
     bool estOk(int numJoueur);
     bool estNon(int numJoueur);
     int getDerniereTouche();
+    // A duel gives each player their own keys (and pad); outside a duel
+    // (menus, the solo match) nobody plays as player 2.
+    void setDuel(bool duel) { this->duel = duel; }
+    bool estDuel() const { return duel; }
     bool toucheDisponnible(int touche);
 
     // The bindings the options menu edits, by button number 0 to 11.
@@ -64,4 +68,5 @@ private:
     int derniereTouche;
     int touches[NB_BOUTONS];
     int touchesTemp[NB_BOUTONS];
+    bool duel = false;
 };
