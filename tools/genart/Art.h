@@ -14,3 +14,5 @@ void genererBoard(const std::string& jeu);
 void genererFonts(const std::string& jeu, const Police& police);
 void genererJoueur(const std::string& jeu);
 void genererLogo(const std::string& jeu);
+// The desktop icons: leapgrid-<size>.png for each theme size, and leapgrid.svg.
+void genererIcones(const std::string& dossier);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 
@@ -195,5 +196,77 @@ bool Image::ecrireBMP(const std::string& chemin) const {
         }
         f.write(reinterpret_cast<const char*>(ligne.data()), pas);
     }
+    return static_cast<bool>(f);
+}
+
+namespace {
+
+uint32_t crc32(const std::vector<unsigned char>& octets, size_t debut) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = debut; i < octets.size(); ++i) {
+        crc ^= octets[i];
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return crc ^ 0xFFFFFFFFu;
+}
+
+void gros32(std::vector<unsigned char>& o, uint32_t v) {
+    for (int i = 3; i >= 0; --i) o.push_back(static_cast<unsigned char>((v >> (8 * i)) & 255));
+}
+
+// One chunk: length, type, data, CRC of type and data.
+void morceau(std::vector<unsigned char>& png, const char* type, const std::vector<unsigned char>& donnees) {
+    gros32(png, static_cast<uint32_t>(donnees.size()));
+    const size_t debut = png.size();
+    png.insert(png.end(), type, type + 4);
+    png.insert(png.end(), donnees.begin(), donnees.end());
+    gros32(png, crc32(png, debut));
+}
+
+// A zlib stream made of stored deflate blocks, with its Adler-32.
+std::vector<unsigned char> zlibStocke(const std::vector<unsigned char>& brut) {
+    std::vector<unsigned char> z = {0x78, 0x01};
+    size_t pos = 0;
+    do {
+        const size_t n = std::min<size_t>(65535, brut.size() - pos);
+        z.push_back(pos + n == brut.size() ? 1 : 0);
+        z.push_back(static_cast<unsigned char>(n & 255));
+        z.push_back(static_cast<unsigned char>(n >> 8));
+        z.push_back(static_cast<unsigned char>(~n & 255));
+        z.push_back(static_cast<unsigned char>((~n >> 8) & 255));
+        z.insert(z.end(), brut.begin() + static_cast<long>(pos), brut.begin() + static_cast<long>(pos + n));
+        pos += n;
+    } while (pos < brut.size());
+    uint32_t a = 1, b = 0;
+    for (unsigned char c : brut) {
+        a = (a + c) % 65521;
+        b = (b + a) % 65521;
+    }
+    gros32(z, (b << 16) | a);
+    return z;
+}
+
+}  // namespace
+
+bool Image::ecrirePNG(const std::string& chemin) const {
+    std::filesystem::create_directories(std::filesystem::path(chemin).parent_path());
+    std::vector<unsigned char> brut;
+    for (int y = 0; y < h; ++y) {
+        brut.push_back(0);  // no filter
+        for (int x = 0; x < l; ++x) {
+            const Couleur& c = at(x, y);
+            for (float v : {c.r, c.g, c.b, c.a}) brut.push_back(octet(v));
+        }
+    }
+    std::vector<unsigned char> entete;
+    gros32(entete, static_cast<uint32_t>(l));
+    gros32(entete, static_cast<uint32_t>(h));
+    entete.insert(entete.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA, deflate, no filter, no interlace
+    std::vector<unsigned char> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    morceau(png, "IHDR", entete);
+    morceau(png, "IDAT", zlibStocke(brut));
+    morceau(png, "IEND", {});
+    std::ofstream f(chemin, std::ios::binary);
+    f.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
     return static_cast<bool>(f);
 }

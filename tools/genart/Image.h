@@ -1,4 +1,4 @@
-// A small RGBA canvas for our art generator: antialiased shapes, gradients, TGA and BMP output.
+// A small RGBA canvas for our art generator: antialiased shapes, gradients, TGA, BMP and PNG output.
 #pragma once
 
 #include <functional>
@@ -52,6 +52,8 @@ public:
     // the usual TGA) — row 0 of this canvas is then the image's top.
     bool ecrireTGA(const std::string& chemin, bool basEnHaut = true) const;
     bool ecrireBMP(const std::string& chemin) const;
+    // PNG, 8-bit RGBA, zlib stream of stored (uncompressed) blocks: small icons only.
+    bool ecrirePNG(const std::string& chemin) const;
 
 private:
     void melanger(int x, int y, const Couleur& c, float couverture);

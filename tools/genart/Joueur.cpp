@@ -228,14 +228,3 @@ void genererJoueur(const std::string& jeu) {
     carteNormales().ecrireTGA(jeu + "/Images/Joueur/joueur_ombre.tga");
     ombre().ecrireTGA(jeu + "/Images/Joueur/ombre.tga");
 }
-
-void genererLogo(const std::string& jeu) {
-    Image im(32, 32, rgb(40, 70, 150));
-    im.rectangle(2, 22, 30, 30, rgb(120, 138, 160), 2);
-    im.ellipse(16, 13, 10, 10, COULEURS_JOUEURS[0]);
-    im.ellipse(13, 11, 3, 3.5f, rgb(255, 255, 255));
-    im.ellipse(19, 11, 3, 3.5f, rgb(255, 255, 255));
-    im.ellipse(13, 12, 1.3f, 1.6f, rgb(20, 20, 30));
-    im.ellipse(19, 12, 1.3f, 1.6f, rgb(20, 20, 30));
-    im.ecrireBMP(jeu + "/Images/Logo/logo.bmp");
-}

@@ -1,5 +1,5 @@
 // Our art generator: writes every image, font, icon and the player model into the game folder.
-// Usage: genart GAME_FOLDER [FONT_FILE]
+// Usage: genart GAME_FOLDER [FONT_FILE], or genart --icones FOLDER for the desktop icons.
 #include <cstdio>
 #include <string>
 
@@ -9,6 +9,11 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s GAME_FOLDER [FONT_FILE]\n", argv[0]);
         return 2;
+    }
+    if (std::string(argv[1]) == "--icones") {
+        if (argc < 3) return 2;
+        genererIcones(argv[2]);
+        return 0;
     }
     const std::string jeu = argv[1];
     const std::string fichierPolice = argc > 2 ? argv[2] : "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
