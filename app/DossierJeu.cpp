@@ -5,13 +5,25 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <string>
+#include <cstdio>
+
+#ifndef LEAPGRID_DONNEES_RELATIF
+#define LEAPGRID_DONNEES_RELATIF "../share/leapgrid"
+#endif
+
+const char* const DossierJeu::TEMOINS[] = {
+    "Data/Lang/English.dat",
+    "Niveaux/1/niveau1.dat",
+    "Images/Logo/logo.bmp",
+};
+const int DossierJeu::NB_TEMOINS = sizeof(TEMOINS) / sizeof(TEMOINS[0]);
+const char* const DossierJeu::INSTALLE_RELATIF = LEAPGRID_DONNEES_RELATIF;
 
 namespace {
 
-bool estDossier(const std::string& chemin) {
+bool estFichier(const std::string& chemin) {
     struct stat s;
-    return ::stat(chemin.c_str(), &s) == 0 && S_ISDIR(s.st_mode);
+    return ::stat(chemin.c_str(), &s) == 0 && S_ISREG(s.st_mode);
 }
 
 std::string dossierExecutable(const char* argv0) {
@@ -25,12 +37,19 @@ std::string dossierExecutable(const char* argv0) {
 
 }  // namespace
 
-bool DossierJeu::contientJeu(const char* dossier) {
-    return estDossier(std::string(dossier) + "/Data");
+bool DossierJeu::contientJeu(const std::string& dossier) {
+    for (int i = 0; i < NB_TEMOINS; ++i)
+        if (!estFichier(dossier + "/" + TEMOINS[i])) return false;
+    return true;
 }
 
-bool DossierJeu::sePlacer(const char* argv0) {
-    if (contientJeu(".")) return true;
-    std::string dossier = dossierExecutable(argv0);
-    return ::chdir(dossier.c_str()) == 0 && contientJeu(".");
+DossierJeu::Lieu DossierJeu::sePlacer(const char* argv0) {
+    if (contientJeu(".")) return PORTABLE;
+    const std::string executable = dossierExecutable(argv0);
+    const std::string installe = executable + INSTALLE_RELATIF;
+    if (contientJeu(executable)) return ::chdir(executable.c_str()) == 0 ? PORTABLE : INTROUVABLE;
+    if (contientJeu(installe)) return ::chdir(installe.c_str()) == 0 ? INSTALLE : INTROUVABLE;
+    // Missing files then give fallbacks, and the settings still sit beside the executable.
+    if (::chdir(executable.c_str()) != 0) std::perror("Leapgrid: the executable's folder");
+    return INTROUVABLE;
 }

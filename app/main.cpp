@@ -1,4 +1,6 @@
-// Entry point: seeds the random pushes, finds the game folder and runs the game.
+// Entry point: seeds the random pushes, finds the game folder and the player's files, and runs the game.
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -6,14 +8,19 @@
 #include "app/DossierJeu.h"
 #include "app/LigneCommande.h"
 #include "app/Jeu.h"
+#include "settings/FichiersJoueur.h"
 
 int main(int argc, char** argv) {
     const LigneCommande ligne = LigneCommande::analyser(argc, argv);
     const int statut = ligne.traiterSansJeu();
     if (statut >= 0) return statut;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    if (!DossierJeu::sePlacer(argv[0]))
+    const DossierJeu::Lieu lieu = DossierJeu::sePlacer(argv[0]);
+    if (lieu == DossierJeu::INTROUVABLE)
         std::fprintf(stderr, "Leapgrid: game folder not found; running without its data\n");
+    // An installed game is shared by every user; a portable folder keeps the
+    // player's files beside the game as long as it can write there.
+    if (lieu == DossierJeu::INSTALLE || ::access("Data", W_OK) != 0) FichiersJoueur::parUtilisateurDepuisEnvironnement();
     Jeu jeu;
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "menus/CryptageManager.h"
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
+#include "settings/FichiersJoueur.h"
 
 const char* const TableScores::NOM_VIDE = "Z.Q";
 const char* const TableScores::TEMPS_VIDE = "9999.9";
@@ -19,8 +20,9 @@ bool TableScores::lire(int difficulte, std::string (&noms)[TAILLE], std::string 
         noms[i] = NOM_VIDE;
         temps[i] = TEMPS_VIDE;
     }
-    if (!FichierLu::ordinaire(chemin(difficulte))) return false;
-    std::ifstream flux(chemin(difficulte));
+    const std::string fichier = FichiersJoueur::lecture(chemin(difficulte));
+    if (!FichierLu::ordinaire(fichier)) return false;
+    std::ifstream flux(fichier);
     if (!flux) return false;
     CryptageManager* cryptage = CryptageManager::getInstance();
     for (int i = 0; i < TAILLE; ++i) {
@@ -43,5 +45,5 @@ bool TableScores::ecrire(int difficulte, const std::string (&noms)[TAILLE], cons
         if (t != TEMPS_VIDE) cryptage->crypt(t);
         contenu << noms[i] << '\t' << t << '\n';
     }
-    return FichierAtomique::ecrire(chemin(difficulte), contenu.str());
+    return FichierAtomique::ecrire(FichiersJoueur::ecriture(chemin(difficulte)), contenu.str());
 }

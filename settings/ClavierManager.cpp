@@ -6,6 +6,7 @@
 
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
+#include "settings/FichiersJoueur.h"
 
 const char* const ClavierManager::FICHIER = "Data/Clavier.dat";
 
@@ -78,8 +79,9 @@ void ClavierManager::majTemp() {
 // Reading stops at the first missing or non-numeric value; the buttons from
 // there on keep their current bindings.
 void ClavierManager::charger() {
-    if (!FichierLu::ordinaire(FICHIER)) return;
-    std::ifstream flux(FICHIER);
+    const std::string chemin = FichiersJoueur::lecture(FICHIER);
+    if (!FichierLu::ordinaire(chemin)) return;
+    std::ifstream flux(chemin);
     int code;
     for (int b = 0; b < NB_BOUTONS && flux >> code; ++b) touches[b] = code;
 }
@@ -87,7 +89,7 @@ void ClavierManager::charger() {
 bool ClavierManager::sauver() {
     std::ostringstream contenu;
     for (int b = 0; b < NB_BOUTONS; ++b) contenu << touchesTemp[b] << '\n';
-    const bool ecrit = FichierAtomique::ecrire(FICHIER, contenu.str());
+    const bool ecrit = FichierAtomique::ecrire(FichiersJoueur::ecriture(FICHIER), contenu.str());
     assign();
     charger();
     majTemp();

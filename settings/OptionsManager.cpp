@@ -7,6 +7,7 @@
 
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
+#include "settings/FichiersJoueur.h"
 
 namespace {
 
@@ -136,8 +137,9 @@ void OptionsManager::copierVersTemp() {
 // Reading stops at the first value that is missing or not a number; the
 // fields from there on keep what they held.
 void OptionsManager::chargerOptions() {
-    if (!FichierLu::ordinaire(FICHIER)) return;
-    std::ifstream flux(FICHIER);
+    const std::string chemin = FichiersJoueur::lecture(FICHIER);
+    if (!FichierLu::ordinaire(chemin)) return;
+    std::ifstream flux(chemin);
     if (!flux) return;
     lire(flux, largeur) && lire(flux, hauteur) && lire(flux, wide) &&
         lire(flux, fullScreen) && lire(flux, antiAliasing) && lire(flux, clipping) &&
@@ -152,7 +154,7 @@ bool OptionsManager::sauverOptions() {
             << clippingTemp << '\n' << texturesTemp << '\n' << langTemp << '\n'
             << colorTemp[0] << '\n' << colorTemp[1] << '\n' << (musiquesTempOn ? 1 : 0)
             << '\n' << (sonsTempOn ? 1 : 0) << '\n';
-    bool ecrit = FichierAtomique::ecrire(FICHIER, contenu.str());
+    bool ecrit = FichierAtomique::ecrire(FichiersJoueur::ecriture(FICHIER), contenu.str());
 
     lang = langTemp;
     musiquesOn = musiquesTempOn;

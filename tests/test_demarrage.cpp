@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/DossierJeu.h"
 #include "tests/support/DossierTemporaire.h"
 #include "tests/support/ProcessusJeu.h"
 
@@ -17,14 +18,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A game folder of its own for each test: the executable and a Data folder,
-// so nothing the game writes can touch the build's game folder.
+// A game folder of its own for each test: the executable, a Data folder and
+// the few shipped files by which the game recognises its folder, so nothing
+// the game writes can touch the build's game folder.
 class Demarrage : public ::testing::Test {
 protected:
     void SetUp() override {
         dossier.ecrire("jeu/Data/.garde", "");
         exe = dossier.chemin() + "/jeu/leapgrid";
         fs::copy_file(LEAPGRID_EXE, exe);
+        poserTemoins(jeu());
+    }
+
+    static void poserTemoins(const std::string& cible) {
+        for (int i = 0; i < DossierJeu::NB_TEMOINS; ++i) {
+            const fs::path temoin = fs::path(cible) / DossierJeu::TEMOINS[i];
+            fs::create_directories(temoin.parent_path());
+            fs::copy_file(fs::path(LEAPGRID_EXE).parent_path() / DossierJeu::TEMOINS[i], temoin);
+        }
     }
 
     std::string jeu() const { return dossier.chemin() + "/jeu"; }
@@ -71,6 +82,30 @@ TEST_F(Demarrage, LanceDAilleursTrouveSonDossierEtSesReglages) {
     ProcessusJeu p(exe, dossier.chemin() + "/ailleurs", sonMuet);
     EXPECT_EQ("800x600", attendreFenetre(p, "800x600")) << p.erreurs();
     arreter(p);
+}
+
+// A working folder is the game's only when it holds the game's own files: one
+// that merely has a Data folder is left for the executable's folder.
+TEST_F(Demarrage, UnDossierDataQuelconqueNEstPasLeDossierDuJeu) {
+    struct Cas {
+        const char* nom;
+        bool jeuComplet;  // the working folder also holds the shipped files
+        const char* fenetre;
+    };
+    const Cas cas[] = {
+        {"a folder with only Data/", false, "800x600"},
+        {"another game folder", true, "640x480"},
+    };
+    dossier.ecrire("jeu/Data/Options.dat", "800\n600\n0\n0\n0\n10\n1\nFrench\n0\n3\n1\n1\n");
+    for (const Cas& c : cas) {
+        const std::string ici = dossier.chemin() + "/ici" + (c.jeuComplet ? "-jeu" : "");
+        dossier.ecrire(fs::path(ici).filename().string() + "/Data/Options.dat",
+                       "640\n480\n0\n0\n0\n10\n1\nFrench\n0\n3\n1\n1\n");
+        if (c.jeuComplet) poserTemoins(ici);
+        ProcessusJeu p(exe, ici, sonMuet);
+        EXPECT_EQ(c.fenetre, attendreFenetre(p, c.fenetre)) << c.nom << "\n" << p.erreurs();
+        arreter(p);
+    }
 }
 
 TEST_F(Demarrage, UnModeImpossibleRetombeSurUneFenetre) {
@@ -158,8 +193,9 @@ void taper(const std::string& touche, int pauseMs = 350) {
 // The whole flow, played through the keyboard: title, menus, a match and its
 // pause, the options, and out through the main menu's quit item.
 TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
-    fs::copy(fs::path(LEAPGRID_EXE).parent_path() / "Niveaux", jeu() + "/Niveaux", fs::copy_options::recursive);
-    fs::copy(fs::path(LEAPGRID_EXE).parent_path() / "Data/Lang", jeu() + "/Data/Lang", fs::copy_options::recursive);
+    const auto copie = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
+    fs::copy(fs::path(LEAPGRID_EXE).parent_path() / "Niveaux", jeu() + "/Niveaux", copie);
+    fs::copy(fs::path(LEAPGRID_EXE).parent_path() / "Data/Lang", jeu() + "/Data/Lang", copie);
     ProcessusJeu p(exe, jeu(), sonMuet);
     ASSERT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
     p.attendre(800);
