@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 PAQUETS="g++ make cmake pkg-config
 libsdl1.2-dev libsdl-mixer1.2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
 googletest libgtest-dev xvfb xauth x11-utils xdotool imagemagick libstb-dev
-libfreetype-dev fonts-dejavu-core"
+libfreetype-dev fonts-dejavu-core
+dpkg-dev desktop-file-utils appstream"
 
 manquants=""
 for p in $PAQUETS; do

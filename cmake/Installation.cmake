@@ -1,0 +1,94 @@
+# System-wide installation (cmake --install) and the Debian package (cpack).
+#   <prefix>/games/leapgrid               the executable
+#   <prefix>/share/leapgrid/              the game folder, read-only
+#   <prefix>/share/applications, icons/hicolor, metainfo, man/man6
+include(GNUInstallDirs)
+
+set(LEAPGRID_INSTALL_JEUX games CACHE STRING "Folder of the executable, under the prefix")
+set(LEAPGRID_INSTALL_DONNEES ${CMAKE_INSTALL_DATADIR}/leapgrid)
+if(IS_ABSOLUTE "${LEAPGRID_INSTALL_JEUX}" OR IS_ABSOLUTE "${LEAPGRID_INSTALL_DONNEES}")
+  message(FATAL_ERROR "The executable and data folders must be relative to the prefix")
+endif()
+# The executable finds its data by this path from its own folder, under any prefix.
+file(RELATIVE_PATH LEAPGRID_DONNEES_RELATIF
+  /prefixe/${LEAPGRID_INSTALL_JEUX} /prefixe/${LEAPGRID_INSTALL_DONNEES})
+set_property(SOURCE app/DossierJeu.cpp APPEND PROPERTY
+  COMPILE_DEFINITIONS LEAPGRID_DONNEES_RELATIF="${LEAPGRID_DONNEES_RELATIF}")
+
+install(TARGETS leapgrid RUNTIME DESTINATION ${LEAPGRID_INSTALL_JEUX})
+
+# The game folder: the authored data laid out as in build/game (data/Lang ->
+# Data/Lang, every other folder of data/ as it is), then the generated art and
+# sounds. The player's own files are never part of it.
+file(GLOB LEAPGRID_DOSSIERS_DATA LIST_DIRECTORIES true RELATIVE ${CMAKE_SOURCE_DIR}/data
+  CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
+foreach(dossier IN LISTS LEAPGRID_DOSSIERS_DATA)
+  if(IS_DIRECTORY ${CMAKE_SOURCE_DIR}/data/${dossier})
+    set(destination ${LEAPGRID_INSTALL_DONNEES})
+    if(dossier STREQUAL "Lang")
+      set(destination ${LEAPGRID_INSTALL_DONNEES}/Data)
+    endif()
+    install(DIRECTORY data/${dossier} DESTINATION ${destination}
+      PATTERN "Scores.dat" EXCLUDE PATTERN "*.tmp*" EXCLUDE)
+  endif()
+endforeach()
+install(DIRECTORY ${LEAPGRID_GAME_DIR}/Images ${LEAPGRID_GAME_DIR}/Objets
+  ${LEAPGRID_GAME_DIR}/Musiques ${LEAPGRID_GAME_DIR}/Sons
+  DESTINATION ${LEAPGRID_INSTALL_DONNEES})
+
+# Desktop icons, drawn by our art generator.
+set(LEAPGRID_ICONES ${CMAKE_BINARY_DIR}/icones)
+set(LEAPGRID_TAILLES_ICONES 48 64 128)
+set(LEAPGRID_FICHIERS_ICONES ${LEAPGRID_ICONES}/leapgrid.svg)
+foreach(taille IN LISTS LEAPGRID_TAILLES_ICONES)
+  list(APPEND LEAPGRID_FICHIERS_ICONES ${LEAPGRID_ICONES}/leapgrid-${taille}.png)
+  install(FILES ${LEAPGRID_ICONES}/leapgrid-${taille}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${taille}x${taille}/apps RENAME leapgrid.png)
+endforeach()
+install(FILES ${LEAPGRID_ICONES}/leapgrid.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+add_custom_command(OUTPUT ${LEAPGRID_FICHIERS_ICONES}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${LEAPGRID_ICONES}
+  COMMAND genart --icones ${LEAPGRID_ICONES}
+  DEPENDS genart
+  COMMENT "Drawing the desktop icons" VERBATIM)
+add_custom_target(icones ALL DEPENDS ${LEAPGRID_FICHIERS_ICONES})
+
+set(LEAPGRID_ID org.leapgrid.Leapgrid)
+configure_file(dist/${LEAPGRID_ID}.metainfo.xml ${CMAKE_BINARY_DIR}/${LEAPGRID_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/${LEAPGRID_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The menu entry and the manual page name the installed paths, known only at
+# install time (cpack installs under /usr whatever the configured prefix).
+install(CODE "
+  set(LEAPGRID_SOURCE \"${CMAKE_SOURCE_DIR}\")
+  set(LEAPGRID_BINAIRE \"${CMAKE_BINARY_DIR}\")
+  set(LEAPGRID_ID \"${LEAPGRID_ID}\")
+  set(PROJECT_VERSION \"${PROJECT_VERSION}\")
+  set(LEAPGRID_INSTALL_JEUX \"${LEAPGRID_INSTALL_JEUX}\")
+  set(LEAPGRID_INSTALL_DONNEES \"${LEAPGRID_INSTALL_DONNEES}\")
+  set(LEAPGRID_INSTALL_DATADIR \"${CMAKE_INSTALL_DATADIR}\")
+  set(LEAPGRID_INSTALL_MANDIR \"${CMAKE_INSTALL_MANDIR}\")")
+install(SCRIPT cmake/InstallerGabarits.cmake)
+
+# The Debian package: cpack -G DEB in the build folder (see README).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME leapgrid)
+set(CPACK_PACKAGE_VENDOR "Leapgrid developers")
+set(LEAPGRID_MAINTENEUR "Leapgrid developers <leapgrid@localhost>" CACHE STRING "Maintainer field of the package")
+set(CPACK_PACKAGE_CONTACT "${LEAPGRID_MAINTENEUR}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "bouncing 3D platform game")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "bouncing 3D platform game
+ Steer a character that never stops bouncing across a level of blocks, from
+ the start row to the goal, before the time runs out and while you still have
+ lives. Blocks give or take lives and time, push you, throw you far ahead or
+ break under your feet. Two difficulties, each with its table of best times.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_STRIP_FILES ON)
+# dpkg-shlibdeps finds the libraries the executable links; SDL 1.2 opens
+# libGL.so.1 itself at run time, so the GL runtime is named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl1.2debian, libsdl-mixer1.2, libgl1, libglu1-mesa | libglu1")
+set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})
+include(CPack)
