@@ -40,18 +40,6 @@ protected:
 
     std::string jeu() const { return dossier.chemin() + "/jeu"; }
 
-    // The window's size once it reaches the expected one (the window manager
-    // frame starts tiny), or the last size seen after a few seconds.
-    std::string attendreFenetre(ProcessusJeu& p, const std::string& attendue) {
-        std::string taille;
-        for (int i = 0; i < 200 && p.enCours(); ++i) {
-            taille = tailleFenetre("Leapgrid");
-            if (taille == attendue) break;
-            p.attendre(25);
-        }
-        return taille;
-    }
-
     // SDL turns SIGTERM into a quit request, which must end the game with status 0.
     void arreter(ProcessusJeu& p) {
         p.signaler(SIGTERM);
@@ -178,17 +166,6 @@ TEST_F(Demarrage, SansMultitextureLeJoueurArreteLeJeu) {
     ASSERT_TRUE(avec.attendre(10000));
     EXPECT_EQ(0, avec.statut()) << avec.erreurs();
 }
-
-namespace {
-
-// A key held for a little over a frame, as a person taps it, then a pause.
-void taper(const std::string& touche, int pauseMs = 350) {
-    const std::string commande = "xdotool keydown " + touche + " && sleep 0.12 && xdotool keyup " + touche;
-    ASSERT_EQ(0, std::system(commande.c_str())) << commande;
-    usleep(pauseMs * 1000);
-}
-
-}  // namespace
 
 // The whole flow, played through the keyboard: title, menus, a match and its
 // pause, the options, and out through the main menu's quit item.

@@ -1,6 +1,8 @@
 // Runs the real game executable as a child process.
 #include "tests/support/ProcessusJeu.h"
 
+#include <gtest/gtest.h>
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -86,4 +88,20 @@ std::string tailleFenetre(const std::string& titre) {
     ::pclose(flux);
     if (largeur < 0 || hauteur < 0) return "";
     return std::to_string(largeur) + "x" + std::to_string(hauteur);
+}
+
+std::string attendreFenetre(ProcessusJeu& p, const std::string& attendue) {
+    std::string taille;
+    for (int i = 0; i < 200 && p.enCours(); ++i) {
+        taille = tailleFenetre("Leapgrid");
+        if (taille == attendue) break;
+        p.attendre(25);
+    }
+    return taille;
+}
+
+void taper(const std::string& touche, int pauseMs) {
+    const std::string commande = "xdotool keydown " + touche + " && sleep 0.12 && xdotool keyup " + touche;
+    if (std::system(commande.c_str()) != 0) ADD_FAILURE() << commande;
+    ::usleep(static_cast<useconds_t>(pauseMs) * 1000);
 }

@@ -34,3 +34,11 @@ private:
 // Size of the top-level window named titre on the current X display, as "WxH",
 // or "" when there is none.
 std::string tailleFenetre(const std::string& titre);
+
+// The game window's size once it reaches attendue (the window manager frame
+// starts tiny), or the last size seen after a few seconds or when p ended.
+std::string attendreFenetre(ProcessusJeu& p, const std::string& attendue);
+
+// A key held for a little over a frame, as a person taps it, then a pause.
+// A failure of xdotool fails the running test.
+void taper(const std::string& touche, int pauseMs = 350);

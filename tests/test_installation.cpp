@@ -1,0 +1,297 @@
+// The installed game: a read-only installation keeps each player's files in their home folder; the Debian package installs, starts and goes.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/DossierJeu.h"
+#include "tests/support/DossierTemporaire.h"
+#include "tests/support/ProcessusJeu.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string ENTREE_MENU = "/usr/share/applications/org.leapgrid.Leapgrid.desktop";
+
+// Standard output of a shell command; status receives its exit status.
+std::string executer(const std::string& commande, int* statut = nullptr) {
+    std::string sortie;
+    FILE* flux = ::popen((commande + " 2>&1").c_str(), "r");
+    if (!flux) return sortie;
+    char tampon[4096];
+    for (size_t n; (n = std::fread(tampon, 1, sizeof(tampon), flux)) > 0;) sortie.append(tampon, n);
+    const int etat = ::pclose(flux);
+    if (statut) *statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
+    return sortie;
+}
+
+std::string lire(const std::string& chemin) {
+    std::ifstream flux(chemin, std::ios::binary);
+    std::ostringstream texte;
+    texte << flux.rdbuf();
+    return texte.str();
+}
+
+// The command of the menu entry's Exec line.
+std::string commandeDuMenu(const std::string& entree) {
+    std::istringstream lignes(lire(entree));
+    for (std::string l; std::getline(lignes, l);)
+        if (l.rfind("Exec=", 0) == 0) return l.substr(5);
+    return "";
+}
+
+class Installation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        racine = dossier.chemin() + "/racine";
+        int statut = -1;
+        const std::string sortie = executer("DESTDIR='" + racine + "' '" CMAKE_COMMANDE "' --install '" LEAPGRID_CONSTRUCTION
+                                            "' --prefix /usr", &statut);
+        ASSERT_EQ(0, statut) << sortie;
+    }
+    // A read-only installation must still be removable afterwards.
+    void TearDown() override { executer("chmod -R u+w '" + dossier.chemin() + "'"); }
+
+    std::string donnees() const { return racine + "/usr/share/leapgrid"; }
+
+    DossierTemporaire dossier;
+    std::string racine;
+};
+
+// Title, main menu, video page: one resolution down (1024 x 768 to 800 x 600), saved.
+void baisserLaResolution() {
+    taper("space");
+    for (int i = 0; i < 3; ++i) taper("d");  // Options
+    taper("space");
+    taper("d");       // the video page
+    taper("space");   // open it on the resolution row
+    taper("a");       // the previous mode
+    taper("Escape");  // back to the bar
+    taper("Escape", 800);  // leave: saved
+}
+
+// From the main menu: an easy match on a level whose start is its goal, the
+// record screen, the name AAA, back to the main menu and out.
+void gagnerEtQuitter(ProcessusJeu& p) {
+    taper("space");        // Play
+    taper("space");        // Easy
+    p.attendre(8000);      // the intro, the first bounce on the goal, the level's end
+    for (int i = 0; i < 3; ++i) taper("space");  // name AAA, saved
+    taper("space", 800);   // back to the main menu
+    taper("Escape");       // quit
+    ASSERT_TRUE(p.attendre(5000)) << "the game did not end from its menu\n" << p.erreurs();
+    EXPECT_EQ(0, p.statut()) << p.erreurs();
+}
+
+}  // namespace
+
+// The menu entry and the metainfo pass their validators; the icons are there.
+TEST_F(Installation, EntreeDeMenuIconesEtMetainfo) {
+    int statut = -1;
+    std::string sortie = executer("desktop-file-validate '" + racine + ENTREE_MENU + "'", &statut);
+    EXPECT_EQ(0, statut) << sortie;
+    EXPECT_EQ("/usr/games/leapgrid", commandeDuMenu(racine + ENTREE_MENU));
+    sortie = executer("appstreamcli validate --no-net '" + racine + "/usr/share/metainfo/org.leapgrid.Leapgrid.metainfo.xml'",
+                      &statut);
+    EXPECT_EQ(0, statut) << sortie;
+    for (const char* icone : {"48x48/apps/leapgrid.png", "64x64/apps/leapgrid.png", "128x128/apps/leapgrid.png",
+                              "scalable/apps/leapgrid.svg"})
+        EXPECT_TRUE(fs::is_regular_file(racine + "/usr/share/icons/hicolor/" + icone)) << icone;
+    const std::string png = lire(racine + "/usr/share/icons/hicolor/64x64/apps/leapgrid.png");
+    ASSERT_GE(png.size(), 24u);
+    EXPECT_EQ(0, png.compare(0, 8, "\x89PNG\r\n\x1a\n"));
+    EXPECT_EQ(std::string("\0\0\0\x40\0\0\0\x40", 8), png.substr(16, 8)) << "64 x 64";
+    sortie = executer("man -l '" + racine + "/usr/share/man/man6/leapgrid.6.gz'", &statut);
+    EXPECT_EQ(0, statut) << sortie;
+    EXPECT_NE(std::string::npos, sortie.find("/usr/share/leapgrid")) << sortie;
+}
+
+// Installed read-only, started from a folder of no interest that has a Data
+// folder of its own: the game finds its data from its executable, and a
+// settings change and a record land in the user's folders (named by the XDG
+// variables, or their defaults under HOME), from where the next start reads them.
+TEST_F(Installation, LesFichiersDuJoueurVontDansSesDossiers) {
+    // A one-level easy difficulty of two goal blocks, the player starting on
+    // the first: a record at the first bounce.
+    fs::remove_all(donnees() + "/Niveaux/1");
+    fs::create_directories(donnees() + "/Niveaux/1");
+    std::ofstream(donnees() + "/Niveaux/1/niveau1.dat") << "60 2 1\n100\n100\n";
+    executer("chmod -R a-w '" + racine + "'");
+
+    struct Cas {
+        const char* nom;
+        bool xdg;
+        const char* config;   // relative to the temporary folder
+        const char* donnees;
+        bool relancer;        // start a second time to read them back
+    };
+    const Cas cas[] = {
+        {"XDG variables", true, "xdg-config/leapgrid", "xdg-donnees/leapgrid", true},
+        {"HOME alone", false, "maison/.config/leapgrid", "maison/.local/share/leapgrid", false},
+    };
+    for (const Cas& c : cas) {
+        fs::remove_all(dossier.chemin() + "/maison");
+        dossier.ecrire("maison/.garde", "");
+        dossier.ecrire("ailleurs/Data/.garde", "");
+        const std::map<std::string, std::string> variables = {
+            {"SDL_AUDIODRIVER", "dummy"},
+            {"HOME", dossier.chemin() + "/maison"},
+            {"XDG_CONFIG_HOME", c.xdg ? dossier.chemin() + "/xdg-config" : ""},
+            {"XDG_DATA_HOME", c.xdg ? dossier.chemin() + "/xdg-donnees" : ""},
+        };
+        const std::string reglages = dossier.chemin() + "/" + c.config + "/Options.dat";
+        const std::string scores = dossier.chemin() + "/" + c.donnees + "/Niveaux/1/Scores.dat";
+        {
+            ProcessusJeu p(racine + "/usr/games/leapgrid", dossier.chemin() + "/ailleurs", variables);
+            ASSERT_EQ("1024x768", attendreFenetre(p, "1024x768")) << c.nom << "\n" << p.erreurs();
+            p.attendre(800);
+            baisserLaResolution();
+            gagnerEtQuitter(p);
+        }
+        EXPECT_EQ(0u, lire(reglages).find("800\n600\n")) << c.nom << ": " << lire(reglages);
+        EXPECT_TRUE(fs::is_regular_file(dossier.chemin() + "/" + c.config + "/Clavier.dat")) << c.nom;
+        EXPECT_EQ(0u, lire(scores).find("AAA\t")) << c.nom << ": " << lire(scores);
+        EXPECT_FALSE(fs::exists(dossier.chemin() + "/ailleurs/Data/Options.dat")) << "the working folder is left alone";
+        if (!c.relancer) continue;
+        {
+            ProcessusJeu p(racine + "/usr/games/leapgrid", dossier.chemin() + "/ailleurs", variables);
+            EXPECT_EQ("800x600", attendreFenetre(p, "800x600")) << c.nom << ": the settings read back\n" << p.erreurs();
+            p.attendre(800);
+            taper("space");  // title -> main menu
+            gagnerEtQuitter(p);
+        }
+        // The first record was read back: the table now holds both.
+        const std::string table = lire(scores);
+        EXPECT_EQ(0u, table.find("AAA\t")) << c.nom << ": " << table;
+        EXPECT_NE(std::string::npos, table.find("\nAAA\t")) << c.nom << ": " << table;
+        const std::string tmp = executer("find '" + dossier.chemin() + "' -name '*.tmp*'");
+        EXPECT_EQ("", tmp) << "no temporary file left";
+    }
+    EXPECT_EQ("", executer("find '" + racine + "' -newer '" + donnees() + "/Niveaux/1/niveau1.dat' -type f"))
+        << "nothing written into the installation";
+}
+
+namespace {
+
+// dpkg -i of our package and, whatever happens in the test, dpkg -r on the way
+// out. A file lock keeps two test runs on this machine from sharing it.
+class PaquetInstalle {
+public:
+    explicit PaquetInstalle(const std::string& deb) {
+        verrou = ::open("/tmp/leapgrid-paquet.lock", O_RDWR | O_CREAT, 0666);
+        if (verrou >= 0) ::flock(verrou, LOCK_EX);
+        // dpkg refuses to run while apt holds its lock: wait for it a while.
+        for (int essai = 0; essai < 60; ++essai) {
+            sortie = executer("dpkg -i '" + deb + "'", &statut);
+            installe = true;
+            if (statut == 0 || sortie.find("lock") == std::string::npos) break;
+            ::sleep(2);
+        }
+    }
+    ~PaquetInstalle() {
+        if (installe && !retire()) ADD_FAILURE() << "dpkg -r leapgrid failed";
+        if (verrou >= 0) ::close(verrou);
+    }
+    bool retire() {
+        if (!installe) return true;
+        installe = false;
+        int s = -1;
+        retrait = executer("dpkg -r leapgrid", &s);
+        return s == 0;
+    }
+
+    int statut = -1;
+    std::string sortie, retrait;
+
+private:
+    int verrou = -1;
+    bool installe = false;
+};
+
+// Whether a Depends field names paquet, alone or among alternatives, with or without a version.
+bool nomme(const std::string& dependances, const std::string& paquet) {
+    std::string nom;
+    bool version = false;
+    for (char c : dependances + ",") {
+        if (c == '(') version = true;
+        if (c == ')') version = false;
+        if (c == ',' || c == '|') {
+            if (nom == paquet) return true;
+            nom.clear();
+        } else if (!version && c != ')' && c != ' ' && c != '\n') {
+            nom += c;
+        }
+    }
+    return false;
+}
+
+bool paquetDejaInstalle() {
+    return executer("dpkg-query -W -f='${db:Status-Status}' leapgrid") == "installed";
+}
+
+}  // namespace
+
+// One command builds the package; its files and dependencies are checked, then
+// it is installed, started from its menu entry's command and removed.
+TEST(Paquet, ContenuDependancesInstallationEtRetrait) {
+    DossierTemporaire dossier;
+    int statut = -1;
+    std::string sortie = executer("'" CPACK_COMMANDE "' -G DEB --config '" LEAPGRID_CONSTRUCTION "/CPackConfig.cmake' -B '" +
+                                  dossier.chemin() + "'", &statut);
+    ASSERT_EQ(0, statut) << sortie;
+    const std::string deb = executer("ls '" + dossier.chemin() + "'/leapgrid_*.deb | head -1 | tr -d '\\n'");
+    ASSERT_TRUE(fs::is_regular_file(deb)) << sortie;
+
+    const std::string fichiers = executer("dpkg-deb -c '" + deb + "' | awk '{print $6}'");
+    std::vector<std::string> attendus = {
+        "./usr/games/leapgrid", "./usr/share/applications/org.leapgrid.Leapgrid.desktop",
+        "./usr/share/metainfo/org.leapgrid.Leapgrid.metainfo.xml", "./usr/share/man/man6/leapgrid.6.gz",
+        "./usr/share/icons/hicolor/48x48/apps/leapgrid.png", "./usr/share/icons/hicolor/64x64/apps/leapgrid.png",
+        "./usr/share/icons/hicolor/128x128/apps/leapgrid.png", "./usr/share/icons/hicolor/scalable/apps/leapgrid.svg",
+        "./usr/share/leapgrid/Objets/joueur.md2", "./usr/share/leapgrid/Musiques/menu.wav",
+        "./usr/share/leapgrid/Sons/rebond.wav", "./usr/share/leapgrid/Images/Fonts/High/font1.tga"};
+    for (int i = 0; i < DossierJeu::NB_TEMOINS; ++i) attendus.push_back(std::string("./usr/share/leapgrid/") + DossierJeu::TEMOINS[i]);
+    for (const auto& niveau : fs::recursive_directory_iterator(LEAPGRID_SOURCE "/data/Niveaux"))
+        if (niveau.is_regular_file())
+            attendus.push_back("./usr/share/leapgrid/Niveaux/" +
+                               fs::relative(niveau.path(), LEAPGRID_SOURCE "/data/Niveaux").string());
+    for (const std::string& f : attendus) EXPECT_NE(std::string::npos, fichiers.find(f + "\n")) << f;
+    for (const char* joueur : {"Options.dat", "Clavier.dat", "Scores.dat", ".tmp"})
+        EXPECT_EQ(std::string::npos, fichiers.find(joueur)) << "no player file: " << joueur;
+
+    const std::string dependances = executer("dpkg-deb -f '" + deb + "' Depends");
+    for (const char* paquet : {"libsdl1.2debian", "libsdl-mixer1.2", "libgl1", "libglu1-mesa", "libopengl0", "libc6"})
+        EXPECT_TRUE(nomme(dependances, paquet)) << paquet << " in " << dependances;
+    EXPECT_EQ("games\n", executer("dpkg-deb -f '" + deb + "' Section"));
+
+    if (::geteuid() != 0) GTEST_SKIP() << "installing the package needs root";
+    if (paquetDejaInstalle()) GTEST_SKIP() << "leapgrid is already installed on this machine: left alone";
+    {
+        PaquetInstalle paquet(deb);
+        ASSERT_EQ(0, paquet.statut) << paquet.sortie;
+        const std::string commande = commandeDuMenu(ENTREE_MENU);
+        ASSERT_EQ("/usr/games/leapgrid", commande);
+        dossier.ecrire("maison/.garde", "");
+        ProcessusJeu p(commande, dossier.chemin() + "/maison",
+                       {{"SDL_AUDIODRIVER", "dummy"}, {"HOME", dossier.chemin() + "/maison"},
+                        {"XDG_CONFIG_HOME", ""}, {"XDG_DATA_HOME", ""}});
+        EXPECT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
+        EXPECT_EQ(std::string::npos, p.erreurs().find("not found")) << "found its data: " << p.erreurs();
+        p.signaler(SIGTERM);
+        ASSERT_TRUE(p.attendre(10000));
+        EXPECT_EQ(0, p.statut()) << p.erreurs();
+        ASSERT_TRUE(paquet.retire()) << paquet.retrait;
+    }
+    EXPECT_FALSE(paquetDejaInstalle());
+    for (const char* reste : {"/usr/games/leapgrid", "/usr/share/leapgrid", ENTREE_MENU.c_str(),
+                              "/usr/share/icons/hicolor/48x48/apps/leapgrid.png", "/usr/share/man/man6/leapgrid.6.gz"})
+        EXPECT_FALSE(fs::exists(reste)) << reste << " left behind";
+}
