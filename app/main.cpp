@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Leapgrid: game folder not found; running without its data\n");
     // An installed game is shared by every user; a portable folder keeps the
     // player's files beside the game as long as it can write there.
-    if (lieu == DossierJeu::INSTALLE || ::access("Data", W_OK) != 0) FichiersJoueur::parUtilisateurDepuisEnvironnement();
+    if (lieu == DossierJeu::INSTALLE || ::access("Data", W_OK) != 0)
+        FichiersJoueur::parUtilisateurDepuisEnvironnement();
     Jeu jeu;
     return 0;
 }
