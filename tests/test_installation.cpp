@@ -1,15 +1,19 @@
 // The installed game: a read-only installation keeps each player's files in their home folder; the Debian package installs, starts and goes.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
+#include <vector>
 
 #include "app/DossierJeu.h"
 #include "tests/support/DossierTemporaire.h"
@@ -191,37 +195,61 @@ TEST_F(Installation, LesFichiersDuJoueurVontDansSesDossiers) {
 
 namespace {
 
-// dpkg -i of our package and, whatever happens in the test, dpkg -r on the way
-// out. A file lock keeps two test runs on this machine from sharing it.
+// dpkg, waiting a while when apt or another dpkg holds its lock.
+std::string dpkg(const std::string& arguments, int* statut) {
+    std::string sortie;
+    for (int essai = 0; essai < 60; ++essai) {
+        sortie = executer("dpkg " + arguments, statut);
+        if (*statut == 0 || sortie.find("lock") == std::string::npos) break;
+        ::sleep(2);
+    }
+    return sortie;
+}
+
+// Our package on this machine, removed on the way out whatever happens in the
+// test. A file lock keeps two test runs from sharing it, and its contents say
+// when a run installed the package: a run killed before it could remove it has
+// it removed by the next one.
 class PaquetInstalle {
 public:
-    explicit PaquetInstalle(const std::string& deb) {
+    PaquetInstalle() {
         verrou = ::open("/tmp/leapgrid-paquet.lock", O_RDWR | O_CREAT, 0666);
         if (verrou >= 0) ::flock(verrou, LOCK_EX);
-        // dpkg refuses to run while apt holds its lock: wait for it a while.
-        for (int essai = 0; essai < 60; ++essai) {
-            sortie = executer("dpkg -i '" + deb + "'", &statut);
+        char trace[16] = {};
+        if (verrou >= 0 && ::pread(verrou, trace, sizeof(trace) - 1, 0) > 0 && std::string(trace) == INSTALLE) {
             installe = true;
-            if (statut == 0 || sortie.find("lock") == std::string::npos) break;
-            ::sleep(2);
+            retirer();
         }
     }
     ~PaquetInstalle() {
-        if (installe && !retire()) ADD_FAILURE() << "dpkg -r leapgrid failed";
+        if (!retirer()) ADD_FAILURE() << "dpkg -r leapgrid failed: " << retrait;
         if (verrou >= 0) ::close(verrou);
     }
-    bool retire() {
+    bool installer(const std::string& deb) {
+        noter(INSTALLE);
+        installe = true;
+        int statut = -1;
+        sortie = dpkg("-i '" + deb + "'", &statut);
+        return statut == 0;
+    }
+    bool retirer() {
         if (!installe) return true;
-        installe = false;
-        int s = -1;
-        retrait = executer("dpkg -r leapgrid", &s);
-        return s == 0;
+        int statut = -1;
+        retrait = dpkg("-r leapgrid", &statut);
+        installe = statut != 0;
+        if (!installe) noter("");
+        return !installe;
     }
 
-    int statut = -1;
     std::string sortie, retrait;
 
 private:
+    static constexpr const char* INSTALLE = "installed";
+    void noter(const std::string& trace) {
+        if (verrou < 0) return;
+        if (::ftruncate(verrou, 0) != 0 || ::pwrite(verrou, trace.data(), trace.size(), 0) < 0) ADD_FAILURE() << "lock file";
+    }
+
     int verrou = -1;
     bool installe = false;
 };
@@ -283,10 +311,10 @@ TEST(Paquet, ContenuDependancesInstallationEtRetrait) {
     EXPECT_EQ("games\n", executer("dpkg-deb -f '" + deb + "' Section"));
 
     if (::geteuid() != 0) GTEST_SKIP() << "installing the package needs root";
-    if (paquetDejaInstalle()) GTEST_SKIP() << "leapgrid is already installed on this machine: left alone";
     {
-        PaquetInstalle paquet(deb);
-        ASSERT_EQ(0, paquet.statut) << paquet.sortie;
+        PaquetInstalle paquet;
+        if (paquetDejaInstalle()) GTEST_SKIP() << "leapgrid is already installed on this machine: left alone";
+        ASSERT_TRUE(paquet.installer(deb)) << paquet.sortie;
         const std::string commande = commandeDuMenu(ENTREE_MENU);
         ASSERT_EQ("/usr/games/leapgrid", commande);
         dossier.ecrire("maison/.garde", "");
@@ -298,7 +326,7 @@ TEST(Paquet, ContenuDependancesInstallationEtRetrait) {
         p.signaler(SIGTERM);
         ASSERT_TRUE(p.attendre(10000));
         EXPECT_EQ(0, p.statut()) << p.erreurs();
-        ASSERT_TRUE(paquet.retire()) << paquet.retrait;
+        ASSERT_TRUE(paquet.retirer()) << paquet.retrait;
     }
     EXPECT_FALSE(paquetDejaInstalle());
     for (const char* reste : {"/usr/games/leapgrid", "/usr/share/leapgrid", ENTREE_MENU.c_str(),
