@@ -134,6 +134,18 @@ void Joueur::resetDeplacement() {
     y = 0;
 }
 
+Joueur::Instantane Joueur::capturer() const {
+    return {x, y, z, vx, vy, vz, accelerationZ, accelerationX, dureeZ, dureeX, temps, sauvegardeX, sauvegardeZ,
+            etat, vies, typeRebond, tempsAnimation};
+}
+
+void Joueur::restaurer(const Instantane& i) {
+    x = i.x, y = i.y, z = i.z, vx = i.vx, vy = i.vy, vz = i.vz;
+    accelerationZ = i.accelerationZ, accelerationX = i.accelerationX, dureeZ = i.dureeZ, dureeX = i.dureeX;
+    temps = i.temps, sauvegardeX = i.sauvegardeX, sauvegardeZ = i.sauvegardeZ;
+    etat = i.etat, vies = i.vies, typeRebond = i.typeRebond, tempsAnimation = i.tempsAnimation;
+}
+
 void Joueur::sauvegardePosition() {
     const float cx = static_cast<float>(static_cast<int>(x + 0.5f));
     const float cz = static_cast<float>(static_cast<int>(z + 0.4f));

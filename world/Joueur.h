@@ -57,6 +57,16 @@ public:
     void gestionDeplacements(long ecoule);
     void drawJoueur(bool contour);
 
+    // Everything of the player's state that decides what happens next, to come
+    // back to it later (the level checker replays flights from a landing).
+    struct Instantane {
+        float x, y, z, vx, vy, vz;
+        float accelerationZ, accelerationX, dureeZ, dureeX, temps, sauvegardeX, sauvegardeZ;
+        int etat, vies, typeRebond, tempsAnimation;
+    };
+    Instantane capturer() const;
+    void restaurer(const Instantane& i);
+
     int getTypeRebond() const { return typeRebond; }
     float getSauvegardeX() const { return sauvegardeX; }
     float getSauvegardeZ() const { return sauvegardeZ; }

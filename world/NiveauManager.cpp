@@ -3,11 +3,7 @@
 
 #include <SDL/SDL_opengl.h>
 
-#include <cmath>
-#include <fstream>
-
 #include "render/CTextureManager.h"
-#include "settings/FichierLu.h"
 #include "settings/OptionsManager.h"
 #include "world/BlocCassable.h"
 #include "world/TypeBloc.h"
@@ -52,39 +48,39 @@ std::string NiveauManager::cheminNiveau(int d, int n) {
 
 void NiveauManager::setDifficulte(int d) { difficulte = d; }
 
-// The file is a stream of integers: time limit, height H, width W, then the
-// block codes row after row (0 empty, 20 breakable, any other a plain block of
-// that type). Rows 0 and column 0 stay empty; missing codes leave cells empty.
+void NiveauManager::setFichier(const std::string& chemin) { fichier = chemin; }
+
+// The file format is FichierNiveau's. Row 0 and column 0 stay empty, so cell
+// (c, r) of the file is block (c, r) of the grid.
 void NiveauManager::chargerNiveau() {
-    const std::string chemin = cheminNiveau(difficulte, numNiveau);
-    std::ifstream flux;
-    if (FichierLu::ordinaire(chemin)) flux.open(chemin);
-    int t = 0, h = 0, l = 0;
-    // A header that cannot be read or holds absurd sizes is refused like a
-    // missing file: a grid is never sized from unchecked numbers.
-    if (!flux.is_open() || !(flux >> t >> h >> l) || t <= 0 || t > TEMPS_MAX || h <= 0 || h > COTE_MAX ||
-        l <= 0 || l > COTE_MAX) {
+    const std::string chemin = fichier.empty() ? cheminNiveau(difficulte, numNiveau)
+                                               : (numNiveau == 1 ? fichier : std::string());
+    const FichierNiveau lu = FichierNiveau::lire(chemin);
+    refus = lu.refus;
+    if (!lu.accepte()) {
         finJeu = true;
         return;
     }
     detruireNiveau();
-    temps = t;
-    hauteur = h + 1;
-    largeur = l + 1;
+    temps = lu.temps;
+    hauteur = lu.lignes + 1;
+    largeur = lu.colonnes + 1;
     grille.resize(static_cast<size_t>(hauteur) * largeur);
     int numero = PREMIER_OBJET;
-    int code;
     for (int r = 1; r < hauteur; ++r) {
         for (int c = 1; c < largeur; ++c, ++numero) {
-            if (!(flux >> code)) return;
-            if (code == 0) continue;
-            const TypeBloc* type = TypeBloc::pour(code);
-            Bloc* bloc = type && type->cassable
-                             ? new BlocCassable(static_cast<float>(c), -0.6f, static_cast<float>(r), numero, code)
-                             : new Bloc(static_cast<float>(c), -0.6f, static_cast<float>(r), numero, code);
-            grille[static_cast<size_t>(r) * largeur + c].reset(bloc);
+            const int code = lu.code(r, c);
+            if (code != 0)
+                grille[static_cast<size_t>(r) * largeur + c].reset(
+                    creerBloc(static_cast<float>(c), static_cast<float>(r), numero, code));
         }
     }
+}
+
+Bloc* NiveauManager::creerBloc(float c, float r, int numero, int code) {
+    const TypeBloc* type = TypeBloc::pour(code);
+    if (type && type->cassable) return new BlocCassable(c, -0.6f, r, numero, code);
+    return new Bloc(c, -0.6f, r, numero, code);
 }
 
 void NiveauManager::detruireNiveau() {
@@ -120,12 +116,14 @@ bool NiveauManager::collision(float x, float z) {
     return b && b->isSolid();
 }
 
+void NiveauManager::utiliser(float x, float z) { remplacer(x, z, TypeBloc::UTILISE); }
+
 // The new block is built first: it recompiles the old block's display list.
-void NiveauManager::utiliser(float x, float z) {
+void NiveauManager::remplacer(float x, float z, int type) {
     std::unique_ptr<Bloc>* c = cellule(x, z);
     if (!c || !*c) return;
     Bloc* ancien = c->get();
-    c->reset(new Bloc(ancien->getX(), -0.6f, ancien->getZ(), ancien->getNumeroObjet(), TypeBloc::UTILISE));
+    c->reset(creerBloc(ancien->getX(), ancien->getZ(), ancien->getNumeroObjet(), type));
 }
 
 bool NiveauManager::getFinJeu() { return finJeu; }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "world/Bloc.h"
+#include "world/FichierNiveau.h"
 
 class CTextureManager;
 
@@ -16,8 +17,10 @@ public:
     static void kill();
 
     void setDifficulte(int difficulte);
-    // Loads level numNiveau of the difficulty; a missing or unreadable file
-    // ends the series (getFinJeu).
+    // A series of one level: that file instead of the difficulty's levels.
+    void setFichier(const std::string& chemin);
+    // Loads level numNiveau of the difficulty; a missing or refused file ends
+    // the series (getFinJeu), and getRefus says why.
     void chargerNiveau();
     void detruireNiveau();
     void niveauSuivant();
@@ -27,8 +30,12 @@ public:
     bool collision(float x, float z);
     // Replaces the block under (x, z) by a used block (type 101).
     void utiliser(float x, float z);
+    // Replaces the block under (x, z) by a new block of that type; an empty
+    // cell stays empty.
+    void remplacer(float x, float z, int type);
 
     bool getFinJeu();
+    const std::string& getRefus() const { return refus; }
     int getTemps();
     int getLargeur();
     int getHauteur();
@@ -43,8 +50,8 @@ public:
     static std::string cheminNiveau(int difficulte, int numero);
 
     // Sane bounds of a level header; a file outside them is refused.
-    static constexpr int COTE_MAX = 1000;
-    static constexpr int TEMPS_MAX = 99999;
+    static constexpr int COTE_MAX = FichierNiveau::COTE_MAX;
+    static constexpr int TEMPS_MAX = FichierNiveau::TEMPS_MAX;
     static constexpr int PREMIER_OBJET = 10;
     static constexpr int LISTE_FOND = 1;
 
@@ -53,6 +60,8 @@ private:
     ~NiveauManager();
     // The grid cell under (x, z), or null outside the grid.
     std::unique_ptr<Bloc>* cellule(float x, float z);
+    // A block of that code on cell (c, r), breakable or not as its type says.
+    static Bloc* creerBloc(float c, float r, int numero, int code);
 
     static NiveauManager* niveauManager;
 
@@ -65,4 +74,6 @@ private:
     unsigned int textureFond;
     int difficulte;
     bool finJeu;
+    std::string fichier;  // the one level played instead of a series; empty for a series
+    std::string refus;    // why the last level file was refused
 };

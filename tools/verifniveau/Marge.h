@@ -1,0 +1,26 @@
+// How much a found route forgives: replayed with every key time moved at random, and at other frame steps.
+#pragma once
+
+#include "tools/verifniveau/Recherche.h"
+
+class Marge {
+public:
+    explicit Marge(Simulateur& simulateur) : sim(simulateur) {}
+
+    // Plays the route again from the start, each key time moved by up to
+    // ecart ms (drawn from graine), every landing allowed wherever it falls.
+    // True when it still reaches the goal in time with a life left.
+    bool rejouer(const Route& route, int ecart, unsigned graine);
+    // The largest of the tried shifts (ms) for which every one of ESSAIS
+    // replays finishes; 0 when even the smallest fails some.
+    int toleranceTemps(const Route& route);
+    // Whether the route, unshifted, also finishes at frame step pas.
+    bool finitAuPas(const Route& route, int pas);
+
+    static constexpr int ESSAIS = 40;
+
+private:
+    bool suivre(const Route& route, const EtatVol& e, size_t debut, int ecart, unsigned& graine, int issue);
+
+    Simulateur& sim;
+};

@@ -1,0 +1,72 @@
+// The checker's report on one level.
+#include "tools/verifniveau/Rapport.h"
+
+#include "tools/verifniveau/Marge.h"
+#include "world/TypeBloc.h"
+
+namespace {
+
+const char* const THROWS[4] = {"right", "left", "back", "forward"};  // the block table's random pushes, in order
+const int PAS_ESSAYES[] = {5, 10, 25, 40};
+
+const char* nomBloc(int code) {
+    const TypeBloc* t = TypeBloc::pour(code);
+    return t ? t->nom : "inert";
+}
+
+}  // namespace
+
+Verdict Rapport::juger(const std::string& chemin, int pas, long budget) {
+    Verdict v;
+    const FichierNiveau lu = FichierNiveau::lire(chemin);
+    v.accepte = lu.accepte();
+    v.refus = lu.refus;
+    v.temps = lu.temps;
+    if (!v.accepte) return v;
+    Simulateur sim(lu, chemin, pas);
+    Recherche recherche(sim, budget);
+    v.route = recherche.chercher();
+    v.etats = recherche.etatsExplores();
+    v.vols = sim.volsSimules();
+    return v;
+}
+
+void Rapport::ecrireRoute(const Route& route, std::FILE* f, int retrait) {
+    for (const Etape& e : route.etapes)
+        std::fprintf(f, "%*s%7.2f s  %-34s -> row %d, column %d (%s)\n", retrait, "", (e.depart + e.duree) / 1000.0,
+                     e.plan.decrire(e.depart, e.duree).c_str(), e.ligne, e.colonne, nomBloc(e.code));
+    for (size_t k = 0; k < route.issues.size(); ++k) {
+        std::fprintf(f, "%*sif it throws %s:\n", retrait, "", THROWS[k]);
+        ecrireRoute(route.issues[k], f, retrait + 4);
+    }
+}
+
+bool Rapport::verifier(const std::string& chemin, int pas, long budget, bool marge, std::FILE* f) {
+    const Verdict v = juger(chemin, pas, budget);
+    if (!v.accepte) {
+        std::fprintf(f, "%s: refused: %s\n", chemin.c_str(), v.refus.c_str());
+        return false;
+    }
+    const Route& r = v.route;
+    if (!r.trouvee) {
+        std::fprintf(f, "%s: NOT finishable (no route found; %ld states searched, %ld flights)\n", chemin.c_str(),
+                     v.etats, v.vols);
+        return false;
+    }
+    std::fprintf(f, "%s: finishable; par %.2f s of %d s (%.0f%%), %d lives lost, %ld states searched, %ld flights\n",
+                 chemin.c_str(), r.temps / 1000.0, v.temps, r.temps / (10.0 * v.temps), r.viesPerdues, v.etats,
+                 v.vols);
+    std::fprintf(f, "  route at %d ms frames (keys held, seconds of play; landing time, then where):\n", pas);
+    ecrireRoute(r, f, 4);
+    if (marge) {
+        const FichierNiveau lu = FichierNiveau::lire(chemin);
+        Simulateur sim(lu, chemin, pas);
+        Marge m(sim);
+        std::fprintf(f, "  slack: every key time moved at random by up to +/-%d ms still finishes (%d replays)\n",
+                     m.toleranceTemps(r), Marge::ESSAIS);
+        std::fprintf(f, "  other frame steps:");
+        for (int p : PAS_ESSAYES) std::fprintf(f, " %d ms %s", p, m.finitAuPas(r, p) ? "finishes" : "fails");
+        std::fprintf(f, "\n");
+    }
+    return true;
+}

@@ -1,0 +1,167 @@
+// Best-first search over landings.
+#include "tools/verifniveau/Recherche.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <queue>
+#include <unordered_map>
+
+namespace {
+
+// Rows per second the estimate counts on: about half a real run's speed, so
+// the search dives toward the goal rather than widening behind.
+const float VITESSE_ESTIMEE = 2.0f;
+const float PAS_POSITION = 0.25f;    // landings closer than this (and speeds closer than PAS_VITESSE)
+const float PAS_VITESSE = 0.5f;      // count as the same state
+
+int64_t quantifier(float v, float pas) { return static_cast<int64_t>(std::floor(v / pas)); }
+
+// Two landings with the same key are taken as the same state; the first one
+// reached at the lower cost is kept.
+uint64_t cle(const EtatVol& e) {
+    const Joueur::Instantane& j = e.joueur;
+    uint64_t h = 1469598103934665603ull;
+    auto melanger = [&h](int64_t v) { h = (h ^ static_cast<uint64_t>(v)) * 1099511628211ull; };
+    melanger(quantifier(j.x, PAS_POSITION));
+    melanger(quantifier(j.z, PAS_POSITION));
+    melanger(quantifier(j.vx, PAS_VITESSE));
+    melanger(quantifier(j.vz, PAS_VITESSE));
+    melanger(j.vies);
+    for (int m : e.modifs) melanger(m);
+    return h;
+}
+
+long cout(const EtatVol& e) { return e.ecoule + Recherche::PENALITE_VIE * e.viesPerdues; }
+
+}  // namespace
+
+Recherche::Recherche(Simulateur& simulateur, long budget) : sim(simulateur), budget(budget) {
+    const FichierNiveau& lu = sim.niveau();
+    for (int r = 1; r <= lu.lignes; ++r)
+        for (int c = 1; c <= lu.colonnes; ++c)
+            if (lu.code(r, c) == 100) {
+                lignesBut.push_back(r);
+                break;
+            }
+}
+
+long Recherche::estimation(const EtatVol& e) const {
+    float d = 1e9f;
+    for (int r : lignesBut) d = std::min(d, std::fabs(e.joueur.z - static_cast<float>(r)));
+    return static_cast<long>(d / VITESSE_ESTIMEE * 1000);
+}
+
+Route Recherche::chercher() {
+    if (lignesBut.empty()) return Route{};
+    const Vol v = sim.depart();
+    if (v.fin == FinVol::PERDU) return Route{};
+    Etape premiere{Plan{}, 0, v.duree, v.colonne, v.ligne, v.code};
+    if (v.fin == FinVol::ARRIVE) {
+        Route r;
+        r.trouvee = true;
+        r.temps = v.apres.ecoule;
+        r.etapes.push_back(premiere);
+        return r;
+    }
+    return depuis(v.apres, premiere, 0);
+}
+
+Route Recherche::depuis(const EtatVol& depart, const Etape& premiere, int profondeur) {
+    std::vector<Noeud> noeuds;
+    using Entree = std::pair<long, int>;
+    std::priority_queue<Entree, std::vector<Entree>, std::greater<Entree>> file;
+    std::unordered_map<uint64_t, long> vus;
+    noeuds.push_back({depart, -1, premiere, -1, false, {}});
+    file.push({cout(depart) + estimation(depart), 0});
+    // A random push's searches get a share of what is left, so one hopeless
+    // throw cannot use up the level's whole budget.
+    const long limite = profondeur == 0 ? budget : explores + (budget - explores) / 6;
+    // Once a route is found, a little more search may find a faster one.
+    Route meilleure;
+    long coutMeilleur = std::numeric_limits<long>::max(), arret = limite;
+    while (!file.empty() && explores < arret) {
+        const int i = file.top().second;
+        file.pop();
+        if (noeuds[i].but) {
+            const Route r = route(noeuds, i);
+            if (r.temps + PENALITE_VIE * r.viesPerdues < coutMeilleur) {
+                meilleure = r;
+                coutMeilleur = r.temps + PENALITE_VIE * r.viesPerdues;
+                arret = std::min(limite, explores + SUPPLEMENT);
+            }
+            continue;
+        }
+        if (cout(noeuds[i].etat) >= coutMeilleur) continue;
+        if (noeuds[i].issue == 4) {  // a random push reached: its four throws, each searched on
+            Route suite;
+            suite.trouvee = true;
+            const Noeud n = noeuds[i];
+            for (int k = 0; k < 4 && suite.trouvee; ++k) {
+                const Vol v = sim.voler(n.etat, n.etape.plan, k);
+                Etape e = n.etape;
+                Route r;
+                if (v.fin == FinVol::ARRIVE) {
+                    r.trouvee = true;
+                    r.temps = v.apres.ecoule;
+                    r.viesPerdues = v.apres.viesPerdues;
+                    r.etapes.push_back(e);
+                } else if (v.fin == FinVol::ATTERRI) {
+                    r = depuis(v.apres, e, profondeur + 1);
+                }
+                suite.trouvee = r.trouvee;
+                suite.temps = std::max(suite.temps, r.temps);
+                suite.viesPerdues = std::max(suite.viesPerdues, r.viesPerdues);
+                suite.issues.push_back(r);
+            }
+            if (!suite.trouvee) continue;
+            noeuds[i].but = true;
+            noeuds[i].suite = suite;
+            file.push({suite.temps + PENALITE_VIE * suite.viesPerdues, i});
+            continue;
+        }
+        ++explores;
+        const EtatVol e = noeuds[i].etat;
+        for (const Plan& plan : Plan::tous()) {
+            const Vol v = sim.voler(e, plan, 0);
+            if (v.fin == FinVol::PERDU) continue;
+            Noeud n{v.apres, i, {plan, e.ecoule, v.duree, v.colonne, v.ligne, v.code}, -1, false, {}};
+            if (v.fin == FinVol::ARRIVE) {
+                n.but = true;
+                file.push({cout(v.apres), static_cast<int>(noeuds.size())});
+                noeuds.push_back(n);
+                continue;
+            }
+            if (v.aleatoire) {
+                if (profondeur >= PROFONDEUR_ALEATOIRE) continue;
+                n.etat = e;  // the throws are flown again from the bounce before
+                n.issue = 4;
+            }
+            const uint64_t k = cle(v.apres) ^ (v.aleatoire ? 0x9e3779b97f4a7c15ull : 0);
+            const long c = cout(v.apres);
+            auto vu = vus.find(k);
+            if (vu != vus.end() && vu->second <= c) continue;
+            vus[k] = c;
+            file.push({c + estimation(v.apres), static_cast<int>(noeuds.size())});
+            noeuds.push_back(n);
+        }
+    }
+    return meilleure;
+}
+
+// The flights from the search's first landing to node fin; after a random
+// push, its four routes.
+Route Recherche::route(const std::vector<Noeud>& noeuds, int fin) const {
+    Route r;
+    r.trouvee = true;
+    const Noeud& f = noeuds[fin];
+    const bool aleatoire = f.issue == 4;
+    r.temps = aleatoire ? f.suite.temps : f.etat.ecoule;
+    r.viesPerdues = aleatoire ? f.suite.viesPerdues : f.etat.viesPerdues;
+    if (aleatoire) r.issues = f.suite.issues;
+    for (int i = aleatoire ? f.parent : fin; i >= 0; i = noeuds[i].parent) r.etapes.push_back(noeuds[i].etape);
+    std::reverse(r.etapes.begin(), r.etapes.end());
+    return r;
+}

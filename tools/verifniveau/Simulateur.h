@@ -1,0 +1,80 @@
+// Plays one flight of the level at a time through the game's own player and level: from a landing state,
+// with a plan of held keys, up to the next landing.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "tools/verifniveau/Plan.h"
+#include "world/FichierNiveau.h"
+#include "world/Joueur.h"
+
+class NiveauManager;
+
+// A landing: the player just bounced, and what the level looks like then.
+struct EtatVol {
+    Joueur::Instantane joueur{};
+    std::vector<int> modifs;  // cells changed so far, sorted: cell * 2 + 1 when broken, cell * 2 when used
+    long ecoule = 0;          // play time so far, in ms
+    int viesPerdues = 0;
+};
+
+enum class FinVol { ATTERRI, ARRIVE, PERDU };
+
+struct Vol {
+    FinVol fin = FinVol::PERDU;
+    EtatVol apres;
+    int colonne = 0, ligne = 0;  // the cell landed on
+    int code = 0;                // its block code before the landing
+    long duree = 0;              // ms from the bounce to the landing
+    bool aleatoire = false;      // landed on a random push: the other outcomes exist too
+};
+
+class Simulateur {
+public:
+    // The level must be accepted; pas is the fixed frame step in ms.
+    Simulateur(const FichierNiveau& niveau, const std::string& chemin, int pas);
+    ~Simulateur();
+
+    // The first landing, on the start block, before any key.
+    Vol depart();
+    // From a landing, the flight with that plan; a random push landed on
+    // throws the way issue (0 to 3, in the block table's order) says.
+    Vol voler(const EtatVol& e, const Plan& plan, int issue = 0);
+    // Same, with the key times of the plan moved by decalages (ms, four
+    // values: z start, z end, x start, x end) for the slack measurement.
+    Vol volerDecale(const EtatVol& e, const Plan& plan, int issue, const int decalages[4]);
+
+    // Landings closer than this to a cell's edge are refused: a route must
+    // not depend on hair-width timing.
+    static constexpr float MARGE = 0.15f;
+    static constexpr long VOL_MAX = 8000;  // a flight longer than this goes nowhere
+
+    const FichierNiveau& niveau() const { return lu; }
+    int getPas() const { return pas; }
+    void setPas(int p) { pas = p; }
+    // A replay plays like the game: any landing counts, a missed block costs a
+    // life and puts the player back. The search does neither.
+    void setRejeu(bool r) { marge = r ? 0 : MARGE, chutes = r; }
+    long volsSimules() const { return vols; }
+
+private:
+    void synchroniser(const std::vector<int>& modifs);
+    void appliquer(int modif, bool mettre);
+    void tenir(int bouton, bool tenu);
+    void lacherTout();
+    int codeAttendu(int colonne, int ligne, const std::vector<int>& modifs) const;
+    Vol finir(Vol v, const EtatVol& e);
+
+    FichierNiveau lu;
+    NiveauManager* niveaux;
+    std::unique_ptr<Joueur> joueur;
+    std::vector<int> courant;  // the changes the level holds now
+    bool tenus[4] = {false, false, false, false};
+    int graines[4] = {0, 0, 0, 0};  // seeds making rand() % 4 give each outcome next
+    int pas;
+    float marge = MARGE;
+    bool chutes = false;
+    bool aleatoires = false;  // the level holds a random push
+    long vols = 0;
+};

@@ -1,0 +1,121 @@
+// The level checker: searches each level file for a way to the goal, through the game's own player and level.
+// Usage: verifniveau [--pas MS] [--marge] [--budget N] FILE_OR_FOLDER...
+#include <SDL/SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "render/CTextureManager.h"
+#include "tools/verifniveau/Marge.h"
+#include "tools/verifniveau/Rapport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Reglages {
+    int pas = 16;
+    bool marge = false;
+    long budget = Recherche::BUDGET;
+    std::vector<fs::path> chemins;
+};
+
+void usage(std::FILE* f) {
+    std::fprintf(f,
+                 "Usage: verifniveau [--pas MS] [--marge] [--budget N] FILE_OR_FOLDER...\n"
+                 "Searches every level file (a folder: each niveau<n>.dat under it) for a way to the goal.\n"
+                 "  --pas MS     frame step in milliseconds, 1 to 40 (default 16)\n"
+                 "  --marge      also replay each route with shifted key times and other frame steps\n"
+                 "  --budget N   landings the search may expand per level (default %ld)\n"
+                 "Exit status: 0 when every level can be finished, 1 otherwise, 2 on a bad command line.\n",
+                 Recherche::BUDGET);
+}
+
+bool lire(int argc, char** argv, Reglages& r) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--marge") {
+            r.marge = true;
+        } else if (a == "--pas" && i + 1 < argc) {
+            r.pas = static_cast<int>(std::strtol(argv[++i], nullptr, 10));
+            if (r.pas < 1 || r.pas > 40) return false;
+        } else if (a == "--budget" && i + 1 < argc) {
+            r.budget = std::strtol(argv[++i], nullptr, 10);
+            if (r.budget < 1) return false;
+        } else if (a.rfind("--", 0) == 0) {
+            return false;
+        } else {
+            r.chemins.push_back(fs::absolute(a));
+        }
+    }
+    return !r.chemins.empty();
+}
+
+// The number n of a file named niveau<n>.dat; -1 for any other name.
+long numero(const fs::path& p) {
+    const std::string nom = p.filename().string();
+    if (nom.size() < 11 || nom.rfind("niveau", 0) != 0 || p.extension() != ".dat") return -1;
+    const std::string chiffres = nom.substr(6, nom.size() - 10);
+    if (chiffres.empty() || chiffres.find_first_not_of("0123456789") != std::string::npos || chiffres.size() > 9)
+        return -1;
+    return std::stol(chiffres);
+}
+
+// A file as it is; a folder's level files, folder by folder, in level order.
+std::vector<fs::path> fichiers(const fs::path& chemin) {
+    std::error_code err;
+    if (!fs::is_directory(chemin, err)) return {chemin};
+    std::vector<fs::path> trouves;
+    for (fs::recursive_directory_iterator it(chemin, err), fin; !err && it != fin; it.increment(err))
+        if (numero(it->path()) >= 0 && !it->is_directory(err)) trouves.push_back(it->path());
+    std::sort(trouves.begin(), trouves.end(), [](const fs::path& a, const fs::path& b) {
+        if (a.parent_path() != b.parent_path()) return a.parent_path() < b.parent_path();
+        return numero(a) < numero(b);
+    });
+    return trouves;
+}
+
+bool ouvrirFenetre() {
+    static char position[] = "SDL_VIDEO_WINDOW_POS=-2000,-2000";
+    SDL_putenv(position);
+    if (SDL_Init(SDL_INIT_VIDEO) < 0 || !SDL_SetVideoMode(64, 64, 32, SDL_OPENGL | SDL_NOFRAME)) {
+        std::fprintf(stderr, "verifniveau: no OpenGL window (the checker needs a display): %s\n", SDL_GetError());
+        return false;
+    }
+    CTextureManager::GetInstance()->Initialize();
+    CTextureManager::GetInstance()->MakeNormalizeVectorCubeMap(16);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Reglages r;
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        usage(stdout);
+        return 0;
+    }
+    if (!lire(argc, argv, r)) {
+        usage(stderr);
+        return 2;
+    }
+    if (!ouvrirFenetre()) return 2;
+    bool tous = true;
+    int vus = 0;
+    for (const fs::path& c : r.chemins)
+        for (const fs::path& f : fichiers(c)) {
+            tous = Rapport::verifier(f.string(), r.pas, r.budget, r.marge, stdout) && tous;
+            ++vus;
+        }
+    if (vus == 0) {
+        std::printf("no level file found\n");
+        tous = false;
+    }
+    SDL_Quit();
+    return tous ? 0 : 1;
+}
