@@ -4,6 +4,7 @@
 namespace {
 
 const int ECARTS[] = {25, 50, 75, 100, 150, 200, 300, 400};
+const int NOUVEAUX_ESSAIS = 3;
 
 // A small generator of our own, so every run draws the same shifts.
 int tirer(unsigned& graine, int ecart) {
@@ -29,18 +30,38 @@ bool Marge::suivre(const Route& route, const EtatVol& depart, size_t debut, int 
                    int issue) {
     EtatVol e = depart;
     for (size_t i = debut; i < route.etapes.size(); ++i) {
-        const int d[4] = {tirer(graine, ecart), tirer(graine, ecart), tirer(graine, ecart), tirer(graine, ecart)};
-        const Vol v = sim.volerDecale(e, route.etapes[i].plan, issue, d);
+        const Vol v = viser(e, route.etapes[i], ecart, graine, issue);
+        if (v.fin != FinVol::ATTERRI) return v.fin == FinVol::ARRIVE;
+        e = v.apres;
+    }
+    // Just short of the goal, a player aims for it again.
+    for (int k = 0; route.issues.empty() && !route.etapes.empty() && k < NOUVEAUX_ESSAIS; ++k) {
+        const Vol v = viser(e, route.etapes.back(), ecart, graine, issue);
         if (v.fin != FinVol::ATTERRI) return v.fin == FinVol::ARRIVE;
         e = v.apres;
     }
     if (route.issues.size() != 4) return false;
     const Route& suite = route.issues[static_cast<size_t>(issue)];
     if (suite.etapes.empty()) return false;
-    const int d[4] = {tirer(graine, ecart), tirer(graine, ecart), tirer(graine, ecart), tirer(graine, ecart)};
-    const Vol v = sim.volerDecale(e, suite.etapes[0].plan, issue, d);
+    const Vol v = viser(e, suite.etapes[0], ecart, graine, issue);
     if (v.fin != FinVol::ATTERRI) return v.fin == FinVol::ARRIVE;
     return suivre(suite, v.apres, 1, ecart, graine, static_cast<int>(graine % 4));
+}
+
+Vol Marge::viser(const EtatVol& e, const Etape& etape, int ecart, unsigned& graine, int issue) {
+    const Plan* choisi = &etape.plan;
+    float meilleure = 1e9f;
+    for (const Plan& p : Plan::tous()) {
+        const Vol v = sim.voler(e, p, issue);
+        if (v.fin == FinVol::PERDU || v.colonne != etape.colonne || v.ligne != etape.ligne) continue;
+        const float dx = v.apres.joueur.x - etape.colonne, dz = v.apres.joueur.z - etape.ligne;
+        if (dx * dx + dz * dz < meilleure) {
+            meilleure = dx * dx + dz * dz;
+            choisi = &p;
+        }
+    }
+    const int d[4] = {tirer(graine, ecart), tirer(graine, ecart), tirer(graine, ecart), tirer(graine, ecart)};
+    return sim.volerDecale(e, *choisi, issue, d);
 }
 
 int Marge::toleranceTemps(const Route& route) {

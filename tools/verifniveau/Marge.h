@@ -7,9 +7,12 @@ class Marge {
 public:
     explicit Marge(Simulateur& simulateur) : sim(simulateur) {}
 
-    // Plays the route again from the start, each key time moved by up to
-    // ecart ms (drawn from graine), every landing allowed wherever it falls.
-    // True when it still reaches the goal in time with a life left.
+    // Plays the route again from the start as a player aiming for the same
+    // cells would: before each flight, the plan of the menu that lands
+    // nearest the middle of the route's next cell, then flown with each key
+    // time moved by up to ecart ms (drawn from graine). Every landing counts
+    // wherever it falls. True when it still reaches the goal in time with a
+    // life left.
     bool rejouer(const Route& route, int ecart, unsigned graine);
     // The largest of the tried shifts (ms) for which every one of ESSAIS
     // replays finishes; 0 when even the smallest fails some.
@@ -21,6 +24,8 @@ public:
 
 private:
     bool suivre(const Route& route, const EtatVol& e, size_t debut, int ecart, unsigned& graine, int issue);
+    // The flight toward etape's cell from e, its keys shifted.
+    Vol viser(const EtatVol& e, const Etape& etape, int ecart, unsigned& graine, int issue);
 
     Simulateur& sim;
 };

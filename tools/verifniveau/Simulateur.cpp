@@ -34,6 +34,7 @@ Simulateur::Simulateur(const FichierNiveau& niveau, const std::string& chemin, i
     niveaux->chargerNiveau();
     joueur = std::make_unique<Joueur>(1);
     joueur->setTemps(niveaux->getTemps());
+    initial = joueur->capturer();
     for (int i = 0; i < 4; ++i) graines[i] = graine(i);
     for (int code : lu.codes) aleatoires = aleatoires || code == CODE_ALEATOIRE;
 }
@@ -86,7 +87,7 @@ int Simulateur::codeAttendu(int colonne, int ligne, const std::vector<int>& modi
 
 Vol Simulateur::depart() {
     EtatVol e;
-    e.joueur = joueur->capturer();
+    e.joueur = initial;
     return voler(e, Plan{}, 0);
 }
 

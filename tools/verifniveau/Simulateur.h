@@ -69,6 +69,7 @@ private:
     FichierNiveau lu;
     NiveauManager* niveaux;
     std::unique_ptr<Joueur> joueur;
+    Joueur::Instantane initial;  // on the start cell, before the first frame
     std::vector<int> courant;  // the changes the level holds now
     bool tenus[4] = {false, false, false, false};
     int graines[4] = {0, 0, 0, 0};  // seeds making rand() % 4 give each outcome next
