@@ -57,7 +57,7 @@ void fermerSDL() {
 
 }  // namespace
 
-Jeu::Jeu() {
+Jeu::Jeu(const std::string& essai) : fichierEssai(essai) {
     prendreManagers();
     initSDL();
     initSons();
@@ -206,6 +206,7 @@ void Jeu::resize(int l, int h) {
 
 void Jeu::boucle() {
     menuCourant = new PreMenu();
+    if (!fichierEssai.empty()) essayerNiveau(fichierEssai);
     horloge.demarrer(SDL_GetTicks());
     while (!quitter) {
         long ecoule = horloge.ecoule(SDL_GetTicks());
@@ -253,6 +254,7 @@ void Jeu::initJeu(int difficulte) {
     niveaux = NiveauManager::getInstance();
     environnement = Environnement::getInstance();
     niveaux->setDifficulte(difficulte);
+    niveaux->setFichier(fichierEssai);
     niveaux->chargerNiveau();
     environnement->ajouterJoueur(new Joueur(1));
 }
@@ -263,7 +265,8 @@ void Jeu::refreshMatch(long ecoule) {
         environnement->refresh(ecoule);
         return;
     }
-    if (environnement->jeuQuitte()) {
+    if (environnement->jeuQuitte() || !fichierEssai.empty()) {
+        fichierEssai.clear();
         remplacerMenu(new MenuPrincipal());
         NiveauManager::kill();
         Environnement::kill();
@@ -376,6 +379,24 @@ void Jeu::commencerMatch() {
     sons->jouerMusique(0);
     initJeu(menuCourant->getCode());
     enMenu = 0;
+}
+
+bool Jeu::essayerNiveau(const std::string& chemin) {
+    fichierEssai = chemin;
+    initJeu(1);
+    if (niveaux->getFinJeu()) {
+        std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), niveaux->getRefus().c_str());
+        fichierEssai.clear();
+        NiveauManager::kill();
+        Environnement::kill();
+        niveaux = nullptr;
+        environnement = nullptr;
+        return false;
+    }
+    sons->chargerMusique(sons->musiqueIntro);
+    sons->jouerMusique(0);
+    enMenu = 0;
+    return true;
 }
 
 void Jeu::quitterRecord() {

@@ -3,6 +3,8 @@
 
 #include <SDL/SDL.h>
 
+#include <string>
+
 #include "app/HorlogeBoucle.h"
 
 class Menu;
@@ -16,8 +18,9 @@ class SonsManager;
 
 class Jeu {
 public:
-    // Runs the whole program; returns when the frame loop ends.
-    Jeu();
+    // Runs the whole program; returns when the frame loop ends. With a level
+    // file, the game opens on a solo match of that one level.
+    explicit Jeu(const std::string& essai = std::string());
     // Start-up without window, audio or loop, in the caller's OpenGL context:
     // the title screen is current and the caller calls refresh and draw.
     struct SansFenetre {};
@@ -41,6 +44,10 @@ public:
     void draw();
     void gestionMenu();
     void initJeu(int difficulte);
+    // A solo match on one level file, straight away; its end leads back to
+    // the main menu, with no score table. False (and the reason on standard
+    // error) when the file is refused.
+    bool essayerNiveau(const std::string& chemin);
     // The level background in 2D, then the camera 1 above and 3 behind the
     // camera point (x, y, z), looking at the plane y = 0 below it.
     static void preparerVue(NiveauManager* niveaux, float x, float y, float z);
@@ -79,5 +86,6 @@ private:
     int largeur = 0;
     int hauteur = 0;
     bool quitter = false;
+    std::string fichierEssai;  // the level file of a match started by essayerNiveau
     HorlogeBoucle horloge;
 };

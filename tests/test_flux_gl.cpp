@@ -134,3 +134,36 @@ TEST_F(Flux, LaDerniereArriveeMeneAuRecord) {
     taper(SDLK_SPACE);
     EXPECT_EQ("MenuPrincipal", ecran());
 }
+
+// A match on one level file: it opens at once, plays that file (not the
+// series), and its end leads to the main menu with no score table written.
+// A refused file leaves the game on its menus.
+TEST_F(Flux, UnFichierDeNiveauSeJoueSeulPuisRetourAuMenu) {
+    monde.dossier.ecrire("essai.dat", "60 4 3\n100 100 100\n0 0 0\n1 1 1\n");
+    ASSERT_TRUE(jeu->essayerNiveau(monde.dossier.chemin() + "/essai.dat"));
+    ASSERT_FALSE(jeu->estEnMenu());
+    EXPECT_EQ(5, NiveauManager::getInstance()->getHauteur()) << "the file's level, not the series' first";
+    taper(SDLK_ESCAPE);  // skips the intro
+    Joueur* j = Environnement::getInstance()->getJoueur(1);
+    ASSERT_NE(nullptr, j);
+    j->setZ(1);  // over the goal row
+    for (int i = 0; i < 400 && !jeu->estEnMenu(); ++i) avancer(10);
+    ASSERT_TRUE(jeu->estEnMenu());
+    EXPECT_EQ("MenuPrincipal", ecran());
+    EXPECT_FALSE(monde.dossier.existe("Niveaux/1/Scores.dat"));
+
+    taper(SDLK_SPACE);
+    taper(SDLK_SPACE);
+    ASSERT_FALSE(jeu->estEnMenu()) << "Play starts the series again";
+    EXPECT_EQ(4, NiveauManager::getInstance()->getHauteur());
+    taper(SDLK_ESCAPE);
+    taper(SDLK_ESCAPE);
+    taper(SDLK_d);
+    taper(SDLK_SPACE);
+    ASSERT_TRUE(jeu->estEnMenu());
+
+    monde.dossier.ecrire("casse.dat", "60 0 3\n");
+    EXPECT_FALSE(jeu->essayerNiveau(monde.dossier.chemin() + "/casse.dat"));
+    EXPECT_TRUE(jeu->estEnMenu());
+    EXPECT_EQ("MenuPrincipal", ecran());
+}

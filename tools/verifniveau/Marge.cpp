@@ -5,6 +5,7 @@ namespace {
 
 const int ECARTS[] = {25, 50, 75, 100, 150, 200, 300, 400};
 const int NOUVEAUX_ESSAIS = 3;
+const int CODE_BUT = 100;
 
 // A small generator of our own, so every run draws the same shifts.
 int tirer(unsigned& graine, int ecart) {
@@ -48,16 +49,24 @@ bool Marge::suivre(const Route& route, const EtatVol& depart, size_t debut, int 
     return suivre(suite, v.apres, 1, ecart, graine, static_cast<int>(graine % 4));
 }
 
+// The route's own keys while they still land on its cell from where the
+// player is; otherwise the menu's plan landing nearest that cell's middle (any
+// goal cell, when the step reaches the goal).
 Vol Marge::viser(const EtatVol& e, const Etape& etape, int ecart, unsigned& graine, int issue) {
+    auto vise = [&etape](const Vol& v) {
+        if (v.fin == FinVol::ARRIVE) return etape.code == CODE_BUT;
+        return v.fin == FinVol::ATTERRI && v.colonne == etape.colonne && v.ligne == etape.ligne;
+    };
     const Plan* choisi = &etape.plan;
-    float meilleure = 1e9f;
-    for (const Plan& p : Plan::tous()) {
-        const Vol v = sim.voler(e, p, issue);
-        if (v.fin == FinVol::PERDU || v.colonne != etape.colonne || v.ligne != etape.ligne) continue;
-        const float dx = v.apres.joueur.x - etape.colonne, dz = v.apres.joueur.z - etape.ligne;
-        if (dx * dx + dz * dz < meilleure) {
-            meilleure = dx * dx + dz * dz;
-            choisi = &p;
+    if (!vise(sim.voler(e, etape.plan, issue))) {
+        float meilleure = 1e9f;
+        for (const Plan& p : Plan::tous()) {
+            const Vol v = sim.voler(e, p, issue);
+            const float dx = v.apres.joueur.x - v.colonne, dz = v.apres.joueur.z - v.ligne;
+            if (vise(v) && dx * dx + dz * dz < meilleure) {
+                meilleure = dx * dx + dz * dz;
+                choisi = &p;
+            }
         }
     }
     const int d[4] = {tirer(graine, ecart), tirer(graine, ecart), tirer(graine, ecart), tirer(graine, ecart)};

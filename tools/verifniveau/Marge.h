@@ -8,9 +8,10 @@ public:
     explicit Marge(Simulateur& simulateur) : sim(simulateur) {}
 
     // Plays the route again from the start as a player aiming for the same
-    // cells would: before each flight, the plan of the menu that lands
-    // nearest the middle of the route's next cell, then flown with each key
-    // time moved by up to ecart ms (drawn from graine). Every landing counts
+    // cells would: each flight with the route's keys, or, when those would
+    // miss the route's next cell from where the player is, the menu's plan
+    // that lands nearest its middle; each key time moved by up to ecart ms
+    // (drawn from graine). Every landing counts
     // wherever it falls. True when it still reaches the goal in time with a
     // life left.
     bool rejouer(const Route& route, int ecart, unsigned graine);

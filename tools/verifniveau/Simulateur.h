@@ -47,7 +47,7 @@ public:
 
     // Landings closer than this to a cell's edge are refused: a route must
     // not depend on hair-width timing.
-    static constexpr float MARGE = 0.15f;
+    static constexpr float MARGE = 0.2f;
     static constexpr long VOL_MAX = 8000;  // a flight longer than this goes nowhere
 
     const FichierNiveau& niveau() const { return lu; }

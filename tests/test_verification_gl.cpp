@@ -1,0 +1,152 @@
+// The level checker: what it proves finishable and what not, the random push's four throws, its routes
+// replayed, and files it must refuse as the game does.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/support/MondeTest.h"
+#include "tools/verifniveau/Marge.h"
+#include "tools/verifniveau/Rapport.h"
+#include "world/NiveauManager.h"
+
+namespace {
+
+class Verification : public ::testing::Test {
+protected:
+    // Writes the level and checks it as the checker's command does.
+    Verdict juger(const std::string& contenu, const std::string& nom = "essai.dat") {
+        monde.dossier.ecrire(nom, contenu);
+        return Rapport::juger(monde.dossier.chemin() + "/" + nom, 16, Recherche::BUDGET);
+    }
+    MondeTest monde;
+};
+
+// Three columns: the goal row, the rows loin, n rows of stone, the rows pres,
+// then the start row and the row behind it.
+std::string route(int temps, int n, const std::string& loin = "", const std::string& pres = "") {
+    std::string grille = "100 100 100\n" + loin;
+    for (int i = 0; i < n; ++i) grille += "1 1 1\n";
+    grille += pres + "1 1 1\n1 1 1\n";
+    const long lignes = std::count(grille.begin(), grille.end(), '\n');
+    return std::to_string(temps) + " " + std::to_string(lignes) + " 3\n" + grille;
+}
+
+// Five empty rows: no plain bounce spans them, a long jump does.
+const std::string TROU = "0 0 0\n0 0 0\n0 0 0\n0 0 0\n0 0 0\n";
+const std::string SAUT_LONG = route(30, 4, "1 1 1\n1 1 1\n" + TROU + "1 10 1\n");
+
+}  // namespace
+
+TEST_F(Verification, FinissableOuPas) {
+    struct Cas {
+        const char* quoi;
+        std::string niveau;
+        bool finissable;
+    } cas[] = {
+        {"a plain road", route(30, 10), true},
+        {"five empty rows", route(30, 4, "1 1 1\n1 1 1\n" + TROU), false},
+        {"five empty rows and a long jump", SAUT_LONG, true},
+        {"too little time", route(4, 14), false},
+        {"a clock gives the time it lacks", route(4, 14, "", "30 30 30\n"), true},
+        {"no goal", "30 4 3\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n", false},
+        {"an empty start cell", "30 4 3\n100 100 100\n1 1 1\n1 0 1\n1 1 1\n", false},
+        {"inert blocks only", "30 4 3\n100 100 100\n9 9 9\n9 9 9\n9 9 9\n", false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        const Verdict v = juger(c.niveau);
+        ASSERT_TRUE(v.accepte) << v.refus;
+        EXPECT_EQ(c.finissable, v.route.trouvee);
+        if (v.route.trouvee && c.niveau.find("30 30 30") == std::string::npos) {
+            EXPECT_LT(v.route.temps, v.temps * 1000L) << "within the time, unless a clock gave more";
+        }
+    }
+}
+
+// A random push that cannot be avoided counts only when all four throws land
+// somewhere that still leads to the goal.
+TEST_F(Verification, LaPousseeAleatoireDoitSurvivreAuxQuatreIssues) {
+    // The push on row 7: a throw forward lands on row 3, back on row 10, left
+    // and right four columns over, on row 7. Rows 4 and 5 are empty all across,
+    // and only the throws or the pads get there from row 10.
+    auto niveau = [](const std::string& cote) {
+        const std::string vide = "0 0 0 0 0 0 0 0 0\n", pierre = "0 0 0 0 1 0 0 0 0\n";
+        const std::string pads = cote + " 0 0 0 " + cote + "\n";
+        return "40 13 9\n100 100 100 100 100 100 100 100 100\n" + pierre + pierre + vide + vide + pads + cote +
+               " 0 8 0 " + cote + "\n" + pads + vide + pierre + pierre + pierre + pierre;
+    };
+    EXPECT_FALSE(juger(niveau("0 0 0")).route.trouvee) << "left and right throw into the void";
+    const Verdict v = juger(niveau("1 1 1"));
+    ASSERT_TRUE(v.route.trouvee);
+    if (!v.route.issues.empty()) {
+        ASSERT_EQ(4u, v.route.issues.size());
+        for (const Route& r : v.route.issues) {
+            EXPECT_TRUE(r.trouvee);
+            EXPECT_LE(r.temps, v.route.temps) << "the par is the slowest throw's";
+        }
+    }
+}
+
+// The route the checker prints is one the game's player really flies: replayed
+// from the start, at other frame steps too, it reaches the goal.
+TEST_F(Verification, LaRouteSeRejoue) {
+    monde.dossier.ecrire("essai.dat", SAUT_LONG);
+    const std::string chemin = monde.dossier.chemin() + "/essai.dat";
+    const Verdict v = Rapport::juger(chemin, 16, Recherche::BUDGET);
+    ASSERT_TRUE(v.route.trouvee);
+    Simulateur sim(FichierNiveau::lire(chemin), chemin, 16);
+    Marge m(sim);
+    EXPECT_TRUE(m.rejouer(v.route, 0, 1));
+    for (int pas : {10, 40}) EXPECT_TRUE(m.finitAuPas(v.route, pas)) << pas << " ms frames";
+}
+
+// What the game refuses, the checker refuses with the same words; nothing it
+// reads makes it crash or hang.
+TEST_F(Verification, FichiersCassesRefusesCommeLeJeu) {
+    const std::string casses[] = {"", "60", "60 5", "abc 5 4", "0 5 4 1", "60 1001 4 1", "100000 2 2 1",
+                                  "99999999999999999999 2 2", std::string("\x89PNG\r\n\x1a\n\0\0", 10)};
+    for (const std::string& contenu : casses) {
+        SCOPED_TRACE(contenu);
+        const Verdict v = juger(contenu);
+        EXPECT_FALSE(v.accepte);
+        EXPECT_FALSE(v.refus.empty());
+        NiveauManager* n = NiveauManager::getInstance();
+        n->setFichier(monde.dossier.chemin() + "/essai.dat");
+        n->chargerNiveau();
+        EXPECT_TRUE(n->getFinJeu());
+        EXPECT_EQ(v.refus, n->getRefus()) << "the game's reason";
+        NiveauManager::kill();
+    }
+    EXPECT_FALSE(Rapport::juger(monde.dossier.chemin(), 16, 10).accepte) << "a folder is no level file";
+    // Accepted by the game, so searched: a grid cut short, a word in the grid
+    // (the cells after it stay empty), unknown codes beside the start, a
+    // level far wider than it is long.
+    const std::pair<std::string, bool> etranges[] = {
+        {"30 40 15\n1 1 1", false},
+        {"30 3 3\n100 100 100\n1 x 1\n1 1 1\n", false},
+        {"30 3 3\n100 -5 100\n2147483647 1 77\n1 1 1\n", true},
+        {"30 2 999\n1\n", false},
+    };
+    for (const auto& [contenu, finissable] : etranges) {
+        const Verdict v = juger(contenu);
+        EXPECT_TRUE(v.accepte) << contenu;
+        EXPECT_EQ(finissable, v.route.trouvee) << contenu;
+    }
+}
+
+// Easy level 1 as a newcomer plays it: holding forward all the way finishes,
+// and the checker's own route forgives key times off by a tenth of a second.
+TEST_F(Verification, LePremierNiveauFacilePardonne) {
+    const std::string chemin = std::string(LEAPGRID_GAME_DIR) + "/" + NiveauManager::cheminNiveau(1, 1);
+    const Verdict v = Rapport::juger(chemin, 16, Recherche::BUDGET);
+    ASSERT_TRUE(v.route.trouvee);
+    Simulateur sim(FichierNiveau::lire(chemin), chemin, 16);
+    Marge m(sim);
+    EXPECT_GE(m.toleranceTemps(v.route), 100);
+    sim.setRejeu(true);
+    Plan avant;
+    avant.z.sens = -1;  // W held from the first bounce to the goal
+    Vol vol = sim.depart();
+    for (int n = 0; n < 30 && vol.fin == FinVol::ATTERRI; ++n) vol = sim.voler(vol.apres, avant);
+    EXPECT_EQ(FinVol::ARRIVE, vol.fin);
+}
