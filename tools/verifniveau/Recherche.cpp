@@ -69,86 +69,104 @@ Route Recherche::chercher() {
     return depuis(v.apres, premiere, 0);
 }
 
-Route Recherche::depuis(const EtatVol& depart, const Etape& premiere, int profondeur) {
-    std::vector<Noeud> noeuds;
+// One search's landings: every one reached, those still to expand (best
+// first), and the lowest cost each state was reached at.
+struct Recherche::Frontiere {
     using Entree = std::pair<long, int>;
+    std::vector<Noeud> noeuds;
     std::priority_queue<Entree, std::vector<Entree>, std::greater<Entree>> file;
     std::unordered_map<uint64_t, long> vus;
-    noeuds.push_back({depart, -1, premiere, -1, false, {}});
-    file.push({cout(depart) + estimation(depart), 0});
+
+    void ajouter(const Noeud& n, long priorite) {
+        file.push({priorite, static_cast<int>(noeuds.size())});
+        noeuds.push_back(n);
+    }
+};
+
+Route Recherche::depuis(const EtatVol& depart, const Etape& premiere, int profondeur) {
+    Frontiere f;
+    f.ajouter({depart, -1, premiere, false, false, {}}, cout(depart) + estimation(depart));
     // A random push's searches get a share of what is left, so one hopeless
     // throw cannot use up the level's whole budget.
     const long limite = profondeur == 0 ? budget : explores + (budget - explores) / 6;
     // Once a route is found, a little more search may find a faster one.
     Route meilleure;
     long coutMeilleur = std::numeric_limits<long>::max(), arret = limite;
-    while (!file.empty() && explores < arret) {
-        const int i = file.top().second;
-        file.pop();
-        if (noeuds[i].but) {
-            const Route r = route(noeuds, i);
+    while (!f.file.empty() && explores < arret) {
+        const int i = f.file.top().second;
+        f.file.pop();
+        Noeud& n = f.noeuds[static_cast<size_t>(i)];
+        if (n.but) {
+            const Route r = route(f.noeuds, i);
             if (r.temps + PENALITE_VIE * r.viesPerdues < coutMeilleur) {
                 meilleure = r;
                 coutMeilleur = r.temps + PENALITE_VIE * r.viesPerdues;
                 arret = std::min(limite, explores + SUPPLEMENT);
             }
-            continue;
-        }
-        if (cout(noeuds[i].etat) >= coutMeilleur) continue;
-        if (noeuds[i].issue == 4) {  // a random push reached: its four throws, each searched on
-            Route suite;
-            suite.trouvee = true;
-            const Noeud n = noeuds[i];
-            for (int k = 0; k < 4 && suite.trouvee; ++k) {
-                const Vol v = sim.voler(n.etat, n.etape.plan, k);
-                Etape e = n.etape;
-                Route r;
-                if (v.fin == FinVol::ARRIVE) {
-                    r.trouvee = true;
-                    r.temps = v.apres.ecoule;
-                    r.viesPerdues = v.apres.viesPerdues;
-                    r.etapes.push_back(e);
-                } else if (v.fin == FinVol::ATTERRI) {
-                    r = depuis(v.apres, e, profondeur + 1);
-                }
-                suite.trouvee = r.trouvee;
-                suite.temps = std::max(suite.temps, r.temps);
-                suite.viesPerdues = std::max(suite.viesPerdues, r.viesPerdues);
-                suite.issues.push_back(r);
+        } else if (cout(n.etat) < coutMeilleur) {
+            if (!n.aleatoire) {
+                developper(f, i, profondeur);
+            } else if (lancer(n, profondeur)) {
+                f.file.push({n.suite.temps + PENALITE_VIE * n.suite.viesPerdues, i});
             }
-            if (!suite.trouvee) continue;
-            noeuds[i].but = true;
-            noeuds[i].suite = suite;
-            file.push({suite.temps + PENALITE_VIE * suite.viesPerdues, i});
-            continue;
-        }
-        ++explores;
-        const EtatVol e = noeuds[i].etat;
-        for (const Plan& plan : Plan::tous()) {
-            const Vol v = sim.voler(e, plan, 0);
-            if (v.fin == FinVol::PERDU) continue;
-            Noeud n{v.apres, i, {plan, e.ecoule, v.duree, v.colonne, v.ligne, v.code}, -1, false, {}};
-            if (v.fin == FinVol::ARRIVE) {
-                n.but = true;
-                file.push({cout(v.apres), static_cast<int>(noeuds.size())});
-                noeuds.push_back(n);
-                continue;
-            }
-            if (v.aleatoire) {
-                if (profondeur >= PROFONDEUR_ALEATOIRE) continue;
-                n.etat = e;  // the throws are flown again from the bounce before
-                n.issue = 4;
-            }
-            const uint64_t k = cle(v.apres) ^ (v.aleatoire ? 0x9e3779b97f4a7c15ull : 0);
-            const long c = cout(v.apres);
-            auto vu = vus.find(k);
-            if (vu != vus.end() && vu->second <= c) continue;
-            vus[k] = c;
-            file.push({c + estimation(v.apres), static_cast<int>(noeuds.size())});
-            noeuds.push_back(n);
         }
     }
     return meilleure;
+}
+
+// A random push landed on: each of its four throws, searched on from where it
+// lands. True when all four reach the goal; n then holds their routes.
+bool Recherche::lancer(Noeud& n, int profondeur) {
+    Route suite;
+    suite.trouvee = true;
+    for (int k = 0; k < 4 && suite.trouvee; ++k) {
+        const Vol v = sim.voler(n.etat, n.etape.plan, k);
+        Route r;
+        if (v.fin == FinVol::ARRIVE) {
+            r.trouvee = true;
+            r.temps = v.apres.ecoule;
+            r.viesPerdues = v.apres.viesPerdues;
+            r.etapes.push_back(n.etape);
+        } else if (v.fin == FinVol::ATTERRI) {
+            r = depuis(v.apres, n.etape, profondeur + 1);
+        }
+        suite.trouvee = r.trouvee;
+        suite.temps = std::max(suite.temps, r.temps);
+        suite.viesPerdues = std::max(suite.viesPerdues, r.viesPerdues);
+        suite.issues.push_back(r);
+    }
+    if (!suite.trouvee) return false;
+    n.but = true;
+    n.suite = suite;
+    return true;
+}
+
+// Every plan of the menu flown from landing i; the new landings join the
+// frontier unless the same state was reached at no higher cost.
+void Recherche::developper(Frontiere& f, int i, int profondeur) {
+    ++explores;
+    const EtatVol e = f.noeuds[static_cast<size_t>(i)].etat;
+    for (const Plan& plan : Plan::tous()) {
+        const Vol v = sim.voler(e, plan, 0);
+        if (v.fin == FinVol::PERDU) continue;
+        Noeud n{v.apres, i, {plan, e.ecoule, v.duree, v.colonne, v.ligne, v.code}, false, false, {}};
+        if (v.fin == FinVol::ARRIVE) {
+            n.but = true;
+            f.ajouter(n, cout(v.apres));
+            continue;
+        }
+        if (v.aleatoire) {
+            if (profondeur >= PROFONDEUR_ALEATOIRE) continue;
+            n.etat = e;  // the throws are flown again from the bounce before
+            n.aleatoire = true;
+        }
+        const uint64_t k = cle(v.apres) ^ (v.aleatoire ? 0x9e3779b97f4a7c15ull : 0);
+        const long c = cout(v.apres);
+        auto vu = f.vus.find(k);
+        if (vu != f.vus.end() && vu->second <= c) continue;
+        f.vus[k] = c;
+        f.ajouter(n, c + estimation(v.apres));
+    }
 }
 
 // The flights from the search's first landing to node fin; after a random
@@ -157,7 +175,7 @@ Route Recherche::route(const std::vector<Noeud>& noeuds, int fin) const {
     Route r;
     r.trouvee = true;
     const Noeud& f = noeuds[fin];
-    const bool aleatoire = f.issue == 4;
+    const bool aleatoire = f.aleatoire;
     r.temps = aleatoire ? f.suite.temps : f.etat.ecoule;
     r.viesPerdues = aleatoire ? f.suite.viesPerdues : f.etat.viesPerdues;
     if (aleatoire) r.issues = f.suite.issues;

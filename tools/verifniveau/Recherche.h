@@ -43,11 +43,14 @@ private:
         EtatVol etat;
         int parent;
         Etape etape;
-        int issue;        // the random push's throw that led here; -1 otherwise
+        bool aleatoire;   // lands on a random push: its four throws are searched when it comes up
         bool but;         // reached the goal (or every throw of a random push did)
         Route suite;      // for a random push: the four routes after it
     };
+    struct Frontiere;
     Route depuis(const EtatVol& depart, const Etape& premiere, int profondeur);
+    bool lancer(Noeud& n, int profondeur);
+    void developper(Frontiere& f, int i, int profondeur);
     Route route(const std::vector<Noeud>& noeuds, int fin) const;
     long estimation(const EtatVol& e) const;
 
