@@ -142,7 +142,7 @@ TEST_F(Verification, LePremierNiveauFacilePardonne) {
     ASSERT_TRUE(v.route.trouvee);
     Simulateur sim(FichierNiveau::lire(chemin), chemin, 16);
     Marge m(sim);
-    EXPECT_GE(m.toleranceTemps(v.route), 100);
+    EXPECT_GE(m.toleranceTemps(v.route).tolere, 100);
     sim.setRejeu(true);
     Plan avant;
     avant.z.sens = -1;  // W held from the first bounce to the goal

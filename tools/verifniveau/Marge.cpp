@@ -73,14 +73,19 @@ Vol Marge::viser(const EtatVol& e, const Etape& etape, int ecart, unsigned& grai
     return sim.volerDecale(e, *choisi, issue, d);
 }
 
-int Marge::toleranceTemps(const Route& route) {
-    int tolere = 0;
+Marge::Tolerance Marge::toleranceTemps(const Route& route) {
+    Tolerance t;
     for (int ecart : ECARTS) {
-        for (int k = 0; k < ESSAIS; ++k)
-            if (!rejouer(route, ecart, 7919u * static_cast<unsigned>(k + 1))) return tolere;
-        tolere = ecart;
+        int reussis = 0;
+        for (int k = 0; k < ESSAIS; ++k) reussis += rejouer(route, ecart, 7919u * static_cast<unsigned>(k + 1));
+        if (reussis < ESSAIS) {
+            t.suivant = ecart;
+            t.reussis = reussis;
+            return t;
+        }
+        t.tolere = ecart;
     }
-    return tolere;
+    return t;
 }
 
 bool Marge::finitAuPas(const Route& route, int pas) {

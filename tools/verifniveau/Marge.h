@@ -16,8 +16,14 @@ public:
     // life left.
     bool rejouer(const Route& route, int ecart, unsigned graine);
     // The largest of the tried shifts (ms) for which every one of ESSAIS
-    // replays finishes; 0 when even the smallest fails some.
-    int toleranceTemps(const Route& route);
+    // replays finishes (0 when even the smallest fails some), and how many
+    // finish at the next shift tried (suivant 0 when every shift passed).
+    struct Tolerance {
+        int tolere = 0;
+        int suivant = 0;
+        int reussis = 0;
+    };
+    Tolerance toleranceTemps(const Route& route);
     // Whether the route, unshifted, also finishes at frame step pas.
     bool finitAuPas(const Route& route, int pas);
 
