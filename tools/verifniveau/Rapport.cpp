@@ -6,7 +6,7 @@
 
 namespace {
 
-const char* const THROWS[4] = {"right", "left", "back", "forward"};  // the block table's random pushes, in order
+const char* const LANCERS[4] = {"right", "left", "back", "forward"};  // the block table's random pushes, in order
 const int PAS_ESSAYES[] = {5, 10, 25, 40};
 
 const char* nomBloc(int code) {
@@ -36,7 +36,7 @@ void Rapport::ecrireRoute(const Route& route, std::FILE* f, int retrait) {
         std::fprintf(f, "%*s%7.2f s  %-34s -> row %d, column %d (%s)\n", retrait, "", (e.depart + e.duree) / 1000.0,
                      e.plan.decrire(e.depart, e.duree).c_str(), e.ligne, e.colonne, nomBloc(e.code));
     for (size_t k = 0; k < route.issues.size(); ++k) {
-        std::fprintf(f, "%*sif it throws %s:\n", retrait, "", THROWS[k]);
+        std::fprintf(f, "%*sif it throws %s:\n", retrait, "", LANCERS[k]);
         ecrireRoute(route.issues[k], f, retrait + 4);
     }
 }
