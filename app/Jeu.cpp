@@ -14,6 +14,7 @@
 #include "menus/MenuOptions.h"
 #include "menus/MenuPrincipal.h"
 #include "menus/MenuRecord.h"
+#include "menus/MenuResultatDuel.h"
 #include "menus/MenuScores.h"
 #include "menus/PreMenu.h"
 #include "render/CTextureManager.h"
@@ -22,6 +23,7 @@
 #include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
+#include "world/EcranPartage.h"
 #include "world/Environnement.h"
 #include "world/Joueur.h"
 #include "world/NiveauManager.h"
@@ -249,7 +251,8 @@ void Jeu::refresh(long ecoule) {
     }
 }
 
-// A new match at difficulty 1 or 2: the first level, player 1 only.
+// A new match at difficulty 1 or 2: the first level, player 1, and player 2
+// in a duel.
 void Jeu::initJeu(int difficulte) {
     niveaux = NiveauManager::getInstance();
     environnement = Environnement::getInstance();
@@ -257,6 +260,8 @@ void Jeu::initJeu(int difficulte) {
     niveaux->setFichier(fichierEssai);
     niveaux->chargerNiveau();
     environnement->ajouterJoueur(new Joueur(1));
+    if (duel) environnement->ajouterJoueur(new Joueur(2));
+    clavier->setDuel(duel);
 }
 
 void Jeu::refreshMatch(long ecoule) {
@@ -265,7 +270,22 @@ void Jeu::refreshMatch(long ecoule) {
         environnement->refresh(ecoule);
         return;
     }
-    if (environnement->jeuQuitte() || !fichierEssai.empty()) {
+    finirMatch();
+}
+
+// However the match ended, the keyboard leaves the duel. A finished duel
+// shows its result screen, which keeps its own copy of the figures; a quit
+// match or a tried level file goes back to the main menu.
+void Jeu::finirMatch() {
+    clavier->setDuel(false);
+    if (environnement->estDuel() && !environnement->jeuQuitte()) {
+        const int victoires[2] = {environnement->getVictoires(1), environnement->getVictoires(2)};
+        const int tempsMs[2] = {environnement->getTempsMs(1), environnement->getTempsMs(2)};
+        const int couleurs[2] = {options->getColor(0), options->getColor(1)};
+        remplacerMenu(new MenuResultatDuel(victoires, tempsMs, couleurs));
+        NiveauManager::kill();
+        Environnement::kill();
+    } else if (environnement->jeuQuitte() || !fichierEssai.empty()) {
         fichierEssai.clear();
         remplacerMenu(new MenuPrincipal());
         NiveauManager::kill();
@@ -276,6 +296,7 @@ void Jeu::refreshMatch(long ecoule) {
     }
     niveaux = nullptr;
     environnement = nullptr;
+    duel = false;
     sons->chargerMusique(sons->musiqueMenu);
     sons->jouerMusique(-1);
     enMenu = 1;
@@ -285,9 +306,38 @@ void Jeu::refreshMatch(long ecoule) {
 // point of the plane y = 0 below it.
 void Jeu::drawMatch() {
     if (environnement->getFinJeu()) return;
+    if (environnement->estDuel()) {
+        drawDuel();
+        return;
+    }
     preparerVue(niveaux, environnement->getCameraX(1), environnement->getCameraY(1), environnement->getCameraZ(1));
     niveaux->draw();
     environnement->draw();
+}
+
+// Each view draws the level with its own background, camera and HUD; the pause
+// screen, when up, covers the whole window.
+void Jeu::drawDuel() {
+    drawVue(1);
+    drawVue(2);
+    resize(largeur, hauteur);
+    environnement->drawPause();
+}
+
+void Jeu::drawVue(int numero) {
+    const Cadre c = EcranPartage::vue(numero);
+    const float ratio = options->getRatio();
+    glViewport(static_cast<GLint>(c.x * largeur), static_cast<GLint>(c.y * hauteur),
+               static_cast<GLsizei>(c.largeur * largeur), static_cast<GLsizei>(c.hauteur * hauteur));
+    float demiLargeur = 0, demiHauteur = 0;
+    EcranPartage::champ(ratio, numero, demiLargeur, demiHauteur);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-demiLargeur, demiLargeur, -demiHauteur, demiHauteur, 1.5, static_cast<double>(options->getClipping()));
+    preparerVue(niveaux, environnement->getCameraX(numero), environnement->getCameraY(numero),
+                environnement->getCameraZ(numero));
+    niveaux->draw();
+    environnement->drawVue(numero, EcranPartage::ratio(ratio, numero));
 }
 
 void Jeu::preparerVue(NiveauManager* niveaux, float x, float y, float z) {
@@ -321,7 +371,8 @@ void Jeu::gestionMenu() {
     };
     static const Transition TRANSITIONS[] = {
         {"PreMenu", 1, &Jeu::versMenuPrincipalEnMusique},
-        {"MenuPrincipal", 1, &Jeu::versMenuDifficulte},  // item 2 has no action
+        {"MenuPrincipal", 1, &Jeu::versMenuDifficulte},
+        {"MenuPrincipal", 2, &Jeu::versMenuDuel},
         {"MenuPrincipal", 3, &Jeu::versMenuScores},
         {"MenuPrincipal", 4, &Jeu::versMenuOptions},
         {"MenuPrincipal", 5, &Jeu::versMenuAPropos},
@@ -333,6 +384,7 @@ void Jeu::gestionMenu() {
         {"MenuScores", 3, &Jeu::versMenuPrincipal},
         {"MenuOptions", 5, &Jeu::quitterOptions},
         {"MenuRecord", 1, &Jeu::quitterRecord},
+        {"MenuResultatDuel", 1, &Jeu::versMenuPrincipal},
     };
     const std::string nom = menuCourant->getNom();
     const int code = menuCourant->getCode();
@@ -357,8 +409,20 @@ void Jeu::versMenuPrincipalEnMusique() {
     remplacerMenu(new MenuPrincipal());
 }
 
-void Jeu::versMenuPrincipal() { remplacerMenu(new MenuPrincipal()); }
-void Jeu::versMenuDifficulte() { remplacerMenu(new MenuDifficulte()); }
+void Jeu::versMenuPrincipal() {
+    duel = false;
+    remplacerMenu(new MenuPrincipal());
+}
+
+void Jeu::versMenuDifficulte() {
+    duel = false;
+    remplacerMenu(new MenuDifficulte());
+}
+
+void Jeu::versMenuDuel() {
+    duel = true;
+    remplacerMenu(new MenuDifficulte(true));
+}
 void Jeu::versMenuAPropos() { remplacerMenu(new MenuAPropos()); }
 void Jeu::versMenuScores() { remplacerMenu(new MenuScores()); }
 void Jeu::versMenuOptions() { remplacerMenu(new MenuOptions()); }

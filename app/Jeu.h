@@ -62,6 +62,8 @@ private:
     void versMenuPrincipalEnMusique();
     void versMenuPrincipal();
     void versMenuDifficulte();
+    // The difficulty menu, the match it starts being a duel.
+    void versMenuDuel();
     void versMenuAPropos();
     void versMenuScores();
     void versMenuOptions();
@@ -71,7 +73,11 @@ private:
     void quitterRecord();
     // Match mode: the level and the match advanced, then drawn behind player 1.
     void refreshMatch(long ecoule);
+    void finirMatch();
     void drawMatch();
+    // A duel: the window split in two views, each with its own camera and HUD.
+    void drawDuel();
+    void drawVue(int numero);
 
     int enMenu = 1;
     Menu* menuCourant = nullptr;
@@ -87,5 +93,6 @@ private:
     int hauteur = 0;
     bool quitter = false;
     std::string fichierEssai;  // the level file of a match started by essayerNiveau
+    bool duel = false;  // the difficulty menu on screen starts a duel
     HorlogeBoucle horloge;
 };

@@ -2,8 +2,14 @@
 #include "menus/MenuDifficulte.h"
 
 #include "render/CTextureManager.h"
+#include "render/TextesManager.h"
+#include "settings/LangManager.h"
 
-MenuDifficulte::MenuDifficulte() : Menu(0, 0, 1, 1) {
+namespace {
+const int LIGNE_DUEL = 2;  // the main menu's item that leads here
+}
+
+MenuDifficulte::MenuDifficulte(bool duel) : Menu(0, 0, 1, 1), duel(duel) {
     nom = "MenuDifficulte";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menu.tga"), false);
     delai = 0;
@@ -13,6 +19,7 @@ MenuDifficulte::MenuDifficulte() : Menu(0, 0, 1, 1) {
 void MenuDifficulte::draw() {
     Menu::draw();
     ombrerItems();
+    if (duel) textes->draw(LangManager::getInstance()->ligne(LIGNE_DUEL).c_str(), 3, 0.5, 0.86, 0.08, 0.09, 0.5, 3);
 }
 
 void MenuDifficulte::reset() {

@@ -5,7 +5,11 @@
 
 class MenuDifficulte : public Menu {
 public:
-    MenuDifficulte();
+    // In a duel the screen says so above the difficulties.
+    explicit MenuDifficulte(bool duel = false);
     void draw() override;
     void reset() override;
+
+private:
+    bool duel;
 };

@@ -16,11 +16,16 @@ MenuPause::MenuPause() : Menu(0, 0, 1, 1) {
     creerItems({49, 50});
 }
 
+// In a duel either player drives the pause.
+bool MenuPause::bouton(bool (ClavierManager::*est)(int)) {
+    return (clavier->*est)(1) || (clavier->estDuel() && (clavier->*est)(2));
+}
+
 // Any direction toggles between the two items. Only the button acted on is
 // forgotten, and cancel (resume) wins when both are seen.
 void MenuPause::refresh(long ecoule) {
-    const bool haut = clavier->estHaut(1), bas = clavier->estBas(1), gauche = clavier->estGauche(1),
-               droite = clavier->estDroite(1);
+    const bool haut = bouton(&ClavierManager::estHaut), bas = bouton(&ClavierManager::estBas),
+               gauche = bouton(&ClavierManager::estGauche), droite = bouton(&ClavierManager::estDroite);
     if (repetitionPrete(ecoule) && (haut || bas || gauche || droite)) {
         const bool precedent = haut || (!bas && gauche);
         selection += precedent ? -1 : 1;
@@ -29,16 +34,21 @@ void MenuPause::refresh(long ecoule) {
         delai = 0;
         sons->jouerSon(sons->sonBeep);
     }
-    if (clavier->estOk(1)) {
-        clavier->initOk(1);
+    if (bouton(&ClavierManager::estOk)) {
+        oublier(&ClavierManager::initOk);
         code = selection;
         sons->jouerSon(sons->sonBeep2);
     }
-    if (clavier->estNon(1)) {
-        clavier->initNon(1);
+    if (bouton(&ClavierManager::estNon)) {
+        oublier(&ClavierManager::initNon);
         code = 1;
         sons->jouerSon(sons->sonBeep2);
     }
+}
+
+void MenuPause::oublier(void (ClavierManager::*init)(int)) {
+    (clavier->*init)(1);
+    if (clavier->estDuel()) (clavier->*init)(2);
 }
 
 void MenuPause::draw() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "menus/Menu.h"
+#include "settings/ClavierManager.h"
 
 class MenuPause : public Menu {
 public:
@@ -9,4 +10,8 @@ public:
     void refresh(long ecoule) override;
     void draw() override;
     void reset() override;
+
+private:
+    bool bouton(bool (ClavierManager::*est)(int));
+    void oublier(void (ClavierManager::*init)(int));
 };

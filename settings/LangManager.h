@@ -1,11 +1,23 @@
-// The texts of the chosen language: 76 lines read by position from Data/Lang/<language>.dat.
+// The texts of the chosen language: lines read by position from Data/Lang/<language>.dat.
 #pragma once
 
 #include <string>
 
 class LangManager {
 public:
-    static constexpr int NB_LIGNES = 76;
+    // The duel's texts, at the end of every language file: a line added
+    // later goes after the last of these and becomes NB_LIGNES.
+    enum LigneDuel : int {
+        NIVEAUX_GAGNES = 77,  // result screen: "Levels won: "
+        TEMPS_TOTAL,          // result screen: "Total time: "
+        GAGNE_DUEL,           // after a player's name: "wins the duel"
+        EGALITE,              // no winner
+        GAGNE_NIVEAU,         // after a player's name: "wins the level"
+        ELIMINE,              // a player out of the level, watching
+        ARRIVE,               // a player at the goal, watching
+        ATTENTE,              // "waiting for the other player"
+    };
+    static constexpr int NB_LIGNES = ATTENTE;
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
 
     static LangManager* getInstance();
@@ -15,7 +27,7 @@ public:
     // not reach keep their text; a missing file changes nothing.
     void charger();
 
-    // Text of language line n, 1 to 76 (colours and difficulties included);
+    // Text of language line n, 1 to NB_LIGNES (colours and difficulties included);
     // empty for any other n.
     const std::string& ligne(int n) const;
 

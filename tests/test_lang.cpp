@@ -1,4 +1,4 @@
-// Language files: 76 texts by position, what a short or missing file leaves, and unsafe names.
+// Language files: texts by position, what a short or missing file leaves, and unsafe names.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -39,21 +39,22 @@ protected:
 }  // namespace
 
 TEST_F(Langue, SoixanteSeizeLignesSansRetourFinal) {
-    dossier.ecrire("Data/Lang/English.dat", lignes(80, "e", ""));
+    const int n = LangManager::NB_LIGNES;
+    dossier.ecrire("Data/Lang/English.dat", lignes(n + 4, "e", ""));
     LangManager* l = charger("English");
     EXPECT_EQ("e1", l->ligne(1));
-    EXPECT_EQ("e76", l->ligne(76));
+    EXPECT_EQ("e" + std::to_string(n), l->ligne(n));
     EXPECT_EQ("e15", l->couleurs[0]);
     EXPECT_EQ("e19", l->couleurs[4]);
     EXPECT_EQ("e54", l->difficultes[0]);
     EXPECT_EQ("e55", l->ligne(55));
     EXPECT_EQ("", l->ligne(0));
-    EXPECT_EQ("", l->ligne(77)) << "lines past 76 are ignored";
+    EXPECT_EQ("", l->ligne(n + 1)) << "lines past the last text are ignored";
 
-    dossier.ecrire("Data/Lang/Court.dat", lignes(75, "c", "") + "\nfin");
+    dossier.ecrire("Data/Lang/Court.dat", lignes(n - 1, "c", "") + "\nfin");
     l = charger("Court");
-    EXPECT_EQ("c75", l->ligne(75));
-    EXPECT_EQ("fin", l->ligne(76)) << "a last line without newline";
+    EXPECT_EQ("c" + std::to_string(n - 1), l->ligne(n - 1));
+    EXPECT_EQ("fin", l->ligne(n)) << "a last line without newline";
 }
 
 TEST_F(Langue, FichierCourtManquantOuDOsAilleurs) {

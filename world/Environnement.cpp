@@ -3,6 +3,7 @@
 
 #include <SDL/SDL_opengl.h>
 
+#include <functional>
 #include <string>
 
 #include "menus/MenuPause.h"
@@ -12,6 +13,8 @@
 #include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
+#include "world/CouleursJoueurs.h"
+#include "world/EcranPartage.h"
 #include "world/Joueur.h"
 #include "world/NiveauManager.h"
 
@@ -35,7 +38,7 @@ void Environnement::kill() {
 Environnement::Environnement()
     : options(nullptr), niveaux(nullptr), textures(nullptr), clavier(nullptr), textes(nullptr), lang(nullptr),
       sons(nullptr), fondu(0), cameraZIntro(0), cameraYFin(0), etat(ETAT_INTRO), textureBoard(0),
-      joueurs{nullptr, nullptr}, temps{0, 0}, menuPause(nullptr) {
+      joueurs{nullptr, nullptr}, temps{0, 0}, menuPause(nullptr), victoires{0, 0}, gagnantsNiveau(0) {
     textures = CTextureManager::GetInstance();
     options = OptionsManager::getInstance();
     niveaux = NiveauManager::getInstance();
@@ -63,6 +66,30 @@ void Environnement::ajouterJoueur(Joueur* joueur) {
     delete joueurs[n - 1];
     joueurs[n - 1] = joueur;
     if (joueurs[0]) joueurs[0]->setTemps(niveaux->getTemps());
+    if (n == 2) joueur->setTemps(niveaux->getTemps());
+    // Two players: side by side on the start row.
+    if (joueurs[0] && joueurs[1]) {
+        for (Joueur* j : joueurs) {
+            j->setEnDuel(true);
+            j->resetPosition();
+        }
+    }
+}
+
+int Environnement::getVictoires(int numero) const { return numero >= 1 && numero <= 2 ? victoires[numero - 1] : 0; }
+int Environnement::getTempsMs(int numero) const { return numero >= 1 && numero <= 2 ? temps[numero - 1] : 0; }
+
+bool Environnement::ok() { return clavier->estOk(1) || (estDuel() && clavier->estOk(2)); }
+bool Environnement::non() { return clavier->estNon(1) || (estDuel() && clavier->estNon(2)); }
+
+void Environnement::oublierOk() {
+    clavier->initOk(1);
+    if (estDuel()) clavier->initOk(2);
+}
+
+void Environnement::oublierNon() {
+    clavier->initNon(1);
+    if (estDuel()) clavier->initNon(2);
 }
 
 Joueur* Environnement::getJoueur(int numero) { return numero >= 1 && numero <= 2 ? joueurs[numero - 1] : nullptr; }
@@ -109,9 +136,9 @@ void Environnement::refresh(long ecoule) {
 void Environnement::refreshIntro(long ecoule) {
     if (!joueurs[0]) return;
     cameraZIntro += (niveaux->getHauteur() * ecoule / 6) / 1000.0f;
-    if (cameraZIntro > joueurs[0]->getCameraZ() || clavier->estOk(1) || clavier->estNon(1)) {
-        clavier->initOk(1);
-        clavier->initNon(1);
+    if (cameraZIntro > joueurs[0]->getCameraZ() || ok() || non()) {
+        oublierOk();
+        oublierNon();
         sons->chargerMusique(sons->musiqueJeu);
         sons->jouerMusique(-1);
         etat = ETAT_JEU;
@@ -120,39 +147,67 @@ void Environnement::refreshIntro(long ecoule) {
 }
 
 void Environnement::refreshJeu(long ecoule) {
-    if (clavier->estNon(1)) {
+    if (non()) {
         etat = ETAT_PAUSE;
         sons->pauseMusique();
-        clavier->initNon(1);
+        oublierNon();
         return;
     }
-    Joueur* j1 = joueurs[0];
-    Joueur* j2 = joueurs[1];
-    if (j1) {
-        if (j1->enJeu()) temps[0] += static_cast<int>(ecoule);
-        j1->refresh(ecoule);
+    avancerJoueurs(ecoule);
+    finirOuRecommencerNiveau();
+}
+
+// Each player's clock runs while it is in play. The first to land on the
+// goal wins the level; in a duel it then waits there for the other.
+void Environnement::avancerJoueurs(long ecoule) {
+    int arrives = 0;
+    for (int i = 0; i < 2; ++i) {
+        Joueur* j = joueurs[i];
+        if (!j || (estDuel() && j->niveauTermine())) continue;
+        if (j->enJeu()) temps[i] += static_cast<int>(ecoule);
+        j->refresh(ecoule);
+        if (j->niveauTermine()) arrives |= 1 << i;
     }
-    if (j2) j2->refresh(ecoule);
-    if (j1 && j1->niveauTermine() && (!j2 || j2->niveauTermine())) {
-        sons->chargerMusique(sons->musiqueFinNiveau);
-        sons->jouerMusique(-1);
-        etat = ETAT_FIN_NIVEAU;
+    if (gagnantsNiveau == 0) gagnantsNiveau = arrives;
+}
+
+// The level ends once every player has reached the goal or is out: completed
+// when one of them reached it, else played again.
+void Environnement::finirOuRecommencerNiveau() {
+    if (!joueurs[0]) return;
+    bool tousFinis = true, unArrive = false;
+    for (Joueur* j : joueurs) {
+        if (!j) continue;
+        if (!j->niveauTermine() && j->vivant()) tousFinis = false;
+        if (j->niveauTermine()) unArrive = true;
     }
-    // Every player out: the same level again, with three lives each. The
-    // failed attempt's time still counts.
-    if (j1 && !j1->vivant() && (!j2 || !j2->vivant())) {
-        niveaux->detruireNiveau();
-        niveaux->chargerNiveau();
-        for (Joueur* j : joueurs) {
-            if (!j) continue;
-            j->setVies(VIES_DEPART);
-            j->initJoueur();
-            j->setTemps(niveaux->getTemps());
-        }
-        sons->chargerMusique(sons->musiqueIntro);
-        sons->jouerMusique(-1);
-        etat = ETAT_INTRO;
+    if (!tousFinis) return;
+    if (!unArrive) {
+        recommencerNiveau();
+        return;
     }
+    for (int i = 0; i < 2; ++i)
+        if (gagnantsNiveau & (1 << i)) ++victoires[i];
+    sons->chargerMusique(sons->musiqueFinNiveau);
+    sons->jouerMusique(-1);
+    etat = ETAT_FIN_NIVEAU;
+}
+
+// Every player out: the same level again, with three lives each. The failed
+// attempt's time still counts.
+void Environnement::recommencerNiveau() {
+    niveaux->detruireNiveau();
+    niveaux->chargerNiveau();
+    for (Joueur* j : joueurs) {
+        if (!j) continue;
+        j->setVies(VIES_DEPART);
+        j->initJoueur();
+        j->setTemps(niveaux->getTemps());
+    }
+    sons->chargerMusique(sons->musiqueIntro);
+    sons->jouerMusique(-1);
+    etat = ETAT_INTRO;
+    gagnantsNiveau = 0;
 }
 
 void Environnement::refreshFinNiveau(long ecoule) {
@@ -181,6 +236,7 @@ void Environnement::refreshNiveauSuivant() {
     etat = ETAT_INTRO;
     cameraYFin = 0;
     fondu = 0;
+    gagnantsNiveau = 0;
 }
 
 void Environnement::refreshPause(long ecoule) {
@@ -198,6 +254,24 @@ void Environnement::draw() {
     for (Joueur* j : joueurs)
         if (j) j->draw();
     draw2D();
+}
+
+void Environnement::drawVue(int numero, float ratio) {
+    for (Joueur* j : joueurs)
+        if (j) j->draw();
+    if (niveaux->getFinJeu() || !getJoueur(numero)) return;
+    begin2D();
+    glColor4f(1, 1, 1, 1);  // the other view's veils leave their colour behind
+    dessinerHUD(numero - 1, ratio);
+    end2D();
+}
+
+void Environnement::drawPause() {
+    if (etat != ETAT_PAUSE) return;
+    begin2D();
+    glColor4f(1, 1, 1, 1);
+    menuPause->draw();
+    end2D();
 }
 
 void Environnement::begin2D() {
@@ -261,42 +335,97 @@ void Environnement::draw2D() {
     const float r = options->getRatio();
     begin2D();
     if (etat == ETAT_PAUSE) menuPause->draw();
-    dessinerTextes();
-    glBindTexture(GL_TEXTURE_2D, textureBoard);
-    dessinerVies(r);
-    dessinerProgression(r);
-    dessinerVoiles();
+    dessinerHUD(0, r);
     end2D();
 }
 
-void Environnement::dessinerTextes() {
-    Joueur* j = joueurs[0];
-    const std::string niveau = lang->ligne(48) + " " + std::to_string(niveaux->getNumDifficulte()) + "@" +
-                               std::to_string(niveaux->getNumNiveau());
-    textes->draw(niveau.c_str(), 1, 1.0, 0.93, 0.06, 0.06, 0.4, 2);
-    const std::string reste = lang->ligne(47) + " " + std::to_string(j->getTemps()) + "s";
-    textes->draw(reste.c_str(), 1, 0, 0, 0.05, 0.05, 0.5, 1);
-    const int t = temps[0];
-    const std::string horloge = std::to_string(t / 1000) + "<" + std::to_string(t / 100 - (t / 1000) * 10) + " ";
-    textes->draw(horloge.c_str(), 1, 0.5, 0.93, 0.06, 0.06, 0.4, 3);
+void Environnement::dessinerHUD(int i, float r) {
+    if (!estDuel()) {
+        dessinerTextes(i, r);
+        glBindTexture(GL_TEXTURE_2D, textureBoard);
+        dessinerVies(i, r);
+        dessinerProgression(i, r);
+        dessinerVoiles(i, r);
+        return;
+    }
+    // A duel view is smaller than the window: the HUD grows back toward its
+    // solo size, each part about the corner or edge it keeps to.
+    const float k = EcranPartage::echelleHUD();
+    agrandir(0.5f, 0.5f, k, k, [&] { dessinerVoiles(i, r); });
+    agrandir(0, 1, k, k, [&] {
+        dessinerVies(i, r);
+        dessinerNomDuel(i, r);
+    });
+    agrandir(1, 1, k, k, [&] { texte(niveauCourant(), 1.0, 0.93, 0.06, 0.06, 0.4, 2, r); });
+    agrandir(0.5f, 1, k, k, [&] { texte(horloge(i), 0.5, 0.93, 0.06, 0.06, 0.4, 3, r); });
+    agrandir(0, 0, k, k, [&] { texte(tempsRestant(i), 0, 0, 0.05, 0.05, 0.5, 1, r); });
+    agrandir(1, 0.5f, k, 1, [&] { dessinerProgression(i, r); });
+    agrandir(0.5f, 0.5f, k, k, [&] {
+        dessinerAttente(i, r);
+        dessinerGagnants(r);
+    });
+    glColor4f(1, 1, 1, 1);
 }
 
-void Environnement::dessinerVies(float r) {
+void Environnement::agrandir(float x, float y, float kx, float ky, const std::function<void()>& dessin) {
+    glPushMatrix();
+    glTranslatef(x, y, 0);
+    glScalef(kx, ky, 1);
+    glTranslatef(-x, -y, 0);
+    dessin();
+    glPopMatrix();
+}
+
+std::string Environnement::niveauCourant() {
+    return lang->ligne(48) + " " + std::to_string(niveaux->getNumDifficulte()) + "@" +
+           std::to_string(niveaux->getNumNiveau());
+}
+
+std::string Environnement::tempsRestant(int i) {
+    return lang->ligne(47) + " " + std::to_string(joueurs[i]->getTemps()) + "s";
+}
+
+std::string Environnement::horloge(int i) {
+    const int t = temps[i];
+    return std::to_string(t / 1000) + "<" + std::to_string(t / 100 - (t / 1000) * 10) + " ";
+}
+
+// The text manager corrects glyph widths for the window's ratio; a duel view
+// has its own.
+void Environnement::texte(const std::string& t, double x, double y, double l, double h, double esp, int align,
+                          float r) {
+    const float rFenetre = options->getRatio();
+    textes->draw(t.c_str(), 1, x, y, r == rFenetre ? l : l * rFenetre / r, h, esp, align);
+}
+
+void Environnement::dessinerTextes(int i, float r) {
+    texte(niveauCourant(), 1.0, 0.93, 0.06, 0.06, 0.4, 2, r);
+    texte(tempsRestant(i), 0, 0, 0.05, 0.05, 0.5, 1, r);
+    texte(horloge(i), 0.5, 0.93, 0.06, 0.06, 0.4, 3, r);
+}
+
+void Environnement::dessinerVies(int i, float r) {
     const float v0 = 0.9072265625f, v1 = 0.9853515625f;
     glBindTexture(GL_TEXTURE_2D, textureBoard);
-    for (int i = 0; i < joueurs[0]->getVies(); ++i) {
-        const float xl = 0.015f / r + i * 0.05f / r, xr = 0.015f / r + (i + 1) * 0.05f / r;
+    for (int k = 0; k < joueurs[i]->getVies(); ++k) {
+        const float xl = 0.015f / r + k * 0.05f / r, xr = 0.015f / r + (k + 1) * 0.05f / r;
         quad({{xl, 0.99f, 0, v1}, {xr, 0.99f, 0.625f, v1}, {xr, 0.94f, 0.625f, v0}, {xl, 0.94f, 0, v0}});
     }
 }
 
 // The bar on the right edge and the player's marker on it: near the bottom
-// on the start row, rising as the player nears the goal.
-void Environnement::dessinerProgression(float r) {
+// on the start row, rising as the player nears the goal. In a duel the
+// opponent's marker shows too, under the player's own.
+void Environnement::dessinerProgression(int i, float r) {
     glBindTexture(GL_TEXTURE_2D, textureBoard);
     quad({{1 - 0.03f / r, 0.9f, 1, 1}, {1 - 0.055f / r, 0.9f, 0.859375f, 1},
           {1 - 0.055f / r, 0.2f, 0.859375f, 0.482421875f}, {1 - 0.03f / r, 0.2f, 1, 0.482421875f}});
-    Joueur* j = joueurs[0];
+    if (joueurs[1 - i]) dessinerMarqueur(1 - i, r);
+    dessinerMarqueur(i, r);
+}
+
+void Environnement::dessinerMarqueur(int i, float r) {
+    Joueur* j = joueurs[i];
     const float z = j->getZ(), h = static_cast<float>(niveaux->getHauteur());
     // Levels of three rows or fewer would divide by zero: their marker stays at the start.
     const float p = h > 4 ? ((z - 3) + z / (h - 1)) / (h - 4) : 1.0f;
@@ -308,19 +437,60 @@ void Environnement::dessinerProgression(float r) {
           {1 - 0.035f / r, y + 0.014f, u0, 0.986328125f}});
 }
 
-void Environnement::dessinerVoiles() {
+void Environnement::dessinerVoiles(int i, float r) {
     if (fondu > 0) {
         if (fondu > 1) fondu = 1;
         voile(fondu);
-        textes->draw(lang->ligne(53).c_str(), 1, 0.5, 0.5, 0.1, 0.1, 0.5, 3);
+        texte(lang->ligne(53), 0.5, 0.5, 0.1, 0.1, 0.5, 3, r);
         glColor3f(1, 1, 1);
     }
-    Joueur* j = joueurs[0];
+    Joueur* j = joueurs[i];
     const int e = j->getEtat();
     if (e == ETAT_JOUEUR_TEMPS_ECOULE || e == ETAT_JOUEUR_SANS_VIE) {
         float a = 1 - j->getTempsAnimation() / 2600.0f;
         if (a > 1) a = 1;
         voile(a);
-        textes->draw(lang->ligne(e == ETAT_JOUEUR_TEMPS_ECOULE ? 51 : 52).c_str(), 1, 0.5, 0.5, 0.1, 0.1, 0.5, 3);
+        texte(lang->ligne(e == ETAT_JOUEUR_TEMPS_ECOULE ? 51 : 52), 0.5, 0.5, 0.1, 0.1, 0.5, 3, r);
+    }
+}
+
+// Under the lives, the player's name in the player's colour, so each half of
+// the screen says whose it is.
+void Environnement::dessinerNomDuel(int i, float r) {
+    const CouleurJoueur& c = couleurJoueur(joueurs[i]->getColor());
+    glColor4f(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, 1);
+    texte(lang->ligne(58 + i), 0.015 / r, 0.875, 0.05, 0.05, 0.5, 1, r);
+    glColor4f(1, 1, 1, 1);
+}
+
+// A player at the goal, or out, watches the level go on from where it ended
+// under a grey veil, until the other player is done too.
+void Environnement::dessinerAttente(int i, float r) {
+    Joueur* j = joueurs[i];
+    if (etat != ETAT_JEU || (!j->niveauTermine() && j->vivant())) return;
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0, 0, 0, 0.35f);
+    glBegin(GL_QUADS);
+    glVertex2f(0, 0.3f);
+    glVertex2f(1, 0.3f);
+    glVertex2f(1, 0.7f);
+    glVertex2f(0, 0.7f);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(1, 1, 1, 1);
+    texte(lang->ligne(j->niveauTermine() ? LangManager::ARRIVE : LangManager::ELIMINE), 0.5, 0.5, 0.1, 0.1, 0.5, 3,
+          r);
+    texte(lang->ligne(LangManager::ATTENTE), 0.5, 0.38, 0.06, 0.06, 0.5, 3, r);
+}
+
+// Over the level-end veil: who reached the goal first.
+void Environnement::dessinerGagnants(float r) {
+    if (fondu <= 0) return;
+    glColor4f(1, 1, 1, fondu);
+    float y = 0.38f;
+    for (int i = 0; i < 2; ++i) {
+        if (!(gagnantsNiveau & (1 << i))) continue;
+        texte(lang->ligne(58 + i) + " " + lang->ligne(LangManager::GAGNE_NIVEAU), 0.5, y, 0.06, 0.06, 0.5, 3, r);
+        y -= 0.08f;
     }
 }

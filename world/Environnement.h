@@ -2,6 +2,7 @@
 // the camera during the intro and the level end, the pause screen and the HUD.
 #pragma once
 
+#include <functional>
 #include <string>
 
 class CTextureManager;
@@ -42,6 +43,21 @@ public:
     void draw();
     void draw2D();
 
+    // A duel is a match with a player in each slot.
+    bool estDuel() const { return joueurs[1] != nullptr; }
+    // Levels player numero (1 or 2) reached the goal of first, in this match.
+    int getVictoires(int numero) const;
+    // Play time of player numero in milliseconds.
+    int getTempsMs(int numero) const;
+    // The winners of the level just completed: bit 0 player 1, bit 1 player 2
+    // (both when they reached the goal in the same frame); 0 while nobody has.
+    int getGagnantsNiveau() const { return gagnantsNiveau; }
+    // One view of a duel: both players, then the HUD of player numero, in a
+    // view whose width over height is ratio.
+    void drawVue(int numero, float ratio);
+    // The pause screen over the whole window, when the match is paused.
+    void drawPause();
+
     int getEtat() const { return etat; }
     float getFondu() const { return fondu; }
     Joueur* getJoueur(int numero);
@@ -60,11 +76,32 @@ private:
     void refreshFinNiveau(long ecoule);
     void refreshNiveauSuivant();
     void refreshPause(long ecoule);
-    // HUD parts.
-    void dessinerTextes();
-    void dessinerVies(float r);
-    void dessinerProgression(float r);
-    void dessinerVoiles();
+    // Confirm or cancel held by player 1, or in a duel by either player.
+    bool ok();
+    bool non();
+    void oublierOk();
+    void oublierNon();
+    // Advances the players; in a duel, one at the goal waits there.
+    void avancerJoueurs(long ecoule);
+    void finirOuRecommencerNiveau();
+    void recommencerNiveau();
+    // HUD parts, for the player of slot i in a view of ratio r.
+    void dessinerHUD(int i, float r);
+    void dessinerTextes(int i, float r);
+    void dessinerVies(int i, float r);
+    void dessinerProgression(int i, float r);
+    void dessinerMarqueur(int i, float r);
+    void dessinerVoiles(int i, float r);
+    void dessinerNomDuel(int i, float r);
+    void dessinerAttente(int i, float r);
+    void dessinerGagnants(float r);
+    std::string niveauCourant();
+    std::string tempsRestant(int i);
+    std::string horloge(int i);
+    // Draws dessin scaled by (kx, ky) about the point (x, y).
+    static void agrandir(float x, float y, float kx, float ky, const std::function<void()>& dessin);
+    // Text whose glyph width is given for a view of ratio r.
+    void texte(const std::string& t, double x, double y, double l, double h, double esp, int align, float r);
 
     static Environnement* environnement;
 
@@ -83,4 +120,6 @@ private:
     Joueur* joueurs[2];
     int temps[2];
     MenuPause* menuPause;
+    int victoires[2];
+    int gagnantsNiveau;
 };

@@ -3,6 +3,7 @@
 
 #include <SDL/SDL_opengl.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -122,10 +123,23 @@ void Joueur::setVies(int n) {
 void Joueur::resetPosition() {
     x = niveaux->getLargeur() / 2.0f;
     z = niveaux->getHauteur() - 2.0f;
+    if (enDuel) x = colonneDuel(x, z);
     y = 0;
     cameraX = x;
     cameraY = 0;
     cameraZ = z;
+}
+
+// The first pair of columns of the start row that both hold a block: the two
+// beside the middle, then the middle with either neighbour; failing those,
+// both players share the middle block (they pass through each other).
+float Joueur::colonneDuel(float milieu, float ligne) {
+    const float centre = static_cast<float>(static_cast<int>(milieu + 0.5f));
+    const float gauche = std::ceil(milieu) - 1, droite = std::floor(milieu) + 1;
+    const float paires[][2] = {{gauche, droite}, {gauche, centre}, {centre, droite}};
+    for (const auto& p : paires)
+        if (niveaux->collision(p[0], ligne) && niveaux->collision(p[1], ligne)) return p[numJoueur == 1 ? 0 : 1];
+    return milieu;
 }
 
 void Joueur::resetDeplacement() {

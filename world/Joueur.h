@@ -67,6 +67,11 @@ public:
     Instantane capturer() const;
     void restaurer(const Instantane& i);
 
+    // In a duel the two players start side by side on the start row (see
+    // resetPosition); alone, a player starts in its middle.
+    void setEnDuel(bool duel) { enDuel = duel; }
+    bool estEnDuel() const { return enDuel; }
+
     int getTypeRebond() const { return typeRebond; }
     float getSauvegardeX() const { return sauvegardeX; }
     float getSauvegardeZ() const { return sauvegardeZ; }
@@ -77,6 +82,8 @@ public:
 
 private:
     void finDeVie(int etatFinal);
+    // The start column of this player in a duel.
+    float colonneDuel(float milieu, float ligne);
     void jouer(SonBloc son);
     void pousser(const Poussee& p);
     // Steering along one axis: new presses, the 300 ms hold, the growth after it.
@@ -107,4 +114,5 @@ private:
     float cameraZ;
     CMD2Model modele;
     CEntity entite;
+    bool enDuel = false;
 };
