@@ -350,6 +350,11 @@ void Jeu::preparerVue(NiveauManager* niveaux, float x, float y, float z) {
 }
 
 void Jeu::draw() {
+    drawImage();
+    SDL_GL_SwapBuffers();
+}
+
+void Jeu::drawImage() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (enMenu) {
         Environnement::begin2D();
@@ -358,7 +363,6 @@ void Jeu::draw() {
     } else {
         drawMatch();
     }
-    SDL_GL_SwapBuffers();
 }
 
 // The screen that follows, by current screen name and chosen code; the first

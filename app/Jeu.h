@@ -42,6 +42,8 @@ public:
     void gestionClavier();
     void refresh(long ecoule);
     void draw();
+    // The frame's picture, without the buffer swap.
+    void drawImage();
     void gestionMenu();
     void initJeu(int difficulte);
     // A solo match on one level file, straight away; its end leads back to

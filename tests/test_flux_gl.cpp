@@ -59,7 +59,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Flux, DuTitreAuMenuEtItemSansEffet) {
+TEST_F(Flux, DuTitreAuMenuEtItemDeuxVersLeDuel) {
     EXPECT_EQ("PreMenu", ecran());
     EXPECT_EQ(piece(0), musique()) << "the title music";
     avancer(3900);
@@ -70,7 +70,9 @@ TEST_F(Flux, DuTitreAuMenuEtItemSansEffet) {
     EXPECT_EQ("Jouer", jeu->getMenuCourant()->getLibelle(0));
     taper(SDLK_d);
     taper(SDLK_SPACE);
-    EXPECT_EQ("MenuPrincipal", ecran()) << "item 2 does nothing";
+    EXPECT_EQ("MenuDifficulte", ecran()) << "item 2 leads to the duel's difficulty menu";
+    taper(SDLK_ESCAPE);
+    EXPECT_EQ("MenuPrincipal", ecran());
     taper(SDLK_ESCAPE);
     EXPECT_TRUE(jeu->getQuitter()) << "cancel on the main menu ends the program";
 }
