@@ -27,9 +27,12 @@ MenuResultatDuel::MenuResultatDuel(const int v[2], const int t[2], const int c[2
     creerItems({71});
 }
 
+// Times are compared as the screen shows them, to the tenth: two times that
+// read the same are a draw.
 int MenuResultatDuel::gagnant(const int v[2], const int t[2]) {
     if (v[0] != v[1]) return v[0] > v[1] ? 1 : 2;
-    if (t[0] != t[1]) return t[0] < t[1] ? 1 : 2;
+    const int d0 = t[0] / 100, d1 = t[1] / 100;
+    if (d0 != d1) return d0 < d1 ? 1 : 2;
     return 0;
 }
 
@@ -51,9 +54,9 @@ void MenuResultatDuel::draw() {
         const double x = colonnes[i];
         textes->draw(lang->ligne(LIGNE_JOUEUR_1 + i).c_str(), 1, x, 0.74, 0.07, 0.07, 0.5, 1);
         glColor3f(1, 1, 1);
-        textes->draw(lang->ligne(LangManager::NIVEAUX_GAGNES).c_str(), 1, x, 0.64, 0.045, 0.05, 0.5, 1);
+        textes->draw(lang->ligne(LangManager::NIVEAUX_GAGNES).c_str(), 1, x, 0.64, 0.04, 0.05, 0.5, 1);
         textes->draw(std::to_string(victoires[i]).c_str(), 1, x + 0.3, 0.64, 0.045, 0.05, 0.5, 1);
-        textes->draw(lang->ligne(LangManager::TEMPS_TOTAL).c_str(), 1, x, 0.57, 0.045, 0.05, 0.5, 1);
+        textes->draw(lang->ligne(LangManager::TEMPS_TOTAL).c_str(), 1, x, 0.57, 0.04, 0.05, 0.5, 1);
         textes->draw(secondes(tempsMs[i]).c_str(), 1, x + 0.3, 0.57, 0.045, 0.05, 0.5, 1);
     }
     if (vainqueur != 0) {

@@ -13,7 +13,8 @@ public:
     void draw() override;
     void reset() override;
 
-    // 1 or 2, the winner: most levels won, then the lower total time; 0 for a draw.
+    // 1 or 2, the winner: most levels won, then the lower total time to the
+    // tenth of a second; 0 for a draw.
     static int gagnant(const int victoires[2], const int tempsMs[2]);
     int getGagnant() const { return vainqueur; }
     // The line naming the winner ("Player 2 wins the duel"), or the draw.

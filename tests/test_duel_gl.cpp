@@ -313,6 +313,7 @@ TEST(ResultatDuel, LeGagnant) {
         {{1, 1}, {20000, 19900}, 2},  // then the lower time
         {{2, 2}, {15000, 15100}, 1},
         {{1, 1}, {15000, 15000}, 0},  // a draw
+        {{1, 1}, {15020, 15090}, 0},  // both read 15.0s
     };
     for (const Cas& c : cas) EXPECT_EQ(c.gagnant, MenuResultatDuel::gagnant(c.victoires, c.temps));
 }
