@@ -16,6 +16,7 @@
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "settings/SonsManager.h"
 #include "tests/support/FenetreGL.h"
 #include "tests/support/MondeTest.h"
 #include "world/EcranPartage.h"
@@ -32,10 +33,18 @@ namespace {
 const char* const NIVEAU = "60 5 3\n100 100 100\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n";
 const float RANGEE_ARRIVEE = 1;
 
+// Stand-ins for two pieces of music, never handed to a mixer (none is open here).
+int musiques[2];
+Mix_Music* const jeuMusique = reinterpret_cast<Mix_Music*>(&musiques[0]);
+Mix_Music* const finMusique = reinterpret_cast<Mix_Music*>(&musiques[1]);
+
 class Duel : public ::testing::Test {
 protected:
     void SetUp() override {
         reglages("1024 768 0 0 2 10 1 English 0 2 0 0");
+        SonsManager* s = SonsManager::getInstance();
+        s->musiqueJeu = jeuMusique;
+        s->musiqueGameOver = finMusique;
         std::string texte;
         for (int n = 1; n <= LangManager::NB_LIGNES; ++n) texte += "t" + std::to_string(n) + "\n";
         monde.dossier.ecrire("Data/Lang/English.dat", texte);
@@ -247,6 +256,9 @@ TEST_F(Duel, ToutOrdreDeFinTermineLeNiveau) {
         Joueur* a = joueur(c.joueurPremier);
         Joueur* b = joueur(3 - c.joueurPremier);
         provoquer(a, c.premier);
+        avancer(10);
+        EXPECT_EQ(jeuMusique, SonsManager::getInstance()->getMusiqueCourante())
+            << "one player's end leaves the shared music alone";
         if (c.ensemble) {
             provoquer(b, c.second);
         } else {

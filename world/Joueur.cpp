@@ -96,9 +96,11 @@ int Joueur::getTempsAnimation() { return tempsAnimation; }
 bool Joueur::niveauTermine() { return etat == ETAT_JOUEUR_ARRIVE; }
 
 // Entering either end state: the animation and the game-over music start.
+// In a duel the music is shared and follows the level, not one player.
 void Joueur::finDeVie(int etatFinal) {
     etat = etatFinal;
     tempsAnimation = DUREE_ANIMATION;
+    if (enDuel) return;
     sons->chargerMusique(sons->musiqueGameOver);
     sons->jouerMusique(1);
 }
