@@ -404,8 +404,11 @@ void Environnement::dessinerTextes(int i, float r) {
     texte(horloge(i), 0.5, 0.93, 0.06, 0.06, 0.4, 3, r);
 }
 
+// In a duel each player's lives are icons of that player's colour.
 void Environnement::dessinerVies(int i, float r) {
-    const float v0 = 0.9072265625f, v1 = 0.9853515625f;
+    const int c = joueurs[i]->getColor();
+    const bool couleur = estDuel() && c >= 0 && c < NB_COULEURS_JOUEURS;
+    const float v0 = couleur ? vieCouleurBas(c) : 0.9072265625f, v1 = couleur ? vieCouleurHaut(c) : 0.9853515625f;
     glBindTexture(GL_TEXTURE_2D, textureBoard);
     for (int k = 0; k < joueurs[i]->getVies(); ++k) {
         const float xl = 0.015f / r + k * 0.05f / r, xr = 0.015f / r + (k + 1) * 0.05f / r;

@@ -3,6 +3,7 @@
 
 #include "tools/genart/Art.h"
 #include "tools/genart/Palette.h"
+#include "world/CouleursJoueurs.h"
 
 namespace {
 
@@ -14,18 +15,25 @@ float ligne(float v) { return (1 - v) * H; }
 
 }  // namespace
 
-void genererBoard(const std::string& jeu) {
-    Image im(L, H);
-    // Life icon: u 0 to 0.625, v 0.9072265625 to 0.9853515625 (80 x 80 pixels).
-    const float haut = ligne(0.9853515625f), bas = ligne(0.9072265625f), cote = bas - haut;
+// A life icon in colour c between texture heights vBas and vHaut, u 0 to 0.625.
+void vie(Image& im, float vBas, float vHaut, const Couleur& c) {
+    const float haut = ligne(vHaut), bas = ligne(vBas), cote = bas - haut;
     const float cx = 0.3125f * L, cy = (haut + bas) / 2;
     im.ellipse(cx, cy + 2, cote * 0.42f, cote * 0.4f, rgb(20, 10, 10, 0.5f));
-    im.ellipse(cx, cy, cote * 0.4f, cote * 0.4f, COULEURS_JOUEURS[0]);
+    im.ellipse(cx, cy, cote * 0.4f, cote * 0.4f, c);
     im.ellipse(cx - cote * 0.12f, cy - cote * 0.14f, cote * 0.12f, cote * 0.1f, rgb(255, 255, 255, 0.55f));
     im.ellipse(cx - cote * 0.13f, cy - cote * 0.02f, cote * 0.09f, cote * 0.11f, rgb(255, 255, 255));
     im.ellipse(cx + cote * 0.13f, cy - cote * 0.02f, cote * 0.09f, cote * 0.11f, rgb(255, 255, 255));
     im.ellipse(cx - cote * 0.11f, cy, cote * 0.045f, cote * 0.055f, rgb(20, 20, 30));
     im.ellipse(cx + cote * 0.15f, cy, cote * 0.045f, cote * 0.055f, rgb(20, 20, 30));
+}
+
+void genererBoard(const std::string& jeu) {
+    Image im(L, H);
+    // Life icon: u 0 to 0.625, v 0.9072265625 to 0.9853515625 (80 x 80 pixels).
+    vie(im, 0.9072265625f, 0.9853515625f, COULEURS_JOUEURS[0]);
+    // Below it, one in each player colour, for the duel's HUD.
+    for (int c = 0; c < 5; ++c) vie(im, vieCouleurBas(c), vieCouleurHaut(c), COULEURS_JOUEURS[c]);
 
     // Progress bar: u 0.859375 to 1, v 0.482421875 to 1. Start at the bottom,
     // the goal flag at the top.
