@@ -70,7 +70,6 @@ public:
     // In a duel the two players start side by side on the start row (see
     // resetPosition); alone, a player starts in its middle.
     void setEnDuel(bool duel) { enDuel = duel; }
-    bool estEnDuel() const { return enDuel; }
 
     int getTypeRebond() const { return typeRebond; }
     float getSauvegardeX() const { return sauvegardeX; }
