@@ -20,7 +20,7 @@ struct Mode {
 // The resolutions the options menu cycles through, in order.
 const Mode MODES[] = {
     {640, 480, false},   {800, 600, false},   {1024, 768, false},
-    {1280, 800, true},   {1280, 960, false},  {1440, 900, false},
+    {1280, 800, true},   {1280, 960, false},  {1440, 900, true},
     {1600, 1200, false}, {1680, 1050, true},  {1920, 1200, true},
 };
 const int NB_MODES = sizeof(MODES) / sizeof(MODES[0]);
@@ -33,6 +33,21 @@ const int ANTIALIASINGS[] = {0, 2, 4, 8, 16};
 const int NB_ANTIALIASINGS = sizeof(ANTIALIASINGS) / sizeof(ANTIALIASINGS[0]);
 
 const int NB_COULEURS = 5;
+
+// The languages the options menu cycles through, each with the names a
+// settings file may give it: "French" is what a fresh install starts with.
+struct Langue {
+    const char* nom;
+    const char* alias;
+};
+const Langue LANGUES[] = {{"Francais", "French"}, {"English", "English"}};
+const int NB_LANGUES = sizeof(LANGUES) / sizeof(LANGUES[0]);
+
+int positionLangue(const std::string& nom) {
+    for (int i = 0; i < NB_LANGUES; ++i)
+        if (nom == LANGUES[i].nom || nom == LANGUES[i].alias) return i;
+    return -1;
+}
 
 // The position of a mode is told by its height alone, except at 1200,
 // where 1600 wide is the 4:3 mode and anything else the 16:10 one.
@@ -229,11 +244,10 @@ void OptionsManager::moveClipping(int sens) {
 
 void OptionsManager::moveTextures(int) { texturesTemp = texturesTemp ? 0 : 1; }
 
-void OptionsManager::moveLang(int) {
-    if (langTemp == "Francais")
-        langTemp = "English";
-    else if (langTemp == "English")
-        langTemp = "Francais";
+// A name outside the cycle (a hand-edited file) moves to its first language.
+void OptionsManager::moveLang(int sens) {
+    const int i = positionLangue(langTemp);
+    langTemp = LANGUES[i < 0 ? 0 : boucler(i + pas(sens), NB_LANGUES)].nom;
 }
 
 // One step, and a second one when the step lands on the other player's colour,

@@ -187,10 +187,10 @@ TEST_F(Options, CycleDesResolutions) {
     } cas[] = {
         {"640 480", 1, 800, 600, false},     {"800 600", 1, 1024, 768, false},
         {"1024 768", 1, 1280, 800, true},    {"1280 800", 1, 1280, 960, false},
-        {"1280 960", 1, 1440, 900, false},   {"1440 900", 1, 1600, 1200, false},
+        {"1280 960", 1, 1440, 900, true},    {"1440 900", 1, 1600, 1200, false},
         {"1600 1200", 1, 1680, 1050, true},  {"1680 1050", 1, 1920, 1200, true},
         {"1920 1200", 1, 640, 480, false},   {"640 480", -1, 1920, 1200, true},
-        {"1600 1200", -1, 1440, 900, false}, {"1920 1200", 0, 1680, 1050, true},
+        {"1600 1200", -1, 1440, 900, true},  {"1920 1200", 0, 1680, 1050, true},
         {"1280 720", 1, 1024, 768, false},   {"1280 720", -1, 1024, 768, false},
         {"1700 1200", 1, 640, 480, false},   {"5 800", 7, 1280, 960, false},
     };
@@ -229,12 +229,34 @@ TEST_F(Options, CyclesDuClippingEtDeLAntiAliasing) {
     }
 }
 
+TEST_F(Options, CycleDesLangues) {
+    struct Cas {
+        const char* fichier;  // empty: no settings file, a fresh install
+        int sens;
+        const char* lu;
+        const char* apres;
+    } cas[] = {
+        {"", 1, "French", "English"},  // the fresh install's name stands for Francais
+        {"", -1, "French", "English"},
+        {"1024 768 0 0 2 10 1 French", 1, "French", "English"},
+        {"1024 768 0 0 2 10 1 Francais", 1, "Francais", "English"},
+        {"1024 768 0 0 2 10 1 English", 1, "English", "Francais"},
+        {"1024 768 0 0 2 10 1 English", -1, "English", "Francais"},
+        {"1024 768 0 0 2 10 1 Klingon", 1, "Klingon", "Francais"},  // unknown: the first of the cycle
+    };
+    for (const Cas& c : cas) {
+        if (*c.fichier) dossier.ecrire("Data/Options.dat", c.fichier);
+        else std::filesystem::remove(dossier.chemin() + "/Data/Options.dat");
+        OptionsManager* o = relire();
+        EXPECT_EQ(c.lu, o->getLang()) << c.fichier;
+        o->moveLang(c.sens);
+        EXPECT_EQ(c.apres, o->getLangTemp()) << c.fichier << " " << c.sens;
+    }
+}
+
 TEST_F(Options, LangueTexturesEtInterrupteurs) {
-    OptionsManager* o = OptionsManager::getInstance();
-    o->moveLang(1);
-    EXPECT_EQ("French", o->getLangTemp());  // the built-in name is not in the cycle
     dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 5 Francais");
-    o = relire();
+    OptionsManager* o = relire();
     o->moveLang(-1);
     EXPECT_EQ("English", o->getLangTemp());
     o->moveLang(1);
