@@ -21,6 +21,7 @@
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "settings/Manettes.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 #include "world/EcranPartage.h"
@@ -99,6 +100,9 @@ void Jeu::initSDL() {
     if (!std::getenv("SDL_VIDEODRIVER")) SDL_putenv(pilote);
 #endif
     if (SDL_Init(SDL_INIT_VIDEO) < 0) echecFatal("could not start SDL");
+    // Before the window: started after it, the joystick support made SDL lose
+    // a quit request (SIGTERM) that came in during the start-up.
+    Manettes::ouvrir();
     std::atexit(fermerSDL);
     SDL_WM_SetCaption("Leapgrid", nullptr);
     SDL_Surface* icone = SDL_LoadBMP_RW(SDL_RWFromFile("Images/Logo/logo.bmp", "rb"), 1);
@@ -118,6 +122,9 @@ bool Jeu::ouvrirFenetre(int l, int h, bool pleinEcran, int echantillons) {
     static char centre[] = "SDL_VIDEO_WINDOW_POS=center";
     if (!pleinEcran) SDL_putenv(centre);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, echantillons > 0 ? echantillons : 0);
+    // Swaps wait for the screen's refresh, so menus do not spin at hundreds
+    // of frames a second; a driver that cannot simply ignores the request.
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     Uint32 drapeaux = SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_OPENGL;
     if (pleinEcran) drapeaux |= SDL_FULLSCREEN;
     if (pleinEcran && !SDL_VideoModeOK(l, h, 32, drapeaux)) {
@@ -231,7 +238,15 @@ void Jeu::gestionClavier() {
                 std::exit(0);
             case SDL_KEYDOWN:
             case SDL_KEYUP:
+            case SDL_JOYAXISMOTION:
+            case SDL_JOYHATMOTION:
+            case SDL_JOYBUTTONDOWN:
+            case SDL_JOYBUTTONUP:
                 clavier->key(evenement);
+                break;
+            case SDL_ACTIVEEVENT:
+                if (!evenement.active.gain && (evenement.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)))
+                    fenetreQuittee();
                 break;
             case SDL_VIDEORESIZE:
                 resize(evenement.resize.w, evenement.resize.h);
@@ -240,6 +255,14 @@ void Jeu::gestionClavier() {
                 break;
         }
     }
+    clavier->nouvelleImage();
+}
+
+// The keys held when the window lost the keyboard are released elsewhere, and
+// a player who looks away must not lose a life: a running match pauses.
+void Jeu::fenetreQuittee() {
+    clavier->toutRelacher();
+    if (!enMenu && environnement) environnement->mettreEnPause();
 }
 
 void Jeu::refresh(long ecoule) {

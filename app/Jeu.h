@@ -39,6 +39,7 @@ public:
     // clipping distance of the settings.
     static void resize(int largeur, int hauteur);
     void boucle();
+    // Reads the frame's events: keys and pads, focus, window close.
     void gestionClavier();
     void refresh(long ecoule);
     void draw();
@@ -76,6 +77,8 @@ private:
     // Match mode: the level and the match advanced, then drawn behind player 1.
     void refreshMatch(long ecoule);
     void finirMatch();
+    // The window lost the keyboard focus or was minimised.
+    void fenetreQuittee();
     void drawMatch();
     // A duel: the window split in two views, each with its own camera and HUD.
     void drawDuel();

@@ -52,7 +52,7 @@ void Menu::refresh(long ecoule) {
 }
 
 bool Menu::repetitionPrete(long ecoule) {
-    if (delai >= DELAI_REPETITION) return true;
+    if (delai >= DELAI_REPETITION || clavier->estNouvelAppui(1)) return true;
     delai += ecoule;
     if (!clavier->estHaut(1) && !clavier->estBas(1) && !clavier->estGauche(1) && !clavier->estDroite(1))
         delai = DELAI_REPETITION;

@@ -34,7 +34,8 @@ protected:
     // Builds the item bar from language lines.
     void creerItems(std::initializer_list<int> lignes);
     // The key-repeat timer: false while it runs, and it runs out at once in a
-    // frame where no direction is held. True when a direction may act.
+    // frame where no direction is held. True when a direction may act: the
+    // timer has run out, or a button was just pressed anew.
     bool repetitionPrete(long ecoule);
     // The repeat timer and the left/right moves of the selection along the bar.
     void deplacerSelection(long ecoule);

@@ -22,7 +22,7 @@ bool MenuPause::bouton(bool (ClavierManager::*est)(int)) {
 }
 
 // Any direction toggles between the two items. Only the button acted on is
-// forgotten, and cancel (resume) wins when both are seen.
+// forgotten, and cancel or a pad's start (resume) wins when both are seen.
 void MenuPause::refresh(long ecoule) {
     const bool haut = bouton(&ClavierManager::estHaut), bas = bouton(&ClavierManager::estBas),
                gauche = bouton(&ClavierManager::estGauche), droite = bouton(&ClavierManager::estDroite);
@@ -39,8 +39,9 @@ void MenuPause::refresh(long ecoule) {
         code = selection;
         sons->jouerSon(sons->sonBeep2);
     }
-    if (bouton(&ClavierManager::estNon)) {
+    if (bouton(&ClavierManager::estNon) || bouton(&ClavierManager::estPause)) {
         oublier(&ClavierManager::initNon);
+        oublier(&ClavierManager::initPause);
         code = 1;
         sons->jouerSon(sons->sonBeep2);
     }

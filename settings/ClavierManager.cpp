@@ -1,6 +1,7 @@
-// Keyboard state and key bindings.
+// Keyboard and pad state, and key bindings.
 #include "settings/ClavierManager.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -21,13 +22,11 @@ ClavierManager* ClavierManager::clavier = nullptr;
 
 namespace {
 
-// The opposite direction within the same player, or -1 for confirm and cancel.
-int oppose(int bouton) {
+// The opposite of a direction, or -1 for confirm, cancel and pause.
+int oppose(int action) {
     static const int OPPOSES[] = {ClavierManager::BAS, ClavierManager::HAUT, ClavierManager::DROITE,
-                                  ClavierManager::GAUCHE, -1, -1};
-    const int base = bouton - bouton % ClavierManager::PAR_JOUEUR;
-    const int o = OPPOSES[bouton % ClavierManager::PAR_JOUEUR];
-    return o < 0 ? -1 : base + o;
+                                  ClavierManager::GAUCHE, -1, -1, -1};
+    return OPPOSES[action];
 }
 
 }  // namespace
@@ -42,7 +41,8 @@ void ClavierManager::kill() {
     clavier = nullptr;
 }
 
-ClavierManager::ClavierManager() : etats{}, derniereTouche(0), touches{}, touchesTemp{} {
+ClavierManager::ClavierManager()
+    : etats{}, appuisNonVus{}, ordres{}, tapes{}, derniereTouche(0), touches{}, touchesTemp{}, enfoncees{} {
     initTocuhes();
     assign();
     charger();
@@ -55,18 +55,51 @@ void ClavierManager::initTocuhes() {
     initJ2();
 }
 
+// Forgetting a player's presses: a key still held then acts again only at its
+// next press.
+void ClavierManager::oublier(int numJoueur) {
+    for (int a = 0; a < NB_ACTIONS; ++a) {
+        const int i = indice(numJoueur, a);
+        etats[i] = RELACHE;
+        appuisNonVus[i] = ordres[i] = 0;
+        tapes[i] = false;
+    }
+}
+
 void ClavierManager::initJ1() {
-    for (int b = 0; b < PAR_JOUEUR; ++b) etats[b] = RELACHE;
+    oublier(1);
     derniereTouche = 0;
 }
 
 void ClavierManager::initJ2() {
-    for (int b = PAR_JOUEUR; b < NB_BOUTONS; ++b) etats[b] = RELACHE;
+    oublier(2);
     derniereTouche = 0;
 }
 
-void ClavierManager::initOk(int numJoueur) { etats[premier(numJoueur) + OK] = RELACHE; }
-void ClavierManager::initNon(int numJoueur) { etats[premier(numJoueur) + NON] = RELACHE; }
+namespace {
+void oublierAction(int* etats, int* appuis, bool* tapes, int i) {
+    etats[i] = ClavierManager::RELACHE;
+    appuis[i] = 0;
+    tapes[i] = false;
+}
+}  // namespace
+
+void ClavierManager::initOk(int j) { oublierAction(etats, appuisNonVus, tapes, indice(j, OK)); }
+void ClavierManager::initNon(int j) { oublierAction(etats, appuisNonVus, tapes, indice(j, NON)); }
+void ClavierManager::initPause(int j) { oublierAction(etats, appuisNonVus, tapes, indice(j, PAUSE)); }
+
+void ClavierManager::setDuel(bool d) {
+    duel = d;
+    oublier(1);
+    oublier(2);
+}
+
+void ClavierManager::toutRelacher() {
+    for (bool& e : enfoncees) e = false;
+    manettes.toutRelacher();
+    oublier(1);
+    oublier(2);
+}
 
 void ClavierManager::assign() {
     for (int b = 0; b < NB_BOUTONS; ++b) touches[b] = DEFAUTS[b];
@@ -80,10 +113,37 @@ void ClavierManager::majTemp() {
 // there on keep their current bindings.
 void ClavierManager::charger() {
     const std::string chemin = FichiersJoueur::lecture(FICHIER);
-    if (!FichierLu::ordinaire(chemin)) return;
-    std::ifstream flux(chemin);
-    int code;
-    for (int b = 0; b < NB_BOUTONS && flux >> code; ++b) touches[b] = code;
+    if (FichierLu::ordinaire(chemin)) {
+        std::ifstream flux(chemin);
+        int code;
+        for (int b = 0; b < NB_BOUTONS && flux >> code; ++b) touches[b] = code;
+    }
+    verifierTouches();
+}
+
+// Every button needs a key of its own that SDL knows, or the game could not be
+// steered and the options menu never reached. A button without one (in button
+// order, a key already taken by an earlier button) gets its default key; when
+// that default is taken too, every button gets its default.
+void ClavierManager::verifierTouches() {
+    auto utilisable = [this](int b) {
+        if (touches[b] <= SDLK_UNKNOWN || touches[b] >= SDLK_LAST) return false;
+        for (int c = 0; c < b; ++c)
+            if (touches[c] == touches[b]) return false;
+        return true;
+    };
+    for (int b = 0; b < NB_BOUTONS; ++b) {
+        if (utilisable(b)) continue;
+        std::fprintf(stderr, "Leapgrid: %s: key %d of button %d is unknown or bound twice; using its default key %s\n",
+                     FICHIER, touches[b], b + 1, nomTouche(DEFAUTS[b]).c_str());
+        touches[b] = DEFAUTS[b];
+    }
+    for (int b = 0; b < NB_BOUTONS; ++b) {
+        if (utilisable(b)) continue;
+        std::fprintf(stderr, "Leapgrid: %s: the keys still clash; every button gets its default key\n", FICHIER);
+        assign();
+        return;
+    }
 }
 
 bool ClavierManager::sauver() {
@@ -96,35 +156,104 @@ bool ClavierManager::sauver() {
     return ecrit;
 }
 
-// Only the first button bound to the key is affected. Of two opposite
-// directions held together, the one pressed last is reported; releasing it
-// hands the axis back to the other.
-void ClavierManager::key(SDL_Event evenement) {
-    if (evenement.type != SDL_KEYDOWN && evenement.type != SDL_KEYUP) return;
-    const int k = evenement.key.keysym.sym;
-    const bool appui = evenement.type == SDL_KEYDOWN;
+// Player 2's keys drive player 1 too, outside a duel.
+bool ClavierManager::nourrit(int joueurTouches, int numJoueur) const {
+    return joueurTouches == numJoueur || (!duel && joueurTouches == 2 && numJoueur == 1);
+}
+
+// 0: a pad nobody plays with (the third one in a duel).
+int ClavierManager::joueurDuPad(int pad) const {
+    if (!duel) return 1;
+    return pad == 0 ? 1 : pad == 1 ? 2 : 0;
+}
+
+bool ClavierManager::encoreEnfonce(int numJoueur, int action) const {
+    for (int b = 0; b < NB_BOUTONS; ++b)
+        if (enfoncees[b] && b % PAR_JOUEUR == action && nourrit(b / PAR_JOUEUR + 1, numJoueur)) return true;
+    for (int p = 0; p < Manettes::NB_PADS; ++p)
+        if (manettes.enfonce(p, action) && joueurDuPad(p) == numJoueur) return true;
+    return false;
+}
+
+// Of two opposite directions held together, the one pressed last is reported;
+// releasing it hands the axis back to the other.
+void ClavierManager::appuyer(int numJoueur, int action) {
+    const int i = indice(numJoueur, action), o = oppose(action);
+    if (o >= 0 && etats[indice(numJoueur, o)] == ACTIF) etats[indice(numJoueur, o)] = MASQUE;
+    etats[i] = ACTIF;
+    appuisNonVus[i] = ++compteur;
+}
+
+// An action held by two keys (or a key and a pad) is released with the last.
+void ClavierManager::relacher(int numJoueur, int action) {
+    if (encoreEnfonce(numJoueur, action)) return;
+    const int o = oppose(action);
+    if (o >= 0 && etats[indice(numJoueur, o)] == MASQUE) etats[indice(numJoueur, o)] = ACTIF;
+    etats[indice(numJoueur, action)] = RELACHE;
+}
+
+// Only the first button bound to the key is affected.
+void ClavierManager::touche(int k, bool appui) {
     if (appui) derniereTouche = k;
     for (int b = 0; b < NB_BOUTONS; ++b) {
         if (touches[b] != k) continue;
-        const int o = oppose(b);
-        if (appui) {
-            if (o >= 0 && etats[o] == ACTIF) etats[o] = MASQUE;
-            etats[b] = ACTIF;
-        } else {
-            if (o >= 0 && etats[o] == MASQUE) etats[o] = ACTIF;
-            etats[b] = RELACHE;
+        enfoncees[b] = appui;
+        for (int j = 1; j <= 2; ++j) {
+            if (!nourrit(b / PAR_JOUEUR + 1, j)) continue;
+            if (appui) appuyer(j, b % PAR_JOUEUR);
+            else relacher(j, b % PAR_JOUEUR);
         }
         return;
     }
 }
 
-bool ClavierManager::etat(int numJoueur, Bouton b) { return etats[premier(numJoueur) + b] == ACTIF; }
+void ClavierManager::key(SDL_Event evenement) {
+    if (evenement.type == SDL_KEYDOWN || evenement.type == SDL_KEYUP) {
+        touche(evenement.key.keysym.sym, evenement.type == SDL_KEYDOWN);
+        return;
+    }
+    for (const Manettes::Changement& c : manettes.traduire(evenement)) {
+        const int j = joueurDuPad(c.pad);
+        if (j == 0) continue;
+        if (c.appui) appuyer(j, c.action);
+        else relacher(j, c.action);
+    }
+}
+
+void ClavierManager::nouvelleImage() {
+    for (int i = 0; i < 2 * NB_ACTIONS; ++i) {
+        ordres[i] = appuisNonVus[i];
+        tapes[i] = appuisNonVus[i] != 0 && etats[i] == RELACHE;
+        appuisNonVus[i] = 0;
+    }
+}
+
+bool ClavierManager::candidat(int i) const { return etats[i] == ACTIF || tapes[i]; }
+
+// A tap reads as a press for the one frame that sees it, and of two opposite
+// directions seen in one frame the one pressed last wins.
+bool ClavierManager::etat(int numJoueur, int action) {
+    const int i = indice(numJoueur, action), o = oppose(action);
+    if (!candidat(i)) return false;
+    if (o < 0) return true;
+    const int io = indice(numJoueur, o);
+    return !(candidat(io) && ordres[io] > ordres[i]);
+}
+
 bool ClavierManager::estHaut(int j) { return etat(j, HAUT); }
 bool ClavierManager::estBas(int j) { return etat(j, BAS); }
 bool ClavierManager::estGauche(int j) { return etat(j, GAUCHE); }
 bool ClavierManager::estDroite(int j) { return etat(j, DROITE); }
 bool ClavierManager::estOk(int j) { return etat(j, OK); }
 bool ClavierManager::estNon(int j) { return etat(j, NON); }
+bool ClavierManager::estPause(int j) { return etat(j, PAUSE); }
+
+bool ClavierManager::estNouvelAppui(int j) {
+    for (int a = 0; a < NB_ACTIONS; ++a)
+        if (etat(j, a) && ordres[indice(j, a)] > 0) return true;
+    return false;
+}
+
 int ClavierManager::getDerniereTouche() { return derniereTouche; }
 
 bool ClavierManager::toucheDisponnible(int touche) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <vector>
 
 #include "settings/ClavierManager.h"
@@ -47,6 +48,7 @@ TEST_F(Clavier, SequencesDAppuisEtDeRelachements) {
         std::vector<SDL_Event> evenements;
         const char* joueur1;
         const char* joueur2;
+        bool duel = false;
     } cas[] = {
         {"rien", {}, "------", "------"},
         {"gauche puis droite", {appui(SDLK_a), appui(SDLK_d)}, "---D--", "------"},
@@ -59,13 +61,19 @@ TEST_F(Clavier, SequencesDAppuisEtDeRelachements) {
         {"axes independants", {appui(SDLK_w), appui(SDLK_a)}, "H-G---", "------"},
         {"valider et annuler", {appui(SDLK_SPACE), appui(SDLK_ESCAPE)}, "----ON", "------"},
         {"valider relache", {appui(SDLK_SPACE), relache(SDLK_SPACE)}, "------", "------"},
-        {"joueur 2", {appui(SDLK_UP), appui(SDLK_RIGHT), appui(SDLK_RETURN)}, "------", "H--DO-"},
-        {"joueurs separes", {appui(SDLK_w), appui(SDLK_DOWN)}, "H-----", "-B----"},
+        {"joueur 2 en duel", {appui(SDLK_UP), appui(SDLK_RIGHT), appui(SDLK_RETURN)}, "------", "H--DO-", true},
+        {"joueurs separes en duel", {appui(SDLK_w), appui(SDLK_DOWN)}, "H-----", "-B----", true},
+        // Outside a duel player 2's keys drive player 1 as well.
+        {"joueur 2 seul", {appui(SDLK_UP), appui(SDLK_RIGHT), appui(SDLK_RETURN)}, "H--DO-", "H--DO-"},
+        {"les deux jeux de touches", {appui(SDLK_w), appui(SDLK_DOWN)}, "-B----", "-B----"},
+        {"une fleche relachee, W tenu", {appui(SDLK_w), appui(SDLK_UP), relache(SDLK_UP)}, "H-----", "------"},
+        {"la gauche rendue par la fleche", {appui(SDLK_a), appui(SDLK_RIGHT), relache(SDLK_RIGHT)}, "--G---", "------"},
         {"touche non liee", {appui(SDLK_x), relache(SDLK_x)}, "------", "------"},
     };
     for (const Cas& c : cas) {
         ClavierManager::kill();
         ClavierManager* clavier = ClavierManager::getInstance();
+        clavier->setDuel(c.duel);
         for (const SDL_Event& e : c.evenements) clavier->key(e);
         EXPECT_EQ(c.joueur1, lecture(clavier, 1)) << c.nom;
         EXPECT_EQ(c.joueur2, lecture(clavier, 2)) << c.nom;
@@ -170,4 +178,188 @@ TEST_F(Clavier, UnEchecDeSauvegardeRendLesAffectationsDuFichier) {
     EXPECT_EQ(ancien, dossier.lire("Data/Clavier.dat"));
     EXPECT_EQ(105, c->getTouche(0));
     EXPECT_EQ(105, c->getToucheTemp(0)) << "the edit is lost";
+}
+
+namespace {
+
+SDLKey nommee(const std::string& nom) {
+    static const struct {
+        const char* nom;
+        SDLKey k;
+    } NOMS[] = {{"w", SDLK_w},         {"s", SDLK_s},         {"a", SDLK_a},       {"d", SDLK_d},
+                {"espace", SDLK_SPACE}, {"echap", SDLK_ESCAPE}, {"haut", SDLK_UP},   {"droite", SDLK_RIGHT},
+                {"gauche", SDLK_LEFT},  {"entree", SDLK_RETURN}};
+    for (const auto& n : NOMS)
+        if (nom == n.nom) return n.k;
+    ADD_FAILURE() << "no key named " << nom;
+    return SDLK_UNKNOWN;
+}
+
+// Plays a script: "+w" presses W, "-w" releases it, "|" starts a frame (its
+// events are all in), "!" consumes player 1's presses as a menu does.
+void jouer(ClavierManager* c, const std::string& script) {
+    std::istringstream mots(script);
+    std::string mot;
+    while (mots >> mot) {
+        if (mot == "|") c->nouvelleImage();
+        else if (mot == "!") c->initJ1();
+        else if (mot[0] == '+') c->key(appui(nommee(mot.substr(1))));
+        else if (mot[0] == '-') c->key(relache(nommee(mot.substr(1))));
+    }
+}
+
+}  // namespace
+
+// A press released before the next frame reads it still counts, in that frame
+// only; held keys keep their meaning.
+TEST_F(Clavier, UneFrappeBreveCompteUneFois) {
+    struct Cas {
+        const char* script;
+        const char* joueur1;
+        bool nouvelAppui;
+    } cas[] = {
+        {"+espace -espace |", "----O-", true},
+        {"+espace -espace | |", "------", false},       // seen once, not twice
+        {"+espace -espace", "------", false},           // no frame has begun to see it yet
+        {"+espace -espace | !", "------", false},       // used up by the menu
+        {"+espace | ! -espace |", "------", false},     // acted on while held: no second press
+        {"+w |", "H-----", true},
+        {"+w | |", "H-----", false},                    // held: still down, no longer new
+        {"+w | -w |", "------", false},
+        {"+a | +d -d |", "---D--", true},               // a tap of right beats the held left...
+        {"+a | +d -d | |", "--G---", false},            // ...for one frame
+        {"+a -a +d -d |", "---D--", true},              // two taps: the later one
+        {"+d -d +a |", "--G---", true},                 // a tap, then a held opposite
+        {"+a +d -d |", "---D--", true},
+        {"+w -w +s -s +espace -espace |", "-B--O-", true},
+        {"+haut -haut |", "H-----", true},              // player 2's keys, outside a duel
+        {"+w +haut -w |", "H-----", true},              // still held through the arrow
+        {"+echap -echap +espace -espace |", "----ON", true},
+    };
+    for (const Cas& c : cas) {
+        ClavierManager::kill();
+        ClavierManager* clavier = ClavierManager::getInstance();
+        jouer(clavier, c.script);
+        EXPECT_EQ(c.joueur1, lecture(clavier, 1)) << c.script;
+        EXPECT_EQ(c.nouvelAppui, clavier->estNouvelAppui(1)) << c.script;
+    }
+}
+
+namespace {
+
+SDL_Event axe(int pad, int numero, int valeur) {
+    SDL_Event e{};
+    e.type = SDL_JOYAXISMOTION;
+    e.jaxis.type = SDL_JOYAXISMOTION;
+    e.jaxis.which = static_cast<Uint8>(pad);
+    e.jaxis.axis = static_cast<Uint8>(numero);
+    e.jaxis.value = static_cast<Sint16>(valeur);
+    return e;
+}
+SDL_Event chapeau(int pad, int valeur) {
+    SDL_Event e{};
+    e.type = SDL_JOYHATMOTION;
+    e.jhat.type = SDL_JOYHATMOTION;
+    e.jhat.which = static_cast<Uint8>(pad);
+    e.jhat.value = static_cast<Uint8>(valeur);
+    return e;
+}
+SDL_Event bouton(int pad, int numero, bool bas) {
+    SDL_Event e{};
+    e.type = bas ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+    e.jbutton.type = e.type;
+    e.jbutton.which = static_cast<Uint8>(pad);
+    e.jbutton.button = static_cast<Uint8>(numero);
+    e.jbutton.state = bas ? SDL_PRESSED : SDL_RELEASED;
+    return e;
+}
+
+std::string avecPause(ClavierManager* c, int j) { return lecture(c, j) + (c->estPause(j) ? 'P' : '-'); }
+
+}  // namespace
+
+TEST_F(Clavier, ManettesStickChapeauEtBoutons) {
+    struct Cas {
+        const char* nom;
+        std::vector<SDL_Event> evenements;
+        const char* joueur1;
+        const char* joueur2;
+        bool duel = false;
+    } cas[] = {
+        {"stick a gauche", {axe(0, 0, -20000)}, "--G----", "-------"},
+        {"stick au bout, a droite", {axe(0, 0, 32767)}, "---D---", "-------"},
+        {"stick en haut", {axe(0, 1, -32768)}, "H------", "-------"},
+        {"stick en bas", {axe(0, 1, 20000)}, "-B-----", "-------"},
+        {"stick au repos tremblant", {axe(0, 0, -9000), axe(0, 1, 11000)}, "-------", "-------"},
+        {"stick revenu au centre", {axe(0, 0, -20000), axe(0, 0, -300)}, "-------", "-------"},
+        {"gachette au repos (axe 2)", {axe(0, 2, -32768), axe(0, 5, -32768)}, "-------", "-------"},
+        {"chapeau en haut a gauche", {chapeau(0, SDL_HAT_LEFTUP)}, "H-G----", "-------"},
+        {"chapeau recentre", {chapeau(0, SDL_HAT_LEFT), chapeau(0, SDL_HAT_CENTERED)}, "-------", "-------"},
+        {"stick et chapeau, stick relache", {axe(0, 0, -20000), chapeau(0, SDL_HAT_LEFT), axe(0, 0, 0)},
+         "--G----", "-------"},
+        {"stick a gauche puis chapeau a droite", {axe(0, 0, -20000), chapeau(0, SDL_HAT_RIGHT)}, "---D---", "-------"},
+        {"bouton 1 valide", {bouton(0, 0, true)}, "----O--", "-------"},
+        {"bouton 2 annule", {bouton(0, 1, true)}, "-----N-", "-------"},
+        {"start met en pause", {bouton(0, 7, true)}, "------P", "-------"},
+        {"bouton relache", {bouton(0, 0, true), bouton(0, 0, false)}, "-------", "-------"},
+        {"clavier et manette, touche relachee", {appui(SDLK_a), axe(0, 0, -20000), relache(SDLK_a)}, "--G----", "-------"},
+        {"seconde manette hors duel", {axe(1, 0, -20000), bouton(1, 0, true)}, "--G-O--", "-------"},
+        {"troisieme manette hors duel", {bouton(2, 7, true)}, "------P", "-------"},
+        {"premiere manette en duel", {axe(0, 1, -20000)}, "H------", "-------", true},
+        {"seconde manette en duel", {axe(1, 1, -20000), bouton(1, 0, true)}, "-------", "H---O--", true},
+        {"troisieme manette en duel", {axe(2, 1, -20000), bouton(2, 0, true)}, "-------", "-------", true},
+        {"manette hors limites", {axe(200, 0, -20000)}, "-------", "-------"},
+    };
+    for (const Cas& c : cas) {
+        ClavierManager::kill();
+        ClavierManager* clavier = ClavierManager::getInstance();
+        clavier->setDuel(c.duel);
+        for (const SDL_Event& e : c.evenements) clavier->key(e);
+        EXPECT_EQ(c.joueur1, avecPause(clavier, 1)) << c.nom;
+        EXPECT_EQ(c.joueur2, avecPause(clavier, 2)) << c.nom;
+    }
+}
+
+// A key file that leaves a button without a key of its own would leave the
+// game impossible to steer: such a button gets its default key, and says so.
+TEST_F(Clavier, UnFichierAbsurdeRendLesTouchesParDefaut) {
+    struct Cas {
+        const char* contenu;
+        const char* touches;  // the twelve keys the game then uses
+        bool message;
+    } cas[] = {
+        {"105 115 97 100 32 27 273 274 276 275 13 127", "105 115 97 100 32 27 273 274 276 275 13 127", false},
+        {"5000 115 97 100 32 27 273 274 276 275 13 127", "119 115 97 100 32 27 273 274 276 275 13 127", true},
+        {"105 0 97 100 32 27 273 274 276 275 13 -4", "105 115 97 100 32 27 273 274 276 275 13 127", true},
+        {"105 115 97 100 32 27 273 274 276 275 13 323", "105 115 97 100 32 27 273 274 276 275 13 127", true},
+        {"105 105 97 100 32 27 273 274 276 275 13 127", "105 115 97 100 32 27 273 274 276 275 13 127", true},
+        {"105 115 97 100 32 27 273 274 276 32 13 127", "105 115 97 100 32 27 273 274 276 275 13 127", true},
+        // Its default key is taken too: every button gets its default.
+        {"115 115 97 100 32 27 273 274 276 275 13 127", "119 115 97 100 32 27 273 274 276 275 13 127", true},
+        {"273", "119 115 97 100 32 27 273 274 276 275 13 127", true},
+        {"9999 9999 9999 9999 9999 9999 9999 9999 9999 9999 9999 9999", "119 115 97 100 32 27 273 274 276 275 13 127",
+         true},
+    };
+    for (const Cas& c : cas) {
+        dossier.ecrire("Data/Clavier.dat", c.contenu);
+        ClavierManager::kill();
+        ::testing::internal::CaptureStderr();
+        ClavierManager* clavier = ClavierManager::getInstance();
+        const std::string erreurs = ::testing::internal::GetCapturedStderr();
+        std::string lues;
+        for (int b = 0; b < ClavierManager::NB_BOUTONS; ++b)
+            lues += (b ? " " : "") + std::to_string(clavier->getTouche(b));
+        EXPECT_EQ(c.touches, lues) << c.contenu;
+        EXPECT_EQ(lues, [&] {
+            std::string t;
+            for (int b = 0; b < ClavierManager::NB_BOUTONS; ++b)
+                t += (b ? " " : "") + std::to_string(clavier->getToucheTemp(b));
+            return t;
+        }()) << "the options menu shows the keys in use";
+        EXPECT_EQ(c.message, erreurs.find("Data/Clavier.dat") != std::string::npos) << c.contenu << ": " << erreurs;
+        // Whatever the file said, the game can be steered and confirmed.
+        clavier->key(appui(static_cast<SDLKey>(clavier->getTouche(ClavierManager::HAUT))));
+        clavier->key(appui(static_cast<SDLKey>(clavier->getTouche(ClavierManager::OK))));
+        EXPECT_EQ("H---O-", lecture(clavier, 1)) << c.contenu;
+    }
 }

@@ -6,6 +6,7 @@
 #include "app/Jeu.h"
 #include "menus/Menu.h"
 #include "render/TextesManager.h"
+#include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
@@ -168,4 +169,97 @@ TEST_F(Flux, UnFichierDeNiveauSeJoueSeulPuisRetourAuMenu) {
     EXPECT_FALSE(jeu->essayerNiveau(monde.dossier.chemin() + "/casse.dat"));
     EXPECT_TRUE(jeu->estEnMenu());
     EXPECT_EQ("MenuPrincipal", ecran());
+}
+
+namespace {
+
+// Events as the window system delivers them, read by the game's own frame.
+void pousserTouche(Uint8 type, int k) {
+    SDL_Event e{};
+    e.type = type;
+    e.key.type = type;
+    e.key.keysym.sym = static_cast<SDLKey>(k);
+    SDL_PushEvent(&e);
+}
+
+void pousserFocus(Uint8 etat, bool gagne) {
+    SDL_Event e{};
+    e.type = SDL_ACTIVEEVENT;
+    e.active.type = SDL_ACTIVEEVENT;
+    e.active.gain = gagne ? 1 : 0;
+    e.active.state = etat;
+    SDL_PushEvent(&e);
+}
+
+}  // namespace
+
+// At a low frame rate a quick tap is pressed and released between two frames;
+// every one of them must move the letter.
+TEST_F(Flux, LesFrappesBrevesNeSePerdentPas) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {}
+    taper(SDLK_SPACE);
+    taper(SDLK_SPACE);
+    taper(SDLK_SPACE);
+    taper(SDLK_ESCAPE);
+    Environnement::getInstance()->getJoueur(1)->setZ(1);
+    for (int i = 0; i < 400 && !jeu->estEnMenu(); ++i) avancer(10);
+    ASSERT_EQ("MenuRecord", ecran());
+    for (int i = 0; i < 23; ++i) {
+        pousserTouche(SDL_KEYDOWN, SDLK_s);
+        pousserTouche(SDL_KEYUP, SDLK_s);
+        jeu->gestionClavier();
+        jeu->refresh(100);
+    }
+    for (int i = 0; i < 3; ++i) {
+        pousserTouche(SDL_KEYDOWN, SDLK_SPACE);
+        pousserTouche(SDL_KEYUP, SDLK_SPACE);
+        jeu->gestionClavier();
+        jeu->refresh(100);
+    }
+    // 23 steps down from A is X; the name is saved after the third confirm.
+    EXPECT_NE(std::string::npos, monde.dossier.lire("Niveaux/1/Scores.dat").find("XAA")) << monde.dossier.lire("Niveaux/1/Scores.dat");
+}
+
+TEST_F(Flux, PerdreLeFocusMetLeMatchEnPauseMaisPasUnMenu) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {}
+    avancer(4100);
+    ASSERT_EQ("MenuPrincipal", ecran());
+    pousserFocus(SDL_APPINPUTFOCUS, false);
+    jeu->gestionClavier();
+    avancer(20);
+    EXPECT_EQ("MenuPrincipal", ecran()) << "a menu just waits";
+    EXPECT_FALSE(jeu->getQuitter());
+
+    taper(SDLK_SPACE);
+    taper(SDLK_SPACE);
+    ASSERT_FALSE(jeu->estEnMenu());
+    ASSERT_EQ(ETAT_INTRO, Environnement::getInstance()->getEtat());
+    pousserFocus(SDL_APPACTIVE, false);  // minimised during the intro
+    jeu->gestionClavier();
+    EXPECT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat());
+    taper(SDLK_ESCAPE);  // resume
+    ASSERT_EQ(ETAT_JEU, Environnement::getInstance()->getEtat());
+
+    struct Cas {
+        Uint8 etat;
+        bool gagne;
+        int attendu;
+    } cas[] = {
+        {SDL_APPMOUSEFOCUS, false, ETAT_JEU},  // the pointer leaving the window is no reason
+        {SDL_APPINPUTFOCUS, true, ETAT_JEU},
+        {SDL_APPINPUTFOCUS, false, ETAT_PAUSE},
+    };
+    for (const Cas& c : cas) {
+        pousserFocus(c.etat, c.gagne);
+        jeu->gestionClavier();
+        avancer(20);
+        EXPECT_EQ(c.attendu, Environnement::getInstance()->getEtat()) << int(c.etat) << " " << c.gagne;
+    }
+    // A key held when the focus went is not left pressed for ever.
+    pousserTouche(SDL_KEYDOWN, SDLK_d);
+    pousserFocus(SDL_APPINPUTFOCUS, false);
+    jeu->gestionClavier();
+    EXPECT_FALSE(ClavierManager::getInstance()->estDroite(1));
 }

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "settings/ClavierManager.h"
 #include "settings/SonsManager.h"
 #include "tests/support/FabriqueMD2.h"
 #include "tests/support/FabriqueTGA.h"
@@ -72,10 +73,16 @@ TEST_F(Physique, PilotageTauxEtLimites) {
     monde.relacher(SDLK_d);
     monde.relacher(SDLK_a);
 
-    monde.appuyer(SDLK_UP);  // player 2's key: not ours
-    j.setVXYZ(0, 0, 0);
-    j.gestionDeplacements(40);
-    EXPECT_FLOAT_EQ(0, j.getVZ());
+    // Player 2's keys steer player 1 too, except in a duel.
+    for (bool duel : {true, false}) {
+        ClavierManager::getInstance()->setDuel(duel);
+        monde.appuyer(SDLK_UP);
+        j.setVXYZ(0, 0, 0);
+        j.gestionDeplacements(40);
+        EXPECT_FLOAT_EQ(duel ? 0 : -0.08f, j.getVZ()) << "duel " << duel;
+        monde.relacher(SDLK_UP);
+    }
+    ClavierManager::getInstance()->setDuel(false);
 }
 
 TEST_F(Physique, RebondOrdinaire) {

@@ -146,11 +146,25 @@ void Environnement::refreshIntro(long ecoule) {
     }
 }
 
+void Environnement::mettreEnPause() {
+    if (etat == ETAT_INTRO && joueurs[0]) {
+        sons->chargerMusique(sons->musiqueJeu);
+        sons->jouerMusique(-1);
+        cameraZIntro = 0;
+        etat = ETAT_JEU;
+    }
+    if (etat != ETAT_JEU) return;
+    etat = ETAT_PAUSE;
+    sons->pauseMusique();
+}
+
+// Cancel, or a pad's start button, pauses.
 void Environnement::refreshJeu(long ecoule) {
-    if (non()) {
-        etat = ETAT_PAUSE;
-        sons->pauseMusique();
+    if (non() || clavier->estPause(1) || (estDuel() && clavier->estPause(2))) {
+        mettreEnPause();
         oublierNon();
+        clavier->initPause(1);
+        clavier->initPause(2);
         return;
     }
     avancerJoueurs(ecoule);

@@ -40,6 +40,9 @@ public:
     // Play time as "seconds.tenths " ("83.4 " for 83 456 ms).
     std::string getTempsJeu(int index);
     void refresh(long ecoule);
+    // Opens the pause screen over a match being played; during the intro it
+    // ends the intro into the pause screen. Any other state is left alone.
+    void mettreEnPause();
     void draw();
     void draw2D();
 
