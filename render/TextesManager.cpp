@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "render/Accents.h"
 #include "render/CTextureManager.h"
 #include "settings/OptionsManager.h"
 
@@ -14,8 +15,10 @@ TextesManager* TextesManager::textesManagerinst = nullptr;
 namespace {
 
 // The font cell of a byte: codes "0" to "z" from cell 0, plus four punctuation
-// marks lent the cells of signs the game never writes. -1: nothing is drawn.
+// marks lent the cells of signs the game never writes, plus the accented
+// letters after "z". -1: nothing is drawn, the place stays empty.
 int cellule(unsigned char c) {
+    if (c >= 0x80) return Accents::cellule(c);
     switch (c) {
         case '.': return '<' - '0';
         case '\'': return '>' - '0';

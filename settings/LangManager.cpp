@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "render/Accents.h"
 #include "settings/FichierLu.h"
 #include "settings/OptionsManager.h"
 
@@ -44,8 +45,20 @@ void LangManager::charger() {
     std::ifstream flux(chemin);
     if (!flux) return;
     std::string texte;
+    bool utf8 = false;
     for (int n = 1; n <= NB_LIGNES && FichierLu::ligne(flux, texte, LONGUEUR_MAX); ++n) {
         if (!texte.empty() && texte.back() == '\r') texte.pop_back();  // files saved with Windows line ends
-        *emplacement(n) = texte;
+        if (n == 1 && texte.compare(0, MARQUE_UTF8.size(), MARQUE_UTF8) == 0) {
+            utf8 = true;
+            texte.erase(0, MARQUE_UTF8.size());
+        }
+        *emplacement(n) = enOctets(texte, utf8);
     }
+}
+
+// A file that declares UTF-8 is decoded as such. An older file without the
+// mark is taken as UTF-8 where a line reads as UTF-8 (plain ASCII does), and
+// otherwise as it always was: one byte a character, in Windows Western.
+std::string LangManager::enOctets(const std::string& ligne, bool utf8) {
+    return utf8 || Accents::estUtf8(ligne) ? Accents::depuisUtf8(ligne) : ligne;
 }

@@ -1,4 +1,6 @@
 // The texts of the chosen language: lines read by position from Data/Lang/<language>.dat.
+// A file declares itself UTF-8 by starting with the byte order mark (EF BB BF), which keeps every
+// line in its place; the texts are then held one byte a character (see render/Accents.h).
 #pragma once
 
 #include <string>
@@ -19,6 +21,7 @@ public:
     };
     static constexpr int NB_LIGNES = ATTENTE;
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
+    static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";
 
     static LangManager* getInstance();
     static void kill();
@@ -37,6 +40,7 @@ public:
 private:
     LangManager() = default;
     std::string* emplacement(int n);
+    static std::string enOctets(const std::string& ligne, bool utf8);
     static LangManager* langManagerInst;
 
     std::string textes[NB_LIGNES + 1];  // single texts, by line number

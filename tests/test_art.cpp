@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "render/Accents.h"
 #include "render/CMD2Model.h"
 #include "render/LoadFileTGA.h"
 
@@ -95,6 +96,17 @@ TEST(Art, LesPonctuationsEmprunteesOntUnGlyphe) {
         };
         for (int cellule : {11, 12, 14, 16}) EXPECT_GT(encre(cellule), 10) << f << " cell " << cellule;
         EXPECT_GT(encre(17), encre(12)) << "A is bigger than a full stop";
+        // The accented letters follow "z"; the last cells stay empty.
+        for (const Accents::Lettre& a : Accents::LETTRES)
+            EXPECT_GT(encre(a.cellule), encre(12)) << f << " cell " << a.cellule;
+        for (int cellule = 95; cellule < 100; ++cellule) EXPECT_EQ(0, encre(cellule)) << f << " cell " << cellule;
+        // A capital's accent stays inside its cell: no ink on the cell's top rows.
+        for (int cellule : {89, 90, 91, 92, 94}) {
+            const int c = cellule % 10, r = cellule / 10, yHaut = h - r * h / 10 - 1;
+            int bord = 0;
+            for (int x = c * l / 10; x < (c + 1) * l / 10; ++x) bord += pixels[(yHaut * l + x) * 4 + 3] > 0;
+            EXPECT_EQ(0, bord) << f << " cell " << cellule;
+        }
         delete[] pixels;
     }
 }

@@ -3,6 +3,9 @@
 
 #include <sys/stat.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
 #include "tests/support/DossierTemporaire.h"
@@ -93,4 +96,51 @@ TEST_F(Langue, LignesDemesureesEtFichierQuiNEnEstPasUn) {
     ASSERT_EQ(0, ::mkfifo((dossier.chemin() + "/Data/Lang/Tube.dat").c_str(), 0644));
     l = charger("Tube");
     EXPECT_EQ("court", l->ligne(1)) << "not read, and no wait";
+}
+
+// A file that starts with the UTF-8 mark is read as UTF-8; each character
+// becomes the one byte the fonts draw it from, anything else one empty cell.
+TEST_F(Langue, EncodageDeclareEtAnciensFichiers) {
+    const std::string marque = "\xEF\xBB\xBF";
+    struct Cas {
+        std::string ligne;
+        bool declare;
+        std::string attendu;
+    } cas[] = {
+        {"\xC3\xA9t\xC3\xA9", true, "\xE9t\xE9"},
+        {"Tr\xC3\xA8s longue", true, "Tr\xE8s longue"},
+        {"c\xC5\x93ur", true, "c\x9C" "ur"},
+        {"\xC3\x80 propos \xC3\x87\xC3\x94\xC3\x89\xC3\x88\xC3\x8A", true, "\xC0 propos \xC7\xD4\xC9\xC8\xCA"},
+        {"\xC3\xB1", true, "\x1A"},                 // a letter the fonts lack: one empty cell
+        {"\xF0\x9F\x98\x80!", true, "\x1A!"},       // four bytes, one character, one cell
+        {"\xC3" "a", true, "\x1A" "a"},             // a cut sequence
+        {"\xC0\xAF", true, "\x1A\x1A"},             // overlong
+        {"\xED\xA0\x80", true, "\x1A\x1A\x1A"},     // a surrogate
+        {"\xE9t\xE9", true, "\x1At\x1A"},           // Windows bytes in a file that says UTF-8
+        {"\xE9t\xE9", false, "\xE9t\xE9"},          // an old file: one byte a character, as always
+        {"\xC3\xA9t\xC3\xA9", false, "\xE9t\xE9"},  // undeclared, but plainly UTF-8
+        {"Play", false, "Play"},
+    };
+    for (const Cas& c : cas) {
+        dossier.ecrire("Data/Lang/Essai.dat", (c.declare ? marque : "") + c.ligne + "\n" + c.ligne + "\n");
+        LangManager* l = charger("Essai");
+        EXPECT_EQ(c.attendu, l->ligne(1)) << c.ligne;
+        EXPECT_EQ(c.attendu, l->ligne(2)) << c.ligne << ": the mark applies to the whole file";
+    }
+}
+
+// The shipped files: 76 lines, every character drawable, French with its accents.
+TEST_F(Langue, LesFichiersLivres) {
+    for (const char* langue : {"English", "Francais", "French"}) {
+        const std::string source = std::string(LEAPGRID_GAME_DIR) + "/Data/Lang/" + langue + ".dat";
+        std::ifstream f(source, std::ios::binary);
+        std::string contenu((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(0u, contenu.rfind("\xEF\xBB\xBF", 0)) << langue << " says it is UTF-8";
+        dossier.ecrire(std::string("Data/Lang/") + langue + ".dat", contenu);
+        LangManager* l = charger(langue);
+        for (int n = 1; n <= LangManager::NB_LIGNES; ++n)
+            EXPECT_EQ(std::string::npos, l->ligne(n).find('\x1A')) << langue << " line " << n;
+        EXPECT_EQ(langue == std::string("English") ? "About" : "\xC0 propos", l->ligne(5)) << langue;
+        EXPECT_EQ(langue == std::string("English") ? "Play" : "Jouer", l->ligne(1)) << "the mark is not a character";
+    }
 }

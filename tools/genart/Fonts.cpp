@@ -1,23 +1,29 @@
-// The three bitmap fonts: a 10 x 10 grid of glyphs, codes "0" to "z" from the top-left cell.
+// The three bitmap fonts: a 10 x 10 grid of glyphs, codes "0" to "z" from the top-left cell, then
+// the accented letters.
 #include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "render/Accents.h"
 #include "tools/genart/Art.h"
 
 namespace {
 
 const int TAILLE = 512;  // High; Low is half
 
+const int NB_CELLULES = 95;  // "0" to "z", then the accented letters
+
 // The character drawn in cell n: codes 48 to 122, except four cells lent to
-// punctuation the game maps onto them.
-unsigned char caractere(int cellule) {
+// punctuation the game maps onto them; then the accented letters.
+char32_t caractere(int cellule) {
+    for (const Accents::Lettre& l : Accents::LETTRES)
+        if (l.cellule == cellule) return l.unicode;
     switch (cellule) {
         case 11: return ',';   // ";"
         case 12: return '.';   // "<"
         case 14: return '\'';  // ">"
         case 16: return '-';   // "@"
-        default: return static_cast<unsigned char>(48 + cellule);
+        default: return static_cast<char32_t>(48 + cellule);
     }
 }
 
@@ -34,13 +40,19 @@ struct Style {
 // picking up a neighbour.
 Image police(const Police& p, const Style& s) {
     Image im(TAILLE, TAILLE);
-    for (int n = 0; n < 75; ++n) {
+    for (int n = 0; n < NB_CELLULES; ++n) {
         const int x0 = (n % 10) * TAILLE / 10, y0 = (n / 10) * TAILLE / 10;
         const int x1 = (n % 10 + 1) * TAILLE / 10, y1 = (n / 10 + 1) * TAILLE / 10;
         Image cellule(x1 - x0, y1 - y0);
-        const Glyphe g = p.glyphe(caractere(n), s.taille, 0.62f);
+        // A capital with its accent is taller than the cell above the
+        // baseline: it is drawn a little smaller, so the accent is not cut.
+        const int ligneDeBase = static_cast<int>(std::lround(cellule.hauteur() * 0.76f));
+        const int hautMax = ligneDeBase - 1 - static_cast<int>(std::ceil(s.contourRayon));
+        float taille = s.taille;
+        Glyphe g = p.glyphe(caractere(n), taille, 0.62f);
+        while (g.haut > hautMax && taille > s.taille / 2) g = p.glyphe(caractere(n), taille *= 0.95f, 0.62f);
         const int ox = static_cast<int>(std::lround(cellule.largeur() / 2.0f - g.largeur / 2.0f));
-        const int oy = static_cast<int>(std::lround(cellule.hauteur() * 0.76f)) - g.haut;
+        const int oy = ligneDeBase - g.haut;
         poserGlyphe(cellule, g, ox, oy, {0, 0, 0, 0}, s.contourRayon, s.contour);
         Image encre(g.largeur, g.hauteur);
         poserGlyphe(encre, g, 0, 0, {1, 1, 1, 1}, 0, {0, 0, 0, 0});

@@ -21,7 +21,7 @@ Police::~Police() {
     if (bibliotheque) FT_Done_FreeType(static_cast<FT_Library>(bibliotheque));
 }
 
-Glyphe Police::glyphe(unsigned char c, float taille, float echelleX) const {
+Glyphe Police::glyphe(char32_t c, float taille, float echelleX) const {
     Glyphe g;
     if (!face) return g;
     FT_Face f = static_cast<FT_Face>(face);

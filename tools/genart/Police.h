@@ -19,8 +19,8 @@ public:
     ~Police();
     bool ok() const { return face != nullptr; }
 
-    // The glyph at pixel size taille, squeezed horizontally by echelleX.
-    Glyphe glyphe(unsigned char c, float taille, float echelleX = 1) const;
+    // The glyph of code point c at pixel size taille, squeezed horizontally by echelleX.
+    Glyphe glyphe(char32_t c, float taille, float echelleX = 1) const;
     float largeurTexte(const std::string& texte, float taille, float echelleX = 1) const;
     // Draws texte with its baseline at y, starting at x; contour > 0 adds a dark outline.
     void ecrire(Image& image, const std::string& texte, float x, float y, float taille, const Couleur& c,
