@@ -4,10 +4,16 @@
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
+#include "settings/LegendeTouches.h"
 
 namespace {
-const double LIGNES_Y[] = {0.80, 0.73, 0.69, 0.62, 0.58, 0.52, 0.48, 0.44, 0.40};
-}
+// Inside the panel of both backgrounds (x 0.06 to 0.94, y 0.38 to 0.92), in
+// groups: the title, two sentences about the game, steering, the credits.
+const double X_TEXTE = 0.09;
+const double LIGNES_Y[] = {0.835, 0.77, 0.73, 0.67, 0.63, 0.59, 0.535, 0.48, 0.44};
+const double Y_COMMANDES = 0.395;
+const double LARGEUR_PANNEAU = 0.82;
+}  // namespace
 
 MenuAPropos::MenuAPropos() : Menu(0, 0, 1, 1) {
     nom = "MenuAPropos";
@@ -19,5 +25,9 @@ MenuAPropos::MenuAPropos() : Menu(0, 0, 1, 1) {
 void MenuAPropos::draw() {
     Menu::draw();
     LangManager* lang = LangManager::getInstance();
-    for (int i = 0; i < 9; ++i) textes->draw(lang->ligne(38 + i).c_str(), 1, 0.045, LIGNES_Y[i], 0.035, 0.05, 0.5, 1);
+    for (int i = 0; i < 9; ++i) textes->draw(lang->ligne(38 + i).c_str(), 1, X_TEXTE, LIGNES_Y[i], 0.035, 0.05, 0.5, 1);
+    // The keys, as they are bound now, in the highlight font.
+    const std::string legende = LegendeTouches::texte();
+    const double largeur = textes->largeurPour(legende.c_str(), 0.035, LARGEUR_PANNEAU, 0.5);
+    textes->draw(legende.c_str(), 2, X_TEXTE, Y_COMMANDES, largeur, 0.05, 0.5, 1);
 }

@@ -55,11 +55,14 @@ void MenuPause::oublier(void (ClavierManager::*init)(int)) {
 void MenuPause::draw() {
     dessinerFond();
     const bool large = options->isWide();
-    for (int i = 0; i < 2; ++i)
-        textes->draw(libelles[i].c_str(), 3, ((i + 0.5) / nbChoix) / 2 + 0.25, large ? 0.375 : 0.37,
-                     large ? 0.05 : 0.04, 0.07, 0.5, 3);
     const double L = large ? 0.265 : 0.205, W = large ? 0.235 : 0.295, B = large ? 0.34 : 0.33,
                  T = large ? 0.49 : 0.485, s = selection;
+    // A label too long for its box (French at 16:10) is drawn narrower.
+    for (int i = 0; i < 2; ++i) {
+        const double largeur = textes->largeurPour(libelles[i].c_str(), large ? 0.05 : 0.04, 0.9 * W, 0.5);
+        textes->draw(libelles[i].c_str(), 3, ((i + 0.5) / nbChoix) / 2 + 0.25, large ? 0.375 : 0.37, largeur, 0.07,
+                     0.5, 3);
+    }
     glDisable(GL_TEXTURE_2D);
     glColor4d(0, 0, 0, 0.3);
     glBegin(GL_QUADS);

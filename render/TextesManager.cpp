@@ -3,6 +3,7 @@
 
 #include <SDL/SDL_opengl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -49,6 +50,15 @@ TextesManager::TextesManager() : polices{}, options(OptionsManager::getInstance(
 
 unsigned int TextesManager::getPolice(int police) {
     return police >= 1 && police <= NB_POLICES ? polices[police] : 0;
+}
+
+// From the first glyph's left edge to the last one's right edge, n glyphs span
+// ((n - 1) espacement + 1) glyph widths.
+double TextesManager::largeurPour(const char* texte, double largeur, double place, double espacement) {
+    const size_t n = texte ? std::strlen(texte) : 0;
+    if (n == 0) return largeur;
+    const double etendue = ((n - 1) * espacement + 1) / options->getRatio();
+    return std::min(largeur, place / etendue);
 }
 
 // Fonts outside 1 to 3 draw nothing, and any alignment other than 2 and 3

@@ -19,7 +19,11 @@ public:
         ARRIVE,               // a player at the goal, watching
         ATTENTE,              // "waiting for the other player"
     };
-    static constexpr int NB_LIGNES = ATTENTE;
+    // The controls caption's labels, each followed by key names.
+    static constexpr int LIGNE_DIRIGER = ATTENTE + 1;
+    static constexpr int LIGNE_VALIDER = ATTENTE + 2;
+    static constexpr int LIGNE_PAUSE = ATTENTE + 3;
+    static constexpr int NB_LIGNES = LIGNE_PAUSE;
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
     static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";
 

@@ -129,7 +129,7 @@ TEST_F(Langue, EncodageDeclareEtAnciensFichiers) {
     }
 }
 
-// The shipped files: 76 lines, every character drawable, French with its accents.
+// The shipped files: every line there, every character drawable, French with its accents.
 TEST_F(Langue, LesFichiersLivres) {
     for (const char* langue : {"English", "Francais", "French"}) {
         const std::string source = std::string(LEAPGRID_GAME_DIR) + "/Data/Lang/" + langue + ".dat";
@@ -140,6 +140,7 @@ TEST_F(Langue, LesFichiersLivres) {
         LangManager* l = charger(langue);
         for (int n = 1; n <= LangManager::NB_LIGNES; ++n)
             EXPECT_EQ(std::string::npos, l->ligne(n).find('\x1A')) << langue << " line " << n;
+        EXPECT_FALSE(l->ligne(LangManager::NB_LIGNES).empty()) << langue << ": the last text is there";
         EXPECT_EQ(langue == std::string("English") ? "About" : "\xC0 propos", l->ligne(5)) << langue;
         EXPECT_EQ(langue == std::string("English") ? "Play" : "Jouer", l->ligne(1)) << "the mark is not a character";
     }

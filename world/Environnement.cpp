@@ -4,6 +4,7 @@
 #include <SDL/SDL_opengl.h>
 
 #include <functional>
+#include <algorithm>
 #include <string>
 
 #include "menus/MenuPause.h"
@@ -11,6 +12,7 @@
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "settings/LegendeTouches.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 #include "world/CouleursJoueurs.h"
@@ -330,6 +332,20 @@ void quad(const Coin (&c)[4]) {
     glEnd();
 }
 
+// A dark band across the screen, so white text stays legible over anything.
+void bandeau(float bas, float haut, float alpha) {
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0, 0, 0, alpha);
+    glBegin(GL_QUADS);
+    glVertex2f(0, bas);
+    glVertex2f(1, bas);
+    glVertex2f(1, haut);
+    glVertex2f(0, haut);
+    glEnd();
+    glColor3f(1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+}
+
 void voile(float alpha) {
     glDisable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, alpha);
@@ -356,6 +372,7 @@ void Environnement::draw2D() {
 void Environnement::dessinerHUD(int i, float r) {
     if (!estDuel()) {
         dessinerTextes(i, r);
+        if (etat == ETAT_INTRO && niveaux->getNumNiveau() == 1) dessinerCommandes();
         glBindTexture(GL_TEXTURE_2D, textureBoard);
         dessinerVies(i, r);
         dessinerProgression(i, r);
@@ -370,15 +387,23 @@ void Environnement::dessinerHUD(int i, float r) {
         dessinerVies(i, r);
         dessinerNomDuel(i, r);
     });
-    agrandir(1, 1, k, k, [&] { texte(niveauCourant(), 1.0, 0.93, 0.06, 0.06, 0.4, 2, r); });
+    agrandir(1, 1, k, k, [&] { texte(niveauCourant(), 0.97, 0.93, 0.06, 0.06, 0.4, 2, r); });
     agrandir(0.5f, 1, k, k, [&] { texte(horloge(i), 0.5, 0.93, 0.06, 0.06, 0.4, 3, r); });
-    agrandir(0, 0, k, k, [&] { texte(tempsRestant(i), 0, 0, 0.05, 0.05, 0.5, 1, r); });
+    agrandir(0, 0, k, k, [&] { texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r); });
     agrandir(1, 0.5f, k, 1, [&] { dessinerProgression(i, r); });
     agrandir(0.5f, 0.5f, k, k, [&] {
         dessinerAttente(i, r);
         dessinerGagnants(r);
     });
     glColor4f(1, 1, 1, 1);
+}
+
+// The first intro of a series shows player 1's keys, over a band of its own.
+void Environnement::dessinerCommandes() {
+    const std::string legende = LegendeTouches::texte();
+    const double largeur = textes->largeurPour(legende.c_str(), 0.04, 0.92, 0.5);
+    bandeau(0.1f, 0.17f, 0.5f);
+    textes->draw(legende.c_str(), 1, 0.5, 0.11, largeur, 0.05, 0.5, 3);
 }
 
 void Environnement::agrandir(float x, float y, float kx, float ky, const std::function<void()>& dessin) {
@@ -412,9 +437,11 @@ void Environnement::texte(const std::string& t, double x, double y, double l, do
     textes->draw(t.c_str(), 1, x, y, r == rFenetre ? l : l * rFenetre / r, h, esp, align);
 }
 
+// Right-aligned text ends a fifth of a glyph past its anchor: the anchors keep
+// the captions clear of the edges.
 void Environnement::dessinerTextes(int i, float r) {
-    texte(niveauCourant(), 1.0, 0.93, 0.06, 0.06, 0.4, 2, r);
-    texte(tempsRestant(i), 0, 0, 0.05, 0.05, 0.5, 1, r);
+    texte(niveauCourant(), 0.97, 0.93, 0.06, 0.06, 0.4, 2, r);
+    texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r);
     texte(horloge(i), 0.5, 0.93, 0.06, 0.06, 0.4, 3, r);
 }
 
@@ -458,7 +485,7 @@ void Environnement::dessinerVoiles(int i, float r) {
     if (fondu > 0) {
         if (fondu > 1) fondu = 1;
         voile(fondu);
-        texte(lang->ligne(53), 0.5, 0.5, 0.1, 0.1, 0.5, 3, r);
+        dessinerBanniere(lang->ligne(53), r);
         glColor3f(1, 1, 1);
     }
     Joueur* j = joueurs[i];
@@ -467,7 +494,7 @@ void Environnement::dessinerVoiles(int i, float r) {
         float a = 1 - j->getTempsAnimation() / 2600.0f;
         if (a > 1) a = 1;
         voile(a);
-        texte(lang->ligne(e == ETAT_JOUEUR_TEMPS_ECOULE ? 51 : 52), 0.5, 0.5, 0.1, 0.1, 0.5, 3, r);
+        dessinerBanniere(lang->ligne(e == ETAT_JOUEUR_TEMPS_ECOULE ? 51 : 52), r);
     }
 }
 
@@ -510,4 +537,12 @@ void Environnement::dessinerGagnants(float r) {
         texte(lang->ligne(58 + i) + " " + lang->ligne(LangManager::GAGNE_NIVEAU), 0.5, y, 0.06, 0.06, 0.5, 3, r);
         y -= 0.08f;
     }
+}
+
+// Over a dark band, legible on the white veil as on the chequered goal; a
+// text too long for the view is drawn narrower.
+void Environnement::dessinerBanniere(const std::string& t, float r) {
+    bandeau(0.47f, 0.63f, 0.55f);
+    const double etendue = (t.empty() ? 0 : (t.size() - 1) * 0.5) + 1;
+    texte(t, 0.5, 0.5, std::min(0.1, 0.94 * r / etendue), 0.1, 0.5, 3, r);
 }

@@ -105,6 +105,9 @@ private:
     static void agrandir(float x, float y, float kx, float ky, const std::function<void()>& dessin);
     // Text whose glyph width is given for a view of ratio r.
     void texte(const std::string& t, double x, double y, double l, double h, double esp, int align, float r);
+    // The keys, on the first intro of a series; a banner over a dark band.
+    void dessinerCommandes();
+    void dessinerBanniere(const std::string& texte, float r);
 
     static Environnement* environnement;
 

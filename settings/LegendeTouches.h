@@ -1,0 +1,13 @@
+// The controls caption: player 1's current keys for steering, confirming and pausing, in the chosen
+// language ("Steer: W S A D   Confirm: Space   Pause: Escape").
+#pragma once
+
+#include <string>
+
+class LegendeTouches {
+public:
+    // Built from the committed bindings, so a rebound key shows at once.
+    static std::string texte();
+    // SDL's key name with each word capitalised: "Left Shift", "W".
+    static std::string nom(int touche);
+};
