@@ -59,7 +59,7 @@ void MenuPause::draw() {
                  T = large ? 0.49 : 0.485, s = selection;
     // A label too long for its box (French at 16:10) is drawn narrower.
     for (int i = 0; i < 2; ++i) {
-        const double largeur = textes->largeurPour(libelles[i].c_str(), large ? 0.05 : 0.04, 0.9 * W, 0.5);
+        const double largeur = textes->largeurPour(libelles[i].c_str(), large ? 0.05 : 0.04, 0.85 * W, 0.5);
         textes->draw(libelles[i].c_str(), 3, ((i + 0.5) / nbChoix) / 2 + 0.25, large ? 0.375 : 0.37, largeur, 0.07,
                      0.5, 3);
     }
