@@ -12,6 +12,8 @@
 
 namespace {
 
+// The left edge of the pages' texts, inside the panel (which starts at 0.06).
+const double X_TEXTE = 0.07;
 const int PAGE_RETOUR = 5;
 // Rows of each page (game, video, audio, keys), for wrapping.
 const int LIGNES_PAGE[] = {0, 3, 5, 2, 8};
@@ -159,7 +161,7 @@ void MenuOptions::modifier(int sens) {
 }
 
 void MenuOptions::ecrireLigne(int rang, double y, const std::string& t) {
-    textes->draw(t.c_str(), rang == ligne ? 2 : 1, 0.045, y, 0.05, 0.05, 0.5, 1);
+    textes->draw(t.c_str(), rang == ligne ? 2 : 1, X_TEXTE, y, 0.05, 0.05, 0.5, 1);
 }
 
 void MenuOptions::drawOptionsJeu() {
@@ -176,7 +178,7 @@ void MenuOptions::drawOptionsVideo() {
     ecrireLigne(3, 0.70, texte(22) + std::to_string(options->getAntiAliasingTemp()) + " x");
     ecrireLigne(4, 0.65, texte(23) + nomDans(options->getClippingTemp(), {{10, 24}, {20, 25}, {40, 26}, {100, 27}}));
     ecrireLigne(5, 0.60, texte(28) + nomDans(options->getTexturesTemp(), {{0, 29}, {1, 30}}));
-    for (int i = 0; i < 3; ++i) textes->draw(texte(31 + i).c_str(), 1, 0.045, 0.50 - 0.05 * i, 0.05, 0.05, 0.5, 1);
+    for (int i = 0; i < 3; ++i) textes->draw(texte(31 + i).c_str(), 1, X_TEXTE, 0.50 - 0.05 * i, 0.05, 0.05, 0.5, 1);
 }
 
 void MenuOptions::drawOptionsAudio() {
@@ -185,8 +187,8 @@ void MenuOptions::drawOptionsAudio() {
 }
 
 void MenuOptions::drawOptionsClavier() {
-    textes->draw(texte(58).c_str(), 1, 0.045, 0.80, 0.05, 0.05, 0.5, 1);
-    textes->draw(texte(59).c_str(), 1, 0.045, 0.56, 0.05, 0.05, 0.5, 1);
+    textes->draw(texte(58).c_str(), 1, X_TEXTE, 0.80, 0.05, 0.05, 0.5, 1);
+    textes->draw(texte(59).c_str(), 1, X_TEXTE, 0.56, 0.05, 0.05, 0.5, 1);
     for (int i = 0; i < 8; ++i) {
         const int rang = i + 1, police = rang == ligne ? 2 : 1;
         const double y = (i < 4 ? 0.75 : 0.51) - 0.04 * (i % 4);
