@@ -263,3 +263,34 @@ TEST_F(Flux, PerdreLeFocusMetLeMatchEnPauseMaisPasUnMenu) {
     jeu->gestionClavier();
     EXPECT_FALSE(ClavierManager::getInstance()->estDroite(1));
 }
+
+// A gamepad through the game's own event loop: its button confirms, its stick
+// moves along the menu and comes back to rest.
+TEST_F(Flux, UneManetteMeneLesMenus) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {}
+    auto image = [&](SDL_Event ev) {
+        SDL_PushEvent(&ev);
+        jeu->gestionClavier();
+        jeu->refresh(10);
+    };
+    SDL_Event bouton{};
+    bouton.type = SDL_JOYBUTTONDOWN;
+    bouton.jbutton.type = SDL_JOYBUTTONDOWN;
+    bouton.jbutton.button = 0;
+    image(bouton);
+    ASSERT_EQ("MenuPrincipal", ecran()) << "the title screen gives way";
+    SDL_Event axe{};
+    axe.type = SDL_JOYAXISMOTION;
+    axe.jaxis.type = SDL_JOYAXISMOTION;
+    axe.jaxis.axis = 0;
+    axe.jaxis.value = 30000;
+    image(axe);
+    EXPECT_EQ(2, jeu->getMenuCourant()->getSelection());
+    axe.jaxis.value = 0;
+    image(axe);
+    axe.jaxis.value = 3000;  // inside the dead zone
+    image(axe);
+    avancer(500);
+    EXPECT_EQ(2, jeu->getMenuCourant()->getSelection()) << "a stick at rest does nothing";
+}
