@@ -177,3 +177,63 @@ TEST_F(Match, LeHUD) {
         EXPECT_TRUE(std::isfinite(v.x) && std::isfinite(v.y));
     }
 }
+
+namespace {
+
+// The HUD's quads as unit-square boxes (draw2D sets its own projection).
+std::vector<Boite> quadsDuHUD(Environnement* env) {
+    std::vector<SommetRetour> s = sommetsDessines([&] { env->draw2D(); });
+    for (SommetRetour& v : s) {
+        v.x = (v.x + 50) / 100;
+        v.y = (v.y + 50) / 100;
+    }
+    std::vector<Boite> b;
+    for (size_t i = 0; i + 6 <= s.size(); i += 6) b.push_back(boiteDe({s.begin() + i, s.begin() + i + 6}));
+    return b;
+}
+
+}  // namespace
+
+// The keys show over their band on the first intro of a series only; every
+// HUD text and icon keeps clear of the screen's edges.
+TEST_F(Match, LesTouchesALaPremiereIntroEtDesMarges) {
+    auto legende = [&] {
+        int glyphes = 0;
+        for (const Boite& b : quadsDuHUD(env))
+            glyphes += b.xMax - b.xMin < 0.1 && b.yMin >= 0.1 && b.yMax <= 0.17;
+        return glyphes;
+    };
+    for (const char* mode : {"1024 768 0", "1280 800 1"}) {
+        monde.reglages(mode);
+        Environnement::kill();
+        env = Environnement::getInstance();
+        NiveauManager* n = NiveauManager::getInstance();
+        n->setDifficulte(1);
+        n->detruireNiveau();
+        n->chargerNiveau();
+        env->ajouterJoueur(new Joueur(1));
+        ASSERT_EQ(ETAT_INTRO, env->getEtat());
+        EXPECT_GE(legende(), 8) << mode << ": W S A D, Space, Escape";
+        for (const Boite& b : quadsDuHUD(env)) {
+            if (b.xMax - b.xMin > 0.9) continue;  // the band itself
+            EXPECT_GE(b.xMin, 0.009) << mode;  // the first life icon: 12 pixels in at 1280
+            EXPECT_LE(b.xMax, 0.99) << mode;
+            EXPECT_GE(b.yMin, 0.01) << mode;
+            EXPECT_LE(b.yMax, 0.9901) << mode;
+        }
+        taper(SDLK_SPACE);
+        ASSERT_EQ(ETAT_JEU, env->getEtat());
+        EXPECT_EQ(0, legende()) << mode << ": gone once the level starts";
+    }
+    NiveauManager* n = NiveauManager::getInstance();
+    n->detruireNiveau();
+    n->niveauSuivant();
+    n->chargerNiveau();
+    env->ajouterJoueur(new Joueur(1));
+    Environnement::kill();
+    env = Environnement::getInstance();
+    env->ajouterJoueur(new Joueur(1));
+    ASSERT_EQ(2, n->getNumNiveau());
+    ASSERT_EQ(ETAT_INTRO, env->getEtat());
+    EXPECT_EQ(0, legende()) << "the second level's intro shows no keys";
+}
