@@ -15,8 +15,11 @@ Bloc::Bloc(float x, float y, float z, int numeroObjet, int type)
     : Objet3D(x, y, z), type(type), numeroObjet(numeroObjet), texture(0), solid(true),
       textures(nullptr) {
     init();
-    compile();
 }
+
+Bloc::Bloc(float x, float y, float z, int numeroObjet, int type, unsigned int texture)
+    : Objet3D(x, y, z), type(type), numeroObjet(numeroObjet), texture(texture), solid(true),
+      textures(nullptr) {}
 
 void Bloc::init() {
     textures = CTextureManager::GetInstance();
@@ -25,11 +28,11 @@ void Bloc::init() {
     texture = textures->LoadTexture(chemin, false);
 }
 
-void Bloc::compile() { compilerPave(PROFONDEUR, 0.5f, COTE_S1); }
+void Bloc::draw() { dessinerPave(PROFONDEUR, 0.5f, COTE_S1); }
 
 // The top face's normal is (-1, 0, 0), not straight up: with the fixed light
 // it gives the tops their shading, and the art is drawn for that.
-void Bloc::compilerPave(float d, float s0, float s1) {
+void Bloc::dessinerPave(float d, float s0, float s1) {
     const float g = x - 0.5f, dr = x + 0.5f, av = z - 0.5f, ar = z + 0.5f, b = y - d;
     const FaceBloc faces[] = {
         {{-1, 0, 0}, {{0, 0, g, y, av}, {0.5f, 0, dr, y, av}, {0.5f, 1, dr, y, ar}, {0, 1, g, y, ar}}},
@@ -38,26 +41,26 @@ void Bloc::compilerPave(float d, float s0, float s1) {
         {{0, -1, 0}, {{s0, 0, g, b, av}, {s1, 0, g, y, av}, {s1, 1, g, y, ar}, {s0, 1, g, b, ar}}},
         {{0, 1, 0}, {{s0, 0, dr, b, av}, {s1, 0, dr, y, av}, {s1, 1, dr, y, ar}, {s0, 1, dr, b, ar}}},
     };
-    glNewList(numeroObjet, GL_COMPILE);
     glBindTexture(GL_TEXTURE_2D, texture);
     dessinerFaces(faces, 5);
-    glEndList();
 }
 
+// One run of quads: the same vertices as a begin and end per face, fewer calls.
 void Bloc::dessinerFaces(const FaceBloc* faces, int nombre) {
+    glBegin(GL_QUADS);
     for (int i = 0; i < nombre; ++i) {
-        glBegin(GL_QUADS);
         glNormal3fv(faces[i].normale);
         for (const auto& c : faces[i].coins) {
             glTexCoord2f(c[0], c[1]);
             glVertex3f(c[2], c[3], c[4]);
         }
-        glEnd();
     }
+    glEnd();
 }
 
-void Bloc::draw() { glCallList(numeroObjet); }
 bool Bloc::isSolid() { return solid; }
 void Bloc::setSolid(bool s) { solid = s; }
 int Bloc::getType() { return type; }
 int Bloc::getNumeroObjet() { return numeroObjet; }
+bool Bloc::estVariable() { return false; }
+int Bloc::getAspect() { return 0; }

@@ -1,4 +1,4 @@
-// One block of a level: a textured slab, compiled once into a display list named by its object number.
+// One block of a level: a textured slab whose top face is the 1 x 1 square the player bounces on.
 #pragma once
 
 #include "world/Objet3D.h"
@@ -15,14 +15,25 @@ class Bloc : public Objet3D {
 public:
     // Position (x, y, z) is the centre of the top face.
     Bloc(float x, float y, float z, int numeroObjet, int type);
+    // Same, with the block's texture already looked up: a level load looks
+    // each type's image up once instead of once per block.
+    Bloc(float x, float y, float z, int numeroObjet, int type, unsigned int texture);
 
+    // Sends the block's geometry; the level compiles it into its lists.
     void draw() override;
     virtual void init();
-    virtual void compile();
     virtual bool isSolid();
     virtual void setSolid(bool solid);
     virtual int getType();
     virtual int getNumeroObjet();
+
+    // Whether the block's look can change during a level (a tile that
+    // breaks); the level watches such blocks to recompile what shows them.
+    virtual bool estVariable();
+    // A number for what the block looks like now, ASPECT_MOUVANT while its
+    // drawing changes from frame to frame.
+    virtual int getAspect();
+    static constexpr int ASPECT_MOUVANT = -1;
 
     // Side depth of a thick block, and the texture strip its sides use.
     static const float PROFONDEUR;
@@ -30,7 +41,7 @@ public:
 
 protected:
     // The top face and four sides (no bottom), sides d deep, textured from s0 to s1.
-    void compilerPave(float d, float s0, float s1);
+    void dessinerPave(float d, float s0, float s1);
     static void dessinerFaces(const FaceBloc* faces, int nombre);
 
     int type;

@@ -7,11 +7,17 @@ const float BlocCassable::EPAISSEUR = 0.025f;
 const float BlocCassable::OUVERTURE_MAX = 200.0f;
 
 BlocCassable::BlocCassable(float x, float y, float z, int numeroObjet, int type)
-    : Bloc(x, y, z, numeroObjet, type), ouverture(0) {
-    compile();
-}
+    : Bloc(x, y, z, numeroObjet, type), ouverture(0) {}
 
-void BlocCassable::compile() { compilerPave(EPAISSEUR, 0.5f, 1.0f); }
+BlocCassable::BlocCassable(float x, float y, float z, int numeroObjet, int type, unsigned int texture)
+    : Bloc(x, y, z, numeroObjet, type, texture), ouverture(0) {}
+
+bool BlocCassable::estVariable() { return true; }
+
+int BlocCassable::getAspect() {
+    if (solid) return 0;
+    return ouverture < OUVERTURE_MAX ? ASPECT_MOUVANT : 1;
+}
 
 void BlocCassable::refresh(long ecoule) {
     Objet3D::refresh(ecoule);
@@ -25,7 +31,7 @@ void BlocCassable::refresh(long ecoule) {
 // the z axis, drawing in a little as they open.
 void BlocCassable::draw() {
     if (solid) {
-        Bloc::draw();
+        dessinerPave(EPAISSEUR, 0.5f, 1.0f);
         return;
     }
     const float p = ouverture / OUVERTURE_MAX;

@@ -6,10 +6,13 @@
 class BlocCassable : public Bloc {
 public:
     BlocCassable(float x, float y, float z, int numeroObjet, int type);
+    BlocCassable(float x, float y, float z, int numeroObjet, int type, unsigned int texture);
 
     void refresh(long ecoule) override;
     void draw() override;
-    void compile() override;
+    bool estVariable() override;
+    // 0 intact, ASPECT_MOUVANT while opening, 1 once fully open.
+    int getAspect() override;
 
     float getOuverture() const { return ouverture; }
 

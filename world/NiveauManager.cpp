@@ -3,6 +3,8 @@
 
 #include <SDL/SDL_opengl.h>
 
+#include <filesystem>
+
 #include "render/CTextureManager.h"
 #include "settings/OptionsManager.h"
 #include "world/BlocCassable.h"
@@ -66,24 +68,45 @@ void NiveauManager::chargerNiveau() {
     hauteur = lu.lignes + 1;
     largeur = lu.colonnes + 1;
     grille.resize(static_cast<size_t>(hauteur) * largeur);
+    imagesBlocs.clear();
+    texturesTypes.clear();
+    std::error_code erreur;
+    const std::string dossier = "Images/Bloc/" + OptionsManager::getInstance()->getPathTextures();
+    for (const auto& f : std::filesystem::directory_iterator(dossier, erreur)) imagesBlocs.insert(f.path().filename().string());
     int numero = PREMIER_OBJET;
     for (int r = 1; r < hauteur; ++r) {
         for (int c = 1; c < largeur; ++c, ++numero) {
             const int code = lu.code(r, c);
-            if (code != 0)
-                grille[static_cast<size_t>(r) * largeur + c].reset(
-                    creerBloc(static_cast<float>(c), static_cast<float>(r), numero, code));
+            if (code == 0) continue;
+            const int cellule = r * largeur + c;
+            grille[static_cast<size_t>(cellule)].reset(creerBloc(static_cast<float>(c), static_cast<float>(r), numero, code));
+            if (grille[static_cast<size_t>(cellule)]->estVariable()) variables.push_back(cellule);
         }
     }
+    dessin.preparer(&grille, hauteur, largeur);
 }
 
 Bloc* NiveauManager::creerBloc(float c, float r, int numero, int code) {
     const TypeBloc* type = TypeBloc::pour(code);
-    if (type && type->cassable) return new BlocCassable(c, -0.6f, r, numero, code);
-    return new Bloc(c, -0.6f, r, numero, code);
+    const unsigned int texture = textureDuType(code);
+    if (type && type->cassable) return new BlocCassable(c, -0.6f, r, numero, code, texture);
+    return new Bloc(c, -0.6f, r, numero, code, texture);
+}
+
+unsigned int NiveauManager::textureDuType(int code) {
+    auto connu = texturesTypes.find(code);
+    if (connu != texturesTypes.end()) return connu->second;
+    const std::string fichier = std::to_string(code) + ".tga";
+    const std::string chemin = "Images/Bloc/" + OptionsManager::getInstance()->getPathTextures() + "/" + fichier;
+    const unsigned int texture = imagesBlocs.count(fichier) ? textures->LoadTexture(chemin, false)
+                                                            : textures->GetTexture(CTextureManager::DEFAUT);
+    texturesTypes[code] = texture;
+    return texture;
 }
 
 void NiveauManager::detruireNiveau() {
+    dessin.vider();
+    variables.clear();
     grille.clear();
     grille.shrink_to_fit();
     hauteur = 0;
@@ -118,12 +141,17 @@ bool NiveauManager::collision(float x, float z) {
 
 void NiveauManager::utiliser(float x, float z) { remplacer(x, z, TypeBloc::UTILISE); }
 
-// The new block is built first: it recompiles the old block's display list.
+// The new block takes the old one's place and number; the square that shows
+// it is compiled again at its next draw.
 void NiveauManager::remplacer(float x, float z, int type) {
     std::unique_ptr<Bloc>* c = cellule(x, z);
     if (!c || !*c) return;
     Bloc* ancien = c->get();
+    const bool etaitVariable = ancien->estVariable();
     c->reset(creerBloc(ancien->getX(), ancien->getZ(), ancien->getNumeroObjet(), type));
+    const int indice = static_cast<int>(c - grille.data());
+    if ((*c)->estVariable() && !etaitVariable) variables.push_back(indice);
+    dessin.modifier(indice / largeur, indice % largeur);
 }
 
 bool NiveauManager::getFinJeu() { return finJeu; }
@@ -133,14 +161,12 @@ int NiveauManager::getHauteur() { return hauteur; }
 int NiveauManager::getNumNiveau() { return numNiveau; }
 int NiveauManager::getNumDifficulte() { return difficulte; }
 
+// Only tiles change with time; a plain block's refresh does nothing.
 void NiveauManager::refresh(long ecoule) {
-    for (auto& b : grille)
-        if (b) b->refresh(ecoule);
+    for (int cellule : variables)
+        if (Bloc* b = grille[static_cast<size_t>(cellule)].get()) b->refresh(ecoule);
 }
 
-void NiveauManager::draw() {
-    for (auto& b : grille)
-        if (b) b->draw();
-}
+void NiveauManager::draw() { dessin.draw(); }
 
 void NiveauManager::drawFond() { glCallList(LISTE_FOND); }

@@ -2,11 +2,14 @@
 // and draws the blocks and the level background.
 #pragma once
 
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "world/Bloc.h"
+#include "world/DessinNiveau.h"
 #include "world/FichierNiveau.h"
 
 class CTextureManager;
@@ -61,13 +64,18 @@ private:
     // The grid cell under (x, z), or null outside the grid.
     std::unique_ptr<Bloc>* cellule(float x, float z);
     // A block of that code on cell (c, r), breakable or not as its type says.
-    static Bloc* creerBloc(float c, float r, int numero, int code);
+    Bloc* creerBloc(float c, float r, int numero, int code);
+    // The block image of a type code, looked up once per level; a code whose
+    // file the block folder lacks gets the fallback without a try to open it.
+    unsigned int textureDuType(int code);
 
     static NiveauManager* niveauManager;
 
     CTextureManager* textures;
     int numNiveau;
     std::vector<std::unique_ptr<Bloc>> grille;  // hauteur rows of largeur cells
+    std::vector<int> variables;                 // cells of the blocks that refresh changes
+    DessinNiveau dessin;
     int hauteur;
     int largeur;
     int temps;
@@ -76,4 +84,7 @@ private:
     bool finJeu;
     std::string fichier;  // the one level played instead of a series; empty for a series
     std::string refus;    // why the last level file was refused
+    // Block images by type code, and the block folder's files, for one load.
+    std::map<int, unsigned int> texturesTypes;
+    std::set<std::string> imagesBlocs;
 };

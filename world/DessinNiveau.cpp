@@ -1,0 +1,175 @@
+// The level's squares of cells, their display lists and the test against the camera's view.
+#include "world/DessinNiveau.h"
+
+#include <SDL/SDL_opengl.h>
+
+#include <algorithm>
+
+namespace {
+
+// Heights a square's blocks can reach: thick blocks from -0.9 to -0.6,
+// opened trapdoors down to -1.1; a margin keeps the test on the safe side.
+const double Y_BAS = -1.2;
+const double Y_HAUT = -0.5;
+const double MARGE = 0.01;
+// A square unseen for more draws than this may be released (two views a frame).
+const long OUBLI = 4;
+
+struct Plan {
+    double a, b, c, d;
+};
+
+// The six planes of the view volume, from the product projection x model-view
+// (column-major): a point is inside when a x + b y + c z + d >= 0 for all.
+void plansDeVue(Plan plans[6]) {
+    GLdouble p[16], m[16], v[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, p);
+    glGetDoublev(GL_MODELVIEW_MATRIX, m);
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r) {
+            double s = 0;
+            for (int k = 0; k < 4; ++k) s += p[k * 4 + r] * m[c * 4 + k];
+            v[c * 4 + r] = s;
+        }
+    auto ligne = [&](int r, int k) { return v[k * 4 + r]; };
+    for (int i = 0; i < 3; ++i) {
+        for (int signe = 0; signe < 2; ++signe) {
+            const double f = signe ? -1 : 1;
+            Plan& pl = plans[i * 2 + signe];
+            pl.a = ligne(3, 0) + f * ligne(i, 0);
+            pl.b = ligne(3, 1) + f * ligne(i, 1);
+            pl.c = ligne(3, 2) + f * ligne(i, 2);
+            pl.d = ligne(3, 3) + f * ligne(i, 3);
+        }
+    }
+}
+
+// Whether any corner of the box can be inside every plane.
+bool boiteVisible(const Plan plans[6], const double mini[3], const double maxi[3]) {
+    for (int i = 0; i < 6; ++i) {
+        const Plan& p = plans[i];
+        const double x = p.a >= 0 ? maxi[0] : mini[0];
+        const double y = p.b >= 0 ? maxi[1] : mini[1];
+        const double z = p.c >= 0 ? maxi[2] : mini[2];
+        if (p.a * x + p.b * y + p.c * z + p.d < 0) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+DessinNiveau::~DessinNiveau() { vider(); }
+
+void DessinNiveau::preparer(const std::vector<std::unique_ptr<Bloc>>* g, int h, int l) {
+    vider();
+    grille = g;
+    hauteur = h;
+    largeur = l;
+    lignesCarres = (h + COTE - 1) / COTE;
+    colonnesCarres = (l + COTE - 1) / COTE;
+    carres.assign(static_cast<size_t>(lignesCarres) * colonnesCarres, Carre());
+}
+
+void DessinNiveau::vider() {
+    for (Carre& c : carres) liberer(c);
+    carres.clear();
+    carres.shrink_to_fit();
+    grille = nullptr;
+    hauteur = largeur = lignesCarres = colonnesCarres = 0;
+    blocsCompiles = 0;
+}
+
+void DessinNiveau::liberer(Carre& c) {
+    if (c.liste) glDeleteLists(c.liste, 1);
+    blocsCompiles -= c.blocs;
+    c = Carre();
+}
+
+void DessinNiveau::modifier(int ligne, int colonne) {
+    if (ligne < 0 || colonne < 0 || ligne >= hauteur || colonne >= largeur) return;
+    carres[static_cast<size_t>(ligne / COTE) * colonnesCarres + colonne / COTE].aJour = false;
+}
+
+int DessinNiveau::getListesCompilees() const {
+    return static_cast<int>(std::count_if(carres.begin(), carres.end(), [](const Carre& c) { return c.liste != 0; }));
+}
+
+template <typename F>
+void DessinNiveau::pourChaqueCellule(int numero, F f) {
+    const int l0 = (numero / colonnesCarres) * COTE, c0 = (numero % colonnesCarres) * COTE;
+    const int l1 = std::min(l0 + COTE, hauteur), c1 = std::min(c0 + COTE, largeur);
+    for (int l = l0; l < l1; ++l)
+        for (int c = c0; c < c1; ++c) {
+            const int cellule = l * largeur + c;
+            if (Bloc* b = (*grille)[static_cast<size_t>(cellule)].get()) f(cellule, b);
+        }
+}
+
+// Squares in row order, and within a square the blocks in grid order: two
+// blocks that share a face are drawn in the same order as a plain walk of the
+// grid would, so coincident faces resolve the same way.
+void DessinNiveau::draw() {
+    if (!grille || carres.empty()) return;
+    ++compteur;
+    Plan plans[6];
+    plansDeVue(plans);
+    for (int i = 0; i < static_cast<int>(carres.size()); ++i) {
+        const int l0 = (i / colonnesCarres) * COTE, c0 = (i % colonnesCarres) * COTE;
+        const double mini[3] = {c0 - 0.5 - MARGE, Y_BAS, l0 - 0.5 - MARGE};
+        const double maxi[3] = {std::min(c0 + COTE, largeur) - 0.5 + MARGE, Y_HAUT,
+                                std::min(l0 + COTE, hauteur) - 0.5 + MARGE};
+        if (boiteVisible(plans, mini, maxi)) dessinerCarre(i);
+    }
+    if (blocsCompiles > BLOCS_COMPILES_MAX) libererAnciens();
+}
+
+void DessinNiveau::dessinerCarre(int numero) {
+    Carre& carre = carres[static_cast<size_t>(numero)];
+    carre.vu = compteur;
+    bool mouvant = false;
+    if (perime(carre, mouvant)) {
+        if (mouvant) {
+            dessinerBlocs(numero);
+            return;
+        }
+        compiler(numero);
+    }
+    glCallList(carre.liste);
+}
+
+bool DessinNiveau::perime(Carre& carre, bool& mouvant) {
+    bool change = !carre.aJour;
+    for (const auto& v : carre.variables) {
+        Bloc* b = (*grille)[static_cast<size_t>(v.first)].get();
+        const int aspect = b ? b->getAspect() : 0;
+        if (aspect == Bloc::ASPECT_MOUVANT) mouvant = true;
+        if (aspect != v.second) change = true;
+    }
+    return change || mouvant;
+}
+
+void DessinNiveau::compiler(int numero) {
+    Carre& carre = carres[static_cast<size_t>(numero)];
+    if (!carre.liste) carre.liste = glGenLists(1);
+    blocsCompiles -= carre.blocs;
+    carre.blocs = 0;
+    carre.variables.clear();
+    glNewList(carre.liste, GL_COMPILE);
+    pourChaqueCellule(numero, [&](int cellule, Bloc* b) {
+        b->draw();
+        ++carre.blocs;
+        if (b->estVariable()) carre.variables.emplace_back(cellule, b->getAspect());
+    });
+    glEndList();
+    blocsCompiles += carre.blocs;
+    carre.aJour = true;
+}
+
+void DessinNiveau::dessinerBlocs(int numero) {
+    pourChaqueCellule(numero, [](int, Bloc* b) { b->draw(); });
+}
+
+void DessinNiveau::libererAnciens() {
+    for (Carre& c : carres)
+        if (c.liste && compteur - c.vu > OUBLI) liberer(c);
+}

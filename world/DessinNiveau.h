@@ -1,0 +1,67 @@
+// Draws a level's grid by squares of cells, each compiled into one display list the first time the
+// camera can see it, and skips the squares the camera cannot see.
+#pragma once
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "world/Bloc.h"
+
+class DessinNiveau {
+public:
+    // Cells per side of a square: small enough that the view distance, not
+    // the level, sets what is drawn; large enough that a frame calls few lists.
+    static constexpr int COTE = 16;
+    // Blocks kept compiled at most; beyond it, the squares out of sight for a
+    // few draws are released (a huge level flown over stays within memory).
+    static constexpr long BLOCS_COMPILES_MAX = 150000;
+
+    DessinNiveau() = default;
+    ~DessinNiveau();
+    DessinNiveau(const DessinNiveau&) = delete;
+    DessinNiveau& operator=(const DessinNiveau&) = delete;
+
+    // A new grid of hauteur rows of largeur cells, row after row; nothing is
+    // compiled yet. The grid must outlive the drawing or the next preparer.
+    void preparer(const std::vector<std::unique_ptr<Bloc>>* grille, int hauteur, int largeur);
+    // Releases every list and forgets the grid.
+    void vider();
+    // The block of that cell was replaced: its square is compiled again.
+    void modifier(int ligne, int colonne);
+    // Every visible block, in the grid's order within each square, under the
+    // current projection and model-view matrices (so twice a frame with two
+    // cameras works too).
+    void draw();
+
+    int getListesCompilees() const;
+
+private:
+    struct Carre {
+        unsigned int liste = 0;
+        bool aJour = false;
+        long blocs = 0;
+        long vu = 0;                                 // draw count when last drawn
+        std::vector<std::pair<int, int>> variables;  // cell index, aspect when compiled
+    };
+
+    void dessinerCarre(int numero);
+    // Whether the square's list no longer shows its blocks; mouvant tells
+    // that one of them changes every frame and cannot be compiled.
+    bool perime(Carre& carre, bool& mouvant);
+    void compiler(int numero);
+    void dessinerBlocs(int numero);
+    void liberer(Carre& carre);
+    void libererAnciens();
+    template <typename F>
+    void pourChaqueCellule(int numero, F f);
+
+    const std::vector<std::unique_ptr<Bloc>>* grille = nullptr;
+    int hauteur = 0;
+    int largeur = 0;
+    int lignesCarres = 0;
+    int colonnesCarres = 0;
+    std::vector<Carre> carres;
+    long compteur = 0;
+    long blocsCompiles = 0;
+};
