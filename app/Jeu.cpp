@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/ScriptJeu.h"
 #include "menus/MenuAPropos.h"
 #include "menus/MenuDifficulte.h"
 #include "menus/MenuOptions.h"
@@ -61,6 +62,7 @@ void fermerSDL() {
 }  // namespace
 
 Jeu::Jeu(const std::string& essai) : fichierEssai(essai) {
+    script = ScriptJeu::depuisEnvironnement();
     prendreManagers();
     initSDL();
     initSons();
@@ -90,7 +92,10 @@ void Jeu::prendreManagers() {
     hauteur = options->getHauteur();
 }
 
-Jeu::~Jeu() { delete menuCourant; }
+Jeu::~Jeu() {
+    delete menuCourant;
+    delete script;
+}
 
 void Jeu::initSDL() {
 #if defined(__unix__) && !defined(__APPLE__)
@@ -223,6 +228,10 @@ void Jeu::boucle() {
         gestionClavier();
         refresh(ecoule);
         draw();
+        if (script) {
+            script->apresImage(*this);
+            quitter = quitter || script->estFini();
+        }
     }
     ClavierManager::kill();
     TextesManager::kill();

@@ -16,6 +16,8 @@ class LangManager;
 class OptionsManager;
 class SonsManager;
 
+class ScriptJeu;
+
 class Jeu {
 public:
     // Runs the whole program; returns when the frame loop ends. With a level
@@ -56,6 +58,9 @@ public:
     static void preparerVue(NiveauManager* niveaux, float x, float y, float z);
 
 private:
+    // A scripted run (LEAPGRID_SCRIPT) drives the screens and the match.
+    friend class ScriptJeu;
+
     void prendreManagers();
     bool ouvrirFenetre(int largeur, int hauteur, bool pleinEcran, int echantillons);
     void ouvrirFenetreOuQuitter();
@@ -100,4 +105,5 @@ private:
     std::string fichierEssai;  // the level file of a match started by essayerNiveau
     bool duel = false;  // the difficulty menu on screen starts a duel
     HorlogeBoucle horloge;
+    ScriptJeu* script = nullptr;
 };

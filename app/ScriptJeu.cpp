@@ -1,0 +1,243 @@
+// The scripted run: its file format, its steps and the figures they print.
+//
+// A script is plain text, one step per line; '#' starts a comment. Numbers are
+// milliseconds or folder numbers under Niveaux/.
+//   titre MS       the title screen, measured for MS ms (it gives way after four seconds)
+//   menu MS        the main menu, measured for MS ms
+//   match D MS     a match on level 1 of folder Niveaux/D, intro skipped, MS ms of play
+//   duel D MS      the two-player match, once the game has one (reported as absent until then)
+//   chargement D   times loading level 1 of Niveaux/D, once cold and once with its images registered
+//   fin            quits (so does the end of the file)
+// Every step prints one line "mesure etape=NAME key=value ..." on standard output;
+// the first frame prints "mesure etape=demarrage monotone_ns=N", the CLOCK_MONOTONIC
+// time at which it was shown.
+#include "app/ScriptJeu.h"
+
+#include <time.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "app/Jeu.h"
+#include "menus/Menu.h"
+#include "menus/MenuPrincipal.h"
+#include "settings/ClavierManager.h"
+#include "settings/SonsManager.h"
+#include "world/Environnement.h"
+#include "world/NiveauManager.h"
+
+namespace {
+
+struct Forme {
+    const char* nom;
+    int arguments;
+};
+// The steps and how many numbers each takes.
+const Forme FORMES[] = {{"titre", 1}, {"menu", 1}, {"match", 2}, {"duel", 2}, {"chargement", 1}, {"fin", 0}};
+
+double maintenantMs(clockid_t horloge) {
+    timespec t;
+    clock_gettime(horloge, &t);
+    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
+
+// Peak and current resident memory of the process, in kB, from /proc.
+void memoire(long& pic, long& courante) {
+    pic = courante = 0;
+    std::ifstream f("/proc/self/status");
+    std::string mot;
+    while (f >> mot) {
+        if (mot == "VmHWM:") f >> pic;
+        else if (mot == "VmRSS:") f >> courante;
+    }
+}
+
+}  // namespace
+
+ScriptJeu* ScriptJeu::depuisEnvironnement() {
+    const char* chemin = std::getenv("LEAPGRID_SCRIPT");
+    if (!chemin || !*chemin) return nullptr;
+    std::ifstream f(chemin);
+    std::stringstream texte;
+    texte << f.rdbuf();
+    std::vector<Etape> etapes;
+    std::string erreur;
+    if (!f.is_open()) erreur = "cannot read the file";
+    if (erreur.empty() && !lire(texte.str(), etapes, erreur)) {}
+    if (!erreur.empty()) {
+        std::fprintf(stderr, "Leapgrid: script %s: %s\n", chemin, erreur.c_str());
+        std::exit(2);
+    }
+    return new ScriptJeu(etapes);
+}
+
+bool ScriptJeu::lire(const std::string& texte, std::vector<Etape>& etapes, std::string& erreur) {
+    std::istringstream lignes(texte);
+    std::string ligne;
+    for (int numero = 1; std::getline(lignes, ligne); ++numero) {
+        ligne = ligne.substr(0, ligne.find('#'));
+        std::istringstream mots(ligne);
+        Etape e{std::string(), {}, numero};
+        if (!(mots >> e.nom)) continue;
+        const Forme* forme = nullptr;
+        for (const Forme& f : FORMES)
+            if (e.nom == f.nom) forme = &f;
+        int n;
+        while (mots >> n) e.arguments.push_back(n);
+        const bool resteMot = !mots.eof();
+        if (!forme || resteMot || static_cast<int>(e.arguments.size()) != forme->arguments || (!e.arguments.empty() && e.arguments.back() < 0)) {
+            erreur = "line " + std::to_string(numero) + ": " +
+                     (forme ? "expected " + std::to_string(forme->arguments) + " non-negative numbers after " + e.nom
+                            : "unknown step '" + e.nom + "'");
+            return false;
+        }
+        etapes.push_back(e);
+    }
+    return true;
+}
+
+ScriptJeu::ScriptJeu(std::vector<Etape> e) : etapes(std::move(e)) {}
+
+void ScriptJeu::demarrerMesure() {
+    mesure.debutMs = maintenantMs(CLOCK_MONOTONIC);
+    mesure.debutCpuMs = maintenantMs(CLOCK_PROCESS_CPUTIME_ID);
+    mesure.images = 0;
+}
+
+void ScriptJeu::publierMesure(const Etape& e, const std::string& precision) {
+    const double duree = maintenantMs(CLOCK_MONOTONIC) - mesure.debutMs;
+    const double cpu = maintenantMs(CLOCK_PROCESS_CPUTIME_ID) - mesure.debutCpuMs;
+    long pic, courante;
+    memoire(pic, courante);
+    std::printf("mesure etape=%s", e.nom.c_str());
+    for (int a : e.arguments) std::printf(" %d", a);
+    std::printf(" images=%ld duree_ms=%.1f ips=%.2f cpu_pct=%.1f rss_ko=%ld rss_max_ko=%ld%s\n", mesure.images, duree,
+                duree > 0 ? mesure.images * 1000.0 / duree : 0.0, duree > 0 ? cpu * 100.0 / duree : 0.0, courante, pic,
+                precision.c_str());
+    std::fflush(stdout);
+}
+
+void ScriptJeu::suivante() {
+    ++courante;
+    preparee = false;
+    mesure = Mesure();
+}
+
+void ScriptJeu::apresImage(Jeu& jeu) {
+    if (premiereImage) {
+        premiereImage = false;
+        std::printf("mesure etape=demarrage monotone_ns=%.0f\n", maintenantMs(CLOCK_MONOTONIC) * 1e6);
+        std::fflush(stdout);
+    }
+    while (!estFini()) {
+        const Etape& e = etapes[courante];
+        bool fini = true;
+        if (e.nom == "titre" || e.nom == "menu") fini = etapeEcran(jeu, e);
+        else if (e.nom == "match") fini = etapeMatch(jeu, e);
+        else if (e.nom == "duel") fini = etapeDuel(jeu, e);
+        else if (e.nom == "chargement") fini = etapeChargement(jeu, e);
+        else courante = etapes.size();  // fin
+        if (!fini) return;
+        if (!estFini()) suivante();
+    }
+}
+
+// The title screen is the first one; the menu step comes back to the main
+// menu from wherever the script left the game.
+bool ScriptJeu::etapeEcran(Jeu& jeu, const Etape& e) {
+    const bool titre = e.nom == "titre";
+    if (!preparee) {
+        preparee = true;
+        if (!jeu.estEnMenu()) sortirDuMatch(jeu);
+        if (!titre && jeu.getMenuCourant()->getNom() != "MenuPrincipal") jeu.versMenuPrincipalEnMusique();
+        demarrerMesure();
+        return false;
+    }
+    ++mesure.images;
+    const bool ecranParti = titre && jeu.getMenuCourant()->getNom() != "PreMenu";
+    if (!ecranParti && maintenantMs(CLOCK_MONOTONIC) - mesure.debutMs < e.arguments[0]) return false;
+    publierMesure(e);
+    return true;
+}
+
+// Starts the match as the difficulty menu does; confirm skips the intro, and
+// the measure starts with the play.
+bool ScriptJeu::etapeMatch(Jeu& jeu, const Etape& e) {
+    if (!preparee) {
+        preparee = true;
+        if (!jeu.estEnMenu()) sortirDuMatch(jeu);
+        if (jeu.getMenuCourant()->getNom() == "PreMenu") jeu.versMenuPrincipalEnMusique();
+        const double debut = maintenantMs(CLOCK_MONOTONIC);
+        jeu.sons->chargerMusique(jeu.sons->musiqueIntro);
+        jeu.sons->jouerMusique(0);
+        jeu.initJeu(e.arguments[0]);
+        jeu.enMenu = 0;
+        std::printf("mesure etape=debut_match %d ms=%.1f\n", e.arguments[0], maintenantMs(CLOCK_MONOTONIC) - debut);
+        appuyerOk(true);
+        return false;
+    }
+    if (jeu.estEnMenu() || !jeu.environnement || jeu.environnement->getFinJeu()) {
+        std::printf("mesure etape=match %d absent=1\n", e.arguments[0]);
+        return true;
+    }
+    if (mesure.debutMs < 0) {
+        appuyerOk(false);
+        if (jeu.environnement->getEtat() == ETAT_JEU) demarrerMesure();
+        return false;
+    }
+    ++mesure.images;
+    if (maintenantMs(CLOCK_MONOTONIC) - mesure.debutMs < e.arguments[1]) return false;
+    publierMesure(e);
+    sortirDuMatch(jeu);
+    return true;
+}
+
+// The two-player match goes here once the game has one: start it like
+// etapeMatch does (with both players), skip its intro, measure, leave it.
+bool ScriptJeu::etapeDuel(Jeu&, const Etape& e) {
+    std::printf("mesure etape=duel %d absent=1\n", e.arguments[0]);
+    return true;
+}
+
+// Level 1 of folder D, loaded once to register its images, then timed again.
+bool ScriptJeu::etapeChargement(Jeu& jeu, const Etape& e) {
+    if (!jeu.estEnMenu()) sortirDuMatch(jeu);
+    NiveauManager* n = NiveauManager::getInstance();
+    n->setDifficulte(e.arguments[0]);
+    const double t0 = maintenantMs(CLOCK_MONOTONIC);
+    n->chargerNiveau();
+    const double t1 = maintenantMs(CLOCK_MONOTONIC);
+    n->detruireNiveau();
+    const double t2 = maintenantMs(CLOCK_MONOTONIC);
+    n->chargerNiveau();
+    const double t3 = maintenantMs(CLOCK_MONOTONIC);
+    long pic, courante;
+    memoire(pic, courante);
+    std::printf("mesure etape=chargement %d cases=%d premier_ms=%.1f ms=%.1f refuse=%d rss_ko=%ld rss_max_ko=%ld\n",
+                e.arguments[0], (n->getHauteur() - 1) * (n->getLargeur() - 1), t1 - t0, t3 - t2, n->getFinJeu() ? 1 : 0,
+                courante, pic);
+    std::fflush(stdout);
+    NiveauManager::kill();
+    return true;
+}
+
+void ScriptJeu::sortirDuMatch(Jeu& jeu) {
+    if (jeu.estEnMenu()) return;
+    jeu.remplacerMenu(new MenuPrincipal());
+    NiveauManager::kill();
+    Environnement::kill();
+    jeu.niveaux = nullptr;
+    jeu.environnement = nullptr;
+    jeu.enMenu = 1;
+}
+
+void ScriptJeu::appuyerOk(bool enfonce) {
+    ClavierManager* clavier = ClavierManager::getInstance();
+    SDL_Event ev{};
+    ev.type = enfonce ? SDL_KEYDOWN : SDL_KEYUP;
+    ev.key.keysym.sym = static_cast<SDLKey>(clavier->getTouche(ClavierManager::OK));
+    clavier->key(ev);
+}

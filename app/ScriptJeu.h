@@ -1,0 +1,54 @@
+// A scripted run of the game for measuring it: a file of steps (title, menu, match, level load) played
+// from inside the frame loop, each step printing its figures on standard output, then the game quits.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class Jeu;
+
+class ScriptJeu {
+public:
+    // The script named by LEAPGRID_SCRIPT, or null when the variable is not
+    // set. A script that cannot be read or holds an unknown step prints what
+    // is wrong and ends the program with status 2, before any window opens.
+    static ScriptJeu* depuisEnvironnement();
+
+    struct Etape {
+        std::string nom;
+        std::vector<int> arguments;
+        int ligne;
+    };
+    // Reads a script; on a fault, erreur says which line and why.
+    static bool lire(const std::string& texte, std::vector<Etape>& etapes, std::string& erreur);
+
+    explicit ScriptJeu(std::vector<Etape> etapes);
+    // Called after every frame has been shown: advances the current step.
+    void apresImage(Jeu& jeu);
+    bool estFini() const { return courante >= etapes.size(); }
+
+private:
+    struct Mesure {
+        double debutMs = -1;
+        double debutCpuMs = 0;
+        long images = 0;
+    };
+
+    void demarrerMesure();
+    // The figures of the step measured since demarrerMesure.
+    void publierMesure(const Etape& etape, const std::string& precision = std::string());
+    void suivante();
+    bool etapeEcran(Jeu& jeu, const Etape& etape);
+    bool etapeMatch(Jeu& jeu, const Etape& etape);
+    bool etapeDuel(Jeu& jeu, const Etape& etape);
+    bool etapeChargement(Jeu& jeu, const Etape& etape);
+    // Back to the menus from a running match.
+    static void sortirDuMatch(Jeu& jeu);
+    static void appuyerOk(bool enfonce);
+
+    std::vector<Etape> etapes;
+    size_t courante = 0;
+    bool premiereImage = true;
+    bool preparee = false;  // the current step has set its screen up
+    Mesure mesure;
+};
