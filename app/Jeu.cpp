@@ -47,6 +47,8 @@ const int TAILLE_MAX = 8192;
 
 bool audioOuvert = false;
 
+const char* const DOSSIER_MENUS = "Images/Menus/";
+
 [[noreturn]] void echecFatal(const char* quoi) {
     std::fprintf(stderr, "Leapgrid: %s: %s\n", quoi, SDL_GetError());
     std::exit(1);
@@ -474,10 +476,15 @@ void Jeu::quitterOptions() {
 void Jeu::quitterJeu() { quitter = true; }
 
 // The difficulty menu stays current, unrefreshed and undrawn, for the whole match.
-void Jeu::commencerMatch() {
+void Jeu::commencerMatch() { commencerMatch(menuCourant->getCode()); }
+
+// The menu pictures are released for the match (the pause screen loads its
+// own); the screens that follow it load theirs again.
+void Jeu::commencerMatch(int difficulte) {
     sons->chargerMusique(sons->musiqueIntro);
     sons->jouerMusique(0);
-    initJeu(menuCourant->getCode());
+    textures->DeleteTexturesUnder(DOSSIER_MENUS);
+    initJeu(difficulte);
     enMenu = 0;
 }
 

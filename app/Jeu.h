@@ -78,6 +78,7 @@ private:
     void quitterOptions();
     void quitterJeu();
     void commencerMatch();
+    void commencerMatch(int difficulte);
     void quitterRecord();
     // Match mode: the level and the match advanced, then drawn behind player 1.
     void refreshMatch(long ecoule);

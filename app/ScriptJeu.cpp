@@ -171,10 +171,7 @@ bool ScriptJeu::etapeMatch(Jeu& jeu, const Etape& e) {
         if (!jeu.estEnMenu()) sortirDuMatch(jeu);
         if (jeu.getMenuCourant()->getNom() == "PreMenu") jeu.versMenuPrincipalEnMusique();
         const double debut = maintenantMs(CLOCK_MONOTONIC);
-        jeu.sons->chargerMusique(jeu.sons->musiqueIntro);
-        jeu.sons->jouerMusique(0);
-        jeu.initJeu(e.arguments[0]);
-        jeu.enMenu = 0;
+        jeu.commencerMatch(e.arguments[0]);
         std::printf("mesure etape=debut_match %d ms=%.1f\n", e.arguments[0], maintenantMs(CLOCK_MONOTONIC) - debut);
         appuyerOk(true);
         return false;

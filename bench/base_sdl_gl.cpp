@@ -1,7 +1,9 @@
 // The baseline of the whole-game benchmark: a minimal SDL 1.2 + OpenGL program that plays the same
 // script steps as the game with the least a program can do, and prints the same figures.
-//   titre, menu MS     a full-screen textured quad (a 1024 x 1024 picture), MS ms
-//   match D MS         that picture behind 3000 lit textured quads of fourteen 128 x 128 images, MS ms
+//   titre, menu MS     a full-screen textured quad (a 1024 x 768 picture), MS ms
+//   match D MS         that picture behind 3000 lit textured quads, MS ms, with the images a match
+//                      shows: seven 256 x 128 blocks, three 512 x 512 fonts, a 128 x 1024 board,
+//                      two 256 x 256 skins and a 128 x 128 shadow, all RGBA as the game uploads them
 //   duel D MS          absent, as in the game today
 //   chargement D       reads Niveaux/D/niveau1.dat into a plain array of integers
 // Run in the bench's game folder with LEAPGRID_SCRIPT naming the script.
@@ -38,16 +40,16 @@ void memoire(long& pic, long& courante) {
     }
 }
 
-GLuint texture(int cote, int graine) {
-    std::vector<unsigned char> p(static_cast<size_t>(cote) * cote * 3);
-    for (int i = 0; i < cote * cote; ++i)
-        for (int c = 0; c < 3; ++c) p[i * 3 + c] = static_cast<unsigned char>((i * (c + 1) + graine * 37 + (i / cote)) & 255);
+GLuint texture(int largeur, int hauteur, int graine) {
+    std::vector<unsigned char> p(static_cast<size_t>(largeur) * hauteur * 4);
+    for (int i = 0; i < largeur * hauteur; ++i)
+        for (int c = 0; c < 4; ++c) p[i * 4 + c] = static_cast<unsigned char>((i * (c + 1) + graine * 37 + (i / largeur)) & 255);
     GLuint id;
     glGenTextures(1, &id);
     glBindTexture(GL_TEXTURE_2D, id);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, cote, cote, 0, GL_RGB, GL_UNSIGNED_BYTE, p.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, 4, largeur, hauteur, 0, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
     return id;
 }
 
@@ -148,8 +150,10 @@ int main(int, char**) {
     glEnable(GL_LIGHT0);
     glViewport(0, 0, LARGEUR, HAUTEUR);
     Scene scene;
-    scene.fond = texture(1024, 0);
-    for (int i = 0; i < 14; ++i) scene.blocs.push_back(texture(128, i + 1));
+    scene.fond = texture(1024, 768, 0);
+    const int images[][2] = {{256, 128}, {256, 128}, {256, 128}, {256, 128}, {256, 128}, {256, 128}, {256, 128},
+                             {512, 512}, {512, 512}, {512, 512}, {128, 1024}, {256, 256}, {256, 256}, {128, 128}};
+    for (const auto& i : images) scene.blocs.push_back(texture(i[0], i[1], static_cast<int>(scene.blocs.size()) + 1));
     bool premiere = true;
     std::string ligne;
     while (std::getline(script, ligne)) {

@@ -18,16 +18,28 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The script both programs play. The duel line measures the two-player match once the game has one.
+// The script both programs play. The machine is shared, so the frame rates come from three rounds
+// of the same steps, interleaved, and the table keeps each step's best. The duel line measures the
+// two-player match once the game has one.
 const char* const SCRIPT =
     "# The whole-game benchmark's script (format: app/ScriptJeu.cpp)\n"
     "titre 3000\n"
-    "menu 3000\n"
-    "match 1 5000      # the first easy level\n"
-    "match 91 5000     # 20 x 20\n"
-    "match 92 5000     # 200 x 200\n"
-    "match 93 5000     # 1000 x 1000\n"
-    "duel 1 5000\n"
+    "menu 2000\n"
+    "match 1 3000      # the first easy level\n"
+    "match 91 3000     # 20 x 20\n"
+    "match 92 3000     # 200 x 200\n"
+    "match 93 3000     # 1000 x 1000\n"
+    "duel 1 3000\n"
+    "menu 2000\n"
+    "match 1 3000\n"
+    "match 91 3000\n"
+    "match 92 3000\n"
+    "match 93 3000\n"
+    "menu 2000\n"
+    "match 1 3000\n"
+    "match 91 3000\n"
+    "match 92 3000\n"
+    "match 93 3000\n"
     "chargement 91\n"
     "chargement 92\n"
     "chargement 93\n"
@@ -115,7 +127,11 @@ Figures lancer(const fs::path& dossier, const std::string& exe) {
                 cle = mot.substr(egal + 1);
                 continue;
             }
-            figures[cle][mot.substr(0, egal)] = std::atof(mot.c_str() + egal + 1);
+            // A repeated step keeps its best frame rate and its first other figures.
+            const std::string nom = mot.substr(0, egal);
+            const double valeur = std::atof(mot.c_str() + egal + 1);
+            auto& f = figures[cle];
+            if (!f.count(nom) || (nom == "ips" && valeur > f[nom])) f[nom] = valeur;
         }
     }
     fclose(sortie);
@@ -137,14 +153,14 @@ struct Ligne {
 const Ligne LIGNES[] = {
     {"start-up to first frame (ms)", "demarrage", "ms", 1},
     {"title screen (frames/s)", "titre 3000", "ips", 1},
-    {"main menu (frames/s)", "menu 3000", "ips", 1},
-    {"match, first level (frames/s)", "match 1 5000", "ips", 1},
-    {"match, 20 x 20 (frames/s)", "match 91 5000", "ips", 1},
-    {"match, 200 x 200 (frames/s)", "match 92 5000", "ips", 1},
-    {"match, 1000 x 1000 (frames/s)", "match 93 5000", "ips", 1},
-    {"duel (frames/s)", "duel 1 5000", "ips", 1},
-    {"CPU share in the first match (%)", "match 1 5000", "cpu_pct", 1},
-    {"peak memory up to the first match (MB)", "match 1 5000", "rss_max_ko", 1024},
+    {"main menu (frames/s, best of 3)", "menu 2000", "ips", 1},
+    {"match, first level (frames/s, best of 3)", "match 1 3000", "ips", 1},
+    {"match, 20 x 20 (frames/s, best of 3)", "match 91 3000", "ips", 1},
+    {"match, 200 x 200 (frames/s, best of 3)", "match 92 3000", "ips", 1},
+    {"match, 1000 x 1000 (frames/s, best of 3)", "match 93 3000", "ips", 1},
+    {"duel (frames/s)", "duel 1 3000", "ips", 1},
+    {"CPU share in the first match (%)", "match 1 3000", "cpu_pct", 1},
+    {"peak memory up to the first match (MB)", "match 1 3000", "rss_max_ko", 1024},
     {"load 20 x 20, images registered (ms)", "chargement 91", "ms", 1},
     {"load 200 x 200, images registered (ms)", "chargement 92", "ms", 1},
     {"load 1000 x 1000, images registered (ms)", "chargement 93", "ms", 1},
@@ -186,9 +202,9 @@ int main(int argc, char** argv) {
     verdict("1000 x 1000 loads in 2 s or less", figure(jeu, "chargement 93", "ms", v) && v <= 2000);
     verdict("1000 x 1000 loaded: 300 MB or less", figure(jeu, "chargement 93", "rss_ko", v) && v <= 300 * 1024);
     verdict("200 x 200 at 90 % of the frame rate of 20 x 20 or more",
-            figure(jeu, "match 92 5000", "ips", v) && figure(jeu, "match 91 5000", "ips", w) && v >= 0.9 * w);
+            figure(jeu, "match 92 3000", "ips", v) && figure(jeu, "match 91 3000", "ips", w) && v >= 0.9 * w);
     verdict("peak memory in a match at most 1.05 x the baseline's",
-            figure(jeu, "match 1 5000", "rss_max_ko", v) && figure(base, "match 1 5000", "rss_max_ko", w) && v <= 1.05 * w);
+            figure(jeu, "match 1 3000", "rss_max_ko", v) && figure(base, "match 1 3000", "rss_max_ko", w) && v <= 1.05 * w);
     fs::remove_all(dossier);
     return 0;
 }

@@ -3,7 +3,12 @@
 
 #include <SDL/SDL_opengl.h>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "render/LoadFileTGA.h"
@@ -15,6 +20,7 @@ namespace {
 
 const int DAMIER = 64;
 const int CASE_DAMIER = 8;
+const int SEUIL_MAPPAGE = 256 * 1024;
 
 void parametres2D() {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
@@ -29,6 +35,13 @@ CTextureManager::CTextureManager() : m_It(), m_pNormCubeMapID(nullptr) {}
 
 // Black and white 8 x 8 squares, half transparent: unmistakable where an image is missing.
 void CTextureManager::Initialize() {
+#ifdef __GLIBC__
+    // An image is decoded into a buffer of several megabytes that lives only
+    // until its upload. glibc would raise its mapping threshold after the
+    // first such buffer is freed and keep the next ones in the heap, resident
+    // for good; a fixed threshold gives every big buffer back when freed.
+    mallopt(M_MMAP_THRESHOLD, SEUIL_MAPPAGE);
+#endif
     ReleaseTextures();
     std::vector<unsigned char> texels(DAMIER * DAMIER * 4);
     for (int i = 0; i < DAMIER; ++i) {
@@ -139,6 +152,17 @@ void CTextureManager::DeleteTexture(const std::string& nom) {
     if (&m_It->second == m_pNormCubeMapID) m_pNormCubeMapID = nullptr;
     glDeleteTextures(1, &m_It->second);
     m_TexMap.erase(m_It);
+}
+
+void CTextureManager::DeleteTexturesUnder(const std::string& dossier) {
+    for (m_It = m_TexMap.begin(); m_It != m_TexMap.end();) {
+        if (m_It->first.compare(0, dossier.size(), dossier) != 0 || &m_It->second == m_pNormCubeMapID) {
+            ++m_It;
+            continue;
+        }
+        glDeleteTextures(1, &m_It->second);
+        m_It = m_TexMap.erase(m_It);
+    }
 }
 
 void CTextureManager::DeleteTexture(unsigned int id) {

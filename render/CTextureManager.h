@@ -30,6 +30,9 @@ public:
     void ReleaseTextures();
     void DeleteTexture(const std::string& nom);
     void DeleteTexture(unsigned int id);
+    // Deletes every texture whose name starts with dossier (a folder of images
+    // no screen shows for a while, such as the menu pictures during a match).
+    void DeleteTexturesUnder(const std::string& dossier);
 
 private:
     CTextureManager();
