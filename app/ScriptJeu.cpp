@@ -64,9 +64,8 @@ ScriptJeu* ScriptJeu::depuisEnvironnement() {
     std::stringstream texte;
     texte << f.rdbuf();
     std::vector<Etape> etapes;
-    std::string erreur;
-    if (!f.is_open()) erreur = "cannot read the file";
-    if (erreur.empty() && !lire(texte.str(), etapes, erreur)) {}
+    std::string erreur = f.is_open() ? std::string() : "cannot read the file";
+    if (erreur.empty()) lire(texte.str(), etapes, erreur);
     if (!erreur.empty()) {
         std::fprintf(stderr, "Leapgrid: script %s: %s\n", chemin, erreur.c_str());
         std::exit(2);
@@ -87,8 +86,10 @@ bool ScriptJeu::lire(const std::string& texte, std::vector<Etape>& etapes, std::
             if (e.nom == f.nom) forme = &f;
         int n;
         while (mots >> n) e.arguments.push_back(n);
+        bool negatif = false;
+        for (int a : e.arguments) negatif = negatif || a < 0;
         const bool resteMot = !mots.eof();
-        if (!forme || resteMot || static_cast<int>(e.arguments.size()) != forme->arguments || (!e.arguments.empty() && e.arguments.back() < 0)) {
+        if (!forme || resteMot || negatif || static_cast<int>(e.arguments.size()) != forme->arguments) {
             erreur = "line " + std::to_string(numero) + ": " +
                      (forme ? "expected " + std::to_string(forme->arguments) + " non-negative numbers after " + e.nom
                             : "unknown step '" + e.nom + "'");

@@ -246,3 +246,20 @@ TEST_F(Niveau, LaTrappeSOuvreEnCinqImages) {
     EXPECT_NEAR(1.5f, b.xMax, 1e-4);
     for (const SommetRetour& s : ouvert) EXPECT_GT(std::abs(s.x - 1.0f), 0.47f) << "nothing left across the hole";
 }
+
+// A level looks each type's image up once; a code with no meaning is drawn
+// from the image of its number when there is one, else from the checkerboard.
+TEST_F(Niveau, CodesSansSensAvecEtSansImage) {
+    couleurDuType(9, 0, 0, 250);
+    couleurDuType(1, 250, 250, 0);
+    NiveauManager* n = charger("60 1 4\n9 77 -5 1\n");
+    EXPECT_EQ((Octets{0, 0, 250}), couleurVueDeDessus(n->getBloc(1, 1)));
+    EXPECT_EQ((Octets{250, 250, 0}), couleurVueDeDessus(n->getBloc(4, 1)));
+    for (float x : {2.0f, 3.0f}) {
+        const Octets damier = couleurVueDeDessus(n->getBloc(x, 1));
+        EXPECT_TRUE(damier[0] == damier[1] && damier[1] == damier[2]) << "code at x = " << x;
+        EXPECT_TRUE(n->collision(x, 1));
+    }
+    EXPECT_EQ(77, n->getType(2, 1));
+    EXPECT_EQ(-5, n->getType(3, 1));
+}

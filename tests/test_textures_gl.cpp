@@ -129,3 +129,35 @@ TEST_F(Registre, CubeMapDeNormalisation) {
     EXPECT_LT(v[1], -0.5f);
     EXPECT_NEAR(1.0f, v[0] * v[0] + v[1] * v[1] + v[2] * v[2], 1e-5f);
 }
+
+// A folder of pictures released at once (the menus during a match): the rest
+// of the registry, the fallback and the cube map stay, and a released picture
+// loads again on request.
+TEST_F(Registre, UnDossierEntierLibere) {
+    registre->MakeNormalizeVectorCubeMap(4);
+    dossier.ecrire("Images/Menus/High/.garde", "");
+    dossier.ecrire("Images/Bloc/.garde", "");
+    ecrireImage("Images/Menus/High/menu.tga", 10, 0, 0);
+    ecrireImage("Images/Menus/pause.tga", 20, 0, 0);
+    ecrireImage("Images/MenusBis.tga", 30, 0, 0);
+    ecrireImage("Images/Bloc/1.tga", 40, 0, 0);
+    const unsigned int menu = registre->LoadTexture("Images/Menus/High/menu.tga", false);
+    const unsigned int pause = registre->LoadTexture("Images/Menus/pause.tga", false);
+    const unsigned int voisin = registre->LoadTexture("Images/MenusBis.tga", false);
+    const unsigned int bloc = registre->LoadTexture("Images/Bloc/1.tga", false);
+    const unsigned int defaut = registre->GetTexture("default"), cube = registre->GetNormCubeMapID();
+
+    registre->DeleteTexturesUnder("Images/Menus/");
+    EXPECT_FALSE(glIsTexture(menu));
+    EXPECT_FALSE(glIsTexture(pause));
+    EXPECT_EQ(defaut, registre->GetTexture("Images/Menus/High/menu.tga"));
+    EXPECT_EQ(defaut, registre->GetTexture("Images/Menus/pause.tga"));
+    EXPECT_EQ(voisin, registre->GetTexture("Images/MenusBis.tga")) << "a name that merely starts alike stays";
+    EXPECT_EQ(bloc, registre->GetTexture("Images/Bloc/1.tga"));
+    EXPECT_TRUE(glIsTexture(defaut));
+    EXPECT_EQ(cube, registre->GetNormCubeMapID());
+    EXPECT_TRUE(glIsTexture(cube));
+    const unsigned int deNouveau = registre->LoadTexture("Images/Menus/High/menu.tga", false);
+    EXPECT_NE(defaut, deNouveau);
+    EXPECT_EQ((Octets{10, 0, 0, 255, 0, 0, 0, 255}), texels2D(deNouveau));
+}

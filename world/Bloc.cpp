@@ -63,4 +63,4 @@ void Bloc::setSolid(bool s) { solid = s; }
 int Bloc::getType() { return type; }
 int Bloc::getNumeroObjet() { return numeroObjet; }
 bool Bloc::estVariable() { return false; }
-int Bloc::getAspect() { return 0; }
+bool Bloc::seDessineChaqueImage() { return false; }

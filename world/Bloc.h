@@ -28,12 +28,11 @@ public:
     virtual int getNumeroObjet();
 
     // Whether the block's look can change during a level (a tile that
-    // breaks); the level watches such blocks to recompile what shows them.
+    // breaks); the level watches such blocks.
     virtual bool estVariable();
-    // A number for what the block looks like now, ASPECT_MOUVANT while its
-    // drawing changes from frame to frame.
-    virtual int getAspect();
-    static constexpr int ASPECT_MOUVANT = -1;
+    // Whether the block is drawn afresh every frame instead of from the
+    // level's compiled lists (a broken tile).
+    virtual bool seDessineChaqueImage();
 
     // Side depth of a thick block, and the texture strip its sides use.
     static const float PROFONDEUR;

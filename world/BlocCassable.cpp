@@ -14,10 +14,7 @@ BlocCassable::BlocCassable(float x, float y, float z, int numeroObjet, int type,
 
 bool BlocCassable::estVariable() { return true; }
 
-int BlocCassable::getAspect() {
-    if (solid) return 0;
-    return ouverture < OUVERTURE_MAX ? ASPECT_MOUVANT : 1;
-}
+bool BlocCassable::seDessineChaqueImage() { return !solid; }
 
 void BlocCassable::refresh(long ecoule) {
     Objet3D::refresh(ecoule);

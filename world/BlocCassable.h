@@ -11,8 +11,8 @@ public:
     void refresh(long ecoule) override;
     void draw() override;
     bool estVariable() override;
-    // 0 intact, ASPECT_MOUVANT while opening, 1 once fully open.
-    int getAspect() override;
+    // Once broken, the tile is drawn directly every frame.
+    bool seDessineChaqueImage() override;
 
     float getOuverture() const { return ouverture; }
 

@@ -107,7 +107,9 @@ void DessinNiveau::pourChaqueCellule(int numero, F f) {
 
 // Squares in row order, and within a square the blocks in grid order: two
 // blocks that share a face are drawn in the same order as a plain walk of the
-// grid would, so coincident faces resolve the same way.
+// grid would, so coincident faces resolve the same way. A square's list
+// holds the very primitives that one list per block held, so the rasteriser
+// sees the same triangles.
 void DessinNiveau::draw() {
     if (!grille || carres.empty()) return;
     ++compteur;
@@ -126,28 +128,25 @@ void DessinNiveau::draw() {
 void DessinNiveau::dessinerCarre(int numero) {
     Carre& carre = carres[static_cast<size_t>(numero)];
     carre.vu = compteur;
-    bool mouvant = false;
-    if (perime(carre, mouvant)) {
-        if (mouvant) {
-            dessinerBlocs(numero);
-            return;
-        }
-        compiler(numero);
-    }
+    if (perime(carre)) compiler(numero);
     glCallList(carre.liste);
+    for (const auto& v : carre.variables)
+        if (v.second) (*grille)[static_cast<size_t>(v.first)]->draw();
 }
 
-bool DessinNiveau::perime(Carre& carre, bool& mouvant) {
-    bool change = !carre.aJour;
+bool DessinNiveau::perime(const Carre& carre) const {
+    if (!carre.aJour) return true;
     for (const auto& v : carre.variables) {
         Bloc* b = (*grille)[static_cast<size_t>(v.first)].get();
-        const int aspect = b ? b->getAspect() : 0;
-        if (aspect == Bloc::ASPECT_MOUVANT) mouvant = true;
-        if (aspect != v.second) change = true;
+        if (!b || b->seDessineChaqueImage() != v.second) return true;
     }
-    return change || mouvant;
+    return false;
 }
 
+// The list holds the blocks drawn the same every frame, in grid order; the
+// others are only noted. They never share a surface with a neighbour (a
+// broken tile's flaps hang inside its cell), so drawing them after the list
+// gives the same pixels as drawing them in their turn.
 void DessinNiveau::compiler(int numero) {
     Carre& carre = carres[static_cast<size_t>(numero)];
     if (!carre.liste) carre.liste = glGenLists(1);
@@ -156,17 +155,15 @@ void DessinNiveau::compiler(int numero) {
     carre.variables.clear();
     glNewList(carre.liste, GL_COMPILE);
     pourChaqueCellule(numero, [&](int cellule, Bloc* b) {
+        const bool aPart = b->seDessineChaqueImage();
+        if (b->estVariable()) carre.variables.emplace_back(cellule, aPart);
+        if (aPart) return;
         b->draw();
         ++carre.blocs;
-        if (b->estVariable()) carre.variables.emplace_back(cellule, b->getAspect());
     });
     glEndList();
     blocsCompiles += carre.blocs;
     carre.aJour = true;
-}
-
-void DessinNiveau::dessinerBlocs(int numero) {
-    pourChaqueCellule(numero, [](int, Bloc* b) { b->draw(); });
 }
 
 void DessinNiveau::libererAnciens() {

@@ -29,9 +29,9 @@ public:
     void vider();
     // The block of that cell was replaced: its square is compiled again.
     void modifier(int ligne, int colonne);
-    // Every visible block, in the grid's order within each square, under the
-    // current projection and model-view matrices (so twice a frame with two
-    // cameras works too).
+    // Every visible block under the current projection and model-view
+    // matrices (so twice a frame with two cameras works too): each square's
+    // list, then its blocks drawn afresh every frame (broken tiles).
     void draw();
 
     int getListesCompilees() const;
@@ -42,15 +42,13 @@ private:
         bool aJour = false;
         long blocs = 0;
         long vu = 0;                                 // draw count when last drawn
-        std::vector<std::pair<int, int>> variables;  // cell index, aspect when compiled
+        std::vector<std::pair<int, bool>> variables;  // cell, drawn every frame when compiled
     };
 
     void dessinerCarre(int numero);
-    // Whether the square's list no longer shows its blocks; mouvant tells
-    // that one of them changes every frame and cannot be compiled.
-    bool perime(Carre& carre, bool& mouvant);
+    // Whether the square's list no longer shows its blocks.
+    bool perime(const Carre& carre) const;
     void compiler(int numero);
-    void dessinerBlocs(int numero);
     void liberer(Carre& carre);
     void libererAnciens();
     template <typename F>

@@ -49,7 +49,6 @@ Environnement::Environnement()
     sons = SonsManager::getInstance();
     lang = LangManager::getInstance();
     textureBoard = textures->LoadTexture("Images/Board/" + options->getPathTextures() + "/board.tga", false);
-    menuPause = new MenuPause();
 }
 
 Environnement::~Environnement() {
@@ -156,6 +155,8 @@ void Environnement::mettreEnPause() {
         etat = ETAT_JEU;
     }
     if (etat != ETAT_JEU) return;
+    // The pause screen and its full-screen picture exist from the first pause on.
+    if (!menuPause) menuPause = new MenuPause();
     etat = ETAT_PAUSE;
     sons->pauseMusique();
 }

@@ -64,6 +64,7 @@ public:
     int getEtat() const { return etat; }
     float getFondu() const { return fondu; }
     Joueur* getJoueur(int numero);
+    // Null until the first pause.
     MenuPause* getMenuPause() { return menuPause; }
 
     // The unit square (0,0)-(1,1) covers the screen; depth test and lighting
