@@ -1,6 +1,7 @@
 // The whole-game benchmark: runs the game and the minimal SDL + OpenGL baseline on the same script in
 // one folder, one after the other, and prints their figures side by side with the ratios and targets.
 // Usage: bench_jeu GAME_FOLDER LEAPGRID_EXE BASELINE_EXE
+// LEAPGRID_BENCH_SCRIPT=file plays that script instead of the built-in one.
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -80,7 +81,10 @@ fs::path preparer(const fs::path& jeu) {
         fs::create_directories(d / "Niveaux" / std::to_string(c[0]));
         ecrireNiveau(d / "Niveaux" / std::to_string(c[0]) / "niveau1.dat", c[1]);
     }
-    std::ofstream(d / "script.txt") << SCRIPT;
+    // Another script (an older build that would take minutes over the biggest level, say).
+    const char* autre = std::getenv("LEAPGRID_BENCH_SCRIPT");
+    if (autre) fs::copy_file(autre, d / "script.txt");
+    else std::ofstream(d / "script.txt") << SCRIPT;
     return d;
 }
 
