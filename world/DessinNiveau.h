@@ -15,7 +15,7 @@ public:
     static constexpr int COTE = 16;
     // Blocks kept compiled at most; beyond it, the squares out of sight for a
     // few draws are released (a huge level flown over stays within memory).
-    static constexpr long BLOCS_COMPILES_MAX = 150000;
+    static constexpr long BLOCS_COMPILES_MAX = 60000;
 
     DessinNiveau() = default;
     ~DessinNiveau();
