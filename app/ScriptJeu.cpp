@@ -36,6 +36,9 @@ struct Forme {
     int arguments;
 };
 // The steps and how many numbers each takes.
+// How long a match may take to reach play once its intro is skipped.
+const double ATTENTE_JEU_MS = 10000;
+
 const Forme FORMES[] = {{"titre", 1}, {"menu", 1}, {"match", 2}, {"duel", 2}, {"chargement", 1}, {"fin", 0}};
 
 double maintenantMs(clockid_t horloge) {
@@ -171,14 +174,19 @@ bool ScriptJeu::etapeMatch(Jeu& jeu, const Etape& e) {
         preparee = true;
         if (!jeu.estEnMenu()) sortirDuMatch(jeu);
         if (jeu.getMenuCourant()->getNom() == "PreMenu") jeu.versMenuPrincipalEnMusique();
-        const double debut = maintenantMs(CLOCK_MONOTONIC);
+        debutMatch = maintenantMs(CLOCK_MONOTONIC);
         jeu.commencerMatch(e.arguments[0]);
-        std::printf("mesure etape=debut_match %d ms=%.1f\n", e.arguments[0], maintenantMs(CLOCK_MONOTONIC) - debut);
+        std::printf("mesure etape=debut_match %d ms=%.1f\n", e.arguments[0], maintenantMs(CLOCK_MONOTONIC) - debutMatch);
         appuyerOk(true);
         return false;
     }
-    if (jeu.estEnMenu() || !jeu.environnement || jeu.environnement->getFinJeu()) {
+    // A refused level, or a match that never gets to play, is reported and left.
+    const bool refuse = jeu.niveaux && jeu.niveaux->getFinJeu();
+    if (jeu.estEnMenu() || !jeu.environnement || jeu.environnement->getFinJeu() || refuse ||
+        (mesure.debutMs < 0 && maintenantMs(CLOCK_MONOTONIC) - debutMatch > ATTENTE_JEU_MS)) {
         std::printf("mesure etape=match %d absent=1\n", e.arguments[0]);
+        std::fflush(stdout);
+        sortirDuMatch(jeu);
         return true;
     }
     if (mesure.debutMs < 0) {
@@ -215,7 +223,8 @@ bool ScriptJeu::etapeChargement(Jeu& jeu, const Etape& e) {
     long pic, courante;
     memoire(pic, courante);
     std::printf("mesure etape=chargement %d cases=%d premier_ms=%.1f ms=%.1f refuse=%d rss_ko=%ld rss_max_ko=%ld\n",
-                e.arguments[0], (n->getHauteur() - 1) * (n->getLargeur() - 1), t1 - t0, t3 - t2, n->getFinJeu() ? 1 : 0,
+                e.arguments[0], n->getFinJeu() ? 0 : (n->getHauteur() - 1) * (n->getLargeur() - 1), t1 - t0, t3 - t2,
+                n->getFinJeu() ? 1 : 0,
                 courante, pic);
     std::fflush(stdout);
     NiveauManager::kill();

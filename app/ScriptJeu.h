@@ -50,5 +50,6 @@ private:
     size_t courante = 0;
     bool premiereImage = true;
     bool preparee = false;  // the current step has set its screen up
+    double debutMatch = 0;  // when the current match step started its match
     Mesure mesure;
 };
