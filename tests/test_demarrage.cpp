@@ -204,3 +204,33 @@ TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
     EXPECT_EQ("1", lignes[11]);
     EXPECT_TRUE(fs::exists(jeu() + "/Data/Clavier.dat"));
 }
+
+// A scripted run goes through its steps from inside the frame loop, prints a
+// line of figures for each and quits; a faulty script stops the game before
+// any window opens.
+TEST_F(Demarrage, UnScriptJoueSesEtapesPuisQuitte) {
+    dossier.ecrire("script.txt", "titre 200\nmenu 200\nmatch 1 300\nmatch 7 300\nduel 1 300\nchargement 1\n"
+                                 "chargement 7\nfin\ntitre 5000\n");
+    std::map<std::string, std::string> variables = sonMuet;
+    variables["LEAPGRID_SCRIPT"] = dossier.chemin() + "/script.txt";
+    ProcessusJeu p(exe, jeu(), variables);
+    ASSERT_TRUE(p.attendre(30000)) << "the script did not end the game";
+    EXPECT_EQ(0, p.statut()) << p.erreurs();
+    const std::string sortie = p.sortie();
+    for (const char* attendu : {"mesure etape=demarrage monotone_ns=", "mesure etape=titre 200 images=",
+                                "mesure etape=menu 200 images=", "mesure etape=match 1 300 images=",
+                                "mesure etape=match 7 absent=1", "mesure etape=duel 1 absent=1",
+                                "mesure etape=chargement 1 cases=", "mesure etape=chargement 7 cases=0"})
+        EXPECT_NE(std::string::npos, sortie.find(attendu)) << attendu << "\n" << sortie;
+    EXPECT_EQ(std::string::npos, sortie.find("titre 5000")) << "nothing runs after fin";
+    EXPECT_NE(std::string::npos, sortie.find("refuse=1")) << sortie;
+    EXPECT_EQ(std::string::npos, sortie.find("match 1 300 images=0 ")) << "the match was played";
+
+    dossier.ecrire("faux.txt", "titre 100\nvoler 3\n");
+    variables["LEAPGRID_SCRIPT"] = dossier.chemin() + "/faux.txt";
+    ProcessusJeu faux(exe, jeu(), variables);
+    ASSERT_TRUE(faux.attendre(10000));
+    EXPECT_EQ(2, faux.statut());
+    EXPECT_NE(std::string::npos, faux.erreurs().find("line 2: unknown step 'voler'")) << faux.erreurs();
+    EXPECT_EQ("", tailleFenetre("Leapgrid"));
+}
