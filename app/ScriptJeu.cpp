@@ -191,12 +191,19 @@ bool ScriptJeu::etapeMatch(Jeu& jeu, const Etape& e) {
     }
     if (mesure.debutMs < 0) {
         appuyerOk(false);
-        if (jeu.environnement->getEtat() == ETAT_JEU) demarrerMesure();
+        if (jeu.environnement->getEtat() == ETAT_JEU) {
+            versJeuMs = maintenantMs(CLOCK_MONOTONIC) - debutMatch;
+            demarrerMesure();
+        }
         return false;
     }
     ++mesure.images;
     if (maintenantMs(CLOCK_MONOTONIC) - mesure.debutMs < e.arguments[1]) return false;
-    publierMesure(e);
+    // vers_jeu_ms: from the start of the match to its first frame of play,
+    // the level's load and first drawing included.
+    char versJeu[48];
+    std::snprintf(versJeu, sizeof versJeu, " vers_jeu_ms=%.1f", versJeuMs);
+    publierMesure(e, versJeu);
     sortirDuMatch(jeu);
     return true;
 }

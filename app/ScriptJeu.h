@@ -51,5 +51,6 @@ private:
     bool premiereImage = true;
     bool preparee = false;  // the current step has set its screen up
     double debutMatch = 0;  // when the current match step started its match
+    double versJeuMs = 0;   // from then to its first frame of play
     Mesure mesure;
 };

@@ -12,17 +12,15 @@ const float Bloc::PROFONDEUR = 0.3f;
 const float Bloc::COTE_S1 = 0.6640625f;  // 85 / 128
 
 Bloc::Bloc(float x, float y, float z, int numeroObjet, int type)
-    : Objet3D(x, y, z), type(type), numeroObjet(numeroObjet), texture(0), solid(true),
-      textures(nullptr) {
+    : Objet3D(x, y, z), type(type), numeroObjet(numeroObjet), texture(0), solid(true) {
     init();
 }
 
 Bloc::Bloc(float x, float y, float z, int numeroObjet, int type, unsigned int texture)
-    : Objet3D(x, y, z), type(type), numeroObjet(numeroObjet), texture(texture), solid(true),
-      textures(nullptr) {}
+    : Objet3D(x, y, z), type(type), numeroObjet(numeroObjet), texture(texture), solid(true) {}
 
 void Bloc::init() {
-    textures = CTextureManager::GetInstance();
+    CTextureManager* textures = CTextureManager::GetInstance();
     const std::string chemin = "Images/Bloc/" + OptionsManager::getInstance()->getPathTextures() +
                                "/" + std::to_string(type) + ".tga";
     texture = textures->LoadTexture(chemin, false);

@@ -47,5 +47,6 @@ protected:
     int numeroObjet;
     unsigned int texture;
     bool solid;
-    CTextureManager* textures;
+    // No pointer to the texture registry: a million blocks would carry eight
+    // megabytes of copies of it.
 };

@@ -13,9 +13,10 @@ public:
     // Cells per side of a square: small enough that the view distance, not
     // the level, sets what is drawn; large enough that a frame calls few lists.
     static constexpr int COTE = 16;
-    // Blocks kept compiled at most; beyond it, the squares out of sight for a
-    // few draws are released (a huge level flown over stays within memory).
-    static constexpr long BLOCS_COMPILES_MAX = 60000;
+    // Blocks kept compiled at most (about a kilobyte each in the driver);
+    // beyond it, the squares out of sight for a few draws are released, so a
+    // huge level flown over stays within memory. The longest view sees fewer.
+    static constexpr long BLOCS_COMPILES_MAX = 30000;
 
     DessinNiveau() = default;
     ~DessinNiveau();
