@@ -5,7 +5,7 @@
 //   titre MS       the title screen, measured for MS ms (it gives way after four seconds)
 //   menu MS        the main menu, measured for MS ms
 //   match D MS     a match on level 1 of folder Niveaux/D, intro skipped, MS ms of play
-//   duel D MS      the two-player match, once the game has one (reported as absent until then)
+//   duel D MS      the same as a duel: both players, the window split in two views, MS ms of play
 //   chargement D   times loading level 1 of Niveaux/D, once cold and once with its images registered
 //   fin            quits (so does the end of the file)
 // Every step prints one line "mesure etape=NAME key=value ..." on standard output;
@@ -140,8 +140,7 @@ void ScriptJeu::apresImage(Jeu& jeu) {
         const Etape& e = etapes[courante];
         bool fini = true;
         if (e.nom == "titre" || e.nom == "menu") fini = etapeEcran(jeu, e);
-        else if (e.nom == "match") fini = etapeMatch(jeu, e);
-        else if (e.nom == "duel") fini = etapeDuel(jeu, e);
+        else if (e.nom == "match" || e.nom == "duel") fini = etapeMatch(jeu, e);
         else if (e.nom == "chargement") fini = etapeChargement(jeu, e);
         else courante = etapes.size();  // fin
         if (!fini) return;
@@ -167,16 +166,18 @@ bool ScriptJeu::etapeEcran(Jeu& jeu, const Etape& e) {
     return true;
 }
 
-// Starts the match as the difficulty menu does; confirm skips the intro, and
-// the measure starts with the play.
+// Starts the match (a duel: both players, split screen) as the difficulty
+// menu does; confirm skips the intro, and the measure starts with the play.
 bool ScriptJeu::etapeMatch(Jeu& jeu, const Etape& e) {
     if (!preparee) {
         preparee = true;
         if (!jeu.estEnMenu()) sortirDuMatch(jeu);
         if (jeu.getMenuCourant()->getNom() == "PreMenu") jeu.versMenuPrincipalEnMusique();
         debutMatch = maintenantMs(CLOCK_MONOTONIC);
+        jeu.duel = e.nom == "duel";
         jeu.commencerMatch(e.arguments[0]);
-        std::printf("mesure etape=debut_match %d ms=%.1f\n", e.arguments[0], maintenantMs(CLOCK_MONOTONIC) - debutMatch);
+        std::printf("mesure etape=debut_%s %d ms=%.1f\n", e.nom.c_str(), e.arguments[0],
+                    maintenantMs(CLOCK_MONOTONIC) - debutMatch);
         appuyerOk(true);
         return false;
     }
@@ -184,7 +185,7 @@ bool ScriptJeu::etapeMatch(Jeu& jeu, const Etape& e) {
     const bool refuse = jeu.niveaux && jeu.niveaux->getFinJeu();
     if (jeu.estEnMenu() || !jeu.environnement || jeu.environnement->getFinJeu() || refuse ||
         (mesure.debutMs < 0 && maintenantMs(CLOCK_MONOTONIC) - debutMatch > ATTENTE_JEU_MS)) {
-        std::printf("mesure etape=match %d absent=1\n", e.arguments[0]);
+        std::printf("mesure etape=%s %d absent=1\n", e.nom.c_str(), e.arguments[0]);
         std::fflush(stdout);
         sortirDuMatch(jeu);
         return true;
@@ -205,13 +206,6 @@ bool ScriptJeu::etapeMatch(Jeu& jeu, const Etape& e) {
     std::snprintf(versJeu, sizeof versJeu, " vers_jeu_ms=%.1f", versJeuMs);
     publierMesure(e, versJeu);
     sortirDuMatch(jeu);
-    return true;
-}
-
-// The two-player match goes here once the game has one: start it like
-// etapeMatch does (with both players), skip its intro, measure, leave it.
-bool ScriptJeu::etapeDuel(Jeu&, const Etape& e) {
-    std::printf("mesure etape=duel %d absent=1\n", e.arguments[0]);
     return true;
 }
 
@@ -239,7 +233,9 @@ bool ScriptJeu::etapeChargement(Jeu& jeu, const Etape& e) {
 }
 
 void ScriptJeu::sortirDuMatch(Jeu& jeu) {
+    jeu.duel = false;
     if (jeu.estEnMenu()) return;
+    jeu.clavier->setDuel(false);
     jeu.remplacerMenu(new MenuPrincipal());
     NiveauManager::kill();
     Environnement::kill();

@@ -1,4 +1,4 @@
-// A scripted run of the game for measuring it: a file of steps (title, menu, match, level load) played
+// A scripted run of the game for measuring it: a file of steps (title, menu, match, duel, level load) played
 // from inside the frame loop, each step printing its figures on standard output, then the game quits.
 #pragma once
 
@@ -40,7 +40,6 @@ private:
     void suivante();
     bool etapeEcran(Jeu& jeu, const Etape& etape);
     bool etapeMatch(Jeu& jeu, const Etape& etape);
-    bool etapeDuel(Jeu& jeu, const Etape& etape);
     bool etapeChargement(Jeu& jeu, const Etape& etape);
     // Back to the menus from a running match.
     static void sortirDuMatch(Jeu& jeu);

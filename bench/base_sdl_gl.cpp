@@ -4,7 +4,7 @@
 //   match D MS         that picture behind 3000 lit textured quads, MS ms, with the images a match
 //                      shows: seven 256 x 128 blocks, three 512 x 512 fonts, a 128 x 1024 board,
 //                      two 256 x 256 skins and a 128 x 128 shadow, all RGBA as the game uploads them
-//   duel D MS          absent, as in the game today
+//   duel D MS          the match scene twice, in the two halves of the window, MS ms
 //   chargement D       reads Niveaux/D/niveau1.dat into a plain array of integers
 // Run in the bench's game folder with LEAPGRID_SCRIPT naming the script.
 #include <SDL/SDL.h>
@@ -168,10 +168,6 @@ int main(int, char**) {
             chargement(args[0]);
             continue;
         }
-        if (nom == "duel" && !args.empty()) {
-            std::printf("mesure etape=duel %d absent=1\n", args[0]);
-            continue;
-        }
         if (args.empty()) continue;
         const double debut = maintenantMs(CLOCK_MONOTONIC), debutCpu = maintenantMs(CLOCK_PROCESS_CPUTIME_ID);
         long images = 0;
@@ -179,8 +175,18 @@ int main(int, char**) {
             SDL_Event e;
             while (SDL_PollEvent(&e)) {}
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            if (nom == "match") dessinerMatch(scene);
-            else dessinerFond(scene);
+            if (nom == "duel") {
+                // Two views, one above the other, as a split screen.
+                for (int vue = 0; vue < 2; ++vue) {
+                    glViewport(0, vue * HAUTEUR / 2, LARGEUR, HAUTEUR / 2);
+                    dessinerMatch(scene);
+                }
+                glViewport(0, 0, LARGEUR, HAUTEUR);
+            } else if (nom == "match") {
+                dessinerMatch(scene);
+            } else {
+                dessinerFond(scene);
+            }
             SDL_GL_SwapBuffers();
             ++images;
             if (premiere) {

@@ -219,12 +219,13 @@ TEST_F(Demarrage, UnScriptJoueSesEtapesPuisQuitte) {
     const std::string sortie = p.sortie();
     for (const char* attendu : {"mesure etape=demarrage monotone_ns=", "mesure etape=titre 200 images=",
                                 "mesure etape=menu 200 images=", "mesure etape=match 1 300 images=",
-                                "mesure etape=match 7 absent=1", "mesure etape=duel 1 absent=1",
+                                "mesure etape=match 7 absent=1", "mesure etape=duel 1 300 images=",
                                 "mesure etape=chargement 1 cases=", "mesure etape=chargement 7 cases=0"})
         EXPECT_NE(std::string::npos, sortie.find(attendu)) << attendu << "\n" << sortie;
     EXPECT_EQ(std::string::npos, sortie.find("titre 5000")) << "nothing runs after fin";
     EXPECT_NE(std::string::npos, sortie.find("refuse=1")) << sortie;
     EXPECT_EQ(std::string::npos, sortie.find("match 1 300 images=0 ")) << "the match was played";
+    EXPECT_EQ(std::string::npos, sortie.find("duel 1 300 images=0 ")) << "the duel was played";
 
     dossier.ecrire("faux.txt", "titre 100\nvoler 3\n");
     variables["LEAPGRID_SCRIPT"] = dossier.chemin() + "/faux.txt";
