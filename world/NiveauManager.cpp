@@ -78,9 +78,8 @@ void NiveauManager::chargerNiveau() {
         for (int c = 1; c < largeur; ++c, ++numero) {
             const int code = lu.code(r, c);
             if (code == 0) continue;
-            const int cellule = r * largeur + c;
-            grille[static_cast<size_t>(cellule)].reset(creerBloc(static_cast<float>(c), static_cast<float>(r), numero, code));
-            if (grille[static_cast<size_t>(cellule)]->estVariable()) variables.push_back(cellule);
+            grille[static_cast<size_t>(r) * largeur + c].reset(
+                creerBloc(static_cast<float>(c), static_cast<float>(r), numero, code));
         }
     }
     dessin.preparer(&grille, hauteur, largeur);
@@ -106,7 +105,7 @@ unsigned int NiveauManager::textureDuType(int code) {
 
 void NiveauManager::detruireNiveau() {
     dessin.vider();
-    variables.clear();
+    suivis.clear();
     grille.clear();
     grille.shrink_to_fit();
     hauteur = 0;
@@ -124,19 +123,23 @@ std::unique_ptr<Bloc>* NiveauManager::cellule(float x, float z) {
     return &grille[static_cast<size_t>(ligne) * largeur + colonne];
 }
 
+// A block can only change through a pointer handed out here: a tile handed
+// out is refreshed from then on, and the others never need it.
 Bloc* NiveauManager::getBloc(float x, float z) {
     std::unique_ptr<Bloc>* c = cellule(x, z);
-    return c ? c->get() : nullptr;
+    if (!c || !*c) return nullptr;
+    if ((*c)->estVariable()) suivis.insert(static_cast<int>(c - grille.data()));
+    return c->get();
 }
 
 int NiveauManager::getType(float x, float z) {
-    Bloc* b = getBloc(x, z);
-    return b ? b->getType() : -1;
+    std::unique_ptr<Bloc>* c = cellule(x, z);
+    return c && *c ? (*c)->getType() : -1;
 }
 
 bool NiveauManager::collision(float x, float z) {
-    Bloc* b = getBloc(x, z);
-    return b && b->isSolid();
+    std::unique_ptr<Bloc>* c = cellule(x, z);
+    return c && *c && (*c)->isSolid();
 }
 
 void NiveauManager::utiliser(float x, float z) { remplacer(x, z, TypeBloc::UTILISE); }
@@ -147,10 +150,9 @@ void NiveauManager::remplacer(float x, float z, int type) {
     std::unique_ptr<Bloc>* c = cellule(x, z);
     if (!c || !*c) return;
     Bloc* ancien = c->get();
-    const bool etaitVariable = ancien->estVariable();
     c->reset(creerBloc(ancien->getX(), ancien->getZ(), ancien->getNumeroObjet(), type));
     const int indice = static_cast<int>(c - grille.data());
-    if ((*c)->estVariable() && !etaitVariable) variables.push_back(indice);
+    if (!(*c)->estVariable()) suivis.erase(indice);
     dessin.modifier(indice / largeur, indice % largeur);
 }
 
@@ -161,9 +163,10 @@ int NiveauManager::getHauteur() { return hauteur; }
 int NiveauManager::getNumNiveau() { return numNiveau; }
 int NiveauManager::getNumDifficulte() { return difficulte; }
 
-// Only tiles change with time; a plain block's refresh does nothing.
+// Only tiles change with time, and only once broken: a plain block's or an
+// untouched tile's refresh does nothing. Cells in row order.
 void NiveauManager::refresh(long ecoule) {
-    for (int cellule : variables)
+    for (int cellule : suivis)
         if (Bloc* b = grille[static_cast<size_t>(cellule)].get()) b->refresh(ecoule);
 }
 

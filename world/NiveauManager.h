@@ -74,7 +74,7 @@ private:
     CTextureManager* textures;
     int numNiveau;
     std::vector<std::unique_ptr<Bloc>> grille;  // hauteur rows of largeur cells
-    std::vector<int> variables;                 // cells of the blocks that refresh changes
+    std::set<int> suivis;                       // cells of the tiles handed out by getBloc
     DessinNiveau dessin;
     int hauteur;
     int largeur;
