@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "tests/support/MondeTest.h"
 #include "tools/verifniveau/Marge.h"
@@ -149,4 +150,31 @@ TEST_F(Verification, LePremierNiveauFacilePardonne) {
     Vol vol = sim.depart();
     for (int n = 0; n < 30 && vol.fin == FinVol::ATTERRI; ++n) vol = sim.voler(vol.apres, avant);
     EXPECT_EQ(FinVol::ARRIVE, vol.fin);
+}
+
+// Every shipped level as a player with a slightly late or early hand plays
+// it: nearly every replay of an easy level's route with key times off by up
+// to 100 ms still finishes, a good share of a hard level's with 25 ms; and
+// every route still finishes at the frame steps a real display gives.
+TEST_F(Verification, LesSeriesLivreesPardonnent) {
+    struct Serie {
+        int difficulte;
+        int ecart;    // ms every key time is moved by, at most
+        int reussis;  // replays of Marge::ESSAIS that must finish
+        std::vector<int> pas;
+    } series[] = {{1, 100, 38, {10, 25, 40}}, {2, 25, 15, {10, 25}}};
+    for (const Serie& s : series)
+        for (int n = 1; n <= 12; ++n) {
+            const std::string chemin =
+                std::string(LEAPGRID_GAME_DIR) + "/" + NiveauManager::cheminNiveau(s.difficulte, n);
+            SCOPED_TRACE(chemin);
+            const Verdict v = Rapport::juger(chemin, 16, Recherche::BUDGET);
+            ASSERT_TRUE(v.route.trouvee);
+            Simulateur sim(FichierNiveau::lire(chemin), chemin, 16);
+            Marge m(sim);
+            int reussis = 0;
+            for (int k = 1; k <= Marge::ESSAIS; ++k) reussis += m.rejouer(v.route, s.ecart, 7919u * k);
+            EXPECT_GE(reussis, s.reussis) << "replays with key times off by up to " << s.ecart << " ms";
+            for (int pas : s.pas) EXPECT_TRUE(m.finitAuPas(v.route, pas)) << pas << " ms frames";
+        }
 }
