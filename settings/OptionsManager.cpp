@@ -254,8 +254,9 @@ void OptionsManager::moveLang(int sens) {
 // so the two players never share a colour.
 void OptionsManager::moveColor(int joueur, int sens) {
     int j = boucler(joueur, 2);
-    int autre = colorTemp[1 - j];
-    int c = boucler(colorTemp[j] + pas(sens), NB_COULEURS);
+    // Wrapped before the step: a hand-edited colour near INT_MAX must not overflow.
+    int autre = boucler(colorTemp[1 - j], NB_COULEURS);
+    int c = boucler(boucler(colorTemp[j], NB_COULEURS) + pas(sens), NB_COULEURS);
     if (c == autre) c = boucler(c + pas(sens), NB_COULEURS);
     colorTemp[j] = c;
 }

@@ -136,6 +136,23 @@ TEST_F(Niveau, PointsEtCellules) {
     }
 }
 
+// Before any level and after one is destroyed, no point has a cell, even the
+// points that truncate to cell (0, 0).
+TEST_F(Niveau, SansGrilleAucuneCellule) {
+    NiveauManager* n = NiveauManager::getInstance();
+    const float points[][2] = {{-0.7f, -0.7f}, {-0.2f, 0.3f}, {0, 0}, {1, 1}};
+    for (int fois = 0; fois < 2; ++fois) {
+        for (const auto& p : points) {
+            EXPECT_EQ(nullptr, n->getBloc(p[0], p[1])) << p[0] << "," << p[1];
+            EXPECT_EQ(-1, n->getType(p[0], p[1]));
+            EXPECT_FALSE(n->collision(p[0], p[1]));
+            n->utiliser(p[0], p[1]);
+        }
+        n = charger("60 1 1 1");
+        n->detruireNiveau();
+    }
+}
+
 TEST_F(Niveau, BlocsUtilisesEtTuileCassee) {
     couleurDuType(2, 250, 0, 0);
     couleurDuType(20, 0, 250, 0);

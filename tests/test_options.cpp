@@ -282,6 +282,9 @@ TEST_F(Options, LesDeuxJoueursNeCouvrentJamaisLaMemeCouleur) {
         {0, 3, 0, 1, 1, 3},   {0, 3, 2, -1, 4, 3},  // player index modulo 2
         {2, 2, 0, 1, 3, 2},   {7, 3, 0, 1, 4, 3},   {0, 3, 1, 0, 0, 2},
         {-6, 3, 0, -1, 2, 3},
+        // Hand-edited extremes step without overflow, as their value modulo 5.
+        {2147483647, 3, 0, 1, 4, 3}, {-2147483647 - 1, 0, 0, -1, 1, 0},
+        {1, -2147483647 - 1, 1, 1, 1, 3},
     };
     for (const Cas& c : cas) {
         dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 Francais " +

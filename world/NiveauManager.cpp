@@ -118,6 +118,7 @@ void NiveauManager::niveauSuivant() { ++numNiveau; }
 // halfway into the higher cell and anything in (-1, 0) into cell 0.
 std::unique_ptr<Bloc>* NiveauManager::cellule(float x, float z) {
     const float cx = x + 0.5f, cz = z + 0.5f;
+    if (grille.empty()) return nullptr;  // no level loaded
     if (!(cx > -1.0f && cx < largeur && cz > -1.0f && cz < hauteur)) return nullptr;
     const int colonne = static_cast<int>(cx), ligne = static_cast<int>(cz);
     return &grille[static_cast<size_t>(ligne) * largeur + colonne];
