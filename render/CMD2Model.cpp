@@ -22,6 +22,9 @@ const float DEMI_TOUR = -1.5707964f;
 const int MAX_SOMMETS = 65535, MAX_TRIANGLES = 1 << 18, MAX_FRAMES = 4096, MAX_SKINS = 256,
           MAX_COMMANDES = 1 << 22;
 const size_t FICHIER_MAX = 256u << 20;
+// The largest decoded coordinate accepted, in model units: far beyond any
+// model, and small enough that blending, scaling and turning it stay finite.
+const float COORDONNEE_MAX = 1e6f;
 
 int32_t entier(const unsigned char* p) {
     return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
@@ -55,6 +58,17 @@ bool comptesValides(const CMD2Model::Header& h) {
 bool fini(const float* v, int n) {
     for (int i = 0; i < n; ++i)
         if (!std::isfinite(v[i])) return false;
+    return true;
+}
+
+// Every vertex a frame can decode (bytes 0 to 255 on each axis) within the
+// coordinate limit: a finite but huge scale would still draw NaN or infinity.
+bool sommetsBornes(const CMD2Model::Frame& f) {
+    for (int k = 0; k < 3; ++k)
+        for (float octet : {0.0f, 255.0f}) {
+            const float c = octet * f.scale[k] + f.translate[k];
+            if (!(std::fabs(c) <= COORDONNEE_MAX)) return false;
+        }
     return true;
 }
 
@@ -158,7 +172,7 @@ int CMD2Model::LoadModel(const std::string& fichier) {
         }
         std::memcpy(fr.name, p + 24, 16);
         fr.name[15] = 0;
-        ok = ok && fini(fr.scale, 3) && fini(fr.translate, 3);
+        ok = ok && fini(fr.scale, 3) && fini(fr.translate, 3) && sommetsBornes(fr);
         fr.verts = new Vertex[h.num_xyz];
         std::memcpy(fr.verts, p + 40, static_cast<size_t>(h.num_xyz) * 4);
         for (int v = 0; v < h.num_xyz; ++v) ok = ok && fr.verts[v].lightnormalindex < NB_NORMALES;

@@ -289,6 +289,9 @@ int LoadFileTGA(const char* fichier, unsigned char** pixels, int* largeur, int* 
 
     const int octets = octetsParPixel(e);
     if (octets < 0 || !assezDeDonnees(f, total, octets, e.rle())) return 0;
+    // A type 0 file carries no pixels, so nothing in it can justify a large
+    // blank buffer: no more pixels than the file has bytes.
+    if (e.type == 0 && total > static_cast<long>(donnees.taille)) return 0;
 
     // Zero-filled only for type 0, whose pixels are never decoded.
     unsigned char* sortie = e.type == 0 ? new unsigned char[total * 4]()

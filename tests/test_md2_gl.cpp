@@ -130,6 +130,33 @@ TEST_F(Modele, FichiersCorrompusRefuses) {
     EXPECT_EQ(0, charger(m, coupe)) << "shorter than its header";
 }
 
+// Finite scales and offsets can still decode to vertices no drawing survives:
+// those models are refused; large but sane ones load with finite vertices.
+TEST_F(Modele, EchellesImmensesRefusees) {
+    struct Cas {
+        const char* nom;
+        float echelle, translation;
+        int attendu;
+    } cas[] = {
+        {"echelle 1e38", 1e38f, 0, 0},
+        {"echelle 1e30", 1e30f, 0, 0},
+        {"translation 3e38", 1, 3e38f, 0},
+        {"echelle negative immense", -1e37f, 0, 0},
+        {"echelle 1000", 1000, 0, 1},
+        {"translation -5e5", 1, -5e5f, 1},
+    };
+    for (const Cas& c : cas) {
+        ModeleMD2 modele = modeleSimple();
+        modele.images[1].echelle[2] = c.echelle;
+        modele.images[1].translation[2] = c.translation;
+        CMD2Model m;
+        ASSERT_EQ(c.attendu, charger(m, fabriquerMD2(modele))) << c.nom;
+        for (int image = 0; image < m.GetNumFrames(); ++image)
+            for (const SommetRetour& s : sommetsDessines([&] { m.DrawModelItp(0, image, 0.5f); }))
+                EXPECT_TRUE(std::isfinite(s.x) && std::isfinite(s.y) && std::isfinite(s.z)) << c.nom;
+    }
+}
+
 TEST_F(Modele, LumiereTangenteToujoursFinie) {
     const float n[3][3] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
     const float lumiere[3] = {0, -10, 0};

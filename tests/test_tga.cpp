@@ -268,6 +268,21 @@ TEST_F(TgaOctets, TypeZeroEtTailleSeule) {
     Decode d = decoderOctets(fabriquerTGA(e, {}));
     ASSERT_EQ(1, d.resultat);
     EXPECT_EQ(Octets(24, 0), d.pixels);
+    // No data to justify a large blank image: no more pixels than file bytes.
+    struct Cas {
+        int largeur, hauteur;
+        size_t suite;
+        int attendu;
+    } cas[] = {{8192, 8192, 0, 0}, {100, 100, 0, 0}, {100, 100, 9982, 1}, {100, 100, 9981, 0}, {1, 18, 0, 1}};
+    for (const Cas& c : cas) {
+        e.largeur = c.largeur;
+        e.hauteur = c.hauteur;
+        d = decoderOctets(fabriquerTGA(e, Octets(c.suite, 7)));
+        EXPECT_EQ(c.attendu, d.resultat) << c.largeur << "x" << c.hauteur << " + " << c.suite;
+        EXPECT_EQ(c.attendu ? static_cast<size_t>(c.largeur) * c.hauteur * 4 : 0u, d.pixels.size());
+    }
+    e.largeur = 3;
+    e.hauteur = 2;
 
     e.type = 2;
     ecrireOctets("f.tga", fabriquerTGA(e, {}));
