@@ -5,8 +5,14 @@
 
 class FichierAtomique {
 public:
-    // Writes contenu to a temporary file beside chemin, checks every step, then
-    // renames it over chemin. On any failure the temporary file is removed, the
-    // old file is left exactly as it was, and false is returned.
+    // Writes contenu to a temporary file of its own beside chemin (a fresh
+    // unique name, created exclusively, never through a link), checks every
+    // step, then renames it over chemin. Two writers at once each rename a
+    // whole file, so chemin always holds one complete version. On any failure
+    // the temporary file is removed, the old file is left exactly as it was,
+    // and false is returned.
     static bool ecrire(const std::string& chemin, const std::string& contenu);
+
+    // The temporary names start with chemin + SUFFIXE_TEMPORAIRE.
+    static const char* const SUFFIXE_TEMPORAIRE;
 };
