@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/ScriptJeu.h"
 #include "menus/MenuAPropos.h"
@@ -21,6 +22,7 @@
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
+#include "settings/FichierLu.h"
 #include "settings/LangManager.h"
 #include "settings/Manettes.h"
 #include "settings/OptionsManager.h"
@@ -44,6 +46,7 @@ const int HAUTEUR_SECOURS = 768;
 // Larger than any screen this game targets; a hand-edited size beyond it is
 // refused before the window system sees it.
 const int TAILLE_MAX = 8192;
+const size_t ICONE_MAX = 1u << 20;  // a window icon is a few kilobytes
 
 bool audioOuvert = false;
 
@@ -112,7 +115,11 @@ void Jeu::initSDL() {
     Manettes::ouvrir();
     std::atexit(fermerSDL);
     SDL_WM_SetCaption("Leapgrid", nullptr);
-    SDL_Surface* icone = SDL_LoadBMP_RW(SDL_RWFromFile("Images/Logo/logo.bmp", "rb"), 1);
+    // Read by us first: SDL would open a FIFO put in its place and wait forever.
+    std::vector<unsigned char> octets;
+    SDL_Surface* icone = FichierLu::lireTout("Images/Logo/logo.bmp", octets, ICONE_MAX)
+                             ? SDL_LoadBMP_RW(SDL_RWFromConstMem(octets.data(), static_cast<int>(octets.size())), 1)
+                             : nullptr;
     if (icone) {
         SDL_WM_SetIcon(icone, nullptr);
         SDL_FreeSurface(icone);

@@ -1,7 +1,9 @@
 // Defensive reading of the game's files.
 #include "settings/FichierLu.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 bool FichierLu::ordinaire(const std::string& chemin) {
     struct stat s;
@@ -15,4 +17,25 @@ bool FichierLu::ligne(std::istream& flux, std::string& texte, size_t max) {
     for (; c != std::istream::traits_type::eof() && c != '\n'; c = flux.get())
         if (texte.size() < max) texte += static_cast<char>(c);
     return true;
+}
+
+bool FichierLu::lireTout(const std::string& chemin, std::vector<unsigned char>& octets, size_t max) {
+    octets.clear();
+    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat s;
+    bool ok = ::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size >= 0 &&
+              static_cast<unsigned long long>(s.st_size) <= max;
+    if (ok) {
+        octets.resize(static_cast<size_t>(s.st_size));
+        size_t lus = 0;
+        while (ok && lus < octets.size()) {
+            const ssize_t n = ::read(fd, octets.data() + lus, octets.size() - lus);
+            ok = n > 0;
+            if (ok) lus += static_cast<size_t>(n);
+        }
+    }
+    ::close(fd);
+    if (!ok) octets.clear();
+    return ok;
 }

@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <string>
+#include <vector>
 
 class FichierLu {
 public:
@@ -12,4 +13,8 @@ public:
     // One line without its line end, keeping at most max bytes; the rest of a
     // longer line is skipped. False at the end of the stream.
     static bool ligne(std::istream& flux, std::string& texte, size_t max);
+    // The whole of a regular file of at most max bytes into octets. Opened
+    // without blocking and checked on the open file itself, so a FIFO put in
+    // its place is never waited on. False (octets empty) otherwise.
+    static bool lireTout(const std::string& chemin, std::vector<unsigned char>& octets, size_t max);
 };

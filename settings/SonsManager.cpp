@@ -2,7 +2,12 @@
 #include "settings/SonsManager.h"
 
 #include <SDL/SDL.h>
+#include <sys/stat.h>
 
+#include <cstdio>
+
+#include "settings/ControleWAV.h"
+#include "settings/FichierLu.h"
 #include "settings/OptionsManager.h"
 
 SonsManager* SonsManager::sonsManagerInst = nullptr;
@@ -45,10 +50,41 @@ bool SonsManager::mixeurOuvert() {
     return Mix_QuerySpec(&frequence, &format, &canaux) != 0;
 }
 
+// The musics stream from octetsMusiques: they are stopped and freed before
+// their bytes go (only while the mixer is open: once closed, nothing reads them).
+SonsManager::~SonsManager() {
+    if (!mixeurOuvert()) return;
+    Mix_HaltMusic();
+    for (const FichierMusique& m : MUSIQUES)
+        if (this->*m.champ) Mix_FreeMusic(this->*m.champ);
+}
+
+bool SonsManager::lireWAV(const char* chemin, std::vector<unsigned char>& octets) {
+    struct stat s;
+    if (::lstat(chemin, &s) != 0) return false;  // missing: silence, as designed
+    std::string raison = "not a regular file, or too large";
+    if (FichierLu::lireTout(chemin, octets, FICHIER_MAX) && ControleWAV::valide(octets.data(), octets.size(), &raison))
+        return true;
+    std::fprintf(stderr, "Leapgrid: %s refused (%s): playing without it\n", chemin, raison.c_str());
+    octets.clear();
+    return false;
+}
+
 void SonsManager::charger() {
     if (!mixeurOuvert()) return;
-    for (const FichierMusique& m : MUSIQUES) this->*m.champ = Mix_LoadMUS(m.chemin);
-    for (const FichierSon& s : SONS) this->*s.champ = Mix_LoadWAV_RW(SDL_RWFromFile(s.chemin, "rb"), 1);
+    for (int i = 0; i < 6; ++i) {
+        std::vector<unsigned char>& octets = octetsMusiques[i];
+        this->*MUSIQUES[i].champ =
+            lireWAV(MUSIQUES[i].chemin, octets)
+                ? Mix_LoadMUSType_RW(SDL_RWFromConstMem(octets.data(), static_cast<int>(octets.size())), MUS_WAV, 1)
+                : nullptr;
+    }
+    // A sound is decoded into the mixer's own buffer: its bytes can go at once.
+    std::vector<unsigned char> octets;
+    for (const FichierSon& s : SONS)
+        this->*s.champ = lireWAV(s.chemin, octets)
+                             ? Mix_LoadWAV_RW(SDL_RWFromConstMem(octets.data(), static_cast<int>(octets.size())), 1)
+                             : nullptr;
 }
 
 void SonsManager::chargerMusique(Mix_Music* musique) {

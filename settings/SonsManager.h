@@ -3,6 +3,9 @@
 
 #include <SDL/SDL_mixer.h>
 
+#include <string>
+#include <vector>
+
 class OptionsManager;
 
 class SonsManager {
@@ -23,6 +26,9 @@ public:
     void jouerSon(Mix_Chunk* son);
 
     // Loads the fourteen files into their fields; missing files leave nulls.
+    // Each file is read once, checked by ControleWAV and handed to the mixer
+    // from memory: a file that is not a regular file or fails the check is
+    // taken for missing, with one line on standard error.
     void charger();
     Mix_Music* getMusiqueCourante() { return musiqueCourante; }
     // The last effect asked for while effects are on, heard or not (no device).
@@ -56,9 +62,14 @@ public:
     static const FichierSon SONS[8];
 
     static constexpr Uint32 ATTENTE_MAX_MS = 100;
+    static constexpr size_t FICHIER_MAX = 64u << 20;  // far above the longest piece
 
 private:
     SonsManager();
+    ~SonsManager();
+    // The bytes of a playable WAV file, or false (a line on standard error
+    // when the file is there but refused).
+    static bool lireWAV(const char* chemin, std::vector<unsigned char>& octets);
     // False when the audio device is not open: every mixer call is skipped.
     static bool mixeurOuvert();
 
@@ -67,4 +78,6 @@ private:
     OptionsManager* options;
     Mix_Music* musiqueCourante;
     Mix_Chunk* dernierSon;
+    // A music streams from its bytes while it plays: they live as long as it.
+    std::vector<unsigned char> octetsMusiques[6];
 };

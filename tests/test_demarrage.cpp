@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 
 #include "app/DossierJeu.h"
 #include "tests/support/DossierTemporaire.h"
+#include "tests/support/FabriqueWAV.h"
 #include "tests/support/ProcessusJeu.h"
 
 namespace fs = std::filesystem;
@@ -142,6 +144,43 @@ TEST_F(Demarrage, LaMusiqueDuTitreSeJoueQuandElleEstLa) {
         else
             EXPECT_EQ(0, crete(sortie)) << "silence without the file";
     }
+}
+
+// Files the mixer or SDL would crash or block on: the game starts, shows its
+// window, keeps running and stops cleanly, telling which files it refused.
+TEST_F(Demarrage, UnDossierPiegeNeBloqueNiNePlanteLeJeu) {
+    const std::string donnees = morceauWAV("data", std::string(4096, '\x20'));
+    struct Fichier {
+        const char* chemin;
+        std::string octets;  // empty: a FIFO
+        bool signale;
+    } fichiers[] = {
+        {"Images/Logo/logo.bmp", "", false},
+        {"Musiques/premenu.wav", fichierWAV(formatWAV(1, 2, 0x40001F40, 16) + donnees), true},
+        {"Musiques/menu.wav", fichierWAV(formatWAV(1, 2, 22050, 16) + morceauWAV("LIST", "")), true},
+        {"Musiques/jeu.wav", fichierWAV(formatWAV(1, 0, 22050, 16) + donnees), true},
+        {"Musiques/intro.wav", "", true},
+        {"Sons/beep.wav", fichierWAV(formatWAV(1, 0, 22050, 16) + donnees), true},
+        {"Sons/bonus.wav", fichierWAV(formatWAV(1, 2, 0x40001F40, 16) + donnees), true},
+        {"Sons/beep2.wav", "", true},
+    };
+    for (const Fichier& f : fichiers) {
+        const std::string chemin = "jeu/" + std::string(f.chemin);
+        dossier.ecrire(chemin, f.octets);
+        if (f.octets.empty()) {
+            fs::remove(chemin);
+            ASSERT_EQ(0, ::mkfifo(chemin.c_str(), 0644)) << chemin;
+        }
+    }
+    ProcessusJeu p(exe, jeu(), sonMuet);
+    EXPECT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
+    p.attendre(1000);
+    ASSERT_TRUE(p.enCours()) << p.erreurs();
+    arreter(p);
+    const std::string erreurs = p.erreurs();
+    for (const Fichier& f : fichiers)
+        EXPECT_EQ(f.signale, erreurs.find(std::string(f.chemin) + " refused") != std::string::npos) << f.chemin << "\n"
+                                                                                                  << erreurs;
 }
 
 TEST_F(Demarrage, SansCarteSonLeJeuTourneEnSilence) {

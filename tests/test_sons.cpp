@@ -4,6 +4,9 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 
@@ -169,6 +172,41 @@ TEST_F(Sons, ChargementDesFichiersDuJeu) {
     s->jouerMusique(-1);
     s->jouerSon(s->sonMalus);
     EXPECT_FALSE(Mix_PlayingMusic());
+}
+
+// Files the mixer could crash or hang on never reach it: each is taken for a
+// missing one, with one line on standard error; good files beside them load
+// and play from memory.
+TEST_F(Sons, FichiersDouteuxPrisPourAbsents) {
+    dossier.ecrire("Musiques/.garde", "");
+    dossier.ecrire("Sons/.garde", "");
+    ecrireWAV("Musiques/jeu.wav", 22050 * 4, [](int) { return 1234; });
+    ecrireWAV("Sons/rebond.wav", 2205, [](int) { return 10; });
+    const std::string sansDonnees = fichierWAV(formatWAV(1, 2, 22050, 16));
+    dossier.ecrire("Musiques/menu.wav", sansDonnees);
+    dossier.ecrire("Musiques/intro.wav", fichierWAV(formatWAV(1, 2, 0x40001F40, 16) + morceauWAV("data", "abcd")));
+    dossier.ecrire("Sons/beep.wav", fichierWAV(formatWAV(1, 2, 0x40001F40, 16) + morceauWAV("data", "abcd")));
+    dossier.ecrire("Sons/malus.wav", fichierWAV(formatWAV(1, 0, 22050, 16) + morceauWAV("data", "abcd")));
+    ASSERT_EQ(0, ::mkfifo("Musiques/premenu.wav", 0644));
+    ASSERT_EQ(0, ::mkfifo("Sons/bonus.wav", 0644));
+    dossier.ecrire("Sons/open.wav/.garde", "");  // a folder
+    SonsManager* s = sons();
+    ::testing::internal::CaptureStderr();
+    s->charger();
+    const std::string erreurs = ::testing::internal::GetCapturedStderr();
+    for (Mix_Music* m : {s->musiqueMenu, s->musiqueIntro, s->musiquePreMenu}) EXPECT_EQ(nullptr, m);
+    for (Mix_Chunk* c : {s->sonBeep, s->sonMalus, s->sonBonus, s->sonOpen}) EXPECT_EQ(nullptr, c);
+    for (const char* f : {"Musiques/menu.wav", "Musiques/intro.wav", "Musiques/premenu.wav", "Sons/beep.wav",
+                          "Sons/malus.wav", "Sons/bonus.wav", "Sons/open.wav"})
+        EXPECT_NE(std::string::npos, erreurs.find(std::string("Leapgrid: ") + f + " refused")) << f << "\n" << erreurs;
+    EXPECT_EQ(7, std::count(erreurs.begin(), erreurs.end(), '\n')) << "one line each, none for missing files\n"
+                                                                  << erreurs;
+    EXPECT_NE(nullptr, s->sonRebond);
+    ASSERT_NE(nullptr, s->musiqueJeu);
+    s->chargerMusique(s->musiqueJeu);
+    s->jouerMusique(-1);
+    EXPECT_TRUE(entendre([](int v) { return v == 1234; })) << "the music plays from the bytes read";
+    SonsManager::kill();  // stops the music before its bytes go
 }
 
 TEST(SonsSansPeripherique, ToutResteSilencieuxEtImmediat) {
