@@ -328,7 +328,9 @@ void Jeu::finirMatch() {
         Environnement::kill();
     } else if (environnement->jeuQuitte() || !fichierEssai.empty()) {
         fichierEssai.clear();
-        remplacerMenu(new MenuPrincipal());
+        Menu* menu = new MenuPrincipal();
+        if (environnement->niveauIllisible()) menu->setAvis(lang->ligne(LangManager::LIGNE_NIVEAU_ILLISIBLE));
+        remplacerMenu(menu);
         NiveauManager::kill();
         Environnement::kill();
     } else {

@@ -91,6 +91,12 @@ void Menu::draw() {
         textes->draw(libelles[i].c_str(), 3, (i + 0.5) / nbChoix, yBarre, lBarre, 0.07, 0.5, 3);
 }
 
+void Menu::dessinerAvis(double y) {
+    if (avis.empty()) return;
+    textes->draw(avis.c_str(), 2, 0.5, y, 0.04, 0.05, 0.5, 3);
+    glColor3f(1, 1, 1);
+}
+
 void Menu::ombrerItems() {
     const bool large = options->isWide();
     const double b = large ? 0.14 : 0.2, t = large ? 0.29 : 0.32;

@@ -24,6 +24,10 @@ public:
 
     int getSelection() const { return selection; }
     int getNbChoix() const { return nbChoix; }
+    // A one-line notice shown on the screen until it is left (a failed save,
+    // a level that could not be read); empty for none.
+    void setAvis(const std::string& texte) { avis = texte; }
+    const std::string& getAvis() const { return avis; }
     std::string getLibelle(int i) const { return libelles && i >= 0 && i < nbChoix ? libelles[i] : std::string(); }
 
     static constexpr float DELAI_REPETITION = 200;  // ms between moves of a held key
@@ -43,6 +47,8 @@ protected:
     void dessinerFond();
     // Darkens every column of the bar but the selected one.
     void ombrerItems();
+    // The notice, if any, centred at height y in the highlight font.
+    void dessinerAvis(double y);
 
     ClavierManager* clavier;
     SonsManager* sons;
@@ -57,4 +63,5 @@ protected:
     float delai;
     std::string nom;
     std::string* libelles;
+    std::string avis;
 };

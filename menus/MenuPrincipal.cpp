@@ -2,6 +2,7 @@
 #include "menus/MenuPrincipal.h"
 
 #include "render/CTextureManager.h"
+#include "settings/OptionsManager.h"
 
 MenuPrincipal::MenuPrincipal() : Menu(0, 0, 1, 1) {
     nom = "MenuPrincipal";
@@ -13,6 +14,7 @@ MenuPrincipal::MenuPrincipal() : Menu(0, 0, 1, 1) {
 void MenuPrincipal::draw() {
     Menu::draw();
     ombrerItems();
+    dessinerAvis(options->isWide() ? 0.33 : 0.36);
 }
 
 void MenuPrincipal::reset() {

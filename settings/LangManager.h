@@ -23,7 +23,10 @@ public:
     static constexpr int LIGNE_DIRIGER = ATTENTE + 1;
     static constexpr int LIGNE_VALIDER = ATTENTE + 2;
     static constexpr int LIGNE_PAUSE = ATTENTE + 3;
-    static constexpr int NB_LIGNES = LIGNE_PAUSE;
+    // Notices, after the controls caption.
+    static constexpr int LIGNE_NIVEAU_ILLISIBLE = LIGNE_PAUSE + 1;  // a level file that cannot be read
+    static constexpr int LIGNE_SAUVEGARDE_RATEE = LIGNE_PAUSE + 2;  // a settings, keys or scores file not written
+    static constexpr int NB_LIGNES = LIGNE_SAUVEGARDE_RATEE;
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
     static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "settings/ClavierManager.h"
+#include "tests/support/DisquePlein.h"
 #include "tests/support/DossierTemporaire.h"
 
 namespace {
@@ -173,8 +174,10 @@ TEST_F(Clavier, UnEchecDeSauvegardeRendLesAffectationsDuFichier) {
     dossier.ecrire("Data/Clavier.dat", ancien);
     ClavierManager* c = ClavierManager::getInstance();
     c->setToucheTemp(ClavierManager::HAUT, SDLK_k);
-    std::filesystem::create_directory(dossier.chemin() + "/Data/Clavier.dat.tmp");
-    EXPECT_FALSE(c->sauver());
+    {
+        DisquePlein plein;
+        EXPECT_FALSE(c->sauver());
+    }
     EXPECT_EQ(ancien, dossier.lire("Data/Clavier.dat"));
     EXPECT_EQ(105, c->getTouche(0));
     EXPECT_EQ(105, c->getToucheTemp(0)) << "the edit is lost";

@@ -3,8 +3,11 @@
 
 #include <SDL/SDL.h>
 
-#include <cmath>
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cmath>
+#include <filesystem>
 
 #include "menus/MenuPause.h"
 #include "render/TextesManager.h"
@@ -192,6 +195,20 @@ std::vector<Boite> quadsDuHUD(Environnement* env) {
     return b;
 }
 
+// Ways a level file can fail to be read.
+enum Casse { ABSENT, VIDE, DOSSIER, TUBE, ENTETE };
+
+void casser(MondeTest& monde, const std::string& relatif, Casse casse) {
+    const std::string chemin = monde.dossier.chemin() + "/" + relatif;
+    std::filesystem::remove_all(chemin);
+    if (casse == VIDE) monde.dossier.ecrire(relatif, "");
+    if (casse == DOSSIER) std::filesystem::create_directory(chemin);
+    if (casse == TUBE) {
+        ASSERT_EQ(0, ::mkfifo(chemin.c_str(), 0644));
+    }
+    if (casse == ENTETE) monde.dossier.ecrire(relatif, "soixante 5 4\n");
+}
+
 }  // namespace
 
 // The keys show over their band on the first intro of a series only; every
@@ -236,4 +253,68 @@ TEST_F(Match, LesTouchesALaPremiereIntroEtDesMarges) {
     ASSERT_EQ(2, n->getNumNiveau());
     ASSERT_EQ(ETAT_INTRO, env->getEtat());
     EXPECT_EQ(0, legende()) << "the second level's intro shows no keys";
+}
+
+// A level that cannot be read ends the match, at its start, when the level
+// being replayed went away, or when the next one is damaged; only a next
+// level that does not exist completes the series.
+TEST_F(Match, UnNiveauIllisibleTermineLeMatch) {
+    enum Moment { DEPART, REPRISE, SUIVANT };
+    for (Moment moment : {DEPART, REPRISE, SUIVANT}) {
+        for (Casse casse : {ABSENT, VIDE, DOSSIER, TUBE, ENTETE}) {
+            const std::string cas = "moment " + std::to_string(moment) + ", casse " + std::to_string(casse);
+            Environnement::kill();
+            NiveauManager::kill();
+            for (const char* f : {"Niveaux/1/niveau1.dat", "Niveaux/1/niveau2.dat"})
+                std::filesystem::remove_all(monde.dossier.chemin() + "/" + f);  // the last case's FIFO or folder
+            monde.dossier.ecrire("Niveaux/1/niveau1.dat", niveau(59));
+            monde.dossier.ecrire("Niveaux/1/niveau2.dat", niveau(8, 30));
+            if (moment == DEPART) casser(monde, "Niveaux/1/niveau1.dat", casse);
+            if (moment == SUIVANT) casser(monde, "Niveaux/1/niveau2.dat", casse);
+            ::testing::internal::CaptureStderr();
+            NiveauManager::getInstance()->setDifficulte(1);
+            NiveauManager::getInstance()->chargerNiveau();
+            env = Environnement::getInstance();
+            env->ajouterJoueur(new Joueur(1));
+            j = env->getJoueur(1);
+            if (moment != DEPART) {
+                taper(SDLK_SPACE);
+                ASSERT_EQ(ETAT_JEU, env->getEtat()) << cas;
+            }
+            if (moment == REPRISE) {
+                casser(monde, "Niveaux/1/niveau1.dat", casse);
+                j->setTemps(0);
+            }
+            if (moment == SUIVANT) j->setZ(1);
+            for (int i = 0; i < 200 && !env->getFinJeu(); ++i) frames(1);
+            const std::string erreurs = ::testing::internal::GetCapturedStderr();
+            EXPECT_TRUE(env->getFinJeu()) << cas;
+            const bool finDeSerie = moment == SUIVANT && casse == ABSENT;
+            EXPECT_EQ(finDeSerie ? ETAT_FIN_JEU : ETAT_NIVEAU_ILLISIBLE, env->getEtat()) << cas;
+            EXPECT_EQ(!finDeSerie, env->jeuQuitte()) << cas;
+            EXPECT_EQ(finDeSerie ? 0 : 1, std::count(erreurs.begin(), erreurs.end(), '\n')) << cas << erreurs;
+            if (!finDeSerie) {
+                EXPECT_NE(std::string::npos, erreurs.find("cannot be read")) << cas << erreurs;
+            }
+        }
+    }
+}
+
+// The level end gives way to the pause screen too, and resumes where it was.
+TEST_F(Match, LaPauseAussiPendantLaFinDuNiveau) {
+    taper(SDLK_SPACE);
+    j->setZ(1);
+    for (int i = 0; i < 60 && env->getEtat() != ETAT_FIN_NIVEAU; ++i) frames(1);
+    ASSERT_EQ(ETAT_FIN_NIVEAU, env->getEtat());
+    frames(5);
+    const float hauteur = env->getCameraY(1);
+    taper(SDLK_ESCAPE);
+    EXPECT_EQ(ETAT_PAUSE, env->getEtat());
+    frames(50);
+    EXPECT_FLOAT_EQ(hauteur, env->getCameraY(1)) << "the camera waits, where it was";
+    taper(SDLK_ESCAPE);
+    EXPECT_EQ(ETAT_FIN_NIVEAU, env->getEtat()) << "cancel resumes the level end";
+    frames(50);
+    EXPECT_EQ(ETAT_INTRO, env->getEtat());
+    EXPECT_EQ(2, NiveauManager::getInstance()->getNumNiveau());
 }

@@ -3,6 +3,8 @@
 
 #include <SDL/SDL.h>
 
+#include <filesystem>
+
 #include "app/Jeu.h"
 #include "menus/Menu.h"
 #include "render/TextesManager.h"
@@ -293,4 +295,36 @@ TEST_F(Flux, UneManetteMeneLesMenus) {
     image(axe);
     avancer(500);
     EXPECT_EQ(2, jeu->getMenuCourant()->getSelection()) << "a stick at rest does nothing";
+}
+
+// A level file that cannot be read sends the player back to the main menu
+// with a notice, which stays until the menu is left; the game goes on.
+TEST_F(Flux, UnNiveauIllisibleRameneAuMenuAvecUnAvis) {
+    std::string textes;
+    for (int n = 1; n <= LangManager::NB_LIGNES; ++n) textes += "texte " + std::to_string(n) + "\n";
+    monde.dossier.ecrire("Data/Lang/Francais.dat", textes);
+    LangManager::getInstance()->charger();
+    std::filesystem::remove(monde.dossier.chemin() + "/Niveaux/1/niveau1.dat");
+    std::filesystem::create_directory(monde.dossier.chemin() + "/Niveaux/1/niveau1.dat");
+    taper(SDLK_SPACE);
+    taper(SDLK_SPACE);
+    ::testing::internal::CaptureStderr();
+    taper(SDLK_SPACE);  // Easy
+    const std::string erreurs = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(jeu->estEnMenu());
+    EXPECT_EQ("MenuPrincipal", ecran());
+    EXPECT_EQ("texte " + std::to_string(LangManager::LIGNE_NIVEAU_ILLISIBLE), jeu->getMenuCourant()->getAvis());
+    EXPECT_NE(std::string::npos, erreurs.find("Niveaux/1/niveau1.dat cannot be read")) << erreurs;
+    EXPECT_EQ(piece(1), musique()) << "the menu music again";
+    avancer(2000);
+    EXPECT_FALSE(jeu->getMenuCourant()->getAvis().empty()) << "until the screen is left";
+    for (int i = 0; i < 4; ++i) taper(SDLK_d);  // About, and back
+    taper(SDLK_SPACE);
+    taper(SDLK_ESCAPE);
+    ASSERT_EQ("MenuPrincipal", ecran());
+    EXPECT_TRUE(jeu->getMenuCourant()->getAvis().empty());
+    taper(SDLK_SPACE);  // Play, on the new menu
+    taper(SDLK_d);
+    taper(SDLK_SPACE);  // Hard: its level reads
+    EXPECT_FALSE(jeu->estEnMenu()) << "a good level still plays";
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "settings/OptionsManager.h"
+#include "tests/support/DisquePlein.h"
 #include "tests/support/DossierTemporaire.h"
 
 namespace {
@@ -164,8 +165,10 @@ TEST_F(Options, UnEchecDeSauvegardeGardeLAncienFichierEtValideQuandMeme) {
     OptionsManager* o = OptionsManager::getInstance();
     o->moveLang(1);
     o->moveResolution(1);
-    std::filesystem::create_directory(dossier.chemin() + "/Data/Options.dat.tmp");
-    EXPECT_FALSE(o->sauverOptions());
+    {
+        DisquePlein plein;
+        EXPECT_FALSE(o->sauverOptions());
+    }
     EXPECT_EQ(ancien, dossier.lire("Data/Options.dat"));
     EXPECT_EQ("English", o->getLang());
 }

@@ -39,7 +39,8 @@ void Environnement::kill() {
 
 Environnement::Environnement()
     : options(nullptr), niveaux(nullptr), textures(nullptr), clavier(nullptr), textes(nullptr), lang(nullptr),
-      sons(nullptr), fondu(0), cameraZIntro(0), cameraYFin(0), etat(ETAT_INTRO), textureBoard(0),
+      sons(nullptr), fondu(0), cameraZIntro(0), cameraYFin(0), etat(ETAT_INTRO), etatAvantPause(ETAT_JEU),
+      textureBoard(0),
       joueurs{nullptr, nullptr}, temps{0, 0}, menuPause(nullptr), victoires{0, 0}, gagnantsNiveau(0) {
     textures = CTextureManager::GetInstance();
     options = OptionsManager::getInstance();
@@ -101,19 +102,19 @@ float Environnement::getCameraX(int numero) {
 }
 
 float Environnement::getCameraY(int numero) {
-    if (etat == ETAT_FIN_NIVEAU) return cameraYFin;
+    if (etatVisible() == ETAT_FIN_NIVEAU) return cameraYFin;
     Joueur* j = getJoueur(numero);
     return j ? j->getCameraY() : 0;
 }
 
 float Environnement::getCameraZ(int numero) {
-    if (etat == ETAT_INTRO) return cameraZIntro;
+    if (etatVisible() == ETAT_INTRO) return cameraZIntro;
     Joueur* j = getJoueur(numero);
     return j ? j->getCameraZ() : 0;
 }
 
-bool Environnement::getFinJeu() { return etat == ETAT_QUITTE || etat == ETAT_FIN_JEU; }
-bool Environnement::jeuQuitte() { return etat == ETAT_QUITTE; }
+bool Environnement::getFinJeu() { return etat == ETAT_QUITTE || etat == ETAT_FIN_JEU || niveauIllisible(); }
+bool Environnement::jeuQuitte() { return etat == ETAT_QUITTE || niveauIllisible(); }
 
 std::string Environnement::getTempsJeu(int index) {
     const int t = index >= 0 && index <= 1 ? temps[index] : 0;
@@ -121,6 +122,8 @@ std::string Environnement::getTempsJeu(int index) {
 }
 
 void Environnement::refresh(long ecoule) {
+    // Whatever the state, a level that could not be read ends the match.
+    if (niveaux->getNiveauIllisible()) etat = ETAT_NIVEAU_ILLISIBLE;
     if (niveaux->getFinJeu()) return;
     switch (etat) {
         case ETAT_INTRO: refreshIntro(ecoule); break;
@@ -154,22 +157,28 @@ void Environnement::mettreEnPause() {
         cameraZIntro = 0;
         etat = ETAT_JEU;
     }
-    if (etat != ETAT_JEU) return;
+    // Play and the level end pause alike; the pause screen returns to the
+    // state it was opened from.
+    if (etat != ETAT_JEU && etat != ETAT_FIN_NIVEAU) return;
+    etatAvantPause = etat;
     // The pause screen and its full-screen picture exist from the first pause on.
     if (!menuPause) menuPause = new MenuPause();
     etat = ETAT_PAUSE;
     sons->pauseMusique();
 }
 
-// Cancel, or a pad's start button, pauses.
+// Cancel, or a pad's start button, pauses; true when it did.
+bool Environnement::pauseDemandee() {
+    if (!(non() || clavier->estPause(1) || (estDuel() && clavier->estPause(2)))) return false;
+    mettreEnPause();
+    oublierNon();
+    clavier->initPause(1);
+    clavier->initPause(2);
+    return true;
+}
+
 void Environnement::refreshJeu(long ecoule) {
-    if (non() || clavier->estPause(1) || (estDuel() && clavier->estPause(2))) {
-        mettreEnPause();
-        oublierNon();
-        clavier->initPause(1);
-        clavier->initPause(2);
-        return;
-    }
+    if (pauseDemandee()) return;
     avancerJoueurs(ecoule);
     finirOuRecommencerNiveau();
 }
@@ -215,6 +224,10 @@ void Environnement::finirOuRecommencerNiveau() {
 void Environnement::recommencerNiveau() {
     niveaux->detruireNiveau();
     niveaux->chargerNiveau();
+    if (niveaux->getNiveauIllisible()) {  // the level went away during the match
+        etat = ETAT_NIVEAU_ILLISIBLE;
+        return;
+    }
     for (Joueur* j : joueurs) {
         if (!j) continue;
         j->setVies(VIES_DEPART);
@@ -228,7 +241,7 @@ void Environnement::recommencerNiveau() {
 }
 
 void Environnement::refreshFinNiveau(long ecoule) {
-    if (!joueurs[0]) return;
+    if (!joueurs[0] || pauseDemandee()) return;
     cameraYFin += (ecoule * 3) / 1000.0f;
     fondu = cameraYFin / 5;
     if (cameraYFin > FIN_CAMERA_Y) etat = ETAT_NIVEAU_SUIVANT;
@@ -239,7 +252,7 @@ void Environnement::refreshNiveauSuivant() {
     niveaux->niveauSuivant();
     niveaux->chargerNiveau();
     if (niveaux->getFinJeu()) {
-        etat = ETAT_FIN_JEU;
+        etat = niveaux->getNiveauIllisible() ? ETAT_NIVEAU_ILLISIBLE : ETAT_FIN_JEU;
         return;
     }
     for (Joueur* j : joueurs) {
@@ -260,7 +273,7 @@ void Environnement::refreshPause(long ecoule) {
     menuPause->refresh(ecoule);
     if (menuPause->getCode() == 1) {
         menuPause->reset();
-        etat = ETAT_JEU;
+        etat = etatAvantPause;
         sons->jouerMusique(-1);
     } else if (menuPause->getCode() == 2) {
         etat = ETAT_QUITTE;

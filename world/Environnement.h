@@ -23,6 +23,7 @@ enum EtatMatch {
     ETAT_PAUSE = 4,
     ETAT_QUITTE = -1,          // left from the pause screen
     ETAT_FIN_JEU = -2,         // every level of the difficulty completed
+    ETAT_NIVEAU_ILLISIBLE = -3,  // a level file could not be read: the match is left
 };
 
 class Environnement {
@@ -36,12 +37,16 @@ public:
     float getCameraY(int numero);
     float getCameraZ(int numero);
     bool getFinJeu();
+    // True when the match was left: from the pause screen, or because a level
+    // file could not be read (niveauIllisible).
     bool jeuQuitte();
+    bool niveauIllisible() const { return etat == ETAT_NIVEAU_ILLISIBLE; }
     // Play time as "seconds.tenths " ("83.4 " for 83 456 ms).
     std::string getTempsJeu(int index);
     void refresh(long ecoule);
-    // Opens the pause screen over a match being played; during the intro it
-    // ends the intro into the pause screen. Any other state is left alone.
+    // Opens the pause screen over a match being played or its level end;
+    // during the intro it ends the intro into the pause screen. Any other
+    // state is left alone.
     void mettreEnPause();
     void draw();
     void draw2D();
@@ -109,6 +114,10 @@ private:
     // The keys, on the first intro of a series; a banner over a dark band.
     void dessinerCommandes();
     void dessinerBanniere(const std::string& texte, float r);
+    // The state the camera shows: under the pause screen, the paused one.
+    int etatVisible() const { return etat == ETAT_PAUSE ? etatAvantPause : etat; }
+    // Opens the pause screen on a cancel press; true when it did.
+    bool pauseDemandee();
 
     static Environnement* environnement;
 
@@ -123,6 +132,7 @@ private:
     float cameraZIntro;
     float cameraYFin;
     int etat;
+    int etatAvantPause;  // the state the pause screen returns to
     unsigned int textureBoard;
     Joueur* joueurs[2];
     int temps[2];

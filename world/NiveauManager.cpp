@@ -3,6 +3,10 @@
 
 #include <SDL/SDL_opengl.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 
 #include "render/CTextureManager.h"
@@ -24,7 +28,7 @@ void NiveauManager::kill() {
 
 NiveauManager::NiveauManager()
     : textures(CTextureManager::GetInstance()), numNiveau(1), hauteur(0), largeur(0), temps(0),
-      textureFond(0), difficulte(1), finJeu(false) {
+      textureFond(0), difficulte(1), finJeu(false), illisible(false), dernierCharge(0) {
     OptionsManager* options = OptionsManager::getInstance();
     const std::string chemin = "Images/Fonds/" + options->getPathTextures() +
                                (options->isWide() ? "/Ratio-16-10/fond.tga" : "/Ratio-4-3/fond.tga");
@@ -61,8 +65,14 @@ void NiveauManager::chargerNiveau() {
     refus = lu.refus;
     if (!lu.accepte()) {
         finJeu = true;
+        struct stat s;
+        const bool absent = ::lstat(chemin.c_str(), &s) != 0 && errno == ENOENT;
+        illisible = !(absent && dernierCharge > 0 && numNiveau > dernierCharge);
+        if (illisible) std::fprintf(stderr, "Leapgrid: level %s cannot be read (%s): the match ends\n", chemin.c_str(),
+                                   refus.c_str());
         return;
     }
+    dernierCharge = numNiveau;
     detruireNiveau();
     temps = lu.temps;
     hauteur = lu.lignes + 1;

@@ -24,6 +24,10 @@ public:
     void setFichier(const std::string& chemin);
     // Loads level numNiveau of the difficulty; a missing or refused file ends
     // the series (getFinJeu), and getRefus says why.
+    // Only a missing file numbered past the last level loaded is the normal
+    // end of the series: level 1 missing, the level being replayed gone, or a
+    // file there that is refused is an error (getNiveauIllisible), told on
+    // standard error.
     void chargerNiveau();
     void detruireNiveau();
     void niveauSuivant();
@@ -39,6 +43,7 @@ public:
 
     bool getFinJeu();
     const std::string& getRefus() const { return refus; }
+    bool getNiveauIllisible() const { return illisible; }
     int getTemps();
     int getLargeur();
     int getHauteur();
@@ -87,4 +92,6 @@ private:
     // Block images by type code, and the block folder's files, for one load.
     std::map<int, unsigned int> texturesTypes;
     std::set<std::string> imagesBlocs;
+    bool illisible;
+    int dernierCharge;  // the number of the last level loaded, 0 before any
 };
