@@ -31,7 +31,7 @@ std::string nomDans(int valeur, std::initializer_list<std::pair<int, int>> noms)
 
 }  // namespace
 
-MenuOptions::MenuOptions() : Menu(0, 0, 1, 1), dansPage(0), ligne(0), attenteTouche(false) {
+MenuOptions::MenuOptions() : Menu(0, 0, 1, 1), dansPage(0), ligne(0), attenteTouche(false), echecSignale(false) {
     nom = "MenuOptions";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuOptions.tga"), false);
     delai = 0;
@@ -43,9 +43,18 @@ void MenuOptions::reset() {
     selection = 1;
 }
 
-void MenuOptions::sauver() {
-    options->sauverOptions();
-    clavier->sauver();
+bool MenuOptions::sauver() {
+    const bool reglages = options->sauverOptions();
+    const bool touches = clavier->sauver();
+    echecSignale = !(reglages && touches);
+    setAvis(echecSignale ? texte(LangManager::LIGNE_SAUVEGARDE_RATEE) : "");
+    return !echecSignale;
+}
+
+void MenuOptions::partir() {
+    // Told already (the flag, not the text: a language file may lack the line).
+    const bool dejaAverti = echecSignale;
+    if (sauver() || dejaAverti) code = PAGE_RETOUR;
 }
 
 void MenuOptions::refresh(long ecoule) {
@@ -61,18 +70,17 @@ void MenuOptions::refreshBarre(long ecoule) {
     if (clavier->estOk(1)) {
         clavier->initJ1();
         if (selection == PAGE_RETOUR) {
-            code = PAGE_RETOUR;
+            partir();
         } else {
             dansPage = 1;
             ligne = 1;
+            sauver();
         }
-        sauver();
         sons->jouerSon(sons->sonBeep2);
     }
     if (clavier->estNon(1)) {
         clavier->initJ1();
-        code = PAGE_RETOUR;
-        sauver();
+        partir();
         sons->jouerSon(sons->sonBeep2);
     }
 }
@@ -211,4 +219,5 @@ void MenuOptions::draw() {
         default: break;
     }
     ombrerItems();
+    dessinerAvis(options->isWide() ? 0.31 : 0.34);
 }

@@ -27,10 +27,16 @@ private:
     void prendreTouche();
     // Applies a step of direction sens to row ligne of the selected page.
     void modifier(int sens);
-    void sauver();
+    // Saves both files; on a failure the notice tells the player, on a
+    // success it goes. False when either file could not be written.
+    bool sauver();
+    // Leaves the screen after saving; a failed save first keeps the player
+    // here once, to read the notice.
+    void partir();
     void ecrireLigne(int rang, double y, const std::string& texte);
 
     int dansPage;
     int ligne;
     bool attenteTouche;
+    bool echecSignale;  // the last save failed and the notice says so
 };

@@ -9,6 +9,7 @@
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 #include "world/NiveauManager.h"
 
@@ -100,7 +101,8 @@ void MenuRecord::enregistrer() {
             t[i] = temps[j++];
         }
     }
-    TableScores::ecrire(difficulte(), n, t);
+    if (!TableScores::ecrire(difficulte(), n, t))
+        setAvis(LangManager::getInstance()->ligne(LangManager::LIGNE_SAUVEGARDE_RATEE));
 }
 
 std::string MenuRecord::texteRang() const {
@@ -137,6 +139,7 @@ void MenuRecord::draw() {
         }
     }
     glColor3f(1, 1, 1);
+    dessinerAvis(options->isWide() ? 0.31 : 0.34);
 }
 
 void MenuRecord::reset() {

@@ -12,6 +12,7 @@
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
+#include "tests/support/DisquePlein.h"
 #include "tests/support/MondeTest.h"
 #include "tests/support/Retour.h"
 #include "world/NiveauManager.h"
@@ -213,4 +214,84 @@ TEST(NomsDeTouches, MemeHorsDesCodesConnus) {
     EXPECT_EQ("w", ClavierManager::nomTouche(SDLK_w));
     EXPECT_EQ("up", ClavierManager::nomTouche(SDLK_UP));
     for (int code : {-5, 0, static_cast<int>(SDLK_LAST), 99999}) EXPECT_EQ("?", ClavierManager::nomTouche(code)) << code;
+}
+
+namespace {
+
+// Every language line as "texte <n>", so a notice can be told by its number.
+void textesNumerotes(MondeTest& monde) {
+    monde.reglages("1024 768 0 0 2 10 1 Francais 0 3 1 1");
+    std::string textes;
+    for (int n = 1; n <= LangManager::NB_LIGNES; ++n) textes += "texte " + std::to_string(n) + "\n";
+    monde.dossier.ecrire("Data/Lang/Francais.dat", textes);
+    LangManager::getInstance()->charger();
+}
+
+const std::string AVIS = "texte " + std::to_string(LangManager::LIGNE_SAUVEGARDE_RATEE);
+
+}  // namespace
+
+// A save that fails is told on the options screen until it is left; when the
+// failure comes with the attempt to leave, the player is kept there once to read it.
+TEST_F(Ecran, OptionsUneSauvegardeRateeEstAnnoncee) {
+    textesNumerotes(monde);
+    MenuOptions m;
+    m.refresh(10);
+    const size_t sansAvis = sommetsDessines([&] { m.draw(); }).size();
+    {
+        DisquePlein plein;
+        taper(m, SDLK_SPACE);  // opens the game page: saves
+        ASSERT_EQ(1, m.getDansPage());
+        EXPECT_EQ(AVIS, m.getAvis());
+        EXPECT_GT(sommetsDessines([&] { m.draw(); }).size(), sansAvis) << "the notice is drawn";
+        taper(m, SDLK_ESCAPE);
+        EXPECT_EQ(AVIS, m.getAvis()) << "still there back on the bar";
+        taper(m, SDLK_ESCAPE);
+        EXPECT_EQ(5, m.getCode()) << "already told: leaves";
+    }
+    EXPECT_FALSE(monde.dossier.existe("Data/Clavier.dat"));
+
+    MenuOptions n;
+    n.refresh(10);
+    {
+        DisquePlein plein;
+        taper(n, SDLK_ESCAPE);
+        EXPECT_EQ(0, n.getCode()) << "the failure comes on leaving: kept here once";
+        EXPECT_EQ(AVIS, n.getAvis());
+        taper(n, SDLK_ESCAPE);
+        EXPECT_EQ(5, n.getCode()) << "the next cancel leaves";
+    }
+
+    MenuOptions o;
+    o.refresh(10);
+    {
+        DisquePlein plein;
+        taper(o, SDLK_SPACE);
+        EXPECT_EQ(AVIS, o.getAvis());
+        taper(o, SDLK_ESCAPE);
+    }
+    taper(o, SDLK_SPACE);  // saves again, and this time it works
+    EXPECT_EQ("", o.getAvis()) << "a save that works takes the notice away";
+    taper(o, SDLK_ESCAPE);
+    taper(o, SDLK_ESCAPE);
+    EXPECT_EQ(5, o.getCode()) << "no failure: leaves at once";
+}
+
+TEST_F(Ecran, RecordUneSauvegardeRateeEstAnnoncee) {
+    textesNumerotes(monde);
+    NiveauManager::getInstance()->setDifficulte(1);
+    MenuRecord r("25.5 ", "0.0 ");
+    ASSERT_EQ(1, r.getRang(0));
+    r.refresh(10);
+    {
+        DisquePlein plein;
+        for (int i = 0; i < 3; ++i) taper(r, SDLK_SPACE);
+    }
+    EXPECT_EQ(-1, r.getCurseur());
+    EXPECT_EQ(AVIS, r.getAvis());
+    EXPECT_FALSE(monde.dossier.existe("Niveaux/1/Scores.dat"));
+    r.refresh(500);
+    EXPECT_EQ(AVIS, r.getAvis()) << "until the screen is left";
+    taper(r, SDLK_SPACE);
+    EXPECT_EQ(1, r.getCode());
 }
