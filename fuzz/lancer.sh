@@ -24,7 +24,7 @@ for cible in $cibles; do
     echo "== $cible: $duree s"
     "$construction/fuzz_$cible" -max_total_time="$duree" -timeout=20 -rss_limit_mb=2048 -malloc_limit_mb=200 \
         -artifact_prefix="$construction/trouvailles/$cible-" "$corpus" "$graines" 2>&1 |
-        grep -E "^(#[0-9]+ +DONE|==[0-9]+==ERROR|SUMMARY|Test unit written|ALARM)" || true
+        grep -E "DONE|==ERROR|SUMMARY|Test unit written|ALARM" || true
     ls "$construction/trouvailles/$cible-"* >/dev/null 2>&1 && echec=1
 done
 [ "$echec" -eq 0 ] && echo "no crash, leak or hang found" || echo "findings in $construction/trouvailles" >&2

@@ -219,5 +219,5 @@ void MenuOptions::draw() {
         default: break;
     }
     ombrerItems();
-    dessinerAvis(options->isWide() ? 0.31 : 0.34);
+    dessinerAvis(0.87);  // at the top of the panel, above the rows
 }

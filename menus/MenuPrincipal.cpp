@@ -2,7 +2,6 @@
 #include "menus/MenuPrincipal.h"
 
 #include "render/CTextureManager.h"
-#include "settings/OptionsManager.h"
 
 MenuPrincipal::MenuPrincipal() : Menu(0, 0, 1, 1) {
     nom = "MenuPrincipal";
@@ -14,7 +13,7 @@ MenuPrincipal::MenuPrincipal() : Menu(0, 0, 1, 1) {
 void MenuPrincipal::draw() {
     Menu::draw();
     ombrerItems();
-    dessinerAvis(options->isWide() ? 0.33 : 0.36);
+    dessinerAvis(0.9);  // in the sky, above the picture
 }
 
 void MenuPrincipal::reset() {

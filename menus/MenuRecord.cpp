@@ -9,7 +9,6 @@
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
-#include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 #include "world/NiveauManager.h"
 
@@ -139,7 +138,7 @@ void MenuRecord::draw() {
         }
     }
     glColor3f(1, 1, 1);
-    dessinerAvis(options->isWide() ? 0.31 : 0.34);
+    dessinerAvis(0.84);  // at the top of the panel, above the rows
 }
 
 void MenuRecord::reset() {

@@ -50,7 +50,10 @@ bool ControleWAV::valide(const unsigned char* octets, size_t taille, std::string
     const uint64_t fin = 8 + tailleRiff;
     Format format;
     bool formatLu = false;
-    // Chunk by chunk: an 8-byte header, then its data, padded to an even size.
+    // Chunk by chunk: an 8-byte header, then its data. Without the pad byte
+    // that RIFF puts after odd sizes: the mixer's readers skip none, and the
+    // file must be the one they will read (a padded file they would misread,
+    // and the music reader then loops forever, is refused here).
     for (uint64_t pos = 12; pos + 8 <= fin;) {
         const unsigned char* entete = octets + pos;
         const uint64_t longueur = mot32(entete + 4);
@@ -65,7 +68,7 @@ bool ControleWAV::valide(const unsigned char* octets, size_t taille, std::string
             if (longueur < format.bloc) return refuser(raison, "no sample in the data chunk");
             return true;
         }
-        pos += 8 + longueur + (longueur & 1);
+        pos += 8 + longueur;
     }
     return refuser(raison, formatLu ? "no data chunk" : "no format chunk");
 }

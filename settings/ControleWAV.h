@@ -9,7 +9,8 @@ public:
     // True when octets hold a RIFF/WAVE file whose first format chunk is PCM
     // with 1 or 2 channels, 8 or 16 bits and 8 000 to 96 000 Hz, consistent
     // block and byte rates, followed by a data chunk of at least one frame;
-    // every chunk lies inside the file and inside its RIFF size. Otherwise
+    // every chunk lies inside the file and inside its RIFF size, walked as the
+    // mixer walks them (no pad byte after an odd size). Otherwise
     // false, with a short reason in raison (when not null).
     static bool valide(const unsigned char* octets, size_t taille, std::string* raison = nullptr);
 

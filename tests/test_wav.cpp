@@ -24,7 +24,7 @@ TEST(ControleWAV, FichiersAcceptes) {
         {"simple", wavSimple()},
         {"mono 8 bits a 8000 Hz", fichierWAV(formatWAV(1, 1, 8000, 8) + donnees)},
         {"stereo 16 bits a 96000 Hz", fichierWAV(formatWAV(1, 2, 96000, 16) + donnees)},
-        {"morceaux inconnus et impairs autour",
+        {"morceaux inconnus et impairs autour, lus sans bourrage comme le mixeur",
          fichierWAV(morceauWAV("LIST", "abc") + formatWAV(1, 2, 44100, 16) + morceauWAV("fact", "x") + donnees)},
         {"format etendu a 18 octets", fichierWAV(morceauWAV("fmt ", formatWAV(1, 1, 22050, 16).substr(8) + std::string(2, '\0')) + donnees)},
         {"octets apres la fin du RIFF", fichierWAV(formatWAV(1, 1, 22050, 16) + donnees) + "queue"},
@@ -71,6 +71,10 @@ TEST(ControleWAV, FichiersRefuses) {
         {"morceau au-dela du fichier", fichierWAV(formatWAV(1, 2, 22050, 16) + "data" + std::string("\xff\xff\xff\x7f", 4))},
         {"morceau de taille maximale", fichierWAV(formatWAV(1, 2, 22050, 16) + "LIST" + std::string(4, '\xff') + donnees)},
         {"en-tete de morceau coupe", fichierWAV(formatWAV(1, 2, 22050, 16) + "dat")},
+        // Padded as RIFF says, but the mixer reads no pad byte: it would take
+        // the data chunk for garbage, and its music reader then never ends.
+        {"morceau impair suivi de son octet de bourrage",
+         fichierWAV(formatWAV(1, 2, 22050, 16) + morceauWAV("LIST", std::string(255, 'x'), true) + donnees)},
     };
     for (const Cas& c : cas) {
         std::string raison;

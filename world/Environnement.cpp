@@ -378,8 +378,9 @@ void Environnement::draw2D() {
     if (niveaux->getFinJeu() || !joueurs[0]) return;
     const float r = options->getRatio();
     begin2D();
-    if (etat == ETAT_PAUSE) menuPause->draw();
     dessinerHUD(0, r);
+    // Last, so that a pause during the level end shows over its white veil.
+    if (etat == ETAT_PAUSE) menuPause->draw();
     end2D();
 }
 

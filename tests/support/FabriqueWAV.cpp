@@ -44,9 +44,9 @@ std::string le(uint32_t v, int octets) {
 }
 }  // namespace
 
-std::string morceauWAV(const std::string& id, const std::string& donnees) {
+std::string morceauWAV(const std::string& id, const std::string& donnees, bool bourrage) {
     std::string m = id + le(static_cast<uint32_t>(donnees.size()), 4) + donnees;
-    if (donnees.size() % 2) m += '\0';
+    if (bourrage && donnees.size() % 2) m += '\0';
     return m;
 }
 

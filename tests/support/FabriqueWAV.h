@@ -8,8 +8,9 @@
 void ecrireWAV(const std::string& chemin, int nombre, const std::function<short(int)>& echantillon);
 
 // WAV files byte by byte, for the damaged and hostile cases.
-// One chunk: its four-letter id, its size, its data and the pad byte of an odd size.
-std::string morceauWAV(const std::string& id, const std::string& donnees);
+// One chunk: its four-letter id, its size, its data and, when asked, the pad
+// byte RIFF puts after an odd size.
+std::string morceauWAV(const std::string& id, const std::string& donnees, bool bourrage = false);
 // A 16-byte format chunk; bloc and parSeconde < 0 take the consistent values.
 std::string formatWAV(int format, int canaux, int frequence, int bits, int bloc = -1, long long parSeconde = -1);
 // "RIFF", the size of what follows (or tailleRiff when >= 0), "WAVE", then the chunks.
