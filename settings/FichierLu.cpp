@@ -20,9 +20,15 @@ bool FichierLu::ligne(std::istream& flux, std::string& texte, size_t max) {
 }
 
 bool FichierLu::lireTout(const std::string& chemin, std::vector<unsigned char>& octets, size_t max) {
+    const int fd = lireToutOuvert(chemin, octets, max);
+    if (fd >= 0) ::close(fd);
+    return fd >= 0;
+}
+
+int FichierLu::lireToutOuvert(const std::string& chemin, std::vector<unsigned char>& octets, size_t max) {
     octets.clear();
     const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return -1;
     struct stat s;
     bool ok = ::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size >= 0 &&
               static_cast<unsigned long long>(s.st_size) <= max;
@@ -35,7 +41,11 @@ bool FichierLu::lireTout(const std::string& chemin, std::vector<unsigned char>& 
             if (ok) lus += static_cast<size_t>(n);
         }
     }
-    ::close(fd);
-    if (!ok) octets.clear();
-    return ok;
+    ok = ok && ::lseek(fd, 0, SEEK_SET) == 0;
+    if (!ok) {
+        ::close(fd);
+        octets.clear();
+        return -1;
+    }
+    return fd;
 }

@@ -17,4 +17,7 @@ public:
     // without blocking and checked on the open file itself, so a FIFO put in
     // its place is never waited on. False (octets empty) otherwise.
     static bool lireTout(const std::string& chemin, std::vector<unsigned char>& octets, size_t max);
+    // The same from a file kept open: its descriptor (positioned at its start
+    // again) once read and checked, or -1. The caller closes it.
+    static int lireToutOuvert(const std::string& chemin, std::vector<unsigned char>& octets, size_t max);
 };

@@ -3,6 +3,7 @@
 
 #include <SDL/SDL.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -50,8 +51,8 @@ bool SonsManager::mixeurOuvert() {
     return Mix_QuerySpec(&frequence, &format, &canaux) != 0;
 }
 
-// The musics stream from octetsMusiques: they are stopped and freed before
-// their bytes go (only while the mixer is open: once closed, nothing reads them).
+// The musics stream from their open files: freeing them closes the files
+// (only while the mixer is open: once closed, nothing reads them).
 SonsManager::~SonsManager() {
     if (!mixeurOuvert()) return;
     Mix_HaltMusic();
@@ -59,32 +60,45 @@ SonsManager::~SonsManager() {
         if (this->*m.champ) Mix_FreeMusic(this->*m.champ);
 }
 
-bool SonsManager::lireWAV(const char* chemin, std::vector<unsigned char>& octets) {
+int SonsManager::lireWAV(const char* chemin, std::vector<unsigned char>& octets) {
     struct stat s;
-    if (::lstat(chemin, &s) != 0) return false;  // missing: silence, as designed
+    if (::lstat(chemin, &s) != 0) return -1;  // missing: silence, as designed
     std::string raison = "not a regular file, or too large";
-    if (FichierLu::lireTout(chemin, octets, FICHIER_MAX) && ControleWAV::valide(octets.data(), octets.size(), &raison))
-        return true;
+    const int fd = FichierLu::lireToutOuvert(chemin, octets, FICHIER_MAX);
+    if (fd >= 0 && ControleWAV::valide(octets.data(), octets.size(), &raison)) return fd;
+    if (fd >= 0) ::close(fd);
     std::fprintf(stderr, "Leapgrid: %s refused (%s): playing without it\n", chemin, raison.c_str());
     octets.clear();
-    return false;
+    return -1;
+}
+
+// A music streams from the very file that was checked, kept open: nothing can
+// be swapped in between, and its samples are never all held in memory.
+Mix_Music* SonsManager::chargerFichierMusique(const char* chemin) {
+    std::vector<unsigned char> octets;
+    const int fd = lireWAV(chemin, octets);
+    if (fd < 0) return nullptr;
+    FILE* fichier = ::fdopen(fd, "rb");
+    if (!fichier) {
+        ::close(fd);
+        return nullptr;
+    }
+    return Mix_LoadMUSType_RW(SDL_RWFromFP(fichier, 1), MUS_WAV, 1);
+}
+
+// A sound is decoded into the mixer's own buffer: its bytes and file can go at once.
+Mix_Chunk* SonsManager::chargerFichierSon(const char* chemin) {
+    std::vector<unsigned char> octets;
+    const int fd = lireWAV(chemin, octets);
+    if (fd < 0) return nullptr;
+    ::close(fd);
+    return Mix_LoadWAV_RW(SDL_RWFromConstMem(octets.data(), static_cast<int>(octets.size())), 1);
 }
 
 void SonsManager::charger() {
     if (!mixeurOuvert()) return;
-    for (int i = 0; i < 6; ++i) {
-        std::vector<unsigned char>& octets = octetsMusiques[i];
-        this->*MUSIQUES[i].champ =
-            lireWAV(MUSIQUES[i].chemin, octets)
-                ? Mix_LoadMUSType_RW(SDL_RWFromConstMem(octets.data(), static_cast<int>(octets.size())), MUS_WAV, 1)
-                : nullptr;
-    }
-    // A sound is decoded into the mixer's own buffer: its bytes can go at once.
-    std::vector<unsigned char> octets;
-    for (const FichierSon& s : SONS)
-        this->*s.champ = lireWAV(s.chemin, octets)
-                             ? Mix_LoadWAV_RW(SDL_RWFromConstMem(octets.data(), static_cast<int>(octets.size())), 1)
-                             : nullptr;
+    for (const FichierMusique& m : MUSIQUES) this->*m.champ = chargerFichierMusique(m.chemin);
+    for (const FichierSon& s : SONS) this->*s.champ = chargerFichierSon(s.chemin);
 }
 
 void SonsManager::chargerMusique(Mix_Music* musique) {

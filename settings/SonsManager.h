@@ -67,9 +67,12 @@ public:
 private:
     SonsManager();
     ~SonsManager();
-    // The bytes of a playable WAV file, or false (a line on standard error
-    // when the file is there but refused).
-    static bool lireWAV(const char* chemin, std::vector<unsigned char>& octets);
+    // A playable WAV file, read into octets and checked, left open at its
+    // start; -1 when missing or refused (a line on standard error when the
+    // file is there but refused).
+    static int lireWAV(const char* chemin, std::vector<unsigned char>& octets);
+    static Mix_Music* chargerFichierMusique(const char* chemin);
+    static Mix_Chunk* chargerFichierSon(const char* chemin);
     // False when the audio device is not open: every mixer call is skipped.
     static bool mixeurOuvert();
 
@@ -78,6 +81,4 @@ private:
     OptionsManager* options;
     Mix_Music* musiqueCourante;
     Mix_Chunk* dernierSon;
-    // A music streams from its bytes while it plays: they live as long as it.
-    std::vector<unsigned char> octetsMusiques[6];
 };
