@@ -67,6 +67,8 @@ void fermerSDL() {
 }  // namespace
 
 Jeu::Jeu(const std::string& essai) : fichierEssai(essai) {
+    // Before the sounds are read whole, not only once the images come.
+    CTextureManager::FixerSeuilAllocation();
     script = ScriptJeu::depuisEnvironnement();
     prendreManagers();
     initSDL();

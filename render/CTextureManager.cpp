@@ -33,15 +33,20 @@ void parametres2D() {
 
 CTextureManager::CTextureManager() : m_It(), m_pNormCubeMapID(nullptr) {}
 
-// Black and white 8 x 8 squares, half transparent: unmistakable where an image is missing.
-void CTextureManager::Initialize() {
+// An image is decoded into a buffer of several megabytes that lives only
+// until its upload, and a sound file is read whole to be checked. glibc would
+// raise its mapping threshold after the first such buffer is freed and keep
+// the next ones in the heap, resident for good; a fixed threshold gives every
+// big buffer back when freed.
+void CTextureManager::FixerSeuilAllocation() {
 #ifdef __GLIBC__
-    // An image is decoded into a buffer of several megabytes that lives only
-    // until its upload. glibc would raise its mapping threshold after the
-    // first such buffer is freed and keep the next ones in the heap, resident
-    // for good; a fixed threshold gives every big buffer back when freed.
     mallopt(M_MMAP_THRESHOLD, SEUIL_MAPPAGE);
 #endif
+}
+
+// Black and white 8 x 8 squares, half transparent: unmistakable where an image is missing.
+void CTextureManager::Initialize() {
+    FixerSeuilAllocation();
     ReleaseTextures();
     std::vector<unsigned char> texels(DAMIER * DAMIER * 4);
     for (int i = 0; i < DAMIER; ++i) {

@@ -15,6 +15,9 @@ public:
 
     // Empties the registry, then makes the checkerboard fallback.
     void Initialize();
+    // Big blocks (decoded images, files read whole) go back to the system
+    // when freed; the game calls it before it reads any file.
+    static void FixerSeuilAllocation();
     // Builds the normalisation cube map with faces of taille x taille texels.
     void MakeNormalizeVectorCubeMap(int taille);
     // The unit vector that texel (x, y) of cube face face stands for.
