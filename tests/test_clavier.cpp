@@ -43,14 +43,17 @@ protected:
 
 }  // namespace
 
+// Events in, then what each player reads (one letter a button, '-' when released).
+struct CasEntrees {
+    const char* nom;
+    std::vector<SDL_Event> evenements;
+    const char* joueur1;
+    const char* joueur2;
+    bool duel = false;
+};
+
 TEST_F(Clavier, SequencesDAppuisEtDeRelachements) {
-    struct Cas {
-        const char* nom;
-        std::vector<SDL_Event> evenements;
-        const char* joueur1;
-        const char* joueur2;
-        bool duel = false;
-    } cas[] = {
+    const CasEntrees cas[] = {
         {"rien", {}, "------", "------"},
         {"gauche puis droite", {appui(SDLK_a), appui(SDLK_d)}, "---D--", "------"},
         {"droite relachee rend la gauche", {appui(SDLK_a), appui(SDLK_d), relache(SDLK_d)}, "--G---", "------"},
@@ -71,7 +74,7 @@ TEST_F(Clavier, SequencesDAppuisEtDeRelachements) {
         {"la gauche rendue par la fleche", {appui(SDLK_a), appui(SDLK_RIGHT), relache(SDLK_RIGHT)}, "--G---", "------"},
         {"touche non liee", {appui(SDLK_x), relache(SDLK_x)}, "------", "------"},
     };
-    for (const Cas& c : cas) {
+    for (const CasEntrees& c : cas) {
         ClavierManager::kill();
         ClavierManager* clavier = ClavierManager::getInstance();
         clavier->setDuel(c.duel);
@@ -282,13 +285,7 @@ std::string avecPause(ClavierManager* c, int j) { return lecture(c, j) + (c->est
 }  // namespace
 
 TEST_F(Clavier, ManettesStickChapeauEtBoutons) {
-    struct Cas {
-        const char* nom;
-        std::vector<SDL_Event> evenements;
-        const char* joueur1;
-        const char* joueur2;
-        bool duel = false;
-    } cas[] = {
+    const CasEntrees cas[] = {
         {"stick a gauche", {axe(0, 0, -20000)}, "--G----", "-------"},
         {"stick au bout, a droite", {axe(0, 0, 32767)}, "---D---", "-------"},
         {"stick en haut", {axe(0, 1, -32768)}, "H------", "-------"},
@@ -313,7 +310,7 @@ TEST_F(Clavier, ManettesStickChapeauEtBoutons) {
         {"troisieme manette en duel", {axe(2, 1, -20000), bouton(2, 0, true)}, "-------", "-------", true},
         {"manette hors limites", {axe(200, 0, -20000)}, "-------", "-------"},
     };
-    for (const Cas& c : cas) {
+    for (const CasEntrees& c : cas) {
         ClavierManager::kill();
         ClavierManager* clavier = ClavierManager::getInstance();
         clavier->setDuel(c.duel);
