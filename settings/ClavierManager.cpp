@@ -60,10 +60,15 @@ void ClavierManager::initTocuhes() {
 void ClavierManager::oublier(int numJoueur) {
     for (int a = 0; a < NB_ACTIONS; ++a) {
         const int i = indice(numJoueur, a);
-        etats[i] = RELACHE;
-        appuisNonVus[i] = ordres[i] = 0;
-        tapes[i] = false;
+        oublierAction(i);
+        ordres[i] = 0;
     }
+}
+
+void ClavierManager::oublierAction(int i) {
+    etats[i] = RELACHE;
+    appuisNonVus[i] = 0;
+    tapes[i] = false;
 }
 
 void ClavierManager::initJ1() {
@@ -76,17 +81,9 @@ void ClavierManager::initJ2() {
     derniereTouche = 0;
 }
 
-namespace {
-void oublierAction(int* etats, int* appuis, bool* tapes, int i) {
-    etats[i] = ClavierManager::RELACHE;
-    appuis[i] = 0;
-    tapes[i] = false;
-}
-}  // namespace
-
-void ClavierManager::initOk(int j) { oublierAction(etats, appuisNonVus, tapes, indice(j, OK)); }
-void ClavierManager::initNon(int j) { oublierAction(etats, appuisNonVus, tapes, indice(j, NON)); }
-void ClavierManager::initPause(int j) { oublierAction(etats, appuisNonVus, tapes, indice(j, PAUSE)); }
+void ClavierManager::initOk(int j) { oublierAction(indice(j, OK)); }
+void ClavierManager::initNon(int j) { oublierAction(indice(j, NON)); }
+void ClavierManager::initPause(int j) { oublierAction(indice(j, PAUSE)); }
 
 void ClavierManager::setDuel(bool d) {
     duel = d;

@@ -93,6 +93,8 @@ private:
     void source(int joueurSource, int action, bool appui, bool pad);
     void touche(int k, bool appui);
     void oublier(int numJoueur);
+    // One action of one player, by indice(), released and its unseen press dropped.
+    void oublierAction(int i);
     void verifierTouches();
 
     static ClavierManager* clavier;

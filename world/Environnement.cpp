@@ -527,16 +527,7 @@ void Environnement::dessinerNomDuel(int i, float r) {
 void Environnement::dessinerAttente(int i, float r) {
     Joueur* j = joueurs[i];
     if (etat != ETAT_JEU || (!j->niveauTermine() && j->vivant())) return;
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0, 0, 0, 0.35f);
-    glBegin(GL_QUADS);
-    glVertex2f(0, 0.3f);
-    glVertex2f(1, 0.3f);
-    glVertex2f(1, 0.7f);
-    glVertex2f(0, 0.7f);
-    glEnd();
-    glEnable(GL_TEXTURE_2D);
-    glColor4f(1, 1, 1, 1);
+    bandeau(0.3f, 0.7f, 0.35f);
     texte(lang->ligne(j->niveauTermine() ? LangManager::ARRIVE : LangManager::ELIMINE), 0.5, 0.5, 0.1, 0.1, 0.5, 3,
           r);
     texte(lang->ligne(LangManager::ATTENTE), 0.5, 0.38, 0.06, 0.06, 0.5, 3, r);

@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 
 #include "render/CTextureManager.h"
 #include "settings/OptionsManager.h"
@@ -78,11 +77,7 @@ void NiveauManager::chargerNiveau() {
     hauteur = lu.lignes + 1;
     largeur = lu.colonnes + 1;
     grille.resize(static_cast<size_t>(hauteur) * largeur);
-    imagesBlocs.clear();
     texturesTypes.clear();
-    std::error_code erreur;
-    const std::string dossier = "Images/Bloc/" + OptionsManager::getInstance()->getPathTextures();
-    for (const auto& f : std::filesystem::directory_iterator(dossier, erreur)) imagesBlocs.insert(f.path().filename().string());
     int numero = PREMIER_OBJET;
     for (int r = 1; r < hauteur; ++r) {
         for (int c = 1; c < largeur; ++c, ++numero) {
@@ -105,10 +100,10 @@ Bloc* NiveauManager::creerBloc(float c, float r, int numero, int code) {
 unsigned int NiveauManager::textureDuType(int code) {
     auto connu = texturesTypes.find(code);
     if (connu != texturesTypes.end()) return connu->second;
-    const std::string fichier = std::to_string(code) + ".tga";
-    const std::string chemin = "Images/Bloc/" + OptionsManager::getInstance()->getPathTextures() + "/" + fichier;
-    const unsigned int texture = imagesBlocs.count(fichier) ? textures->LoadTexture(chemin, false)
-                                                            : textures->GetTexture(CTextureManager::DEFAUT);
+    // A type without an image of its own gets the fallback texture.
+    const std::string chemin =
+        "Images/Bloc/" + OptionsManager::getInstance()->getPathTextures() + "/" + std::to_string(code) + ".tga";
+    const unsigned int texture = textures->LoadTexture(chemin, false);
     texturesTypes[code] = texture;
     return texture;
 }

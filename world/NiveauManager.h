@@ -89,9 +89,8 @@ private:
     bool finJeu;
     std::string fichier;  // the one level played instead of a series; empty for a series
     std::string refus;    // why the last level file was refused
-    // Block images by type code, and the block folder's files, for one load.
+    // Block images by type code, for one load.
     std::map<int, unsigned int> texturesTypes;
-    std::set<std::string> imagesBlocs;
     bool illisible;
     int dernierCharge;  // the number of the last level loaded, 0 before any
 };
