@@ -25,6 +25,7 @@
 #include "menus/Menu.h"
 #include "menus/MenuPrincipal.h"
 #include "settings/ClavierManager.h"
+#include "settings/FichierLu.h"
 #include "settings/SonsManager.h"
 #include "world/Environnement.h"
 #include "world/NiveauManager.h"
@@ -58,17 +59,18 @@ void memoire(long& pic, long& courante) {
     }
 }
 
+const size_t SCRIPT_MAX = 1u << 20;  // a script is a few lines
+
 }  // namespace
 
 ScriptJeu* ScriptJeu::depuisEnvironnement() {
     const char* chemin = std::getenv("LEAPGRID_SCRIPT");
     if (!chemin || !*chemin) return nullptr;
-    std::ifstream f(chemin);
-    std::stringstream texte;
-    texte << f.rdbuf();
+    // Read like the game's own files: a regular file of sensible size, never a FIFO.
+    std::vector<unsigned char> octets;
     std::vector<Etape> etapes;
-    std::string erreur = f.is_open() ? std::string() : "cannot read the file";
-    if (erreur.empty()) lire(texte.str(), etapes, erreur);
+    std::string erreur = FichierLu::lireTout(chemin, octets, SCRIPT_MAX) ? std::string() : "cannot read the file";
+    if (erreur.empty()) lire(std::string(octets.begin(), octets.end()), etapes, erreur);
     if (!erreur.empty()) {
         std::fprintf(stderr, "Leapgrid: script %s: %s\n", chemin, erreur.c_str());
         std::exit(2);
