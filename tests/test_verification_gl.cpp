@@ -7,6 +7,7 @@
 
 #include "tests/support/MondeTest.h"
 #include "tools/verifniveau/Marge.h"
+#include "tools/verifniveau/Naif.h"
 #include "tools/verifniveau/Rapport.h"
 #include "world/NiveauManager.h"
 
@@ -177,4 +178,47 @@ TEST_F(Verification, LesSeriesLivreesPardonnent) {
             EXPECT_GE(reussis, s.reussis) << "replays with key times off by up to " << s.ecart << " ms";
             for (int pas : s.pas) EXPECT_TRUE(m.finitAuPas(v.route, pas)) << pas << " ms frames";
         }
+}
+
+// Naive habits played to the end: a straight road falls to forward held, a
+// road that steps aside does not; a random push counts as finished naively
+// when any one sequence of its throws reaches the goal.
+TEST_F(Verification, LeJeuNaif) {
+    const std::string coude = "40 16 7\n0 0 100 100 100 0 0\n0 0 100 100 100 0 0\n0 0 1 1 1 0 0\n"
+                              "0 0 1 1 1 0 0\n1 1 1 0 0 0 0\n1 1 1 0 0 0 0\n1 1 1 0 0 0 0\n1 1 1 0 0 0 0\n"
+                              "0 0 1 1 1 0 0\n0 0 1 1 1 0 0\n0 0 1 1 1 0 0\n0 0 1 1 1 0 0\n0 0 1 1 1 0 0\n"
+                              "0 0 1 1 1 0 0\n0 0 1 1 1 0 0\n0 0 1 1 1 0 0\n";
+    // Start on a random push: thrown forward it lands on the goal rows; any
+    // other throw falls off and starts again. A side key held throws the
+    // player off the road sideways whatever the push does.
+    auto poussee = [](const std::string& but) {
+        return "40 9 3\n" + but + but + but + but + "0 0 0\n0 0 0\n0 0 0\n0 8 0\n0 0 0\n";
+    };
+    struct Cas {
+        const char* quoi;
+        std::string niveau;
+        std::vector<std::string> finissent;  // the habits that finish, in Naif's order
+    } cas[] = {
+        {"a straight road", route(40, 12), {"forward held", "forward for 0.3 s from each bounce"}},
+        {"a road that steps aside and back", coude, {}},
+        {"a random push throwing forward onto the goal", poussee("100 100 100\n"),
+         {"forward held", "forward for 0.3 s from each bounce", "nothing pressed"}},
+        {"a random push throwing onto nothing", poussee("0 0 0\n"), {}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        monde.dossier.ecrire("essai.dat", c.niveau);
+        const std::string chemin = monde.dossier.chemin() + "/essai.dat";
+        const FichierNiveau lu = FichierNiveau::lire(chemin);
+        ASSERT_TRUE(lu.accepte()) << lu.refus;
+        std::vector<std::string> finissent;
+        for (const Naif::Essai& e : Naif::essayer(lu, chemin))
+            if (e.fini && (finissent.empty() || finissent.back() != e.politique->nom))
+                finissent.push_back(e.politique->nom);
+        std::sort(finissent.begin(), finissent.end());
+        finissent.erase(std::unique(finissent.begin(), finissent.end()), finissent.end());
+        std::vector<std::string> attendus = c.finissent;
+        std::sort(attendus.begin(), attendus.end());
+        EXPECT_EQ(attendus, finissent);
+    }
 }

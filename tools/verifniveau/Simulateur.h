@@ -38,6 +38,13 @@ public:
 
     // The first landing, on the start block, before any key.
     Vol depart();
+    // The player on the start cell before the first frame, for a flight to
+    // the first landing with keys already held.
+    EtatVol etatInitial() const {
+        EtatVol e;
+        e.joueur = initial;
+        return e;
+    }
     // From a landing, the flight with that plan; a random push landed on
     // throws the way issue (0 to 3, in the block table's order) says.
     Vol voler(const EtatVol& e, const Plan& plan, int issue = 0);

@@ -1,5 +1,6 @@
 // The level checker: searches each level file for a way to the goal, through the game's own player and level.
 // Usage: verifniveau [--pas MS] [--marge] [--budget N] FILE_OR_FOLDER...
+//        verifniveau --naif [--permis N] FILE_OR_FOLDER...   |   verifniveau --courbe EASY_FOLDER HARD_FOLDER
 #include <SDL/SDL.h>
 
 #include <algorithm>
@@ -11,7 +12,9 @@
 #include <vector>
 
 #include "render/CTextureManager.h"
+#include "tools/verifniveau/Courbe.h"
 #include "tools/verifniveau/Marge.h"
+#include "tools/verifniveau/Naif.h"
 #include "tools/verifniveau/Rapport.h"
 
 namespace fs = std::filesystem;
@@ -22,17 +25,27 @@ struct Reglages {
     int pas = 16;
     bool marge = false;
     long budget = Recherche::BUDGET;
+    bool naif = false, courbe = false;
+    long permis = 0;  // with --naif: levels 1 to permis may be finished naively
     std::vector<fs::path> chemins;
 };
 
 void usage(std::FILE* f) {
     std::fprintf(f,
                  "Usage: verifniveau [--pas MS] [--marge] [--budget N] FILE_OR_FOLDER...\n"
+                 "       verifniveau --naif [--permis N] FILE_OR_FOLDER...\n"
+                 "       verifniveau --courbe EASY_FOLDER HARD_FOLDER\n"
                  "Searches every level file (a folder: each niveau<n>.dat under it) for a way to the goal.\n"
                  "  --pas MS     frame step in milliseconds, 1 to 40 (default 16)\n"
                  "  --marge      also replay each route with shifted key times and other frame steps\n"
                  "  --budget N   landings the search may expand per level (default %ld)\n"
-                 "Exit status: 0 when every level can be finished, 1 otherwise, 2 on a bad command line.\n",
+                 "  --naif       instead, play naive habits (forward held, with a side key, in 0.3 s taps,\n"
+                 "               nothing) to the end of each level; fails when one finishes a level\n"
+                 "  --permis N   with --naif, levels numbered 1 to N may be finished naively (default 0)\n"
+                 "  --courbe EASY HARD  instead, measure par, limit, slack and naive play of both series,\n"
+                 "               print them as a Markdown table and check the difficulty curve's rules\n"
+                 "Exit status: 0 when every level can be finished (--naif: no naive finish where it is not\n"
+                 "allowed; --courbe: every rule kept), 1 otherwise, 2 on a bad command line.\n",
                  Recherche::BUDGET);
 }
 
@@ -41,6 +54,13 @@ bool lire(int argc, char** argv, Reglages& r) {
         const std::string a = argv[i];
         if (a == "--marge") {
             r.marge = true;
+        } else if (a == "--naif") {
+            r.naif = true;
+        } else if (a == "--courbe") {
+            r.courbe = true;
+        } else if (a == "--permis" && i + 1 < argc) {
+            r.permis = std::strtol(argv[++i], nullptr, 10);
+            if (r.permis < 0) return false;
         } else if (a == "--pas" && i + 1 < argc) {
             r.pas = static_cast<int>(std::strtol(argv[++i], nullptr, 10));
             if (r.pas < 1 || r.pas > 40) return false;
@@ -53,7 +73,8 @@ bool lire(int argc, char** argv, Reglages& r) {
             r.chemins.push_back(fs::absolute(a));
         }
     }
-    return !r.chemins.empty();
+    if (r.naif && r.courbe) return false;
+    return r.courbe ? r.chemins.size() == 2 : !r.chemins.empty();
 }
 
 // The number n of a file named niveau<n>.dat; -1 for any other name.
@@ -92,6 +113,20 @@ bool ouvrirFenetre() {
     return true;
 }
 
+// Both series measured: the table on standard output, each broken rule on
+// standard error.
+bool courbe(const Reglages& r) {
+    std::vector<Mesure> series[2];
+    for (int s = 0; s < 2; ++s)
+        for (const fs::path& f : fichiers(r.chemins[static_cast<size_t>(s)]))
+            series[s].push_back(Courbe::mesurer(f.string()));
+    std::printf("<!-- Written by scripts/table-niveaux.sh (verifniveau --courbe); do not edit by hand. -->\n\n");
+    Courbe::ecrireTable(series[0], series[1], stdout);
+    const std::vector<std::string> ecarts = Courbe::regles(series[0], series[1]);
+    for (const std::string& e : ecarts) std::fprintf(stderr, "curve: %s\n", e.c_str());
+    return ecarts.empty();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,11 +140,21 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!ouvrirFenetre()) return 2;
+    if (r.courbe) {
+        const bool bonne = courbe(r);
+        SDL_Quit();
+        return bonne ? 0 : 1;
+    }
     bool tous = true;
     int vus = 0;
     for (const fs::path& c : r.chemins)
         for (const fs::path& f : fichiers(c)) {
-            tous = Rapport::verifier(f.string(), r.pas, r.budget, r.marge, stdout) && tous;
+            if (r.naif) {
+                const long n = numero(f);
+                tous = Naif::verifier(f.string(), n >= 1 && n <= r.permis, stdout) && tous;
+            } else {
+                tous = Rapport::verifier(f.string(), r.pas, r.budget, r.marge, stdout) && tous;
+            }
             ++vus;
         }
     if (vus == 0) {

@@ -1,0 +1,13 @@
+#!/bin/sh
+# Writes docs/level-table.md: par, time limit, slack and naive play of every shipped level, measured by the
+# level checker (verifniveau --courbe), and says on standard error which rule of the curve a level breaks.
+# Run after scripts/setup.sh; needs a display, or xvfb-run.
+set -u
+cd "$(dirname "$0")/.."
+LANCEUR=""
+[ -n "${DISPLAY:-}" ] || LANCEUR="xvfb-run -a"
+mkdir -p docs
+$LANCEUR build/tools/verifniveau --courbe data/Niveaux/1 data/Niveaux/2 > docs/level-table.md.tmp
+etat=$?
+mv docs/level-table.md.tmp docs/level-table.md
+exit $etat
