@@ -19,7 +19,6 @@ const int PREMIER_PAR_MIN = 4;
 const long SOMME_FACILE = 150000, SOMME_DIFFICILE = 200000;
 const int PRESSES_MIN = 4;                // hard levels with par at least half the limit
 const int SAUT_MAX = 25;                  // a level no tighter than the next by more than this
-const int CHUTE_MAX = 50;                 // nor looser than the next by more than this
 const int MARGE_MIN = 30;                 // no level tighter than this
 const int DEBUT_FACILE = 130;             // easy level 1 at least this loose
 const int FIN_FACILE_MIN = 50, FIN_FACILE_MAX = 110;  // the last easy level about +/-75 ms
@@ -120,8 +119,6 @@ std::vector<std::string> Courbe::regles(const std::vector<Mesure>& facile, const
         if (i >= facile.size() && m.marge < MARGE_MIN) ecarts.push_back(nom(i) + " is tighter than " + ms(MARGE_MIN));
         if (i + 1 < tous.size() && m.marge + SAUT_MAX < tous[i + 1].marge)
             ecarts.push_back(nom(i) + " is tighter than " + nom(i + 1) + " by more than " + std::to_string(SAUT_MAX) + " ms");
-        if (i + 1 < tous.size() && m.marge > tous[i + 1].marge + CHUTE_MAX)
-            ecarts.push_back(nom(i + 1) + " is tighter than " + nom(i) + " by more than " + std::to_string(CHUTE_MAX) + " ms");
         if (i < facile.size() && i + 1 >= PREMIER_PAR_MIN && m.par < PAR_MIN_FACILE)
             ecarts.push_back(nom(i) + " has a par under " + secondes(PAR_MIN_FACILE));
     }
