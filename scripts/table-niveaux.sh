@@ -9,5 +9,11 @@ LANCEUR=""
 mkdir -p docs
 $LANCEUR build/tools/verifniveau --courbe data/Niveaux/1 data/Niveaux/2 > docs/level-table.md.tmp
 etat=$?
+# 0: every rule kept, 1: the table holds and standard error says which rule
+# broke; anything else (no display, no checker) leaves the old table alone.
+if [ "$etat" -gt 1 ]; then
+    rm -f docs/level-table.md.tmp
+    exit "$etat"
+fi
 mv docs/level-table.md.tmp docs/level-table.md
 exit $etat
