@@ -4,7 +4,8 @@
 Usage: assembler.py SERIES.txt OUTPUT_FOLDER
 SERIES.txt holds levels one after the other; each starts with a line
 "time SECONDS" and is drawn one character a cell, the far end (goal) first.
-Lines starting with '#' are comments. Level n is written as niveau<n>.dat.
+Lines starting with '# ' (a hash and a space) are comments: a drawn row
+may start with a stone, '#', and is never taken for one. Level n is written as niveau<n>.dat.
 The start cell 'S' must be where the game puts the player: the middle
 column of the next-to-last row.
 """
@@ -17,7 +18,7 @@ CODES = {'.': 0, '#': 1, 'S': 1, '+': 2, 'x': 3, '^': 4, 'v': 5, '<': 6, '>': 7,
 def niveaux(texte):
     courant = None
     for ligne in texte.splitlines():
-        if ligne.startswith('#') or not ligne.strip():
+        if ligne.startswith('# ') or not ligne.strip():
             continue
         if ligne.startswith('time '):
             if courant:
