@@ -30,8 +30,9 @@ void ParsNiveaux::charger(int difficulte) {
     pars.clear();
     std::vector<std::vector<long>> lignes;
     std::string refus;
-    if (!LignesEntiers::lire(chemin(difficulte), ENTETE, BORNES, lignes, refus)) {
-        std::fprintf(stderr, "Leapgrid: %s refused (%s): no medals\n", chemin(difficulte).c_str(), refus.c_str());
+    bool absent = false;
+    if (!LignesEntiers::lire(chemin(difficulte), ENTETE, BORNES, lignes, refus, &absent)) {
+        if (!absent) std::fprintf(stderr, "Leapgrid: %s refused (%s): no medals\n", chemin(difficulte).c_str(), refus.c_str());
         return;
     }
     for (const std::vector<long>& l : lignes) pars[static_cast<int>(l[0])] = static_cast<int>(l[1]);

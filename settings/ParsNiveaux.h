@@ -20,7 +20,7 @@ public:
     static Medaille medaillePour(int parMs, int ms);
 
     // Reads the table shipped with the difficulty's levels. Missing or
-    // damaged: no pars, so no medals (and one line on standard error).
+    // damaged: no pars, so no medals (a damaged one says so on standard error).
     void charger(int difficulte);
     // False when the table was refused; pars then all 0.
     bool depuisTexte(const std::string& texte, std::string& refus);
