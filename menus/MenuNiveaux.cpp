@@ -67,7 +67,8 @@ void MenuNiveaux::deplacerLigne(long ecoule) {
         delaiLigne = DELAI_REPETITION;
         return;
     }
-    if (delaiLigne < DELAI_REPETITION) {
+    // A fresh press acts at once, whatever the timer says.
+    if (delaiLigne < DELAI_REPETITION && !clavier->estNouvelAppui(1)) {
         delaiLigne += ecoule;
         return;
     }

@@ -485,3 +485,23 @@ TEST_F(FluxNiveaux, RecommencerLeNiveauDepuisLaPause) {
     EXPECT_EQ(ETAT_JEU, env()->getEtat());
     EXPECT_EQ(0, env()->getMenuPause()->getCode()) << "the pause is ready for next time";
 }
+
+// A tap pressed and released between two frames moves one row, however fast
+// the taps follow each other.
+TEST_F(FluxNiveaux, LesFrappesBrevesParcourentLaListe) {
+    RecordsNiveaux r(1);
+    r.atteindre(3);
+    r.atteindre(2);
+    ASSERT_TRUE(r.sauver());
+    versListe();
+    ASSERT_EQ((std::vector<int>{1, 2, 3}), liste()->getListe());
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {}
+    for (int n : {2, 3, 1}) {  // one tap a frame, frame after frame
+        pousserTouche(SDL_KEYDOWN, SDLK_s);
+        pousserTouche(SDL_KEYUP, SDLK_s);
+        jeu->gestionClavier();
+        jeu->refresh(40);
+        EXPECT_EQ(n, liste()->getNiveau());
+    }
+}
