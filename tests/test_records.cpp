@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "settings/FichiersJoueur.h"
@@ -154,4 +155,29 @@ TEST(ParsNiveaux, TableLueOuAucuneMedaille) {
     p.charger(2);  // no table at all: quietly none
     EXPECT_EQ("", ::testing::internal::GetCapturedStderr());
     EXPECT_EQ(Medaille::AUCUNE, p.medaille(1, 1000));
+}
+
+// The tables the build made: every level shipped in a series has its par,
+// and nothing else is listed.
+TEST(ParsNiveaux, LaTableDuJeuSuitLesNiveauxLivres) {
+    namespace fs = std::filesystem;
+    const fs::path niveaux = fs::path(LEAPGRID_GAME_DIR) / "Niveaux";
+    int series = 0;
+    for (const fs::directory_entry& serie : fs::directory_iterator(niveaux)) {
+        if (!serie.is_directory()) continue;
+        const int d = std::atoi(serie.path().filename().c_str());
+        if (d <= 0) continue;
+        ++series;
+        DossierTemporaire dossier;
+        fs::create_directories(dossier.chemin() + "/Niveaux/" + std::to_string(d));
+        fs::copy_file(serie.path() / "pars.dat", dossier.chemin() + "/Niveaux/" + std::to_string(d) + "/pars.dat");
+        ParsNiveaux p;
+        p.charger(d);
+        int n = 1;
+        for (; fs::exists(serie.path() / ("niveau" + std::to_string(n) + ".dat")); ++n)
+            EXPECT_GT(p.par(n), 0) << "series " << d << ", level " << n;
+        EXPECT_GT(n, 1) << "series " << d;
+        EXPECT_EQ(0, p.par(n)) << "series " << d << ": no par past the last level";
+    }
+    EXPECT_GE(series, 2);
 }
