@@ -13,6 +13,7 @@
 #include "app/ScriptJeu.h"
 #include "menus/MenuAPropos.h"
 #include "menus/MenuDifficulte.h"
+#include "menus/MenuNiveaux.h"
 #include "menus/MenuOptions.h"
 #include "menus/MenuPrincipal.h"
 #include "menus/MenuRecord.h"
@@ -301,6 +302,7 @@ void Jeu::initJeu(int difficulte) {
     environnement = Environnement::getInstance();
     niveaux->setDifficulte(difficulte);
     niveaux->setFichier(fichierEssai);
+    niveaux->jouerSeul(niveauSeul);
     niveaux->chargerNiveau();
     environnement->ajouterJoueur(new Joueur(1));
     if (duel) environnement->ajouterJoueur(new Joueur(2));
@@ -326,6 +328,10 @@ void Jeu::finirMatch() {
         const int tempsMs[2] = {environnement->getTempsMs(1), environnement->getTempsMs(2)};
         const int couleurs[2] = {options->getColor(0), options->getColor(1)};
         remplacerMenu(new MenuResultatDuel(victoires, tempsMs, couleurs));
+        NiveauManager::kill();
+        Environnement::kill();
+    } else if (niveauSeul > 0 && !environnement->niveauIllisible()) {
+        remplacerMenu(new MenuNiveaux(difficulteListe, niveauSeul));
         NiveauManager::kill();
         Environnement::kill();
     } else if (environnement->jeuQuitte() || !fichierEssai.empty()) {
@@ -429,6 +435,9 @@ void Jeu::gestionMenu() {
         {"MenuDifficulte", 1, &Jeu::commencerMatch},
         {"MenuDifficulte", 2, &Jeu::commencerMatch},
         {"MenuDifficulte", 3, &Jeu::versMenuPrincipal},
+        {"MenuDifficulte", 4, &Jeu::versMenuNiveaux},
+        {"MenuNiveaux", 1, &Jeu::jouerNiveauChoisi},
+        {"MenuNiveaux", 2, &Jeu::versMenuDifficulte},
         {"MenuAPropos", 1, &Jeu::versMenuPrincipal},
         {"MenuScores", 3, &Jeu::versMenuPrincipal},
         {"MenuOptions", 5, &Jeu::quitterOptions},
@@ -487,7 +496,20 @@ void Jeu::quitterOptions() {
 void Jeu::quitterJeu() { quitter = true; }
 
 // The difficulty menu stays current, unrefreshed and undrawn, for the whole match.
-void Jeu::commencerMatch() { commencerMatch(menuCourant->getCode()); }
+void Jeu::commencerMatch() {
+    niveauSeul = 0;
+    commencerMatch(menuCourant->getCode());
+}
+
+void Jeu::versMenuNiveaux() { remplacerMenu(new MenuNiveaux(difficulteListe, niveauSeul > 0 ? niveauSeul : 1)); }
+
+// The list stays current, unrefreshed and undrawn, for the whole level.
+void Jeu::jouerNiveauChoisi() {
+    const MenuNiveaux* liste = static_cast<MenuNiveaux*>(menuCourant);
+    difficulteListe = liste->getDifficulte();
+    niveauSeul = liste->getNiveau();
+    commencerMatch(difficulteListe);
+}
 
 // The menu pictures are released for the match (the pause screen loads its
 // own); the screens that follow it load theirs again.
@@ -501,6 +523,7 @@ void Jeu::commencerMatch(int difficulte) {
 
 bool Jeu::essayerNiveau(const std::string& chemin) {
     fichierEssai = chemin;
+    niveauSeul = 0;
     initJeu(1);
     if (niveaux->getFinJeu()) {
         std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), niveaux->getRefus().c_str());

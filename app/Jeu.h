@@ -75,6 +75,10 @@ private:
     void versMenuAPropos();
     void versMenuScores();
     void versMenuOptions();
+    // The level list, and one level of it played alone; its end leads back
+    // to the list, with no score table.
+    void versMenuNiveaux();
+    void jouerNiveauChoisi();
     void quitterOptions();
     void quitterJeu();
     void commencerMatch();
@@ -105,6 +109,8 @@ private:
     bool quitter = false;
     std::string fichierEssai;  // the level file of a match started by essayerNiveau
     bool duel = false;  // the difficulty menu on screen starts a duel
+    int niveauSeul = 0;       // the level played alone from the level list; 0 for a series
+    int difficulteListe = 1;  // the level list's difficulty, kept while its level is played
     HorlogeBoucle horloge;
     ScriptJeu* script = nullptr;
 };

@@ -22,6 +22,7 @@ case "$cible" in
     wav) copier Sons Musiques -name '*.wav' -size -300k ;;
     niveau) copier Niveaux -name 'niveau*.dat' ;;
     lang) copier Data/Lang -name '*.dat' ;;
-    options | clavier | scores) ;;  # none shipped: the player's own files
+    pars) copier Niveaux -name 'pars.dat' ;;
+    options | clavier | scores | records) ;;  # none shipped: the player's own files
     *) echo "unknown target: $cible" >&2; exit 2 ;;
 esac

@@ -13,7 +13,18 @@ MenuDifficulte::MenuDifficulte(bool duel) : Menu(0, 0, 1, 1), duel(duel) {
     nom = "MenuDifficulte";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menu.tga"), false);
     delai = 0;
-    creerItems({54, 55, 11});
+    if (duel)
+        creerItems({54, 55, 11});
+    else
+        creerItems({54, 55, LangManager::LIGNE_NIVEAUX, 11});
+}
+
+// The chosen item's code: cancel chooses the last item, back.
+int MenuDifficulte::getCode() {
+    static const int SOLO[] = {0, FACILE, DIFFICILE, NIVEAUX, RETOUR};
+    static const int DUEL[] = {0, FACILE, DIFFICILE, RETOUR};
+    if (code < 0 || code > nbChoix) return 0;
+    return duel ? DUEL[code] : SOLO[code];
 }
 
 void MenuDifficulte::draw() {

@@ -6,14 +6,25 @@
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
+#include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 
-MenuPause::MenuPause() : Menu(0, 0, 1, 1) {
+MenuPause::MenuPause(bool recommencer) : Menu(0, 0, 1, 1), recommencer(recommencer) {
     nom = "MenuPause";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuPause.tga"), false);
     delai = 0;
-    creerItems({49, 50});
+    if (recommencer)
+        creerItems({49, LangManager::LIGNE_RECOMMENCER, 50});
+    else
+        creerItems({49, 50});
+}
+
+int MenuPause::getCode() {
+    static const int AVEC[] = {0, REPRENDRE, RECOMMENCER, QUITTER};
+    static const int SANS[] = {0, REPRENDRE, QUITTER};
+    if (code < 0 || code > nbChoix) return 0;
+    return recommencer ? AVEC[code] : SANS[code];
 }
 
 // In a duel either player drives the pause.
@@ -52,24 +63,27 @@ void MenuPause::oublier(void (ClavierManager::*init)(int)) {
     if (clavier->estDuel()) (clavier->*init)(2);
 }
 
+// The items share the box's width; every one but the selected is shaded.
 void MenuPause::draw() {
     dessinerFond();
     const bool large = options->isWide();
     const double L = large ? 0.265 : 0.205, W = large ? 0.235 : 0.295, B = large ? 0.34 : 0.33,
-                 T = large ? 0.49 : 0.485, s = selection;
+                 T = large ? 0.49 : 0.485, colonne = 2 * W / nbChoix;
     // A label too long for its box (French at 16:10) is drawn narrower.
-    for (int i = 0; i < 2; ++i) {
-        const double largeur = textes->largeurPour(libelles[i].c_str(), large ? 0.05 : 0.04, 0.85 * W, 0.5);
-        textes->draw(libelles[i].c_str(), 3, ((i + 0.5) / nbChoix) / 2 + 0.25, large ? 0.375 : 0.37, largeur, 0.07,
-                     0.5, 3);
+    for (int i = 0; i < nbChoix; ++i) {
+        const double largeur = textes->largeurPour(libelles[i].c_str(), large ? 0.05 : 0.04, 0.85 * colonne, 0.5);
+        textes->draw(libelles[i].c_str(), 3, L + (i + 0.5) * colonne, large ? 0.375 : 0.37, largeur, 0.07, 0.5, 3);
     }
     glDisable(GL_TEXTURE_2D);
     glColor4d(0, 0, 0, 0.3);
     glBegin(GL_QUADS);
-    glVertex2d((2 - s) * W + L, T);
-    glVertex2d((3 - s) * W + L, T);
-    glVertex2d((3 - s) * W + L, B);
-    glVertex2d((2 - s) * W + L, B);
+    for (int i = 0; i < nbChoix; ++i) {
+        if (i == selection - 1) continue;
+        glVertex2d(L + i * colonne, T);
+        glVertex2d(L + (i + 1) * colonne, T);
+        glVertex2d(L + (i + 1) * colonne, B);
+        glVertex2d(L + i * colonne, B);
+    }
     glEnd();
     glColor3f(1, 1, 1);
     glEnable(GL_TEXTURE_2D);

@@ -1,4 +1,4 @@
-// The pause screen over a running match: resume or leave the match.
+// The pause screen over a running match: resume, restart the level (solo) or leave the match.
 #pragma once
 
 #include "menus/Menu.h"
@@ -6,12 +6,19 @@
 
 class MenuPause : public Menu {
 public:
-    MenuPause();
+    // What getCode answers, whatever the items' order on screen.
+    enum Code { REPRENDRE = 1, QUITTER = 2, RECOMMENCER = 3 };
+
+    // A duel's pause offers no restart: it is shared by both players, and
+    // would take back a level one of them has already won.
+    explicit MenuPause(bool recommencer = false);
     void refresh(long ecoule) override;
+    int getCode() override;
     void draw() override;
     void reset() override;
 
 private:
+    bool recommencer;
     bool bouton(bool (ClavierManager::*est)(int));
     void oublier(void (ClavierManager::*init)(int));
 };

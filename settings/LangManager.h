@@ -26,7 +26,22 @@ public:
     // Notices, after the controls caption.
     static constexpr int LIGNE_NIVEAU_ILLISIBLE = LIGNE_PAUSE + 1;  // a level file that cannot be read
     static constexpr int LIGNE_SAUVEGARDE_RATEE = LIGNE_PAUSE + 2;  // a settings, keys or scores file not written
-    static constexpr int NB_LIGNES = LIGNE_SAUVEGARDE_RATEE;
+    // Best times, medals, the level list, the level summary and the restart.
+    enum LigneRecords : int {
+        LIGNE_NIVEAUX = LIGNE_SAUVEGARDE_RATEE + 1,  // the difficulty menu's item to the level list
+        LIGNE_CHOISIR_NIVEAU,                        // the level list's title
+        LIGNE_TEMPS_NIVEAU,                          // summary: "Time: "
+        LIGNE_MEILLEUR,                              // summary: "Best: "
+        LIGNE_NOUVEAU_RECORD,                        // a level finished faster than ever
+        LIGNE_OR,
+        LIGNE_ARGENT,
+        LIGNE_BRONZE,
+        LIGNE_MEDAILLE,      // summary: "Medal: "
+        LIGNE_RECOMMENCER,   // the pause screen's item
+        LIGNE_CONTINUER,     // under the summary
+        LIGNE_SANS_TEMPS,    // a level reached but never finished
+    };
+    static constexpr int NB_LIGNES = LIGNE_SANS_TEMPS;
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
     static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";
 

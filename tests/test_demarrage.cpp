@@ -220,7 +220,7 @@ TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
     taper("space", 1000);         // Easy -> the match
     taper("Escape");              // skip the intro
     taper("Escape");              // pause
-    taper("d");                   // "leave the match"
+    taper("a");                   // left wraps to "leave the match"
     taper("space", 800);          // back to the main menu
     ASSERT_TRUE(p.enCours()) << p.erreurs();
     for (int i = 0; i < 3; ++i) taper("d");  // Options

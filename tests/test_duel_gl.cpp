@@ -338,6 +338,7 @@ TEST_F(Duel, PauseDuJoueurDeux) {
     ASSERT_EQ(ETAT_JEU, env()->getEtat()) << "and resumes";
     taper(SDLK_DELETE);
     ASSERT_EQ(ETAT_PAUSE, env()->getEtat());
+    EXPECT_EQ(2, env()->getMenuPause()->getNbChoix()) << "resume and leave: no restart in a duel";
     taper(SDLK_RIGHT);
     EXPECT_EQ(2, env()->getMenuPause()->getSelection()) << "player 2's keys drive the pause";
     taper(SDLK_RETURN);

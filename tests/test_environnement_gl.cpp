@@ -98,7 +98,7 @@ TEST_F(Match, HorlogePauseEtAbandon) {
     EXPECT_EQ(0, env->getMenuPause()->getCode()) << "reset for the next pause";
     taper(SDLK_ESCAPE);
     frames(6);
-    taper(SDLK_d);
+    taper(SDLK_a);  // left wraps to the last item: leave the match
     frames(1);
     taper(SDLK_SPACE);
     EXPECT_TRUE(env->getFinJeu());
@@ -116,6 +116,11 @@ TEST_F(Match, FinDeNiveauPuisNiveauSuivantPuisFinDeSerie) {
     EXPECT_NEAR(1.2f, env->getCameraY(1), 1e-4) << "the camera rises at 3 units a second";
     EXPECT_NEAR(0.24f, env->getFondu(), 1e-4);
     frames(40);
+    EXPECT_EQ(ETAT_BILAN, env->getEtat()) << "the level's summary, until confirmed";
+    frames(40);
+    EXPECT_EQ(ETAT_BILAN, env->getEtat());
+    taper(SDLK_SPACE);
+    frames(1);
     EXPECT_EQ(ETAT_INTRO, env->getEtat()) << "level 2 loaded";
     EXPECT_EQ(2, NiveauManager::getInstance()->getNumNiveau());
     EXPECT_EQ(30, j->getTemps());
@@ -127,6 +132,9 @@ TEST_F(Match, FinDeNiveauPuisNiveauSuivantPuisFinDeSerie) {
     j->setZ(1);
     frames(40);
     frames(60);
+    ASSERT_EQ(ETAT_BILAN, env->getEtat());
+    taper(SDLK_ESCAPE);  // cancel goes on too
+    frames(1);
     EXPECT_TRUE(env->getFinJeu()) << "no level 3: the series is complete";
     EXPECT_FALSE(env->jeuQuitte());
 }
@@ -286,7 +294,10 @@ TEST_F(Match, UnNiveauIllisibleTermineLeMatch) {
                 j->setTemps(0);
             }
             if (moment == SUIVANT) j->setZ(1);
-            for (int i = 0; i < 200 && !env->getFinJeu(); ++i) frames(1);
+            for (int i = 0; i < 200 && !env->getFinJeu(); ++i) {
+                frames(1);
+                if (env->getEtat() == ETAT_BILAN) taper(SDLK_SPACE);  // past the summary
+            }
             const std::string erreurs = ::testing::internal::GetCapturedStderr();
             EXPECT_TRUE(env->getFinJeu()) << cas;
             const bool finDeSerie = moment == SUIVANT && casse == ABSENT;
@@ -315,6 +326,9 @@ TEST_F(Match, LaPauseAussiPendantLaFinDuNiveau) {
     taper(SDLK_ESCAPE);
     EXPECT_EQ(ETAT_FIN_NIVEAU, env->getEtat()) << "cancel resumes the level end";
     frames(50);
+    ASSERT_EQ(ETAT_BILAN, env->getEtat());
+    taper(SDLK_SPACE);
+    frames(1);
     EXPECT_EQ(ETAT_INTRO, env->getEtat());
     EXPECT_EQ(2, NiveauManager::getInstance()->getNumNiveau());
 }

@@ -71,6 +71,32 @@ TEST_F(Ecrans, UnMenuNeufAttendQueLesTouchesSoientRelachees) {
     EXPECT_EQ(2, m.getSelection()) << "after 200 ms of held directions";
 }
 
+// Solo, the difficulty menu leads to the level list as well; a duel plays
+// series only. Each item answers its own code, wherever it stands.
+TEST_F(Ecrans, LaListeDesNiveauxEnSoloSeulement) {
+    struct Cas {
+        bool duel;
+        int droites;
+        int code;
+    } cas[] = {{false, 0, MenuDifficulte::FACILE}, {false, 2, MenuDifficulte::NIVEAUX}, {false, 3, MenuDifficulte::RETOUR},
+               {true, 1, MenuDifficulte::DIFFICILE}, {true, 2, MenuDifficulte::RETOUR}};
+    for (const Cas& c : cas) {
+        MenuDifficulte m(c.duel);
+        EXPECT_EQ(c.duel ? 3 : 4, m.getNbChoix());
+        m.refresh(10);  // a new menu waits for the keys to be released
+        for (int i = 0; i < c.droites; ++i) {
+            appui(SDLK_d);
+            m.refresh(10);
+            relache(SDLK_d);
+            m.refresh(10);
+        }
+        appui(SDLK_SPACE);
+        m.refresh(10);
+        relache(SDLK_SPACE);
+        EXPECT_EQ(c.code, m.getCode()) << c.duel << " " << c.droites;
+    }
+}
+
 TEST_F(Ecrans, CodesDeValidationEtDAnnulation) {
     struct Cas {
         const char* nom;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "menus/MenuBilan.h"
 #include "menus/MenuPause.h"
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
@@ -14,6 +15,8 @@
 #include "settings/LangManager.h"
 #include "settings/LegendeTouches.h"
 #include "settings/OptionsManager.h"
+#include "settings/ParsNiveaux.h"
+#include "settings/RecordsNiveaux.h"
 #include "settings/SonsManager.h"
 #include "world/CouleursJoueurs.h"
 #include "world/EcranPartage.h"
@@ -56,6 +59,7 @@ Environnement::~Environnement() {
     delete joueurs[0];
     delete joueurs[1];
     delete menuPause;
+    delete menuBilan;
 }
 
 // A player with any other number than 1 or 2 is not kept (and not leaked).
@@ -75,7 +79,7 @@ void Environnement::ajouterJoueur(Joueur* joueur) {
             j->setEnDuel(true);
             j->resetPosition();
         }
-    }
+    }    noterDebutNiveau();
 }
 
 int Environnement::getVictoires(int numero) const { return numero >= 1 && numero <= 2 ? victoires[numero - 1] : 0; }
@@ -131,6 +135,7 @@ void Environnement::refresh(long ecoule) {
         case ETAT_FIN_NIVEAU: refreshFinNiveau(ecoule); break;
         case ETAT_NIVEAU_SUIVANT: refreshNiveauSuivant(); break;
         case ETAT_PAUSE: refreshPause(ecoule); break;
+        case ETAT_BILAN: refreshBilan(ecoule); break;
         default: break;
     }
 }
@@ -162,7 +167,7 @@ void Environnement::mettreEnPause() {
     if (etat != ETAT_JEU && etat != ETAT_FIN_NIVEAU) return;
     etatAvantPause = etat;
     // The pause screen and its full-screen picture exist from the first pause on.
-    if (!menuPause) menuPause = new MenuPause();
+    if (!menuPause) menuPause = new MenuPause(!estDuel());
     etat = ETAT_PAUSE;
     sons->pauseMusique();
 }
@@ -214,6 +219,7 @@ void Environnement::finirOuRecommencerNiveau() {
     }
     for (int i = 0; i < 2; ++i)
         if (gagnantsNiveau & (1 << i)) ++victoires[i];
+    noterArrivee();
     sons->chargerMusique(sons->musiqueFinNiveau);
     sons->jouerMusique(-1);
     etat = ETAT_FIN_NIVEAU;
@@ -237,14 +243,14 @@ void Environnement::recommencerNiveau() {
     sons->chargerMusique(sons->musiqueIntro);
     sons->jouerMusique(-1);
     etat = ETAT_INTRO;
-    gagnantsNiveau = 0;
+    gagnantsNiveau = 0;    noterDebutNiveau();
 }
 
 void Environnement::refreshFinNiveau(long ecoule) {
     if (!joueurs[0] || pauseDemandee()) return;
     cameraYFin += (ecoule * 3) / 1000.0f;
     fondu = cameraYFin / 5;
-    if (cameraYFin > FIN_CAMERA_Y) etat = ETAT_NIVEAU_SUIVANT;
+    if (cameraYFin > FIN_CAMERA_Y) etat = menuBilan ? ETAT_BILAN : ETAT_NIVEAU_SUIVANT;
 }
 
 void Environnement::refreshNiveauSuivant() {
@@ -266,7 +272,7 @@ void Environnement::refreshNiveauSuivant() {
     etat = ETAT_INTRO;
     cameraYFin = 0;
     fondu = 0;
-    gagnantsNiveau = 0;
+    gagnantsNiveau = 0;    noterDebutNiveau();
 }
 
 void Environnement::refreshPause(long ecoule) {
@@ -275,9 +281,62 @@ void Environnement::refreshPause(long ecoule) {
         menuPause->reset();
         etat = etatAvantPause;
         sons->jouerMusique(-1);
-    } else if (menuPause->getCode() == 2) {
+    } else if (menuPause->getCode() == MenuPause::QUITTER) {
         etat = ETAT_QUITTE;
+    } else if (menuPause->getCode() == MenuPause::RECOMMENCER) {
+        recommencerDepuisPause();
     }
+}
+
+// ---- Level clock, best times, summary and restart --------------------------
+
+int Environnement::getTempsNiveauMs(int numero) const {
+    return numero >= 1 && numero <= 2 ? temps[numero - 1] - debutNiveau[numero - 1] : 0;
+}
+
+void Environnement::noterDebutNiveau() {
+    for (int i = 0; i < 2; ++i) {
+        debutNiveau[i] = temps[i];
+        viesDebut[i] = joueurs[i] ? joueurs[i]->getVies() : VIES_DEPART;
+    }
+}
+
+// A level file of the player's own keeps no best time and shows no summary.
+void Environnement::noterArrivee() {
+    if (estDuel() || niveaux->estFichierEssai() || !joueurs[0]) return;
+    const int d = niveaux->getNumDifficulte(), n = niveaux->getNumNiveau(), t = getTempsNiveauMs(1);
+    RecordsNiveaux records(d);
+    records.charger();
+    const bool nouveau = records.proposer(n, t);
+    records.atteindre(n + 1);
+    const bool ecrit = records.sauver();
+    ParsNiveaux pars;
+    pars.charger(d);
+    delete menuBilan;
+    menuBilan = new MenuBilan({d, n, t, records.meilleur(n), pars.medaille(n, t), nouveau});
+    if (!ecrit) menuBilan->setAvis(lang->ligne(LangManager::LIGNE_SAUVEGARDE_RATEE));
+}
+
+void Environnement::refreshBilan(long ecoule) {
+    menuBilan->refresh(ecoule);
+    if (menuBilan->getCode() == 0) return;
+    delete menuBilan;
+    menuBilan = nullptr;
+    etat = ETAT_NIVEAU_SUIVANT;
+}
+
+void Environnement::recommencerDepuisPause() {
+    menuPause->reset();
+    delete menuBilan;
+    menuBilan = nullptr;
+    cameraYFin = 0;
+    fondu = 0;
+    const int vies[2] = {viesDebut[0], viesDebut[1]};
+    recommencerNiveau();
+    for (int i = 0; i < 2; ++i)
+        if (joueurs[i]) joueurs[i]->setVies(vies[i]);
+    viesDebut[0] = vies[0];
+    viesDebut[1] = vies[1];
 }
 
 void Environnement::draw() {
@@ -379,6 +438,7 @@ void Environnement::draw2D() {
     const float r = options->getRatio();
     begin2D();
     dessinerHUD(0, r);
+    if (etat == ETAT_BILAN) menuBilan->draw();
     // Last, so that a pause during the level end shows over its white veil.
     if (etat == ETAT_PAUSE) menuPause->draw();
     end2D();

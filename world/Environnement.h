@@ -9,6 +9,7 @@ class CTextureManager;
 class ClavierManager;
 class Joueur;
 class LangManager;
+class MenuBilan;
 class MenuPause;
 class NiveauManager;
 class OptionsManager;
@@ -21,6 +22,7 @@ enum EtatMatch {
     ETAT_FIN_NIVEAU = 2,       // the camera rises, the screen turns white
     ETAT_NIVEAU_SUIVANT = 3,   // loads the next level (one refresh)
     ETAT_PAUSE = 4,
+    ETAT_BILAN = 5,            // solo: the level's summary over the white screen, until confirmed
     ETAT_QUITTE = -1,          // left from the pause screen
     ETAT_FIN_JEU = -2,         // every level of the difficulty completed
     ETAT_NIVEAU_ILLISIBLE = -3,  // a level file could not be read: the match is left
@@ -71,6 +73,11 @@ public:
     Joueur* getJoueur(int numero);
     // Null until the first pause.
     MenuPause* getMenuPause() { return menuPause; }
+    // The summary of the solo level just finished, from the player's arrival
+    // until it is confirmed; null otherwise.
+    MenuBilan* getMenuBilan() { return menuBilan; }
+    // Play time of player numero since the level's start or last restart, in ms.
+    int getTempsNiveauMs(int numero) const;
 
     // The unit square (0,0)-(1,1) covers the screen; depth test and lighting
     // off, alpha blending on. end2D restores the 3D state.
@@ -85,6 +92,15 @@ private:
     void refreshFinNiveau(long ecoule);
     void refreshNiveauSuivant();
     void refreshPause(long ecoule);
+    void refreshBilan(long ecoule);
+    // The level's start, for its own clock and a restart's lives.
+    void noterDebutNiveau();
+    // Solo, a shipped level finished: its best time kept, the next level
+    // reached, and the summary made.
+    void noterArrivee();
+    // The pause screen's restart: the level again from its intro, with the
+    // lives it started with; the match clock keeps what was played.
+    void recommencerDepuisPause();
     // Confirm or cancel held by player 1, or in a duel by either player.
     bool ok();
     bool non();
@@ -139,4 +155,7 @@ private:
     MenuPause* menuPause;
     int victoires[2];
     int gagnantsNiveau;
+    int debutNiveau[2] = {0, 0};  // the match clocks when the level (re)started
+    int viesDebut[2] = {0, 0};    // the lives the level (re)started with
+    MenuBilan* menuBilan = nullptr;
 };

@@ -58,6 +58,7 @@ void NiveauManager::setFichier(const std::string& chemin) { fichier = chemin; }
 // The file format is FichierNiveau's. Row 0 and column 0 stay empty, so cell
 // (c, r) of the file is block (c, r) of the grid.
 void NiveauManager::chargerNiveau() {
+    if (finDeSerieSeule()) return;
     const std::string chemin = fichier.empty() ? cheminNiveau(difficulte, numNiveau)
                                                : (numNiveau == 1 ? fichier : std::string());
     const FichierNiveau lu = FichierNiveau::lire(chemin);
@@ -118,6 +119,19 @@ void NiveauManager::detruireNiveau() {
 }
 
 void NiveauManager::niveauSuivant() { ++numNiveau; }
+
+void NiveauManager::jouerSeul(int numero) {
+    dernierNiveau = numero > 0 ? numero : 0;
+    numNiveau = numero > 0 ? numero : 1;
+}
+
+bool NiveauManager::finDeSerieSeule() {
+    if (dernierNiveau <= 0 || numNiveau <= dernierNiveau) return false;
+    finJeu = true;
+    illisible = false;
+    refus = "the one level played is over";
+    return true;
+}
 
 // Cell centres are the integers; truncation toward zero puts a point exactly
 // halfway into the higher cell and anything in (-1, 0) into cell 0.

@@ -29,6 +29,12 @@ public:
     // file there that is refused is an error (getNiveauIllisible), told on
     // standard error.
     void chargerNiveau();
+    // A series of one shipped level: level numero of the difficulty, then
+    // the end of the series. 0 plays the whole series again.
+    void jouerSeul(int numero);
+    bool estNiveauSeul() const { return dernierNiveau > 0; }
+    // A match on a level file of the player's (setFichier), not a shipped one.
+    bool estFichierEssai() const { return !fichier.empty(); }
     void detruireNiveau();
     void niveauSuivant();
 
@@ -93,4 +99,7 @@ private:
     std::map<int, unsigned int> texturesTypes;
     bool illisible;
     int dernierCharge;  // the number of the last level loaded, 0 before any
+    int dernierNiveau = 0;  // the last level of the series; 0: as far as the files go
+    // True (and the series ended) once a level past dernierNiveau is asked for.
+    bool finDeSerieSeule();
 };

@@ -1,0 +1,71 @@
+// The level summary.
+#include "menus/MenuBilan.h"
+
+#include <SDL/SDL_opengl.h>
+
+#include "menus/AffichageRecords.h"
+#include "render/TextesManager.h"
+#include "settings/ClavierManager.h"
+#include "settings/LangManager.h"
+#include "settings/SonsManager.h"
+
+namespace {
+
+const double HAUTEUR_TEXTE = 0.06;
+
+void panneau(float bas, float haut, float alpha) {
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.08f, 0.06f, 0.16f, alpha);
+    glBegin(GL_QUADS);
+    glVertex2f(0, bas);
+    glVertex2f(1, bas);
+    glVertex2f(1, haut);
+    glVertex2f(0, haut);
+    glEnd();
+    glColor4f(1, 1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+}
+
+}  // namespace
+
+MenuBilan::MenuBilan(const Bilan& b) : Menu(0, 0, 1, 1), bilan(b) {
+    nom = "MenuBilan";
+    nbChoix = 1;
+}
+
+void MenuBilan::refresh(long) {
+    if (!clavier->estOk(1) && !clavier->estNon(1)) return;
+    clavier->initJ1();
+    code = 1;
+    sons->jouerSon(sons->sonBeep2);
+}
+
+void MenuBilan::dessinerPaire(const std::string& libelle, const std::string& valeur, double y) {
+    const double l = textes->largeurPour((libelle + valeur).c_str(), 0.055, 0.9, 0.5);
+    textes->draw(libelle.c_str(), 1, 0.52, y, l, HAUTEUR_TEXTE, 0.5, 2);
+    textes->draw(valeur.c_str(), 1, 0.52, y, l, HAUTEUR_TEXTE, 0.5, 1);
+}
+
+// Title, time, best, medal, a new best, then how to go on; the texts are cut
+// to the screen's width in any language and ratio.
+void MenuBilan::draw() {
+    LangManager* lang = LangManager::getInstance();
+    panneau(0.2f, 0.82f, 1);  // opaque: the level end's banner stays under it
+    const std::string titre =
+        lang->ligne(48) + " " + std::to_string(bilan.difficulte) + "@" + std::to_string(bilan.niveau);
+    textes->draw(titre.c_str(), 3, 0.5, 0.7, textes->largeurPour(titre.c_str(), 0.08, 0.9, 0.5), 0.09, 0.5, 3);
+    dessinerPaire(lang->ligne(LangManager::LIGNE_TEMPS_NIVEAU), AffichageRecords::temps(bilan.tempsMs), 0.58);
+    dessinerPaire(lang->ligne(LangManager::LIGNE_MEILLEUR), AffichageRecords::temps(bilan.meilleurMs), 0.5);
+    if (bilan.medaille != Medaille::AUCUNE) {
+        AffichageRecords::couleur(bilan.medaille);
+        dessinerPaire(lang->ligne(LangManager::LIGNE_MEDAILLE), AffichageRecords::nom(bilan.medaille), 0.42);
+        glColor4f(1, 1, 1, 1);
+    }
+    if (bilan.nouveauRecord) {
+        const std::string t = lang->ligne(LangManager::LIGNE_NOUVEAU_RECORD);
+        textes->draw(t.c_str(), 2, 0.5, 0.33, textes->largeurPour(t.c_str(), 0.06, 0.9, 0.5), 0.065, 0.5, 3);
+    }
+    const std::string suite = lang->ligne(LangManager::LIGNE_CONTINUER);
+    textes->draw(suite.c_str(), 1, 0.5, 0.235, textes->largeurPour(suite.c_str(), 0.04, 0.9, 0.5), 0.045, 0.5, 3);
+    dessinerAvis(0.15);
+}

@@ -1,0 +1,30 @@
+// The summary of a level finished alone: its time, the best time, the medal and a new best;
+// shown over the level end's white screen until the player confirms.
+#pragma once
+
+#include "menus/Menu.h"
+#include "settings/ParsNiveaux.h"
+
+class MenuBilan : public Menu {
+public:
+    struct Bilan {
+        int difficulte;
+        int niveau;
+        int tempsMs;     // this finish
+        int meilleurMs;  // the best, this finish counted
+        Medaille medaille;  // this finish's
+        bool nouveauRecord;
+    };
+
+    explicit MenuBilan(const Bilan& bilan);
+    // Confirm or cancel continues (code 1).
+    void refresh(long ecoule) override;
+    void draw() override;
+    const Bilan& getBilan() const { return bilan; }
+
+private:
+    // One line of the panel: a label on the left of the middle, its value on the right.
+    void dessinerPaire(const std::string& libelle, const std::string& valeur, double y);
+
+    Bilan bilan;
+};

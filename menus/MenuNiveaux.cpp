@@ -1,0 +1,120 @@
+// The level list.
+#include "menus/MenuNiveaux.h"
+
+#include <SDL/SDL_opengl.h>
+
+#include <algorithm>
+
+#include "menus/AffichageRecords.h"
+#include "render/CTextureManager.h"
+#include "render/TextesManager.h"
+#include "settings/ClavierManager.h"
+#include "settings/FichierLu.h"
+#include "settings/LangManager.h"
+#include "settings/OptionsManager.h"
+#include "settings/SonsManager.h"
+#include "world/NiveauManager.h"
+
+MenuNiveaux::MenuNiveaux(int difficulte, int niveau) : Menu(0, 0, 1, 1) {
+    nom = "MenuNiveaux";
+    texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuScores.tga"), false);
+    delai = 0;
+    creerItems({54, 55, 11});
+    selection = difficulte == 2 ? 2 : 1;
+    charger();
+    const auto trouve = std::find(liste.begin(), liste.end(), niveau);
+    if (trouve != liste.end()) ligne = static_cast<int>(trouve - liste.begin());
+}
+
+void MenuNiveaux::charger() {
+    const int d = getDifficulte();
+    difficulteChargee = d;
+    records = RecordsNiveaux(d);
+    records.charger();
+    pars.charger(d);
+    liste.clear();
+    for (int n = 1; n <= RecordsNiveaux::NIVEAU_MAX && FichierLu::ordinaire(NiveauManager::cheminNiveau(d, n)); ++n)
+        if (records.atteint(n)) liste.push_back(n);
+    ligne = 0;
+}
+
+int MenuNiveaux::getNiveau() const {
+    return ligne >= 0 && ligne < static_cast<int>(liste.size()) ? liste[static_cast<size_t>(ligne)] : 0;
+}
+
+// Left and right along the bar, as every menu; up and down along the list.
+// Confirm on a difficulty plays its chosen level; on back, or cancel, leaves.
+void MenuNiveaux::refresh(long ecoule) {
+    deplacerLigne(ecoule);
+    deplacerSelection(ecoule);
+    if (selection <= 2 && selection != difficulteChargee) charger();
+    if (clavier->estOk(1)) {
+        clavier->initJ1();
+        code = selection <= 2 && getNiveau() > 0 ? JOUER : RETOUR;
+        sons->jouerSon(sons->sonBeep2);
+    }
+    if (clavier->estNon(1)) {
+        clavier->initJ1();
+        code = RETOUR;
+        sons->jouerSon(sons->sonBeep2);
+    }
+}
+
+// Up and down keep a repeat timer of their own, so the bar's does not run twice.
+void MenuNiveaux::deplacerLigne(long ecoule) {
+    const bool haut = clavier->estHaut(1), bas = clavier->estBas(1);
+    if (!(haut || bas)) {
+        delaiLigne = DELAI_REPETITION;
+        return;
+    }
+    // A fresh press acts at once, whatever the timer says.
+    if (delaiLigne < DELAI_REPETITION && !clavier->estNouvelAppui(1)) {
+        delaiLigne += ecoule;
+        return;
+    }
+    if (selection > 2 || liste.empty()) return;
+    const int n = static_cast<int>(liste.size());
+    ligne = (ligne + (haut ? n - 1 : 1)) % n;
+    delaiLigne = 0;
+    sons->jouerSon(sons->sonBeep);
+}
+
+int MenuNiveaux::getCode() { return code; }
+
+void MenuNiveaux::reset() {
+    code = 0;
+}
+
+// A row: "Level n", its best time, its medal; the chosen row in the
+// highlight font.
+void MenuNiveaux::dessinerLigne(int i, double y) {
+    LangManager* lang = LangManager::getInstance();
+    const int n = liste[static_cast<size_t>(i)];
+    const int police = i == ligne ? 2 : 1;
+    const double dx = options->isWide() ? 0 : 0.04, l = 0.045, h = 0.045;
+    const std::string titre = lang->ligne(48) + " " + std::to_string(n);
+    textes->draw(titre.c_str(), police, dx + 0.1, y, l, h, 0.5, 1);
+    const int meilleur = records.meilleur(n);
+    if (meilleur <= 0) {
+        textes->draw(lang->ligne(LangManager::LIGNE_SANS_TEMPS).c_str(), police, dx + 0.42, y, l * 0.8, h, 0.5, 1);
+        return;
+    }
+    textes->draw(AffichageRecords::temps(meilleur).c_str(), police, dx + 0.62, y, l, h, 0.5, 2);
+    const Medaille m = pars.medaille(n, meilleur);
+    AffichageRecords::couleur(m);
+    textes->draw(AffichageRecords::nom(m).c_str(), police, dx + 0.68, y, l, h, 0.5, 1);
+    glColor4f(1, 1, 1, 1);
+}
+
+void MenuNiveaux::draw() {
+    Menu::draw();
+    const std::string titre = LangManager::getInstance()->ligne(LangManager::LIGNE_CHOISIR_NIVEAU);
+    textes->draw(titre.c_str(), 3, 0.5, 0.86, textes->largeurPour(titre.c_str(), 0.06, 0.9, 0.5), 0.07, 0.5, 3);
+    if (selection <= 2) {
+        // A window of rows that keeps the chosen one in sight.
+        const int n = static_cast<int>(liste.size());
+        const int premier = std::max(0, std::min(ligne - LIGNES_VISIBLES / 2, n - LIGNES_VISIBLES));
+        for (int i = premier; i < n && i < premier + LIGNES_VISIBLES; ++i) dessinerLigne(i, 0.76 - 0.037 * (i - premier));
+    }
+    ombrerItems();
+}

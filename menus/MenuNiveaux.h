@@ -1,0 +1,44 @@
+// The level list: every level the player has reached in a difficulty, with its best time and medal;
+// the bar chooses the difficulty (or back), up and down the level, confirm plays it alone.
+#pragma once
+
+#include <vector>
+
+#include "menus/Menu.h"
+#include "settings/ParsNiveaux.h"
+#include "settings/RecordsNiveaux.h"
+
+class MenuNiveaux : public Menu {
+public:
+    enum Code { JOUER = 1, RETOUR = 2 };
+    static constexpr int LIGNES_VISIBLES = 12;
+
+    // Opens on that difficulty (1 or 2), on that level when it is listed.
+    explicit MenuNiveaux(int difficulte = 1, int niveau = 1);
+    void refresh(long ecoule) override;
+    void draw() override;
+    void reset() override;
+    int getCode() override;
+
+    // The difficulty on the bar (1 or 2), and the level chosen in it.
+    int getDifficulte() const { return selection <= 2 ? selection : 1; }
+    int getNiveau() const;
+    // The levels listed for the difficulty on the bar, in order.
+    const std::vector<int>& getListe() const { return liste; }
+    const RecordsNiveaux& getRecords() const { return records; }
+    const ParsNiveaux& getPars() const { return pars; }
+
+private:
+    // Reads the records and pars of the difficulty on the bar and lists its
+    // reached levels (as far as its level files go).
+    void charger();
+    void deplacerLigne(long ecoule);
+    void dessinerLigne(int i, double y);
+
+    RecordsNiveaux records;
+    ParsNiveaux pars;
+    std::vector<int> liste;
+    int ligne = 0;             // index in liste of the chosen level
+    int difficulteChargee = 0;
+    float delaiLigne = DELAI_REPETITION;
+};

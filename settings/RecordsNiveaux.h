@@ -1,0 +1,48 @@
+// The player's best time on each level of one difficulty, and which levels the player has reached,
+// kept in the player's files as Niveaux/<d>/records.dat.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+class RecordsNiveaux {
+public:
+    static constexpr int NIVEAU_MAX = 999;
+    static constexpr long TEMPS_MAX_MS = 99999999;  // a little over a day
+    static const char* const ENTETE;                 // the first line, with the format's version
+
+    // "Niveaux/<d>/records.dat", beside the score table.
+    static std::string chemin(int difficulte);
+
+    explicit RecordsNiveaux(int difficulte = 1);
+    // Reads the player's file. A damaged file is refused with one line on
+    // standard error and the table starts empty; an absent one quietly.
+    void charger();
+    // Writes the whole table or nothing; false when it could not.
+    bool sauver() const;
+
+    int getDifficulte() const { return difficulte; }
+    // Level 1 is always reached.
+    bool atteint(int niveau) const;
+    // Best time in milliseconds; 0 for a level never finished.
+    int meilleur(int niveau) const;
+    void atteindre(int niveau);
+    // Keeps ms as the level's best when it beats the old one (or there was
+    // none); true when it did. The level is reached, whatever the time.
+    bool proposer(int niveau, int ms);
+
+    // The file's text, and the table from a file's text (false: refused, why in refus).
+    std::string texte() const;
+    bool depuisTexte(const std::string& texte, std::string& refus);
+
+private:
+    struct Record {
+        bool atteint = false;
+        int meilleur = 0;
+    };
+    void garder(const std::vector<std::vector<long>>& lignes);
+
+    int difficulte;
+    std::map<int, Record> records;
+};
