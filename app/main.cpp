@@ -1,4 +1,5 @@
 // Entry point: seeds the random pushes, finds the game folder and the player's files, and runs the game.
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,6 +15,9 @@
 #include "world/FichierNiveau.h"
 
 int main(int argc, char** argv) {
+    // Past a file-size limit a write then fails like any other (the save is
+    // refused, the old file kept) instead of killing the game.
+    ::signal(SIGXFSZ, SIG_IGN);
     const LigneCommande ligne = LigneCommande::analyser(argc, argv);
     const int statut = ligne.traiterSansJeu();
     if (statut >= 0) return statut;

@@ -147,8 +147,10 @@ bool ClavierManager::sauver() {
     std::ostringstream contenu;
     for (int b = 0; b < NB_BOUTONS; ++b) contenu << touchesTemp[b] << '\n';
     const bool ecrit = FichierAtomique::ecrire(FichiersJoueur::ecriture(FICHIER), contenu.str());
-    assign();
-    charger();
+    // The new bindings hold for the session even when the file could not be
+    // written, as the other settings do; checked as a file's would be.
+    for (int b = 0; b < NB_BOUTONS; ++b) touches[b] = touchesTemp[b];
+    verifierTouches();
     majTemp();
     return ecrit;
 }

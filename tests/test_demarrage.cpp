@@ -274,3 +274,44 @@ TEST_F(Demarrage, UnScriptJoueSesEtapesPuisQuitte) {
     EXPECT_NE(std::string::npos, faux.erreurs().find("line 2: unknown step 'voler'")) << faux.erreurs();
     EXPECT_EQ("", tailleFenetre("Leapgrid"));
 }
+
+namespace {
+
+// An executable shell script that runs commandes then the game, in place of
+// the game for ProcessusJeu.
+std::string enveloppe(DossierTemporaire& dossier, const std::string& nom, const std::string& commandes,
+                      const std::string& exe) {
+    dossier.ecrire(nom, "#!/bin/sh\n" + commandes + "\nexec '" + exe + "' \"$@\"\n");
+    const std::string chemin = dossier.chemin() + "/" + nom;
+    ::chmod(chemin.c_str(), 0755);
+    return chemin;
+}
+
+}  // namespace
+
+// Under a file-size limit of zero every save fails: the game keeps running and
+// says so, the saved file stays as it was and no temporary file is left.
+TEST_F(Demarrage, SousUneLimiteDeTailleLesSauvegardesEchouentSansTuerLeJeu) {
+    const std::string ancien = "1024\n768\n0\n0\n2\n10\n1\nEnglish\n0\n1\n1\n1\n";
+    dossier.ecrire("jeu/Data/Options.dat", ancien);
+    const std::string limite = enveloppe(dossier, "limite.sh", "ulimit -f 0", exe);
+    ProcessusJeu p(limite, jeu(), sonMuet);
+    ASSERT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
+    p.attendre(800);
+    taper("space");                          // title -> main menu
+    for (int i = 0; i < 3; ++i) taper("d");  // Options
+    taper("space");
+    taper("d");
+    taper("d");                              // the audio page
+    taper("space", 800);                     // open it: saved, and refused
+    ASSERT_TRUE(p.enCours()) << "killed by the first save: " << p.statut() << "\n" << p.erreurs();
+    taper("space");                          // music off
+    taper("Escape");                         // back to the bar
+    taper("Escape", 800);                    // leave: refused again, told already
+    taper("Escape");                         // quit from the main menu
+    ASSERT_TRUE(p.attendre(5000)) << "the game did not end from its menu\n" << p.erreurs();
+    EXPECT_EQ(0, p.statut()) << p.erreurs();
+    EXPECT_EQ(ancien, dossier.lire("jeu/Data/Options.dat"));
+    for (const auto& f : fs::directory_iterator(jeu() + "/Data"))
+        EXPECT_EQ(std::string::npos, f.path().filename().string().find(".tmp.")) << f.path();
+}
