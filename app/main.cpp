@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <exception>
 #include <filesystem>
 #include <string>
 
@@ -14,7 +15,20 @@
 #include "settings/FichiersJoueur.h"
 #include "world/FichierNiveau.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+// chemin named from the working folder, which may have been deleted: false
+// then, with a line that says so.
+bool depuisIci(const std::string& chemin, std::string& absolu) {
+    std::error_code erreur;
+    absolu = std::filesystem::absolute(chemin, erreur).string();
+    if (!erreur) return true;
+    std::fprintf(stderr, "leapgrid: %s: cannot be found from the working folder: %s\n", chemin.c_str(),
+                 erreur.message().c_str());
+    return false;
+}
+
+int jouer(int argc, char** argv) {
     // Past a file-size limit a write then fails like any other (the save is
     // refused, the old file kept) instead of killing the game.
     ::signal(SIGXFSZ, SIG_IGN);
@@ -31,7 +45,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "leapgrid: %s: refused: %s\n", ligne.niveau.c_str(), lu.refus.c_str());
             return 1;
         }
-        essai = std::filesystem::absolute(ligne.niveau).string();
+        if (!depuisIci(ligne.niveau, essai)) return 1;
     }
     const DossierJeu::Lieu lieu = DossierJeu::sePlacer(argv[0]);
     if (lieu == DossierJeu::INTROUVABLE)
@@ -42,4 +56,18 @@ int main(int argc, char** argv) {
         FichiersJoueur::parUtilisateurDepuisEnvironnement();
     Jeu jeu(essai);
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The last guard: whatever escapes ends the game with a line, not an abort.
+    try {
+        return jouer(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Leapgrid: stopped on an unexpected error: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "Leapgrid: stopped on an unexpected error\n");
+    }
+    return 1;
 }

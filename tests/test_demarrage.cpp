@@ -315,3 +315,19 @@ TEST_F(Demarrage, SousUneLimiteDeTailleLesSauvegardesEchouentSansTuerLeJeu) {
     for (const auto& f : fs::directory_iterator(jeu() + "/Data"))
         EXPECT_EQ(std::string::npos, f.path().filename().string().find(".tmp.")) << f.path();
 }
+
+// Started from a folder deleted under it, with a level named from there: a
+// clear line and status 1, not an abort.
+TEST_F(Demarrage, UnDossierDeTravailSupprimeDonneUneLigneClaire) {
+    dossier.ecrire("x.dat", "60 2 1\n100\n100\n");
+    dossier.ecrire("parti/.garde", "");
+    const std::string lanceur =
+        enveloppe(dossier, "parti.sh", "cd '" + dossier.chemin() + "/parti' && rm .garde && rmdir ../parti || exit 9", exe);
+    dossier.ecrire("lancer.sh", "#!/bin/sh\nexec '" + lanceur + "' --niveau ../x.dat\n");
+    ::chmod((dossier.chemin() + "/lancer.sh").c_str(), 0755);
+    ProcessusJeu p(dossier.chemin() + "/lancer.sh", dossier.chemin(), sonMuet);
+    ASSERT_TRUE(p.attendre(10000));
+    EXPECT_EQ(1, p.statut()) << p.erreurs();
+    EXPECT_NE(std::string::npos, p.erreurs().find("../x.dat: cannot be found from the working folder")) << p.erreurs();
+    EXPECT_EQ("", tailleFenetre("Leapgrid"));
+}
