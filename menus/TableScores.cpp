@@ -8,6 +8,7 @@
 #include "menus/CryptageManager.h"
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
+#include "settings/FluxLu.h"
 #include "settings/FichiersJoueur.h"
 
 const char* const TableScores::NOM_VIDE = "Z.Q";
@@ -21,8 +22,7 @@ bool TableScores::lire(int difficulte, std::string (&noms)[TAILLE], std::string 
         temps[i] = TEMPS_VIDE;
     }
     const std::string fichier = FichiersJoueur::lecture(chemin(difficulte));
-    if (!FichierLu::ordinaire(fichier)) return false;
-    std::ifstream flux(fichier);
+    FluxLu flux(fichier);
     if (!flux) return false;
     CryptageManager* cryptage = CryptageManager::getInstance();
     for (int i = 0; i < TAILLE; ++i) {

@@ -7,6 +7,7 @@
 
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
+#include "settings/FluxLu.h"
 #include "settings/FichiersJoueur.h"
 
 const char* const ClavierManager::FICHIER = "Data/Clavier.dat";
@@ -110,8 +111,8 @@ void ClavierManager::majTemp() {
 // there on keep their current bindings.
 void ClavierManager::charger() {
     const std::string chemin = FichiersJoueur::lecture(FICHIER);
-    if (FichierLu::ordinaire(chemin)) {
-        std::ifstream flux(chemin);
+    {
+        FluxLu flux(chemin);
         int code;
         for (int b = 0; b < NB_BOUTONS && flux >> code; ++b) touches[b] = code;
     }
