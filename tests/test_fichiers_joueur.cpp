@@ -155,3 +155,14 @@ TEST(DossierJeu, ReconnuASesFichiersPasASonSeulDossierData) {
     }
     EXPECT_TRUE(DossierJeu::contientJeu(LEAPGRID_GAME_DIR)) << "the build's game folder";
 }
+
+// A warning about the key file names the file the keys were read from.
+TEST_F(ParUtilisateur, LesAvertissementsNommentLeFichierLu) {
+    const std::string utilisateur = dossier.chemin() + "/maison/config/leapgrid/Clavier.dat";
+    dossier.ecrire("maison/config/leapgrid/Clavier.dat", "5000 115 97 100 32 27 273 274 276 275 13 127");
+    ClavierManager::kill();
+    ::testing::internal::CaptureStderr();
+    ClavierManager::getInstance();
+    const std::string erreurs = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(std::string::npos, erreurs.find("Leapgrid: " + utilisateur + ": key 5000")) << erreurs;
+}
