@@ -8,11 +8,16 @@
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/DossierJeu.h"
 #include "app/LigneCommande.h"
 #include "app/Jeu.h"
+#include "menus/TableScores.h"
+#include "settings/ClavierManager.h"
+#include "settings/FichierAtomique.h"
 #include "settings/FichiersJoueur.h"
+#include "settings/OptionsManager.h"
 #include "world/FichierNiveau.h"
 
 namespace {
@@ -26,6 +31,16 @@ bool depuisIci(const std::string& chemin, std::string& absolu) {
     std::fprintf(stderr, "leapgrid: %s: cannot be found from the working folder: %s\n", chemin.c_str(),
                  erreur.message().c_str());
     return false;
+}
+
+// Saves cut short by a crash or a kill leave their temporary files: the old
+// ones beside each file the player saves are removed.
+void nettoyerSauvegardesInterrompues() {
+    if (FichiersJoueur::estEnMemoire()) return;
+    std::vector<std::string> fichiers = {OptionsManager::FICHIER, ClavierManager::FICHIER};
+    for (int d = 1; d <= TableScores::NB_DIFFICULTES; ++d) fichiers.push_back(TableScores::chemin(d));
+    for (const std::string& f : fichiers)
+        FichierAtomique::nettoyerRestes(FichiersJoueur::estParUtilisateur() ? FichiersJoueur::cheminUtilisateur(f) : f);
 }
 
 int jouer(int argc, char** argv) {
@@ -47,6 +62,13 @@ int jouer(int argc, char** argv) {
         }
         if (!depuisIci(ligne.niveau, essai)) return 1;
     }
+    // A script named from where the player stands, as the level is.
+    const char* script = std::getenv("LEAPGRID_SCRIPT");
+    if (script && *script && script[0] != '/') {
+        std::string absolu;
+        if (!depuisIci(script, absolu)) return 2;
+        ::setenv("LEAPGRID_SCRIPT", absolu.c_str(), 1);
+    }
     const DossierJeu::Lieu lieu = DossierJeu::sePlacer(argv[0]);
     if (lieu == DossierJeu::INTROUVABLE)
         std::fprintf(stderr, "Leapgrid: game folder not found; running without its data\n");
@@ -54,6 +76,7 @@ int jouer(int argc, char** argv) {
     // player's files beside the game as long as it can write there.
     if (lieu == DossierJeu::INSTALLE || ::access("Data", W_OK) != 0)
         FichiersJoueur::parUtilisateurDepuisEnvironnement();
+    nettoyerSauvegardesInterrompues();
     Jeu jeu(essai);
     return 0;
 }

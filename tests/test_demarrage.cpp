@@ -1,11 +1,13 @@
 // The real game under the test display: it opens its window, stops cleanly and fails clearly.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -330,4 +332,29 @@ TEST_F(Demarrage, UnDossierDeTravailSupprimeDonneUneLigneClaire) {
     EXPECT_EQ(1, p.statut()) << p.erreurs();
     EXPECT_NE(std::string::npos, p.erreurs().find("../x.dat: cannot be found from the working folder")) << p.erreurs();
     EXPECT_EQ("", tailleFenetre("Leapgrid"));
+}
+
+// On start, the game removes what its saves cut short left behind, once old
+// enough to be no other copy's save in progress; a script named from the
+// caller's folder is found there.
+TEST_F(Demarrage, AuDemarrageLesRestesDeSauvegardeSontRetiresEtLeScriptTrouveDeLAppelant) {
+    dossier.ecrire("jeu/Data/Options.dat.tmp.Ab12Cd", "");
+    dossier.ecrire("jeu/Data/Options.dat.tmp.Ef34Gh", "");
+    dossier.ecrire("jeu/Data/Clavier.dat.tmp.Ij56Kl", "");
+    dossier.ecrire("jeu/Data/Notes.tmp.Ab12Cd", "");
+    const time_t ancien = std::time(nullptr) - 3600;
+    const struct timespec temps[2] = {{ancien, 0}, {ancien, 0}};
+    for (const char* f : {"Options.dat.tmp.Ab12Cd", "Clavier.dat.tmp.Ij56Kl", "Notes.tmp.Ab12Cd"})
+        ASSERT_EQ(0, ::utimensat(AT_FDCWD, (jeu() + "/Data/" + f).c_str(), temps, 0)) << f;
+    dossier.ecrire("appelant/script.txt", "titre 20\nfin\n");
+    std::map<std::string, std::string> variables = sonMuet;
+    variables["LEAPGRID_SCRIPT"] = "script.txt";
+    ProcessusJeu p(exe, dossier.chemin() + "/appelant", variables);
+    ASSERT_TRUE(p.attendre(30000)) << "the script did not end the game";
+    EXPECT_EQ(0, p.statut()) << p.erreurs();
+    EXPECT_NE(std::string::npos, p.sortie().find("mesure etape=titre 20 images=")) << p.sortie();
+    EXPECT_FALSE(dossier.existe("jeu/Data/Options.dat.tmp.Ab12Cd"));
+    EXPECT_FALSE(dossier.existe("jeu/Data/Clavier.dat.tmp.Ij56Kl"));
+    EXPECT_TRUE(dossier.existe("jeu/Data/Options.dat.tmp.Ef34Gh")) << "a recent one may be another copy's";
+    EXPECT_TRUE(dossier.existe("jeu/Data/Notes.tmp.Ab12Cd")) << "not the game's";
 }
