@@ -44,11 +44,14 @@ bool DossierJeu::contientJeu(const std::string& dossier) {
 }
 
 DossierJeu::Lieu DossierJeu::sePlacer(const char* argv0) {
-    if (contientJeu(".")) return PORTABLE;
     const std::string executable = dossierExecutable(argv0);
     const std::string installe = executable + INSTALLE_RELATIF;
+    // An installed game is known by its executable's place alone: whatever
+    // folder it is started from (an unpacked archive, say) is never its own.
+    if (!contientJeu(executable) && contientJeu(installe))
+        return ::chdir(installe.c_str()) == 0 ? INSTALLE : INTROUVABLE;
+    if (contientJeu(".")) return PORTABLE;
     if (contientJeu(executable)) return ::chdir(executable.c_str()) == 0 ? PORTABLE : INTROUVABLE;
-    if (contientJeu(installe)) return ::chdir(installe.c_str()) == 0 ? INSTALLE : INTROUVABLE;
     // Missing files then give fallbacks, and the settings still sit beside the executable.
     if (::chdir(executable.c_str()) != 0) std::perror("Leapgrid: the executable's folder");
     return INTROUVABLE;

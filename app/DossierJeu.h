@@ -20,8 +20,10 @@ public:
     static const char* const INSTALLE_RELATIF;
 
     static bool contientJeu(const std::string& dossier);
-    // Moves to the game folder: the working directory when it holds the game,
-    // else the executable's folder, else the installed data folder. When none
-    // does, stays in the executable's folder and returns INTROUVABLE.
+    // Moves to the game folder: the installed data folder when the executable
+    // is an installed one (its own folder lacks the game, the installed data
+    // folder holds it), whatever the working directory holds; otherwise the
+    // working directory when it holds the game, else the executable's folder.
+    // When none does, stays in the executable's folder and returns INTROUVABLE.
     static Lieu sePlacer(const char* argv0);
 };

@@ -1,19 +1,52 @@
 // Entry point: seeds the random pushes, finds the game folder and the player's files, and runs the game.
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <exception>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/DossierJeu.h"
 #include "app/LigneCommande.h"
 #include "app/Jeu.h"
+#include "menus/TableScores.h"
+#include "settings/ClavierManager.h"
+#include "settings/FichierAtomique.h"
 #include "settings/FichiersJoueur.h"
+#include "settings/OptionsManager.h"
 #include "world/FichierNiveau.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+// chemin named from the working folder, which may have been deleted: false
+// then, with a line that says so.
+bool depuisIci(const std::string& chemin, std::string& absolu) {
+    std::error_code erreur;
+    absolu = std::filesystem::absolute(chemin, erreur).string();
+    if (!erreur) return true;
+    std::fprintf(stderr, "leapgrid: %s: cannot be found from the working folder: %s\n", chemin.c_str(),
+                 erreur.message().c_str());
+    return false;
+}
+
+// Saves cut short by a crash or a kill leave their temporary files: the old
+// ones beside each file the player saves are removed.
+void nettoyerSauvegardesInterrompues() {
+    if (FichiersJoueur::estEnMemoire()) return;
+    std::vector<std::string> fichiers = {OptionsManager::FICHIER, ClavierManager::FICHIER};
+    for (int d = 1; d <= TableScores::NB_DIFFICULTES; ++d) fichiers.push_back(TableScores::chemin(d));
+    for (const std::string& f : fichiers)
+        FichierAtomique::nettoyerRestes(FichiersJoueur::estParUtilisateur() ? FichiersJoueur::cheminUtilisateur(f) : f);
+}
+
+int jouer(int argc, char** argv) {
+    // Past a file-size limit a write then fails like any other (the save is
+    // refused, the old file kept) instead of killing the game.
+    ::signal(SIGXFSZ, SIG_IGN);
     const LigneCommande ligne = LigneCommande::analyser(argc, argv);
     const int statut = ligne.traiterSansJeu();
     if (statut >= 0) return statut;
@@ -27,7 +60,14 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "leapgrid: %s: refused: %s\n", ligne.niveau.c_str(), lu.refus.c_str());
             return 1;
         }
-        essai = std::filesystem::absolute(ligne.niveau).string();
+        if (!depuisIci(ligne.niveau, essai)) return 1;
+    }
+    // A script named from where the player stands, as the level is.
+    const char* script = std::getenv("LEAPGRID_SCRIPT");
+    if (script && *script && script[0] != '/') {
+        std::string absolu;
+        if (!depuisIci(script, absolu)) return 2;
+        ::setenv("LEAPGRID_SCRIPT", absolu.c_str(), 1);
     }
     const DossierJeu::Lieu lieu = DossierJeu::sePlacer(argv[0]);
     if (lieu == DossierJeu::INTROUVABLE)
@@ -36,6 +76,21 @@ int main(int argc, char** argv) {
     // player's files beside the game as long as it can write there.
     if (lieu == DossierJeu::INSTALLE || ::access("Data", W_OK) != 0)
         FichiersJoueur::parUtilisateurDepuisEnvironnement();
+    nettoyerSauvegardesInterrompues();
     Jeu jeu(essai);
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The last guard: whatever escapes ends the game with a line, not an abort.
+    try {
+        return jouer(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Leapgrid: stopped on an unexpected error: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "Leapgrid: stopped on an unexpected error\n");
+    }
+    return 1;
 }

@@ -1,6 +1,7 @@
 // The score table file.
 #include "menus/TableScores.h"
 
+#include <cctype>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
@@ -8,10 +9,27 @@
 #include "menus/CryptageManager.h"
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
+#include "settings/FluxLu.h"
 #include "settings/FichiersJoueur.h"
 
 const char* const TableScores::NOM_VIDE = "Z.Q";
 const char* const TableScores::TEMPS_VIDE = "9999.9";
+
+namespace {
+
+// One whitespace-separated word, of which at most max bytes are kept: the rest
+// of a longer word is skipped, never read as the next field.
+bool lireMot(std::istream& flux, std::string& mot, size_t max) {
+    mot.clear();
+    flux >> std::ws;
+    for (int c = flux.peek(); c != std::char_traits<char>::eof() && !std::isspace(c); c = flux.peek()) {
+        flux.get();
+        if (mot.size() < max) mot += static_cast<char>(c);
+    }
+    return !mot.empty();
+}
+
+}  // namespace
 
 std::string TableScores::chemin(int difficulte) { return "Niveaux/" + std::to_string(difficulte) + "/Scores.dat"; }
 
@@ -21,16 +39,16 @@ bool TableScores::lire(int difficulte, std::string (&noms)[TAILLE], std::string 
         temps[i] = TEMPS_VIDE;
     }
     const std::string fichier = FichiersJoueur::lecture(chemin(difficulte));
-    if (!FichierLu::ordinaire(fichier)) return false;
-    std::ifstream flux(fichier);
+    FluxLu flux(fichier);
     if (!flux) return false;
     CryptageManager* cryptage = CryptageManager::getInstance();
     for (int i = 0; i < TAILLE; ++i) {
         std::string nom, t;
-        // Names and times are short; a longer token is cut, not stored whole.
-        if (!(flux >> std::setw(TOKEN_MAX) >> nom)) break;
-        noms[i] = nom;
-        if (!(flux >> std::setw(TOKEN_MAX) >> t)) break;
+        // Names and times are short; a longer word is cut, not stored whole,
+        // and a name to the three letters the tables show.
+        if (!lireMot(flux, nom, TOKEN_MAX)) break;
+        noms[i] = nom.substr(0, LETTRES_NOM);
+        if (!lireMot(flux, t, TOKEN_MAX)) break;
         if (t != TEMPS_VIDE) cryptage->deCrypt(t);
         temps[i] = t;
     }

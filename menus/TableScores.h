@@ -6,7 +6,9 @@
 class TableScores {
 public:
     static constexpr int TAILLE = 10;
+    static constexpr int NB_DIFFICULTES = 2;  // one table each
     static constexpr int TOKEN_MAX = 32;
+    static constexpr int LETTRES_NOM = 3;  // a name is three letters; longer ones are cut when read
     static const char* const NOM_VIDE;    // "Z.Q", a slot never filled
     static const char* const TEMPS_VIDE;  // "9999.9", stored as is
 

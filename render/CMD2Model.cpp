@@ -125,15 +125,7 @@ int CMD2Model::LoadModel(const std::string& fichier) {
     FreeModel();
     Fichier f;
     {
-        if (!FichierLu::ordinaire(fichier)) return 0;
-        std::ifstream flux(fichier, std::ios::binary);
-        if (!flux) return 0;
-        flux.seekg(0, std::ios::end);
-        const std::streamoff taille = flux.tellg();
-        if (taille < 68 || static_cast<size_t>(taille) > FICHIER_MAX) return 0;
-        flux.seekg(0);
-        f.octets.resize(static_cast<size_t>(taille));
-        if (!flux.read(reinterpret_cast<char*>(f.octets.data()), taille)) return 0;
+        if (!FichierLu::lireTout(fichier, f.octets, FICHIER_MAX) || f.octets.size() < 68) return 0;
     }
     const unsigned char* d = f.octets.data();
     int* champs = &m_header.ident;

@@ -5,11 +5,12 @@
 #include <cstdint>
 #include <cstring>
 
-#include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <memory>
 #include <vector>
+
+#include "settings/FichierLu.h"
 
 namespace {
 
@@ -241,30 +242,30 @@ void retournerLignes(unsigned char* pixels, int largeur, int hauteur) {
     }
 }
 
-// The whole file in memory, mapped read-only: no copy and no zero-filled
-// buffer to fault in, which is most of the cost of a large raw image.
+// The whole file in memory, read into a buffer of its own (not zero-filled
+// first): a file changed or shrunk while it is decoded cannot fault the game,
+// as a mapped one would.
 class Donnees {
 public:
-    ~Donnees() {
-        if (octets) ::munmap(octets, taille);
-    }
     bool lire(const char* chemin) {
         if (!chemin) return false;
-        // Non-blocking: a FIFO in place of an image must not wait for a writer.
-        int fd = ::open(chemin, O_RDONLY | O_NONBLOCK);
+        const int fd = FichierLu::ouvrir(chemin);
         if (fd < 0) return false;
         struct stat s;
-        bool ok = ::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size > 0 && s.st_size <= FICHIER_MAX;
+        bool ok = ::fstat(fd, &s) == 0 && s.st_size > 0 && s.st_size <= FICHIER_MAX;
         if (ok) {
             taille = static_cast<size_t>(s.st_size);
-            void* p = ::mmap(nullptr, taille, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-            ok = p != MAP_FAILED;
-            if (ok) octets = static_cast<unsigned char*>(p);
+            octets.reset(new unsigned char[taille]);
+            for (size_t lus = 0; ok && lus < taille;) {
+                const ssize_t n = ::read(fd, octets.get() + lus, taille - lus);
+                ok = n > 0;
+                if (ok) lus += static_cast<size_t>(n);
+            }
         }
         ::close(fd);
         return ok;
     }
-    unsigned char* octets = nullptr;
+    std::unique_ptr<unsigned char[]> octets;
     size_t taille = 0;
 };
 
@@ -275,7 +276,7 @@ int LoadFileTGA(const char* fichier, unsigned char** pixels, int* largeur, int* 
     if (pixels) *pixels = nullptr;
     Donnees donnees;
     if (!donnees.lire(fichier) || donnees.taille < TAILLE_ENTETE) return 0;
-    const unsigned char* debut = donnees.octets;
+    const unsigned char* debut = donnees.octets.get();
     const Entete e = lireEntete(debut);
     if (largeur) *largeur = e.largeur;
     if (hauteur) *hauteur = e.hauteur;

@@ -7,6 +7,7 @@
 
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
+#include "settings/FluxLu.h"
 #include "settings/FichiersJoueur.h"
 
 const char* const ClavierManager::FICHIER = "Data/Clavier.dat";
@@ -110,19 +111,19 @@ void ClavierManager::majTemp() {
 // there on keep their current bindings.
 void ClavierManager::charger() {
     const std::string chemin = FichiersJoueur::lecture(FICHIER);
-    if (FichierLu::ordinaire(chemin)) {
-        std::ifstream flux(chemin);
+    {
+        FluxLu flux(chemin);
         int code;
         for (int b = 0; b < NB_BOUTONS && flux >> code; ++b) touches[b] = code;
     }
-    verifierTouches();
+    verifierTouches(chemin);
 }
 
 // Every button needs a key of its own that SDL knows, or the game could not be
 // steered and the options menu never reached. A button without one (in button
 // order, a key already taken by an earlier button) gets its default key; when
 // that default is taken too, every button gets its default.
-void ClavierManager::verifierTouches() {
+void ClavierManager::verifierTouches(const std::string& source) {
     auto utilisable = [this](int b) {
         if (touches[b] <= SDLK_UNKNOWN || touches[b] >= SDLK_LAST) return false;
         for (int c = 0; c < b; ++c)
@@ -132,12 +133,13 @@ void ClavierManager::verifierTouches() {
     for (int b = 0; b < NB_BOUTONS; ++b) {
         if (utilisable(b)) continue;
         std::fprintf(stderr, "Leapgrid: %s: key %d of button %d is unknown or bound twice; using its default key %s\n",
-                     FICHIER, touches[b], b + 1, nomTouche(DEFAUTS[b]).c_str());
+                     source.c_str(), touches[b], b + 1, nomTouche(DEFAUTS[b]).c_str());
         touches[b] = DEFAUTS[b];
     }
     for (int b = 0; b < NB_BOUTONS; ++b) {
         if (utilisable(b)) continue;
-        std::fprintf(stderr, "Leapgrid: %s: the keys still clash; every button gets its default key\n", FICHIER);
+        std::fprintf(stderr, "Leapgrid: %s: the keys still clash; every button gets its default key\n",
+                     source.c_str());
         assign();
         return;
     }
@@ -147,8 +149,10 @@ bool ClavierManager::sauver() {
     std::ostringstream contenu;
     for (int b = 0; b < NB_BOUTONS; ++b) contenu << touchesTemp[b] << '\n';
     const bool ecrit = FichierAtomique::ecrire(FichiersJoueur::ecriture(FICHIER), contenu.str());
-    assign();
-    charger();
+    // The new bindings hold for the session even when the file could not be
+    // written, as the other settings do; checked as a file's would be.
+    for (int b = 0; b < NB_BOUTONS; ++b) touches[b] = touchesTemp[b];
+    verifierTouches("the new key bindings");
     majTemp();
     return ecrit;
 }

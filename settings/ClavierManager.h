@@ -95,7 +95,8 @@ private:
     void oublier(int numJoueur);
     // One action of one player, by indice(), released and its unseen press dropped.
     void oublierAction(int i);
-    void verifierTouches();
+    // source names where the bindings came from, in the warnings.
+    void verifierTouches(const std::string& source);
 
     static ClavierManager* clavier;
 

@@ -59,6 +59,14 @@ bool ControleWAV::valide(const unsigned char* octets, size_t taille, std::string
         const uint64_t longueur = mot32(entete + 4);
         if (longueur > fin - pos - 8) return refuser(raison, "chunk size beyond the file");
         const unsigned char* donnees = entete + 8;
+        // Both readers read every chunk before the data whole, and a read of
+        // zero bytes fails in them.
+        if (longueur == 0) return refuser(raison, "empty chunk");
+        // Before the format chunk both readers skip only LIST and fact; on
+        // any other chunk there the music reader frees its buffer twice.
+        if (!formatLu && std::memcmp(entete, "fmt ", 4) != 0 && std::memcmp(entete, "LIST", 4) != 0 &&
+            std::memcmp(entete, "fact", 4) != 0 && std::memcmp(entete, "data", 4) != 0)
+            return refuser(raison, "a chunk other than LIST or fact before the format chunk");
         if (std::memcmp(entete, "fmt ", 4) == 0) {
             if (formatLu) return refuser(raison, "two format chunks");
             if (!formatValide(donnees, static_cast<uint32_t>(longueur), format, raison)) return false;

@@ -10,7 +10,8 @@ public:
     // with 1 or 2 channels, 8 or 16 bits and 8 000 to 96 000 Hz, consistent
     // block and byte rates, followed by a data chunk of at least one frame;
     // every chunk lies inside the file and inside its RIFF size, walked as the
-    // mixer walks them (no pad byte after an odd size). Otherwise
+    // mixer walks them (no pad byte after an odd size), none is empty, and only
+    // LIST and fact chunks come before the format chunk. Otherwise
     // false, with a short reason in raison (when not null).
     static bool valide(const unsigned char* octets, size_t taille, std::string* raison = nullptr);
 

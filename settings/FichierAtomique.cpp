@@ -1,8 +1,11 @@
 // Whole-or-nothing file writing: unique temporary file, checked writes, rename.
 #include "settings/FichierAtomique.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,6 +37,7 @@ mode_t droitsOrdinaires() {
 }  // namespace
 
 bool FichierAtomique::ecrire(const std::string& chemin, const std::string& contenu) {
+    if (chemin.empty()) return false;  // nowhere to write (the player's files kept in memory)
     const std::string modele = chemin + SUFFIXE_TEMPORAIRE + "XXXXXX";
     std::vector<char> temporaire(modele.begin(), modele.end());
     temporaire.push_back('\0');
@@ -48,4 +52,38 @@ bool FichierAtomique::ecrire(const std::string& chemin, const std::string& conte
     if (ok) ok = std::rename(temporaire.data(), chemin.c_str()) == 0;
     if (!ok) ::unlink(temporaire.data());
     return ok;
+}
+
+namespace {
+
+// mkstemp's six characters: letters and digits.
+bool nomDeReste(const std::string& nom, const std::string& prefixe) {
+    if (nom.size() != prefixe.size() + 6 || nom.compare(0, prefixe.size(), prefixe) != 0) return false;
+    for (size_t i = prefixe.size(); i < nom.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(nom[i]))) return false;
+    return true;
+}
+
+}  // namespace
+
+int FichierAtomique::nettoyerRestes(const std::string& chemin) {
+    if (chemin.empty()) return 0;
+    const size_t barre = chemin.rfind('/');
+    const std::string dossier = barre == std::string::npos ? "." : chemin.substr(0, barre + 1);
+    const std::string prefixe = (barre == std::string::npos ? chemin : chemin.substr(barre + 1)) + SUFFIXE_TEMPORAIRE;
+    DIR* d = ::opendir(dossier.c_str());
+    if (!d) return 0;
+    const time_t limite = std::time(nullptr) - AGE_RESTE;
+    int retires = 0;
+    while (const dirent* e = ::readdir(d)) {
+        if (!nomDeReste(e->d_name, prefixe)) continue;
+        struct stat s;
+        // Through the folder's descriptor, never following a link.
+        if (::fstatat(::dirfd(d), e->d_name, &s, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(s.st_mode) ||
+            s.st_uid != ::geteuid() || s.st_mtime > limite)
+            continue;
+        if (::unlinkat(::dirfd(d), e->d_name, 0) == 0) ++retires;
+    }
+    ::closedir(d);
+    return retires;
 }

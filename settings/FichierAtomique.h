@@ -15,4 +15,12 @@ public:
 
     // The temporary names start with chemin + SUFFIXE_TEMPORAIRE.
     static const char* const SUFFIXE_TEMPORAIRE;
+
+    // Removes the temporary files that saves of chemin cut short left beside
+    // it (the game killed mid-save): only names chemin + SUFFIXE_TEMPORAIRE +
+    // six letters or digits, only regular files of this user, only those
+    // untouched for AGE_RESTE seconds (a save of another running copy is
+    // younger). The number removed.
+    static int nettoyerRestes(const std::string& chemin);
+    static const int AGE_RESTE = 10 * 60;
 };

@@ -10,6 +10,19 @@ bool FichierLu::ordinaire(const std::string& chemin) {
     return ::stat(chemin.c_str(), &s) == 0 && S_ISREG(s.st_mode);
 }
 
+int FichierLu::ouvrir(const std::string& chemin) {
+    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat s;
+    const int drapeaux = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode) || drapeaux < 0 ||
+        ::fcntl(fd, F_SETFL, drapeaux & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 bool FichierLu::ligne(std::istream& flux, std::string& texte, size_t max) {
     texte.clear();
     std::istream::int_type c = flux.get();
@@ -27,11 +40,10 @@ bool FichierLu::lireTout(const std::string& chemin, std::vector<unsigned char>& 
 
 int FichierLu::lireToutOuvert(const std::string& chemin, std::vector<unsigned char>& octets, size_t max) {
     octets.clear();
-    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ouvrir(chemin);
     if (fd < 0) return -1;
     struct stat s;
-    bool ok = ::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size >= 0 &&
-              static_cast<unsigned long long>(s.st_size) <= max;
+    bool ok = ::fstat(fd, &s) == 0 && s.st_size >= 0 && static_cast<unsigned long long>(s.st_size) <= max;
     if (ok) {
         octets.resize(static_cast<size_t>(s.st_size));
         size_t lus = 0;

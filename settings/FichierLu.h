@@ -10,6 +10,11 @@ public:
     // True for a regular file. Anything else (a FIFO, a device, a folder) is
     // left unopened: reading it could block or never end.
     static bool ordinaire(const std::string& chemin);
+    // Opens a file to read it, once: without blocking (a FIFO is never waited
+    // on), then checked on the open descriptor, so nothing swapped in between
+    // a check and the open gets through. A regular file's descriptor (blocking
+    // again), or -1. The caller closes it.
+    static int ouvrir(const std::string& chemin);
     // One line without its line end, keeping at most max bytes; the rest of a
     // longer line is skipped. False at the end of the stream.
     static bool ligne(std::istream& flux, std::string& texte, size_t max);

@@ -16,6 +16,7 @@ namespace {
 const std::string PREFIXE_CONFIG = "Data/";
 
 FichiersJoueur::Dossiers dossiers;
+bool enMemoire = false;
 
 bool absolu(const char* chemin) { return chemin && chemin[0] == '/'; }
 
@@ -49,9 +50,15 @@ FichiersJoueur::Dossiers FichiersJoueur::depuis(const char* home, const char* xd
     return d;
 }
 
-void FichiersJoueur::portable() { dossiers = Dossiers(); }
+void FichiersJoueur::portable() {
+    dossiers = Dossiers();
+    enMemoire = false;
+}
 
-void FichiersJoueur::parUtilisateur(const Dossiers& d) { dossiers = d; }
+void FichiersJoueur::parUtilisateur(const Dossiers& d) {
+    enMemoire = d.config.empty() || d.donnees.empty();
+    dossiers = enMemoire ? Dossiers() : d;
+}
 
 void FichiersJoueur::parUtilisateurDepuisEnvironnement() {
     const char* home = std::getenv("HOME");
@@ -60,14 +67,15 @@ void FichiersJoueur::parUtilisateurDepuisEnvironnement() {
         home = compte ? compte->pw_dir : nullptr;
     }
     Dossiers d = depuis(home, std::getenv("XDG_CONFIG_HOME"), std::getenv("XDG_DATA_HOME"));
-    if (d.config.empty() || d.donnees.empty()) {
-        std::fprintf(stderr, "Leapgrid: no home folder; settings and scores stay in the game folder\n");
-        d = Dossiers();
-    }
+    // Never the game folder instead: an installed one is shared by everyone.
+    if (d.config.empty() || d.donnees.empty())
+        std::fprintf(stderr, "Leapgrid: no home folder; settings and scores are kept for this session only\n");
     parUtilisateur(d);
 }
 
 bool FichiersJoueur::estParUtilisateur() { return !dossiers.config.empty(); }
+
+bool FichiersJoueur::estEnMemoire() { return enMemoire; }
 
 std::string FichiersJoueur::cheminUtilisateur(const std::string& relatif) {
     if (!estParUtilisateur()) return "";
@@ -82,6 +90,7 @@ std::string FichiersJoueur::lecture(const std::string& relatif) {
 }
 
 std::string FichiersJoueur::ecriture(const std::string& relatif) {
+    if (enMemoire) return "";
     const std::string utilisateur = cheminUtilisateur(relatif);
     if (utilisateur.empty()) return relatif;
     creerDossiersDe(utilisateur);

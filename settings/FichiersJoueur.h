@@ -18,11 +18,14 @@ public:
     // Portable (the default): every file stays in the game folder, as named.
     static void portable();
     // Per-user: files are written to these folders and read from them first.
+    // Without both folders, nothing is written anywhere: the player's files
+    // stay in memory for the session (the shipped defaults are still read).
     static void parUtilisateur(const Dossiers& dossiers);
-    // Per-user from this process's environment; stays portable (and says so
-    // on standard error) when no home folder can be found.
+    // Per-user from this process's environment; when no home folder can be
+    // found, in memory only, and says so on standard error.
     static void parUtilisateurDepuisEnvironnement();
     static bool estParUtilisateur();
+    static bool estEnMemoire();
 
     // relatif is the game-folder path ("Data/Options.dat", "Niveaux/1/Scores.dat").
     // The user's copy; "" in portable mode.
@@ -30,6 +33,7 @@ public:
     // The file to read: the user's copy when it exists, else the game folder's,
     // which holds the shipped defaults, if any.
     static std::string lecture(const std::string& relatif);
-    // The file to write. In per-user mode its folders are created first (0700).
+    // The file to write. In per-user mode its folders are created first (0700);
+    // "" in memory only, where every write fails.
     static std::string ecriture(const std::string& relatif);
 };

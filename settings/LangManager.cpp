@@ -5,6 +5,7 @@
 
 #include "render/Accents.h"
 #include "settings/FichierLu.h"
+#include "settings/FluxLu.h"
 #include "settings/OptionsManager.h"
 
 LangManager* LangManager::langManagerInst = nullptr;
@@ -41,8 +42,7 @@ void LangManager::charger() {
     const std::string langue = OptionsManager::getInstance()->getLang();
     if (!nomSur(langue)) return;
     const std::string chemin = "Data/Lang/" + langue + ".dat";
-    if (!FichierLu::ordinaire(chemin)) return;
-    std::ifstream flux(chemin);
+    FluxLu flux(chemin);
     if (!flux) return;
     std::string texte;
     bool utf8 = false;

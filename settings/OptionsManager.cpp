@@ -7,6 +7,7 @@
 
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
+#include "settings/FluxLu.h"
 #include "settings/FichiersJoueur.h"
 
 namespace {
@@ -153,8 +154,7 @@ void OptionsManager::copierVersTemp() {
 // fields from there on keep what they held.
 void OptionsManager::chargerOptions() {
     const std::string chemin = FichiersJoueur::lecture(FICHIER);
-    if (!FichierLu::ordinaire(chemin)) return;
-    std::ifstream flux(chemin);
+    FluxLu flux(chemin);
     if (!flux) return;
     lire(flux, largeur) && lire(flux, hauteur) && lire(flux, wide) &&
         lire(flux, fullScreen) && lire(flux, antiAliasing) && lire(flux, clipping) &&

@@ -172,7 +172,7 @@ TEST_F(Clavier, FichierDAffectations) {
     }
 }
 
-TEST_F(Clavier, UnEchecDeSauvegardeRendLesAffectationsDuFichier) {
+TEST_F(Clavier, UnEchecDeSauvegardeGardeLesNouvellesAffectationsPourLaSession) {
     const std::string ancien = "105\n115\n97\n100\n32\n27\n273\n274\n276\n275\n13\n127\n";
     dossier.ecrire("Data/Clavier.dat", ancien);
     ClavierManager* c = ClavierManager::getInstance();
@@ -182,8 +182,9 @@ TEST_F(Clavier, UnEchecDeSauvegardeRendLesAffectationsDuFichier) {
         EXPECT_FALSE(c->sauver());
     }
     EXPECT_EQ(ancien, dossier.lire("Data/Clavier.dat"));
-    EXPECT_EQ(105, c->getTouche(0));
-    EXPECT_EQ(105, c->getToucheTemp(0)) << "the edit is lost";
+    EXPECT_EQ(SDLK_k, c->getTouche(0)) << "the new binding is lost at once";
+    EXPECT_EQ(SDLK_k, c->getToucheTemp(0));
+    EXPECT_EQ(115, c->getTouche(1)) << "the other buttons keep the file's bindings";
 }
 
 namespace {

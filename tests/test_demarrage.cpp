@@ -1,11 +1,13 @@
 // The real game under the test display: it opens its window, stops cleanly and fails clearly.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -273,4 +275,86 @@ TEST_F(Demarrage, UnScriptJoueSesEtapesPuisQuitte) {
     EXPECT_EQ(2, faux.statut());
     EXPECT_NE(std::string::npos, faux.erreurs().find("line 2: unknown step 'voler'")) << faux.erreurs();
     EXPECT_EQ("", tailleFenetre("Leapgrid"));
+}
+
+namespace {
+
+// An executable shell script that runs commandes then the game, in place of
+// the game for ProcessusJeu.
+std::string enveloppe(DossierTemporaire& dossier, const std::string& nom, const std::string& commandes,
+                      const std::string& exe) {
+    dossier.ecrire(nom, "#!/bin/sh\n" + commandes + "\nexec '" + exe + "' \"$@\"\n");
+    const std::string chemin = dossier.chemin() + "/" + nom;
+    ::chmod(chemin.c_str(), 0755);
+    return chemin;
+}
+
+}  // namespace
+
+// Under a file-size limit of zero every save fails: the game keeps running and
+// says so, the saved file stays as it was and no temporary file is left.
+TEST_F(Demarrage, SousUneLimiteDeTailleLesSauvegardesEchouentSansTuerLeJeu) {
+    const std::string ancien = "1024\n768\n0\n0\n2\n10\n1\nEnglish\n0\n1\n1\n1\n";
+    dossier.ecrire("jeu/Data/Options.dat", ancien);
+    const std::string limite = enveloppe(dossier, "limite.sh", "ulimit -f 0", exe);
+    ProcessusJeu p(limite, jeu(), sonMuet);
+    ASSERT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
+    p.attendre(800);
+    taper("space");                          // title -> main menu
+    for (int i = 0; i < 3; ++i) taper("d");  // Options
+    taper("space");
+    taper("d");
+    taper("d");                              // the audio page
+    taper("space", 800);                     // open it: saved, and refused
+    ASSERT_TRUE(p.enCours()) << "killed by the first save: " << p.statut() << "\n" << p.erreurs();
+    taper("space");                          // music off
+    taper("Escape");                         // back to the bar
+    taper("Escape", 800);                    // leave: refused again, told already
+    taper("Escape");                         // quit from the main menu
+    ASSERT_TRUE(p.attendre(5000)) << "the game did not end from its menu\n" << p.erreurs();
+    EXPECT_EQ(0, p.statut()) << p.erreurs();
+    EXPECT_EQ(ancien, dossier.lire("jeu/Data/Options.dat"));
+    for (const auto& f : fs::directory_iterator(jeu() + "/Data"))
+        EXPECT_EQ(std::string::npos, f.path().filename().string().find(".tmp.")) << f.path();
+}
+
+// Started from a folder deleted under it, with a level named from there: a
+// clear line and status 1, not an abort.
+TEST_F(Demarrage, UnDossierDeTravailSupprimeDonneUneLigneClaire) {
+    dossier.ecrire("x.dat", "60 2 1\n100\n100\n");
+    dossier.ecrire("parti/.garde", "");
+    const std::string lanceur =
+        enveloppe(dossier, "parti.sh", "cd '" + dossier.chemin() + "/parti' && rm .garde && rmdir ../parti || exit 9", exe);
+    dossier.ecrire("lancer.sh", "#!/bin/sh\nexec '" + lanceur + "' --niveau ../x.dat\n");
+    ::chmod((dossier.chemin() + "/lancer.sh").c_str(), 0755);
+    ProcessusJeu p(dossier.chemin() + "/lancer.sh", dossier.chemin(), sonMuet);
+    ASSERT_TRUE(p.attendre(10000));
+    EXPECT_EQ(1, p.statut()) << p.erreurs();
+    EXPECT_NE(std::string::npos, p.erreurs().find("../x.dat: cannot be found from the working folder")) << p.erreurs();
+    EXPECT_EQ("", tailleFenetre("Leapgrid"));
+}
+
+// On start, the game removes what its saves cut short left behind, once old
+// enough to be no other copy's save in progress; a script named from the
+// caller's folder is found there.
+TEST_F(Demarrage, AuDemarrageLesRestesDeSauvegardeSontRetiresEtLeScriptTrouveDeLAppelant) {
+    dossier.ecrire("jeu/Data/Options.dat.tmp.Ab12Cd", "");
+    dossier.ecrire("jeu/Data/Options.dat.tmp.Ef34Gh", "");
+    dossier.ecrire("jeu/Data/Clavier.dat.tmp.Ij56Kl", "");
+    dossier.ecrire("jeu/Data/Notes.tmp.Ab12Cd", "");
+    const time_t ancien = std::time(nullptr) - 3600;
+    const struct timespec temps[2] = {{ancien, 0}, {ancien, 0}};
+    for (const char* f : {"Options.dat.tmp.Ab12Cd", "Clavier.dat.tmp.Ij56Kl", "Notes.tmp.Ab12Cd"})
+        ASSERT_EQ(0, ::utimensat(AT_FDCWD, (jeu() + "/Data/" + f).c_str(), temps, 0)) << f;
+    dossier.ecrire("appelant/script.txt", "titre 20\nfin\n");
+    std::map<std::string, std::string> variables = sonMuet;
+    variables["LEAPGRID_SCRIPT"] = "script.txt";
+    ProcessusJeu p(exe, dossier.chemin() + "/appelant", variables);
+    ASSERT_TRUE(p.attendre(30000)) << "the script did not end the game";
+    EXPECT_EQ(0, p.statut()) << p.erreurs();
+    EXPECT_NE(std::string::npos, p.sortie().find("mesure etape=titre 20 images=")) << p.sortie();
+    EXPECT_FALSE(dossier.existe("jeu/Data/Options.dat.tmp.Ab12Cd"));
+    EXPECT_FALSE(dossier.existe("jeu/Data/Clavier.dat.tmp.Ij56Kl"));
+    EXPECT_TRUE(dossier.existe("jeu/Data/Options.dat.tmp.Ef34Gh")) << "a recent one may be another copy's";
+    EXPECT_TRUE(dossier.existe("jeu/Data/Notes.tmp.Ab12Cd")) << "not the game's";
 }

@@ -1,10 +1,12 @@
 // Whole-or-nothing writes of the player's files.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -115,4 +117,45 @@ TEST(FichierAtomique, DeuxEcrivainsALaFoisLaissentToujoursUneVersionEntiere) {
         if (p > 0) ::waitpid(p, nullptr, 0);
     EXPECT_EQ(lectures, entieres);
     EXPECT_EQ(0, temporairesRestants(d));
+}
+
+// Only the game's own temporary names beside the file, regular files at
+// least AGE_RESTE old, are removed: anything else is left alone.
+TEST(FichierAtomique, LesRestesAnciensDeSauvegardesCoupeesSontRetires) {
+    DossierTemporaire dossier;
+    dossier.ecrire("Data/Options.dat", "1\n");
+    dossier.ecrire("Data/cible", "");
+    const struct Cas {
+        const char* nom;
+        bool ancien;
+        bool retire;
+    } cas[] = {
+        {"Options.dat.tmp.Ab12Cd", true, true},
+        {"Options.dat.tmp.zzzzzz", true, true},
+        {"Options.dat.tmp.Ab12Ce", false, false},  // another copy's save in progress
+        {"Options.dat.tmp.Ab12C", true, false},
+        {"Options.dat.tmp.Ab12Cde", true, false},
+        {"Options.dat.tmp.Ab-2Cd", true, false},
+        {"Clavier.dat.tmp.Ab12Cd", true, false},  // another file's: its own call
+        {"Options.dat.tmpXAb12Cd", true, false},
+        {"Options.dat", true, false},
+        {"notes.txt", true, false},
+    };
+    const time_t ancien = std::time(nullptr) - FichierAtomique::AGE_RESTE - 60;
+    for (const Cas& c : cas) {
+        const std::string chemin = "Data/" + std::string(c.nom);
+        if (std::string(c.nom) != "Options.dat") dossier.ecrire(chemin, "x");
+        if (!c.ancien) continue;
+        const struct timespec temps[2] = {{ancien, 0}, {ancien, 0}};
+        ASSERT_EQ(0, ::utimensat(AT_FDCWD, chemin.c_str(), temps, 0)) << c.nom;
+    }
+    // A folder and a link under the game's own pattern are no saves of its own.
+    ASSERT_EQ(0, ::mkdir("Data/Options.dat.tmp.Dossie", 0755));
+    ASSERT_EQ(0, ::symlink("cible", "Data/Options.dat.tmp.LienXY"));
+    EXPECT_EQ(2, FichierAtomique::nettoyerRestes("Data/Options.dat"));
+    for (const Cas& c : cas) EXPECT_EQ(!c.retire, dossier.existe("Data/" + std::string(c.nom))) << c.nom;
+    EXPECT_TRUE(dossier.existe("Data/Options.dat.tmp.Dossie"));
+    EXPECT_TRUE(dossier.existe("Data/Options.dat.tmp.LienXY"));
+    EXPECT_TRUE(dossier.existe("Data/cible"));
+    EXPECT_EQ(0, FichierAtomique::nettoyerRestes("Absent/Options.dat"));
 }

@@ -155,3 +155,36 @@ TEST(DossierJeu, ReconnuASesFichiersPasASonSeulDossierData) {
     }
     EXPECT_TRUE(DossierJeu::contientJeu(LEAPGRID_GAME_DIR)) << "the build's game folder";
 }
+
+// With no home folder at all, the player's files stay in memory: the shipped
+// defaults are read, and no save ever lands in the game folder (an installed
+// one is everyone's).
+TEST(FichiersJoueur, SansDossierPersonnelRienNEstEcritDansLeDossierDuJeu) {
+    DossierTemporaire dossier;
+    dossier.ecrire("Data/Options.dat", "800\n600\n");
+    OptionsManager::kill();
+    FichiersJoueur::parUtilisateur(FichiersJoueur::depuis(nullptr, nullptr, nullptr));
+    EXPECT_TRUE(FichiersJoueur::estEnMemoire());
+    EXPECT_EQ("Data/Options.dat", FichiersJoueur::lecture("Data/Options.dat"));
+    EXPECT_FALSE(OptionsManager::getInstance()->sauverOptions());
+    EXPECT_EQ("800\n600\n", dossier.lire("Data/Options.dat"));
+    std::string noms[TableScores::TAILLE], temps[TableScores::TAILLE];
+    for (int i = 0; i < TableScores::TAILLE; ++i) noms[i] = "ABC", temps[i] = "12.5";
+    EXPECT_FALSE(TableScores::ecrire(1, noms, temps));
+    EXPECT_FALSE(dossier.existe("Niveaux/1/Scores.dat"));
+    EXPECT_EQ(800, OptionsManager::getInstance()->getLargeur()) << "the settings still hold for the session";
+    FichiersJoueur::portable();
+    EXPECT_FALSE(FichiersJoueur::estEnMemoire());
+    OptionsManager::kill();
+}
+
+// A warning about the key file names the file the keys were read from.
+TEST_F(ParUtilisateur, LesAvertissementsNommentLeFichierLu) {
+    const std::string utilisateur = dossier.chemin() + "/maison/config/leapgrid/Clavier.dat";
+    dossier.ecrire("maison/config/leapgrid/Clavier.dat", "5000 115 97 100 32 27 273 274 276 275 13 127");
+    ClavierManager::kill();
+    ::testing::internal::CaptureStderr();
+    ClavierManager::getInstance();
+    const std::string erreurs = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(std::string::npos, erreurs.find("Leapgrid: " + utilisateur + ": key 5000")) << erreurs;
+}

@@ -193,6 +193,36 @@ TEST_F(Installation, LesFichiersDuJoueurVontDansSesDossiers) {
         << "nothing written into the installation";
 }
 
+// Started from a folder that holds the files a game folder is known by (an
+// unpacked archive, say), the installed game still plays its own data and
+// keeps the player's files in the player's folders, leaving that folder alone.
+TEST_F(Installation, UnDossierDeTravailQuiRessembleAUnJeuEstIgnore) {
+    const std::string leurre = dossier.chemin() + "/leurre";
+    for (int i = 0; i < DossierJeu::NB_TEMOINS; ++i) {
+        const fs::path temoin = fs::path(leurre) / DossierJeu::TEMOINS[i];
+        fs::create_directories(temoin.parent_path());
+        fs::copy_file(fs::path(donnees()) / DossierJeu::TEMOINS[i], temoin);
+    }
+    // A level of two blocks, where the installed first level has many more.
+    std::ofstream(leurre + "/Niveaux/1/niveau1.dat", std::ios::trunc) << "60 2 1\n100\n100\n";
+    dossier.ecrire("leurre/Data/Options.dat", "800\n600\n");
+    dossier.ecrire("script.txt", "chargement 1\nfin\n");
+    // The game's standard output and error go to files of the working folder.
+    const std::string contenu = "cd '" + leurre + "' && find . -type f ! -name 'std*.txt' | sort && cat Data/Options.dat";
+    const std::string avant = executer(contenu);
+    ProcessusJeu p(racine + "/usr/games/leapgrid", leurre,
+                   {{"SDL_AUDIODRIVER", "dummy"}, {"HOME", dossier.chemin() + "/maison"}, {"XDG_CONFIG_HOME", ""},
+                    {"XDG_DATA_HOME", ""}, {"LEAPGRID_SCRIPT", dossier.chemin() + "/script.txt"}});
+    ASSERT_TRUE(p.attendre(30000)) << "the script did not end the game";
+    EXPECT_EQ(0, p.statut()) << p.erreurs();
+    const std::string sortie = p.sortie();
+    EXPECT_NE(std::string::npos, sortie.find("etape=chargement 1 cases=")) << sortie;
+    EXPECT_EQ(std::string::npos, sortie.find("etape=chargement 1 cases=2 ")) << "the working folder's level was played\n"
+                                                                             << sortie;
+    EXPECT_EQ(avant, executer(contenu))
+        << "the working folder is left alone";
+}
+
 namespace {
 
 // dpkg, waiting a while when apt or another dpkg holds its lock.

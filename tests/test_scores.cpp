@@ -63,3 +63,22 @@ TEST(Scores, LectureEtEcritureDUneTable) {
     EXPECT_EQ("Z.Q\t9999.9\n", dossier.lire("Niveaux/1/Scores.dat").substr(dossier.lire("Niveaux/1/Scores.dat").size() - 11));
     EXPECT_FALSE(dossier.existe("Niveaux/1/Scores.dat.tmp"));
 }
+
+// Names longer than three letters, however long, are cut when read, and never
+// push the following fields out of their rows.
+TEST(Scores, LesNomsTropLongsSontCoupesALaLecture) {
+    DossierTemporaire dossier;
+    std::string t = "83.4 ";
+    CryptageManager::getInstance()->crypt(t);
+    dossier.ecrire("Niveaux/1/Scores.dat",
+                   std::string(5000, 'W') + "\t" + t + "\nBOBBY\t" + t + "\n" + "ANN\t9999.9\n");
+    std::string noms[10], temps[10];
+    ASSERT_TRUE(TableScores::lire(1, noms, temps));
+    EXPECT_EQ("WWW", noms[0]);
+    EXPECT_EQ("83.4 ", temps[0]);
+    EXPECT_EQ("BOB", noms[1]);
+    EXPECT_EQ("83.4 ", temps[1]);
+    EXPECT_EQ("ANN", noms[2]);
+    EXPECT_EQ("9999.9", temps[2]);
+    EXPECT_EQ("Z.Q", noms[3]);
+}

@@ -1,10 +1,15 @@
 // The TGA reader: against files written by ImageMagick, against hand-built bytes, and on damaged files.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <thread>
 
 #include "render/LoadFileTGA.h"
 #include "tests/support/DossierTemporaire.h"
@@ -367,3 +372,45 @@ TEST(TgaMauvaisFichiers, RefusesOuDecodesSansDebordement) {
 }
 
 }  // namespace
+
+// A file cut short as soon as each load starts, then written back: each load
+// gives the image or a refusal, and never faults (a mapped file read past its
+// new end kills the game with SIGBUS).
+TEST(TgaFichierQuiChange, RaccourciPendantLaLecture) {
+    DossierTemporaire dossier;
+    EnteteTGA e;
+    e.profondeur = 32;
+    e.largeur = 2048;
+    e.hauteur = 2048;
+    const Octets entier = fabriquerTGA(e, Octets(2048 * 2048 * 4, 0x5A));
+    const std::string chemin = dossier.chemin() + "/change.tga";
+    ecrireOctets(chemin, entier);
+    const int fd = ::open(chemin.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    std::atomic<bool> fin{false};
+    std::atomic<int> chargements{0};
+    std::thread couper([&] {
+        for (int vus = 0; !fin;) {
+            if (chargements == vus) continue;
+            vus = chargements;
+            if (::ftruncate(fd, 18) != 0 ||
+                ::pwrite(fd, entier.data(), entier.size(), 0) != static_cast<ssize_t>(entier.size()))
+                break;
+        }
+    });
+    int lues = 0;
+    for (int i = 0; i < 200; ++i) {
+        unsigned char* pixels = nullptr;
+        int l = 0, h = 0;
+        ++chargements;
+        if (LoadFileTGA(chemin.c_str(), &pixels, &l, &h, false) == 1) {
+            ++lues;
+            EXPECT_EQ(0x5A, pixels[0]);
+        }
+        delete[] pixels;
+    }
+    fin = true;
+    couper.join();
+    ::close(fd);
+    std::printf("%d of 200 loads read the whole image\n", lues);
+}

@@ -73,6 +73,12 @@ TEST(ControleWAV, FichiersRefuses) {
         {"en-tete de morceau coupe", fichierWAV(formatWAV(1, 2, 22050, 16) + "dat")},
         // Padded as RIFF says, but the mixer reads no pad byte: it would take
         // the data chunk for garbage, and its music reader then never ends.
+        // The music reader frees its buffer twice on any other chunk before
+        // the format: the game would abort at start-up.
+        {"morceau inconnu avant le format", fichierWAV(morceauWAV("junk", "abcd") + formatWAV(1, 2, 22050, 16) + donnees)},
+        {"morceau en minuscules avant le format", fichierWAV(morceauWAV("list", "abcd") + formatWAV(1, 2, 22050, 16) + donnees)},
+        {"LIST vide avant le format", fichierWAV(morceauWAV("LIST", "") + formatWAV(1, 2, 22050, 16) + donnees)},
+        {"morceau vide entre format et donnees", fichierWAV(formatWAV(1, 2, 22050, 16) + morceauWAV("fact", "") + donnees)},
         {"morceau impair suivi de son octet de bourrage",
          fichierWAV(formatWAV(1, 2, 22050, 16) + morceauWAV("LIST", std::string(255, 'x'), true) + donnees)},
     };

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "settings/FichierLu.h"
+#include "settings/FluxLu.h"
 
 namespace {
 
@@ -16,9 +17,8 @@ std::string horsBornes(const char* champ, int valeur, int max) {
 
 FichierNiveau FichierNiveau::lire(const std::string& chemin) {
     FichierNiveau f;
-    std::ifstream flux;
-    if (!chemin.empty() && FichierLu::ordinaire(chemin)) flux.open(chemin);
-    if (!flux.is_open()) {
+    FluxLu flux(chemin);
+    if (!flux.ouvert()) {
         f.refus = "not a readable file";
         return f;
     }

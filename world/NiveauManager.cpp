@@ -79,6 +79,7 @@ void NiveauManager::chargerNiveau() {
     largeur = lu.colonnes + 1;
     grille.resize(static_cast<size_t>(hauteur) * largeur);
     texturesTypes.clear();
+    imagesBlocs.oublier();
     int numero = PREMIER_OBJET;
     for (int r = 1; r < hauteur; ++r) {
         for (int c = 1; c < largeur; ++c, ++numero) {
@@ -102,8 +103,14 @@ unsigned int NiveauManager::textureDuType(int code) {
     auto connu = texturesTypes.find(code);
     if (connu != texturesTypes.end()) return connu->second;
     // A type without an image of its own gets the fallback texture.
-    const std::string chemin =
-        "Images/Bloc/" + OptionsManager::getInstance()->getPathTextures() + "/" + std::to_string(code) + ".tga";
+    const auto dossier = [] { return "Images/Bloc/" + OptionsManager::getInstance()->getPathTextures(); };
+    // A code with no meaning and no image costs what a plain block costs: no
+    // file tried, nothing remembered (a level may hold a million such codes).
+    if (!TypeBloc::pour(code)) {
+        if (!imagesBlocs.estListe()) imagesBlocs.lister(dossier());
+        if (!imagesBlocs.possede(code)) return textures->GetTexture(CTextureManager::DEFAUT);
+    }
+    const std::string chemin = dossier() + "/" + std::to_string(code) + ".tga";
     const unsigned int texture = textures->LoadTexture(chemin, false);
     texturesTypes[code] = texture;
     return texture;

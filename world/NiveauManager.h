@@ -11,6 +11,7 @@
 #include "world/Bloc.h"
 #include "world/DessinNiveau.h"
 #include "world/FichierNiveau.h"
+#include "world/ImagesBlocs.h"
 
 class CTextureManager;
 
@@ -97,6 +98,7 @@ private:
     std::string refus;    // why the last level file was refused
     // Block images by type code, for one load.
     std::map<int, unsigned int> texturesTypes;
+    ImagesBlocs imagesBlocs;  // asked only about codes with no meaning
     bool illisible;
     int dernierCharge;  // the number of the last level loaded, 0 before any
     int dernierNiveau = 0;  // the last level of the series; 0: as far as the files go
