@@ -1,4 +1,4 @@
-# System-wide installation (cmake --install) and the Debian package (cpack).
+# System-wide installation (cmake --install, and the Debian package built from debian/ by ./package.sh).
 #   <prefix>/games/leapgrid               the executable
 #   <prefix>/share/leapgrid/              the game folder, read-only
 #   <prefix>/share/applications, icons/hicolor, metainfo, man/man6
@@ -69,25 +69,3 @@ install(CODE "
   set(LEAPGRID_INSTALL_DATADIR \"${CMAKE_INSTALL_DATADIR}\")
   set(LEAPGRID_INSTALL_MANDIR \"${CMAKE_INSTALL_MANDIR}\")")
 install(SCRIPT cmake/InstallerGabarits.cmake)
-
-# The Debian package: cpack -G DEB in the build folder (see README).
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME leapgrid)
-set(CPACK_PACKAGE_VENDOR "Leapgrid developers")
-set(LEAPGRID_MAINTENEUR "Leapgrid developers <leapgrid@localhost>" CACHE STRING "Maintainer field of the package")
-set(CPACK_PACKAGE_CONTACT "${LEAPGRID_MAINTENEUR}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "bouncing 3D platform game")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Steer a character that never stops bouncing across a level of blocks, from
-the start row to the goal, before the time runs out and while you still have
-lives. Blocks give or take lives and time, push you, throw you far ahead or
-break under your feet. Two difficulties, each with its table of best times.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_STRIP_FILES ON)
-# dpkg-shlibdeps (dpkg-dev) names the libraries the executable links: SDL,
-# SDL_mixer, GLU, libOpenGL, the C and C++ runtimes. SDL 1.2 opens libGL.so.1
-# itself at run time, so that one is named here.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1")
-include(CPack)
