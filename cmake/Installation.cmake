@@ -1,6 +1,6 @@
 # System-wide installation (cmake --install, and the Debian package built from debian/ by ./package.sh).
 #   <prefix>/games/leapgrid               the executable
-#   <prefix>/share/leapgrid/              the game folder, read-only
+#   <prefix>/share/leapgrid/              the game folder, read-only (and Captures/, the screenshots)
 #   <prefix>/share/applications, icons/hicolor, metainfo, man/man6
 include(GNUInstallDirs)
 
@@ -52,6 +52,21 @@ add_custom_command(OUTPUT ${LEAPGRID_FICHIERS_ICONES}
   DEPENDS genart
   COMMENT "Drawing the desktop icons" VERBATIM)
 add_custom_target(icones ALL DEPENDS ${LEAPGRID_FICHIERS_ICONES})
+
+# The game's own screenshots, for the software centres: a scripted run of the
+# built game on a virtual display (scripts/captures.sh, dist/captures.script),
+# the same pictures at every build. The metainfo names them at the project's
+# web address, where software centres fetch them; the package ships them too.
+set(LEAPGRID_CAPTURES ${CMAKE_BINARY_DIR}/captures)
+set(LEAPGRID_FICHIERS_CAPTURES ${LEAPGRID_CAPTURES}/leapgrid-1.png ${LEAPGRID_CAPTURES}/leapgrid-2.png
+  ${LEAPGRID_CAPTURES}/leapgrid-3.png)
+add_custom_command(OUTPUT ${LEAPGRID_FICHIERS_CAPTURES}
+  COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/captures.sh ${LEAPGRID_GAME_DIR} ${LEAPGRID_CAPTURES}
+  DEPENDS leapgrid game_art game_sons game_data ${CMAKE_BINARY_DIR}/art.stamp ${CMAKE_BINARY_DIR}/sons.stamp
+    ${CMAKE_SOURCE_DIR}/scripts/captures.sh ${CMAKE_SOURCE_DIR}/dist/captures.script
+  COMMENT "Taking the game's screenshots" VERBATIM)
+add_custom_target(captures ALL DEPENDS ${LEAPGRID_FICHIERS_CAPTURES})
+install(FILES ${LEAPGRID_FICHIERS_CAPTURES} DESTINATION ${LEAPGRID_INSTALL_DONNEES}/Captures)
 
 set(LEAPGRID_ID org.leapgrid.Leapgrid)
 configure_file(dist/${LEAPGRID_ID}.metainfo.xml ${CMAKE_BINARY_DIR}/${LEAPGRID_ID}.metainfo.xml @ONLY)

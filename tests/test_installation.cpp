@@ -193,6 +193,26 @@ TEST_F(Installation, LesFichiersDuJoueurVontDansSesDossiers) {
         << "nothing written into the installation";
 }
 
+// The screenshots the package ships, taken twice by the game's scripted run
+// (fixed frame time): the same bytes both times, at the window's size, and
+// pictures rather than a blank read-back.
+TEST(Captures, LeJeuPrendDeuxFoisLesMemesImages) {
+    DossierTemporaire dossier;
+    for (const char* essai : {"a", "b"}) {
+        int statut = -1;
+        const std::string sortie = executer("sh '" LEAPGRID_SOURCE "/scripts/captures.sh' '" LEAPGRID_CONSTRUCTION "/game' '" +
+                                            dossier.chemin() + "/" + essai + "'", &statut);
+        ASSERT_EQ(0, statut) << sortie;
+    }
+    for (const char* n : {"1", "2", "3"}) {
+        const std::string a = dossier.chemin() + "/a/leapgrid-" + n + ".png";
+        EXPECT_EQ(lire(a), lire(dossier.chemin() + "/b/leapgrid-" + n + ".png")) << "leapgrid-" << n << ".png";
+        EXPECT_EQ("PNG 1280x800", executer("identify -regard-warnings -format '%m %wx%h' '" + a + "'")) << a;
+        // Many colours: a drawn frame, not a black or blank one.
+        EXPECT_GT(std::atoi(executer("identify -format '%k' '" + a + "'").c_str()), 500) << a;
+    }
+}
+
 namespace {
 
 // dpkg, waiting a while when apt or another dpkg holds its lock.
@@ -317,7 +337,9 @@ TEST(Paquet, ContenuDependancesInstallationEtRetrait) {
         "./usr/share/icons/hicolor/128x128/apps/leapgrid.png", "./usr/share/icons/hicolor/scalable/apps/leapgrid.svg",
         "./usr/share/leapgrid/Objets/joueur.md2", "./usr/share/leapgrid/Musiques/menu.wav",
         "./usr/share/leapgrid/Sons/rebond.wav", "./usr/share/leapgrid/Images/Fonts/High/font1.tga",
-        "./usr/share/doc/leapgrid/copyright", "./usr/share/doc/leapgrid/changelog.gz"};
+        "./usr/share/doc/leapgrid/copyright", "./usr/share/doc/leapgrid/changelog.gz",
+        "./usr/share/leapgrid/Captures/leapgrid-1.png", "./usr/share/leapgrid/Captures/leapgrid-2.png",
+        "./usr/share/leapgrid/Captures/leapgrid-3.png"};
     for (int i = 0; i < DossierJeu::NB_TEMOINS; ++i) attendus.push_back(std::string("./usr/share/leapgrid/") + DossierJeu::TEMOINS[i]);
     for (const auto& niveau : fs::recursive_directory_iterator(LEAPGRID_SOURCE "/data/Niveaux"))
         if (niveau.is_regular_file())
