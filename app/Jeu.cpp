@@ -237,6 +237,7 @@ void Jeu::boucle() {
     while (!quitter) {
         long ecoule = horloge.ecoule(SDL_GetTicks());
         horloge.demarrer(SDL_GetTicks());
+        if (script && script->pasFixe() > 0) ecoule = script->pasFixe();
         gestionClavier();
         refresh(ecoule);
         draw();

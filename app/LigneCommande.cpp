@@ -9,6 +9,13 @@
 
 namespace {
 
+// Printed under the version, as GNU programs do: code and generated data alike.
+const char* const LICENCE =
+    "Copyright (C) 2026 Leapgrid developers\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
 struct Option {
     const char* nom;
     const char* valeur;  // the value's name in the usage; nullptr for a switch
@@ -74,7 +81,7 @@ int LigneCommande::traiterSansJeu() const {
         return 0;
     }
     if (version) {
-        std::printf("leapgrid %s\n", LEAPGRID_VERSION);
+        std::printf("leapgrid %s\n%s", LEAPGRID_VERSION, LICENCE);
         return 0;
     }
     return -1;

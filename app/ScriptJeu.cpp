@@ -7,6 +7,13 @@
 //   match D MS     a match on level 1 of folder Niveaux/D, intro skipped, MS ms of play
 //   duel D MS      the same as a duel: both players, the window split in two views, MS ms of play
 //   chargement D   times loading level 1 of Niveaux/D, once cold and once with its images registered
+//   pas MS         from then on every frame moves the game on by MS ms, whatever time it took
+//                  (0: real time again); with it a run shows the same frames every time
+//   jouer D N      a match on level 1 of Niveaux/D, intro skipped, N frames of play; the match goes on
+//   jouer_duel D N the same as a duel
+//   attendre N     N frames of whatever is on screen
+//   capture N      writes the frame on screen to leapgrid-N.png, in the folder named by
+//                  LEAPGRID_CAPTURES (the working folder when it is not set)
 //   fin            quits (so does the end of the file)
 // Every step prints one line "mesure etape=NAME key=value ..." on standard output;
 // the first frame prints "mesure etape=demarrage monotone_ns=N", the CLOCK_MONOTONIC
@@ -24,6 +31,7 @@
 #include "app/Jeu.h"
 #include "menus/Menu.h"
 #include "menus/MenuPrincipal.h"
+#include "render/CaptureEcran.h"
 #include "settings/ClavierManager.h"
 #include "settings/FichierLu.h"
 #include "settings/SonsManager.h"
@@ -40,7 +48,9 @@ struct Forme {
 // How long a match may take to reach play once its intro is skipped.
 const double ATTENTE_JEU_MS = 10000;
 
-const Forme FORMES[] = {{"titre", 1}, {"menu", 1}, {"match", 2}, {"duel", 2}, {"chargement", 1}, {"fin", 0}};
+const Forme FORMES[] = {{"titre", 1},  {"menu", 1},       {"match", 2},    {"duel", 2},
+                        {"chargement", 1}, {"pas", 1}, {"jouer", 2}, {"jouer_duel", 2},
+                        {"attendre", 1}, {"capture", 1}, {"fin", 0}};
 
 double maintenantMs(clockid_t horloge) {
     timespec t;
@@ -144,6 +154,10 @@ void ScriptJeu::apresImage(Jeu& jeu) {
         if (e.nom == "titre" || e.nom == "menu") fini = etapeEcran(jeu, e);
         else if (e.nom == "match" || e.nom == "duel") fini = etapeMatch(jeu, e);
         else if (e.nom == "chargement") fini = etapeChargement(jeu, e);
+        else if (e.nom == "jouer" || e.nom == "jouer_duel") fini = etapeJouer(jeu, e);
+        else if (e.nom == "attendre") fini = ++mesure.images > e.arguments[0];
+        else if (e.nom == "pas") pas = e.arguments[0];
+        else if (e.nom == "capture") etapeCapture(jeu, e);
         else courante = etapes.size();  // fin
         if (!fini) return;
         if (!estFini()) suivante();
@@ -168,30 +182,13 @@ bool ScriptJeu::etapeEcran(Jeu& jeu, const Etape& e) {
     return true;
 }
 
-// Starts the match (a duel: both players, split screen) as the difficulty
-// menu does; confirm skips the intro, and the measure starts with the play.
+// A match measured from its first frame of play for MS ms, then left.
 bool ScriptJeu::etapeMatch(Jeu& jeu, const Etape& e) {
     if (!preparee) {
-        preparee = true;
-        if (!jeu.estEnMenu()) sortirDuMatch(jeu);
-        if (jeu.getMenuCourant()->getNom() == "PreMenu") jeu.versMenuPrincipalEnMusique();
-        debutMatch = maintenantMs(CLOCK_MONOTONIC);
-        jeu.duel = e.nom == "duel";
-        jeu.commencerMatch(e.arguments[0]);
-        std::printf("mesure etape=debut_%s %d ms=%.1f\n", e.nom.c_str(), e.arguments[0],
-                    maintenantMs(CLOCK_MONOTONIC) - debutMatch);
-        appuyerOk(true);
+        demarrerMatch(jeu, e, e.nom == "duel");
         return false;
     }
-    // A refused level, or a match that never gets to play, is reported and left.
-    const bool refuse = jeu.niveaux && jeu.niveaux->getFinJeu();
-    if (jeu.estEnMenu() || !jeu.environnement || jeu.environnement->getFinJeu() || refuse ||
-        (mesure.debutMs < 0 && maintenantMs(CLOCK_MONOTONIC) - debutMatch > ATTENTE_JEU_MS)) {
-        std::printf("mesure etape=%s %d absent=1\n", e.nom.c_str(), e.arguments[0]);
-        std::fflush(stdout);
-        sortirDuMatch(jeu);
-        return true;
-    }
+    if (matchManque(jeu, e)) return true;
     if (mesure.debutMs < 0) {
         appuyerOk(false);
         if (jeu.environnement->getEtat() == ETAT_JEU) {
@@ -209,6 +206,61 @@ bool ScriptJeu::etapeMatch(Jeu& jeu, const Etape& e) {
     publierMesure(e, versJeu);
     sortirDuMatch(jeu);
     return true;
+}
+
+// Starts the match (a duel: both players, split screen) as the difficulty
+// menu does, with confirm held to skip the intro.
+void ScriptJeu::demarrerMatch(Jeu& jeu, const Etape& e, bool duel) {
+    preparee = true;
+    if (!jeu.estEnMenu()) sortirDuMatch(jeu);
+    if (jeu.getMenuCourant()->getNom() == "PreMenu") jeu.versMenuPrincipalEnMusique();
+    debutMatch = maintenantMs(CLOCK_MONOTONIC);
+    jeu.duel = duel;
+    jeu.commencerMatch(e.arguments[0]);
+    std::printf("mesure etape=debut_%s %d ms=%.1f\n", e.nom.c_str(), e.arguments[0],
+                maintenantMs(CLOCK_MONOTONIC) - debutMatch);
+    appuyerOk(true);
+}
+
+// A refused level, or a match that never gets to play, is reported and left.
+bool ScriptJeu::matchManque(Jeu& jeu, const Etape& e) {
+    const bool refuse = jeu.niveaux && jeu.niveaux->getFinJeu();
+    if (jeu.estEnMenu() || !jeu.environnement || jeu.environnement->getFinJeu() || refuse ||
+        (mesure.debutMs < 0 && maintenantMs(CLOCK_MONOTONIC) - debutMatch > ATTENTE_JEU_MS)) {
+        std::printf("mesure etape=%s %d absent=1\n", e.nom.c_str(), e.arguments[0]);
+        std::fflush(stdout);
+        sortirDuMatch(jeu);
+        return true;
+    }
+    return false;
+}
+
+// A match played for a number of frames from its first frame of play, then
+// left running for the next steps (a capture, say).
+bool ScriptJeu::etapeJouer(Jeu& jeu, const Etape& e) {
+    if (!preparee) {
+        demarrerMatch(jeu, e, e.nom == "jouer_duel");
+        return false;
+    }
+    if (matchManque(jeu, e)) return true;
+    if (mesure.debutMs < 0) {
+        appuyerOk(false);
+        if (jeu.environnement->getEtat() == ETAT_JEU) demarrerMesure();
+        return false;
+    }
+    return ++mesure.images >= e.arguments[1];
+}
+
+void ScriptJeu::etapeCapture(Jeu& jeu, const Etape& e) {
+    const char* dossier = std::getenv("LEAPGRID_CAPTURES");
+    const std::string chemin = std::string(dossier && *dossier ? dossier : ".") + "/leapgrid-" +
+                               std::to_string(e.arguments[0]) + ".png";
+    // The frame shown is drawn again into the back buffer, whose contents are
+    // certain, and read from there before any swap.
+    jeu.drawImage();
+    const bool ok = CaptureEcran::ecrire(chemin, jeu.largeur, jeu.hauteur);
+    std::printf("mesure etape=capture %d fichier=%s ecrit=%d\n", e.arguments[0], chemin.c_str(), ok ? 1 : 0);
+    std::fflush(stdout);
 }
 
 // Level 1 of folder D, loaded once to register its images, then timed again.

@@ -1,5 +1,6 @@
-// A scripted run of the game for measuring it: a file of steps (title, menu, match, duel, level load) played
-// from inside the frame loop, each step printing its figures on standard output, then the game quits.
+// A scripted run of the game for measuring it or taking its screenshots: a file of steps (title, menu, match,
+// duel, level load, capture) played from inside the frame loop, each step printing its figures on standard
+// output, then the game quits.
 #pragma once
 
 #include <string>
@@ -26,6 +27,8 @@ public:
     // Called after every frame has been shown: advances the current step.
     void apresImage(Jeu& jeu);
     bool estFini() const { return courante >= etapes.size(); }
+    // The fixed time a frame moves the game on by (the step "pas"), or 0 for real time.
+    long pasFixe() const { return pas; }
 
 private:
     struct Mesure {
@@ -41,6 +44,11 @@ private:
     bool etapeEcran(Jeu& jeu, const Etape& etape);
     bool etapeMatch(Jeu& jeu, const Etape& etape);
     bool etapeChargement(Jeu& jeu, const Etape& etape);
+    bool etapeJouer(Jeu& jeu, const Etape& etape);
+    void etapeCapture(Jeu& jeu, const Etape& etape);
+    void demarrerMatch(Jeu& jeu, const Etape& etape, bool duel);
+    // True when the match of the step could not be played (it is then left).
+    bool matchManque(Jeu& jeu, const Etape& etape);
     // Back to the menus from a running match.
     static void sortirDuMatch(Jeu& jeu);
     static void appuyerOk(bool enfonce);
@@ -51,5 +59,6 @@ private:
     bool preparee = false;  // the current step has set its screen up
     double debutMatch = 0;  // when the current match step started its match
     double versJeuMs = 0;   // from then to its first frame of play
+    long pas = 0;           // see pasFixe
     Mesure mesure;
 };

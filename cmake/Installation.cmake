@@ -1,6 +1,6 @@
-# System-wide installation (cmake --install) and the Debian package (cpack).
+# System-wide installation (cmake --install, and the Debian package built from debian/ by ./package.sh).
 #   <prefix>/games/leapgrid               the executable
-#   <prefix>/share/leapgrid/              the game folder, read-only
+#   <prefix>/share/leapgrid/              the game folder, read-only (and Captures/, the screenshots)
 #   <prefix>/share/applications, icons/hicolor, metainfo, man/man6
 include(GNUInstallDirs)
 
@@ -57,6 +57,21 @@ add_custom_command(OUTPUT ${LEAPGRID_FICHIERS_ICONES}
   COMMENT "Drawing the desktop icons" VERBATIM)
 add_custom_target(icones ALL DEPENDS ${LEAPGRID_FICHIERS_ICONES})
 
+# The game's own screenshots, for the software centres: a scripted run of the
+# built game on a virtual display (scripts/captures.sh, dist/captures.script),
+# the same pictures at every build. The metainfo names them at the project's
+# web address, where software centres fetch them; the package ships them too.
+set(LEAPGRID_CAPTURES ${CMAKE_BINARY_DIR}/captures)
+set(LEAPGRID_FICHIERS_CAPTURES ${LEAPGRID_CAPTURES}/leapgrid-1.png ${LEAPGRID_CAPTURES}/leapgrid-2.png
+  ${LEAPGRID_CAPTURES}/leapgrid-3.png)
+add_custom_command(OUTPUT ${LEAPGRID_FICHIERS_CAPTURES}
+  COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/captures.sh ${LEAPGRID_GAME_DIR} ${LEAPGRID_CAPTURES}
+  DEPENDS leapgrid game_art game_sons game_data ${CMAKE_BINARY_DIR}/art.stamp ${CMAKE_BINARY_DIR}/sons.stamp
+    ${CMAKE_SOURCE_DIR}/scripts/captures.sh ${CMAKE_SOURCE_DIR}/dist/captures.script
+  COMMENT "Taking the game's screenshots" VERBATIM)
+add_custom_target(captures ALL DEPENDS ${LEAPGRID_FICHIERS_CAPTURES})
+install(FILES ${LEAPGRID_FICHIERS_CAPTURES} DESTINATION ${LEAPGRID_INSTALL_DONNEES}/Captures)
+
 set(LEAPGRID_ID org.leapgrid.Leapgrid)
 configure_file(dist/${LEAPGRID_ID}.metainfo.xml ${CMAKE_BINARY_DIR}/${LEAPGRID_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/${LEAPGRID_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -73,25 +88,3 @@ install(CODE "
   set(LEAPGRID_INSTALL_DATADIR \"${CMAKE_INSTALL_DATADIR}\")
   set(LEAPGRID_INSTALL_MANDIR \"${CMAKE_INSTALL_MANDIR}\")")
 install(SCRIPT cmake/InstallerGabarits.cmake)
-
-# The Debian package: cpack -G DEB in the build folder (see README).
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME leapgrid)
-set(CPACK_PACKAGE_VENDOR "Leapgrid developers")
-set(LEAPGRID_MAINTENEUR "Leapgrid developers <leapgrid@localhost>" CACHE STRING "Maintainer field of the package")
-set(CPACK_PACKAGE_CONTACT "${LEAPGRID_MAINTENEUR}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "bouncing 3D platform game")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Steer a character that never stops bouncing across a level of blocks, from
-the start row to the goal, before the time runs out and while you still have
-lives. Blocks give or take lives and time, push you, throw you far ahead or
-break under your feet. Two difficulties, each with its table of best times.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_STRIP_FILES ON)
-# dpkg-shlibdeps (dpkg-dev) names the libraries the executable links: SDL,
-# SDL_mixer, GLU, libOpenGL, the C and C++ runtimes. SDL 1.2 opens libGL.so.1
-# itself at run time, so that one is named here.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1")
-include(CPack)

@@ -16,8 +16,10 @@ copier() {  # every file found, under a name that keeps its path
 [ -d "$graines" ] && cp "$graines"/* "$sortie"/ 2>/dev/null || true
 cd "$jeu"
 case "$cible" in
-    # Images at most 300 kB: every format and depth the game ships, in seconds under the sanitisers.
-    tga) copier Images -name '*.tga' -size -300k ;;
+    # The small images (blocks, skins, shadows, low board and fonts): every form the
+    # game ships (colour-mapped, 24- and 32-bit run-length), in seconds under the
+    # sanitisers; now that every image is small on disk, size alone no longer picks them.
+    tga) copier Images/Bloc Images/Joueur Images/Board/Low Images/Fonts/Low -name '*.tga' ;;
     md2) copier Objets -name '*.md2' ;;
     wav) copier Sons Musiques -name '*.wav' -size -300k ;;
     niveau) copier Niveaux -name 'niveau*.dat' ;;

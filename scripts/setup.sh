@@ -1,6 +1,7 @@
 #!/bin/sh
-# Shared set-up of ./play.sh and ./test.sh: installs the Debian packages that
-# are missing, then configures and builds the game folder in build/.
+# Shared set-up of ./play.sh, ./test.sh and ./package.sh: installs the Debian
+# packages that are missing, then configures and builds the game folder in
+# build/ (not with --paquets: the packages only).
 set -eu
 
 cd "$(dirname "$0")/.."
@@ -9,7 +10,8 @@ PAQUETS="g++ make cmake pkg-config
 libsdl1.2-dev libsdl-mixer1.2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
 googletest libgtest-dev xvfb xauth x11-utils xdotool imagemagick libstb-dev
 libfreetype-dev fonts-dejavu-core
-dpkg-dev desktop-file-utils appstream clang libclang-rt-14-dev ccache"
+dpkg-dev desktop-file-utils appstream clang libclang-rt-14-dev ccache
+debhelper lintian zlib1g-dev"
 
 manquants=""
 for p in $PAQUETS; do
@@ -26,6 +28,8 @@ if [ -n "$manquants" ]; then
     # shellcheck disable=SC2086
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $manquants
 fi
+
+[ "${1:-}" = "--paquets" ] && exit 0
 
 # ccache makes rebuilds of unchanged sources (another checkout, a clean
 # clone) nearly free; the build works the same without it.

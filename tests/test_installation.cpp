@@ -1,4 +1,4 @@
-// The installed game: a read-only installation keeps each player's files in their home folder; the Debian package installs, starts and goes.
+// The installed game: a read-only installation keeps each player's files in their home folder; the Debian package passes lintian, installs, starts and goes.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -223,6 +223,26 @@ TEST_F(Installation, UnDossierDeTravailQuiRessembleAUnJeuEstIgnore) {
         << "the working folder is left alone";
 }
 
+// The screenshots the package ships, taken twice by the game's scripted run
+// (fixed frame time): the same bytes both times, at the window's size, and
+// pictures rather than a blank read-back.
+TEST(Captures, LeJeuPrendDeuxFoisLesMemesImages) {
+    DossierTemporaire dossier;
+    for (const char* essai : {"a", "b"}) {
+        int statut = -1;
+        const std::string sortie = executer("sh '" LEAPGRID_SOURCE "/scripts/captures.sh' '" LEAPGRID_CONSTRUCTION "/game' '" +
+                                            dossier.chemin() + "/" + essai + "'", &statut);
+        ASSERT_EQ(0, statut) << sortie;
+    }
+    for (const char* n : {"1", "2", "3"}) {
+        const std::string a = dossier.chemin() + "/a/leapgrid-" + n + ".png";
+        EXPECT_EQ(lire(a), lire(dossier.chemin() + "/b/leapgrid-" + n + ".png")) << "leapgrid-" << n << ".png";
+        EXPECT_EQ("PNG 1280x800", executer("identify -regard-warnings -format '%m %wx%h' '" + a + "'")) << a;
+        // Many colours: a drawn frame, not a black or blank one.
+        EXPECT_GT(std::atoi(executer("identify -format '%k' '" + a + "'").c_str()), 500) << a;
+    }
+}
+
 namespace {
 
 // dpkg, waiting a while when apt or another dpkg holds its lock.
@@ -307,16 +327,37 @@ bool paquetDejaInstalle() {
 
 }  // namespace
 
-// One command builds the package; its files and dependencies are checked, then
-// it is installed, started from its menu entry's command and removed.
+// The package ./package.sh built for this test run (the paquet.construire step).
+std::string paquetConstruit() {
+    return executer("ls '" LEAPGRID_PAQUET "'/leapgrid_*_*.deb 2>/dev/null | head -1 | tr -d '\\n'");
+}
+
+// lintian on the package: no error and no warning. Informational and pedantic
+// tags are printed, not failed on.
+TEST(Paquet, LintianNeSignaleNiErreurNiAvertissement) {
+    const std::string deb = paquetConstruit();
+    ASSERT_TRUE(fs::is_regular_file(deb)) << "./package.sh built no package in " LEAPGRID_PAQUET;
+    int statut = -1;
+    const std::string sortie = executer("lintian --fail-on error,warning --display-info --pedantic --tag-display-limit 0 '" +
+                                        deb + "'", &statut);
+    std::printf("lintian:\n%s", sortie.c_str());
+    std::istringstream lignes(sortie);
+    for (std::string l; std::getline(lignes, l);)
+        EXPECT_FALSE(l.rfind("E: ", 0) == 0 || l.rfind("W: ", 0) == 0) << l;
+    EXPECT_EQ(0, statut) << sortie;
+}
+
+// The package's files, its size and dependencies are checked, then it is
+// installed, started from its menu entry's command and removed.
 TEST(Paquet, ContenuDependancesInstallationEtRetrait) {
     DossierTemporaire dossier;
-    int statut = -1;
-    std::string sortie = executer("'" CPACK_COMMANDE "' -G DEB --config '" LEAPGRID_CONSTRUCTION "/CPackConfig.cmake' -B '" +
-                                  dossier.chemin() + "'", &statut);
-    ASSERT_EQ(0, statut) << sortie;
-    const std::string deb = executer("ls '" + dossier.chemin() + "'/leapgrid_*.deb | head -1 | tr -d '\\n'");
-    ASSERT_TRUE(fs::is_regular_file(deb)) << sortie;
+    const std::string deb = paquetConstruit();
+    ASSERT_TRUE(fs::is_regular_file(deb)) << "./package.sh built no package in " LEAPGRID_PAQUET;
+    EXPECT_LE(fs::file_size(deb), 5u * 1000 * 1000) << "the download";
+    const long installe = std::atol(executer("dpkg-deb -f '" + deb + "' Installed-Size").c_str());
+    EXPECT_GT(installe, 0);
+    EXPECT_LE(installe, 12 * 1000) << "installed size, in kB";
+    std::printf("package: %ju bytes, installed size %ld kB\n", static_cast<uintmax_t>(fs::file_size(deb)), installe);
 
     const std::string fichiers = executer("dpkg-deb -c '" + deb + "' | awk '{print $6}'");
     std::vector<std::string> attendus = {
@@ -325,7 +366,10 @@ TEST(Paquet, ContenuDependancesInstallationEtRetrait) {
         "./usr/share/icons/hicolor/48x48/apps/leapgrid.png", "./usr/share/icons/hicolor/64x64/apps/leapgrid.png",
         "./usr/share/icons/hicolor/128x128/apps/leapgrid.png", "./usr/share/icons/hicolor/scalable/apps/leapgrid.svg",
         "./usr/share/leapgrid/Objets/joueur.md2", "./usr/share/leapgrid/Musiques/menu.wav",
-        "./usr/share/leapgrid/Sons/rebond.wav", "./usr/share/leapgrid/Images/Fonts/High/font1.tga"};
+        "./usr/share/leapgrid/Sons/rebond.wav", "./usr/share/leapgrid/Images/Fonts/High/font1.tga",
+        "./usr/share/doc/leapgrid/copyright", "./usr/share/doc/leapgrid/changelog.gz",
+        "./usr/share/leapgrid/Captures/leapgrid-1.png", "./usr/share/leapgrid/Captures/leapgrid-2.png",
+        "./usr/share/leapgrid/Captures/leapgrid-3.png"};
     for (int i = 0; i < DossierJeu::NB_TEMOINS; ++i) attendus.push_back(std::string("./usr/share/leapgrid/") + DossierJeu::TEMOINS[i]);
     for (const auto& niveau : fs::recursive_directory_iterator(LEAPGRID_SOURCE "/data/Niveaux"))
         if (niveau.is_regular_file())

@@ -43,3 +43,13 @@ TEST(LigneCommande, OptionsEtStatuts) {
     }
     EXPECT_EQ(lire({"--niveau", "x/niveau1.dat"}).niveau, "x/niveau1.dat");
 }
+
+// The version names the game and its licence, the GPL version 3 or later.
+TEST(LigneCommande, VersionEtLicence) {
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(0, lire({"--version"}).traiterSansJeu());
+    const std::string sortie = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(0u, sortie.find("leapgrid " LEAPGRID_VERSION "\n")) << sortie;
+    EXPECT_NE(std::string::npos, sortie.find("GNU GPL version 3 or later")) << sortie;
+    EXPECT_NE(std::string::npos, sortie.find("NO WARRANTY")) << sortie;
+}

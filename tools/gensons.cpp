@@ -89,22 +89,24 @@ void ecrireWAV(const std::string& chemin, Piste p, double duree = 0) {
     std::ofstream f(chemin, std::ios::binary);
     auto mot32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) f.put(static_cast<char>((v >> (8 * i)) & 255)); };
     auto mot16 = [&](uint16_t v) { f.put(static_cast<char>(v & 255)); f.put(static_cast<char>(v >> 8)); };
-    const uint32_t octets = static_cast<uint32_t>(p.size()) * 4;
+    // Mono 16-bit at the mixer's own rate: every track is synthesised on one
+    // channel, and the game opens the mixer at 22 050 Hz, so more would only
+    // be duplicated or resampled away.
+    const uint32_t octets = static_cast<uint32_t>(p.size()) * 2;
     f.write("RIFF", 4);
     mot32(36 + octets);
     f.write("WAVEfmt ", 8);
     mot32(16);
     mot16(1);
-    mot16(2);
+    mot16(1);
     mot32(FREQUENCE);
-    mot32(FREQUENCE * 4);
-    mot16(4);
+    mot32(FREQUENCE * 2);
+    mot16(2);
     mot16(16);
     f.write("data", 4);
     mot32(octets);
     for (float v : p) {
         const int16_t s = static_cast<int16_t>(std::lround(std::clamp(v * gain, -1.0f, 1.0f) * 32767));
-        mot16(static_cast<uint16_t>(s));
         mot16(static_cast<uint16_t>(s));
     }
 }

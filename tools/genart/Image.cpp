@@ -1,6 +1,8 @@
 // A small RGBA canvas for our art generator.
 #include "tools/genart/Image.h"
 
+#include "tools/genart/CodageTGA.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -145,26 +147,21 @@ namespace {
 unsigned char octet(float v) { return static_cast<unsigned char>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255)); }
 }  // namespace
 
+bool Image::tgaCompresse = true;
+
 bool Image::ecrireTGA(const std::string& chemin, bool basEnHaut) const {
     std::filesystem::create_directories(std::filesystem::path(chemin).parent_path());
-    std::ofstream f(chemin, std::ios::binary);
-    unsigned char entete[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                static_cast<unsigned char>(l & 255), static_cast<unsigned char>(l >> 8),
-                                static_cast<unsigned char>(h & 255), static_cast<unsigned char>(h >> 8), 32,
-                                static_cast<unsigned char>(basEnHaut ? 8 : 0x28)};
-    f.write(reinterpret_cast<const char*>(entete), 18);
-    std::vector<unsigned char> ligne(static_cast<size_t>(l) * 4);
-    for (int k = 0; k < h; ++k) {
-        const int y = basEnHaut ? h - 1 - k : k;
-        for (int x = 0; x < l; ++x) {
-            const Couleur& c = at(x, y);
-            ligne[x * 4] = octet(c.b);
-            ligne[x * 4 + 1] = octet(c.g);
-            ligne[x * 4 + 2] = octet(c.r);
-            ligne[x * 4 + 3] = octet(c.a);
-        }
-        f.write(reinterpret_cast<const char*>(ligne.data()), static_cast<std::streamsize>(ligne.size()));
+    std::vector<unsigned char> rgba(pixels.size() * 4);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const Couleur& c = pixels[i];
+        rgba[i * 4] = octet(c.r);
+        rgba[i * 4 + 1] = octet(c.g);
+        rgba[i * 4 + 2] = octet(c.b);
+        rgba[i * 4 + 3] = octet(c.a);
     }
+    const std::vector<unsigned char> fichier = coderTGA(rgba, l, h, basEnHaut, tgaCompresse);
+    std::ofstream f(chemin, std::ios::binary);
+    f.write(reinterpret_cast<const char*>(fichier.data()), static_cast<std::streamsize>(fichier.size()));
     return static_cast<bool>(f);
 }
 

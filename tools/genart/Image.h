@@ -48,9 +48,11 @@ public:
     Image moitie() const;
     Image region(int x, int y, int largeur, int hauteur) const;
 
-    // TGA type 2, 32-bit. basEnHaut: rows from the bottom (origin bottom-left,
-    // the usual TGA) — row 0 of this canvas is then the image's top.
+    // TGA, run-length coded in its smallest form (see CodageTGA.h), or type 2
+    // 32-bit while tgaCompresse is false. basEnHaut: rows from the bottom
+    // (origin bottom-left, the usual TGA) — row 0 of this canvas is then the image's top.
     bool ecrireTGA(const std::string& chemin, bool basEnHaut = true) const;
+    static bool tgaCompresse;
     bool ecrireBMP(const std::string& chemin) const;
     // PNG, 8-bit RGBA, zlib stream of stored (uncompressed) blocks: small icons only.
     bool ecrirePNG(const std::string& chemin) const;

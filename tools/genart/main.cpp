@@ -1,5 +1,6 @@
 // Our art generator: writes every image, font, icon and the player model into the game folder.
-// Usage: genart GAME_FOLDER [FONT_FILE], or genart --icones FOLDER for the desktop icons.
+// Usage: genart [--brut] GAME_FOLDER [FONT_FILE], or genart --icones FOLDER for the desktop icons.
+// --brut writes the images uncompressed (type 2), to check the run-length ones against.
 #include <cstdio>
 #include <string>
 
@@ -14,6 +15,12 @@ int main(int argc, char** argv) {
         if (argc < 3) return 2;
         genererIcones(argv[2]);
         return 0;
+    }
+    if (std::string(argv[1]) == "--brut") {
+        if (argc < 3) return 2;
+        Image::tgaCompresse = false;
+        --argc;
+        ++argv;
     }
     const std::string jeu = argv[1];
     const std::string fichierPolice = argc > 2 ? argv[2] : "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
