@@ -14,6 +14,7 @@
 #include "app/LigneCommande.h"
 #include "app/Jeu.h"
 #include "menus/TableScores.h"
+#include "settings/RecordsNiveaux.h"
 #include "settings/ClavierManager.h"
 #include "settings/FichierAtomique.h"
 #include "settings/FichiersJoueur.h"
@@ -38,7 +39,10 @@ bool depuisIci(const std::string& chemin, std::string& absolu) {
 void nettoyerSauvegardesInterrompues() {
     if (FichiersJoueur::estEnMemoire()) return;
     std::vector<std::string> fichiers = {OptionsManager::FICHIER, ClavierManager::FICHIER};
-    for (int d = 1; d <= TableScores::NB_DIFFICULTES; ++d) fichiers.push_back(TableScores::chemin(d));
+    for (int d = 1; d <= TableScores::NB_DIFFICULTES; ++d) {
+        fichiers.push_back(TableScores::chemin(d));
+        fichiers.push_back(RecordsNiveaux::chemin(d));
+    }
     for (const std::string& f : fichiers)
         FichierAtomique::nettoyerRestes(FichiersJoueur::estParUtilisateur() ? FichiersJoueur::cheminUtilisateur(f) : f);
 }
