@@ -24,7 +24,6 @@ Environnement* Environnement::environnement = nullptr;
 
 namespace {
 const float FIN_CAMERA_Y = 5.0f;  // the level-end rise stops here
-const int VIES_DEPART = 3;
 }  // namespace
 
 Environnement* Environnement::getInstance() {
@@ -41,7 +40,7 @@ Environnement::Environnement()
     : options(nullptr), niveaux(nullptr), textures(nullptr), clavier(nullptr), textes(nullptr), lang(nullptr),
       sons(nullptr), fondu(0), cameraZIntro(0), cameraYFin(0), etat(ETAT_INTRO), etatAvantPause(ETAT_JEU),
       textureBoard(0),
-      joueurs{nullptr, nullptr}, temps{0, 0}, menuPause(nullptr), victoires{0, 0}, gagnantsNiveau(0) {
+      joueurs{nullptr, nullptr}, menuPause(nullptr) {
     textures = CTextureManager::GetInstance();
     options = OptionsManager::getInstance();
     niveaux = NiveauManager::getInstance();
@@ -67,6 +66,7 @@ void Environnement::ajouterJoueur(Joueur* joueur) {
     }
     delete joueurs[n - 1];
     joueurs[n - 1] = joueur;
+    regles.placer(n, &joueur->getCorps());
     if (joueurs[0]) joueurs[0]->setTemps(niveaux->getTemps());
     if (n == 2) joueur->setTemps(niveaux->getTemps());
     // Two players: side by side on the start row.
@@ -78,8 +78,8 @@ void Environnement::ajouterJoueur(Joueur* joueur) {
     }
 }
 
-int Environnement::getVictoires(int numero) const { return numero >= 1 && numero <= 2 ? victoires[numero - 1] : 0; }
-int Environnement::getTempsMs(int numero) const { return numero >= 1 && numero <= 2 ? temps[numero - 1] : 0; }
+int Environnement::getVictoires(int numero) const { return regles.getVictoires(numero); }
+int Environnement::getTempsMs(int numero) const { return regles.getTempsMs(numero); }
 
 bool Environnement::ok() { return clavier->estOk(1) || (estDuel() && clavier->estOk(2)); }
 bool Environnement::non() { return clavier->estNon(1) || (estDuel() && clavier->estNon(2)); }
@@ -117,7 +117,7 @@ bool Environnement::getFinJeu() { return etat == ETAT_QUITTE || etat == ETAT_FIN
 bool Environnement::jeuQuitte() { return etat == ETAT_QUITTE || niveauIllisible(); }
 
 std::string Environnement::getTempsJeu(int index) {
-    const int t = index >= 0 && index <= 1 ? temps[index] : 0;
+    const int t = index >= 0 && index <= 1 ? regles.getTempsMs(index + 1) : 0;
     return std::to_string(t / 1000) + "." + std::to_string(t / 100 - (t / 1000) * 10) + " ";
 }
 
@@ -180,43 +180,21 @@ bool Environnement::pauseDemandee() {
 void Environnement::refreshJeu(long ecoule) {
     if (pauseDemandee()) return;
     avancerJoueurs(ecoule);
-    finirOuRecommencerNiveau();
 }
 
-// Each player's clock runs while it is in play. The first to land on the
-// goal wins the level; in a duel it then waits there for the other.
 void Environnement::avancerJoueurs(long ecoule) {
-    int arrives = 0;
-    for (int i = 0; i < 2; ++i) {
-        Joueur* j = joueurs[i];
-        if (!j || (estDuel() && j->niveauTermine())) continue;
-        if (j->enJeu()) temps[i] += static_cast<int>(ecoule);
-        j->refresh(ecoule);
-        if (j->niveauTermine()) arrives |= 1 << i;
-    }
-    if (gagnantsNiveau == 0) gagnantsNiveau = arrives;
-}
-
-// The level ends once every player has reached the goal or is out: completed
-// when one of them reached it, else played again.
-void Environnement::finirOuRecommencerNiveau() {
     if (!joueurs[0]) return;
-    bool tousFinis = true, unArrive = false;
-    for (Joueur* j : joueurs) {
-        if (!j) continue;
-        if (!j->niveauTermine() && j->vivant()) tousFinis = false;
-        if (j->niveauTermine()) unArrive = true;
-    }
-    if (!tousFinis) return;
-    if (!unArrive) {
+    const Boutons boutons[2] = {Joueur::boutons(1), Joueur::boutons(2)};
+    Evenements ev;
+    const ReglesMatch::Issue issue = regles.avancer(ecoule, boutons, niveaux->getGrille(), &ev);
+    Joueur::rendre(ev);
+    if (issue == ReglesMatch::NIVEAU_RATE) {
         recommencerNiveau();
-        return;
+    } else if (issue == ReglesMatch::NIVEAU_REUSSI) {
+        sons->chargerMusique(sons->musiqueFinNiveau);
+        sons->jouerMusique(-1);
+        etat = ETAT_FIN_NIVEAU;
     }
-    for (int i = 0; i < 2; ++i)
-        if (gagnantsNiveau & (1 << i)) ++victoires[i];
-    sons->chargerMusique(sons->musiqueFinNiveau);
-    sons->jouerMusique(-1);
-    etat = ETAT_FIN_NIVEAU;
 }
 
 // Every player out: the same level again, with three lives each. The failed
@@ -228,16 +206,10 @@ void Environnement::recommencerNiveau() {
         etat = ETAT_NIVEAU_ILLISIBLE;
         return;
     }
-    for (Joueur* j : joueurs) {
-        if (!j) continue;
-        j->setVies(VIES_DEPART);
-        j->initJoueur();
-        j->setTemps(niveaux->getTemps());
-    }
+    regles.recommencer(niveaux->getGrille());
     sons->chargerMusique(sons->musiqueIntro);
     sons->jouerMusique(-1);
     etat = ETAT_INTRO;
-    gagnantsNiveau = 0;
 }
 
 void Environnement::refreshFinNiveau(long ecoule) {
@@ -255,18 +227,12 @@ void Environnement::refreshNiveauSuivant() {
         etat = niveaux->getNiveauIllisible() ? ETAT_NIVEAU_ILLISIBLE : ETAT_FIN_JEU;
         return;
     }
-    for (Joueur* j : joueurs) {
-        if (!j) continue;
-        j->initJoueur();
-        j->setTemps(niveaux->getTemps());
-        if (j->getVies() <= 2) j->setVies(VIES_DEPART);
-    }
+    regles.suivant(niveaux->getGrille());
     sons->chargerMusique(sons->musiqueIntro);
     sons->jouerMusique(0);
     etat = ETAT_INTRO;
     cameraYFin = 0;
     fondu = 0;
-    gagnantsNiveau = 0;
 }
 
 void Environnement::refreshPause(long ecoule) {
@@ -440,7 +406,7 @@ std::string Environnement::tempsRestant(int i) {
 }
 
 std::string Environnement::horloge(int i) {
-    const int t = temps[i];
+    const int t = regles.getTempsMs(i + 1);
     return std::to_string(t / 1000) + "<" + std::to_string(t / 100 - (t / 1000) * 10) + " ";
 }
 
@@ -539,7 +505,7 @@ void Environnement::dessinerGagnants(float r) {
     glColor4f(1, 1, 1, fondu);
     float y = 0.38f;
     for (int i = 0; i < 2; ++i) {
-        if (!(gagnantsNiveau & (1 << i))) continue;
+        if (!(regles.getGagnants() & (1 << i))) continue;
         texte(lang->ligne(58 + i) + " " + lang->ligne(LangManager::GAGNE_NIVEAU), 0.5, y, 0.06, 0.06, 0.5, 3, r);
         y -= 0.08f;
     }

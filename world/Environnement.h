@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "world/noyau/ReglesMatch.h"
+
 class CTextureManager;
 class ClavierManager;
 class Joueur;
@@ -59,7 +61,7 @@ public:
     int getTempsMs(int numero) const;
     // The winners of the level just completed: bit 0 player 1, bit 1 player 2
     // (both when they reached the goal in the same frame); 0 while nobody has.
-    int getGagnantsNiveau() const { return gagnantsNiveau; }
+    int getGagnantsNiveau() const { return regles.getGagnants(); }
     // One view of a duel: both players, then the HUD of player numero, in a
     // view whose width over height is ratio.
     void drawVue(int numero, float ratio);
@@ -90,9 +92,9 @@ private:
     bool non();
     void oublierOk();
     void oublierNon();
-    // Advances the players; in a duel, one at the goal waits there.
+    // One frame of the match's rules with the buttons held now; the level
+    // ends, or is played again, when the rules say so.
     void avancerJoueurs(long ecoule);
-    void finirOuRecommencerNiveau();
     void recommencerNiveau();
     // HUD parts, for the player of slot i in a view of ratio r.
     void dessinerHUD(int i, float r);
@@ -135,8 +137,6 @@ private:
     int etatAvantPause;  // the state the pause screen returns to
     unsigned int textureBoard;
     Joueur* joueurs[2];
-    int temps[2];
     MenuPause* menuPause;
-    int victoires[2];
-    int gagnantsNiveau;
+    ReglesMatch regles;  // clocks, the goal, the level's end
 };
