@@ -30,6 +30,7 @@
 #include "world/EcranPartage.h"
 #include "world/Environnement.h"
 #include "world/Joueur.h"
+#include "world/Match.h"
 #include "world/NiveauManager.h"
 
 namespace {
@@ -246,8 +247,8 @@ void Jeu::boucle() {
     }
     ClavierManager::kill();
     TextesManager::kill();
+    terminerMatch();
     NiveauManager::kill();
-    Environnement::kill();
 }
 
 void Jeu::gestionClavier() {
@@ -297,14 +298,17 @@ void Jeu::refresh(long ecoule) {
 // A new match at difficulty 1 or 2: the first level, player 1, and player 2
 // in a duel.
 void Jeu::initJeu(int difficulte) {
-    niveaux = NiveauManager::getInstance();
-    environnement = Environnement::getInstance();
-    niveaux->setDifficulte(difficulte);
-    niveaux->setFichier(fichierEssai);
-    niveaux->chargerNiveau();
-    environnement->ajouterJoueur(new Joueur(1));
-    if (duel) environnement->ajouterJoueur(new Joueur(2));
+    terminerMatch();
+    match = std::make_unique<Match>(difficulte, fichierEssai, duel);
+    niveaux = match->getNiveaux();
+    environnement = match->getEnvironnement();
     clavier->setDuel(duel);
+}
+
+void Jeu::terminerMatch() {
+    match.reset();
+    niveaux = nullptr;
+    environnement = nullptr;
 }
 
 void Jeu::refreshMatch(long ecoule) {
@@ -326,15 +330,13 @@ void Jeu::finirMatch() {
         const int tempsMs[2] = {environnement->getTempsMs(1), environnement->getTempsMs(2)};
         const int couleurs[2] = {options->getColor(0), options->getColor(1)};
         remplacerMenu(new MenuResultatDuel(victoires, tempsMs, couleurs));
-        NiveauManager::kill();
-        Environnement::kill();
+        terminerMatch();
     } else if (environnement->jeuQuitte() || !fichierEssai.empty()) {
         fichierEssai.clear();
         Menu* menu = new MenuPrincipal();
         if (environnement->niveauIllisible()) menu->setAvis(lang->ligne(LangManager::LIGNE_NIVEAU_ILLISIBLE));
         remplacerMenu(menu);
-        NiveauManager::kill();
-        Environnement::kill();
+        terminerMatch();
     } else {
         // The record screen keeps the finished match until it is left.
         remplacerMenu(new MenuRecord(environnement->getTempsJeu(0), environnement->getTempsJeu(1)));
@@ -505,10 +507,7 @@ bool Jeu::essayerNiveau(const std::string& chemin) {
     if (niveaux->getFinJeu()) {
         std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), niveaux->getRefus().c_str());
         fichierEssai.clear();
-        NiveauManager::kill();
-        Environnement::kill();
-        niveaux = nullptr;
-        environnement = nullptr;
+        terminerMatch();
         return false;
     }
     sons->chargerMusique(sons->musiqueIntro);
@@ -519,6 +518,5 @@ bool Jeu::essayerNiveau(const std::string& chemin) {
 
 void Jeu::quitterRecord() {
     remplacerMenu(new MenuPrincipal());
-    NiveauManager::kill();
-    Environnement::kill();
+    terminerMatch();
 }

@@ -3,6 +3,7 @@
 
 #include <SDL/SDL.h>
 
+#include <memory>
 #include <string>
 
 #include "app/HorlogeBoucle.h"
@@ -10,6 +11,7 @@
 class Menu;
 class CTextureManager;
 class Environnement;
+class Match;
 class NiveauManager;
 class ClavierManager;
 class LangManager;
@@ -83,6 +85,8 @@ private:
     // Match mode: the level and the match advanced, then drawn behind player 1.
     void refreshMatch(long ecoule);
     void finirMatch();
+    // The match ends and goes away with its level and state; nothing when none is on.
+    void terminerMatch();
     // The window lost the keyboard focus or was minimised.
     void fenetreQuittee();
     void drawMatch();
@@ -103,6 +107,7 @@ private:
     int largeur = 0;
     int hauteur = 0;
     bool quitter = false;
+    std::unique_ptr<Match> match;  // the match being played, or the one the record screen shows
     std::string fichierEssai;  // the level file of a match started by essayerNiveau
     bool duel = false;  // the difficulty menu on screen starts a duel
     HorlogeBoucle horloge;

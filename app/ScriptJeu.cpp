@@ -239,10 +239,7 @@ void ScriptJeu::sortirDuMatch(Jeu& jeu) {
     if (jeu.estEnMenu()) return;
     jeu.clavier->setDuel(false);
     jeu.remplacerMenu(new MenuPrincipal());
-    NiveauManager::kill();
-    Environnement::kill();
-    jeu.niveaux = nullptr;
-    jeu.environnement = nullptr;
+    jeu.terminerMatch();
     jeu.enMenu = 1;
 }
 
