@@ -1,7 +1,5 @@
 // The level checker: searches each level file for a way to the goal, through the game's own player and level.
 // Usage: verifniveau [--pas MS] [--marge] [--budget N] FILE_OR_FOLDER...
-#include <SDL/SDL.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -10,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "render/CTextureManager.h"
 #include "tools/verifniveau/Marge.h"
 #include "tools/verifniveau/Rapport.h"
 
@@ -80,18 +77,6 @@ std::vector<fs::path> fichiers(const fs::path& chemin) {
     return trouves;
 }
 
-bool ouvrirFenetre() {
-    static char position[] = "SDL_VIDEO_WINDOW_POS=-2000,-2000";
-    SDL_putenv(position);
-    if (SDL_Init(SDL_INIT_VIDEO) < 0 || !SDL_SetVideoMode(64, 64, 32, SDL_OPENGL | SDL_NOFRAME)) {
-        std::fprintf(stderr, "verifniveau: no OpenGL window (the checker needs a display): %s\n", SDL_GetError());
-        return false;
-    }
-    CTextureManager::GetInstance()->Initialize();
-    CTextureManager::GetInstance()->MakeNormalizeVectorCubeMap(16);
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,7 +89,6 @@ int main(int argc, char** argv) {
         usage(stderr);
         return 2;
     }
-    if (!ouvrirFenetre()) return 2;
     bool tous = true;
     int vus = 0;
     for (const fs::path& c : r.chemins)
@@ -116,6 +100,5 @@ int main(int argc, char** argv) {
         std::printf("no level file found\n");
         tous = false;
     }
-    SDL_Quit();
     return tous ? 0 : 1;
 }
