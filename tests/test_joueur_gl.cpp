@@ -305,3 +305,39 @@ TEST_F(Physique, ContourEtOmbreSeulementAuDessusDesBlocs) {
     j.setY(2.5f);
     EXPECT_EQ(9u, sommetsDessines([&] { j.draw(); }).size()) << "too high for a shadow";
 }
+
+// After a fall, keys still held from before it steer again only once every
+// steering key was let go, or after half a second; the player blinks meanwhile.
+TEST_F(Physique, ApresUneChuteLesTouchesTenuesAttendent) {
+    for (bool lacher : {false, true}) {
+        monde.charger("60 3 3\n1 1 1\n0 1 0\n1 1 1\n");
+        Joueur j(1);
+        j.setTemps(60);
+        monde.appuyer(SDLK_d);
+        ASSERT_TRUE(jusqua(j, [&] { return j.getEtat() == ETAT_JOUEUR_CHUTE; }));
+        EXPECT_FALSE(j.clignote());
+        ASSERT_TRUE(jusqua(j, [&] { return j.getEtat() == ETAT_JOUEUR_EN_JEU; }));  // back on the start block
+        EXPECT_EQ(2, j.getVies());
+        EXPECT_TRUE(j.clignote());
+        if (lacher) {
+            monde.relacher(SDLK_d);
+            j.refresh(10);
+            EXPECT_FALSE(j.clignote()) << "every key let go: steering is back";
+            monde.appuyer(SDLK_a);
+            j.refresh(10);
+            EXPECT_LT(j.getVX(), 0) << "a new press steers at once";
+            monde.relacher(SDLK_a);
+            continue;
+        }
+        // The respawn frame counted 10 ms; 480 more still ignore the key.
+        for (int i = 0; i < 48; ++i) {
+            j.refresh(10);
+            ASSERT_FLOAT_EQ(0, j.getVX()) << i;
+            ASSERT_TRUE(j.clignote()) << i;
+        }
+        j.refresh(10);
+        EXPECT_FALSE(j.clignote());
+        EXPECT_GT(j.getVX(), 0) << "half a second on, the held key steers";
+        monde.relacher(SDLK_d);
+    }
+}

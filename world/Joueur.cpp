@@ -133,6 +133,8 @@ void Joueur::rendre(const Evenements& evenements) {
 }
 
 void Joueur::draw() {
+    // Blinking: shown one tenth of a second in two.
+    if (clignote() && (corps.depuisReprise / 100) % 2 == 1) return;
     const float x = corps.x, y = corps.y, z = corps.z;
     const int etat = corps.etat;
     const bool visible = etat == ETAT_JOUEUR_EN_JEU || etat == ETAT_JOUEUR_ARRIVE ||

@@ -167,6 +167,10 @@ void CorpsJoueur::pesenteur(long ecoule, const GrilleNiveau& g, Evenements* ev) 
     accelerationZ = accelerationX = 0;
     dureeZ = dureeX = 0;
     etat = ETAT_JOUEUR_EN_JEU;
+    // Keys still held from before the fall would throw the player straight
+    // off again: they count only once let go, or after a moment.
+    suspendu = true;
+    depuisReprise = 0;
 }
 
 void CorpsJoueur::piloter(bool negatif, bool positif, float& acceleration, float& duree, float& vitesse,
@@ -194,6 +198,15 @@ void CorpsJoueur::gestionDeplacements(long ecoule, const Boutons& b) {
         return;
     }
     if (etat != ETAT_JOUEUR_EN_JEU) return;
+    if (suspendu) {
+        depuisReprise += ecoule;
+        if (!b.pilote() || depuisReprise >= DELAI_REPRISE) suspendu = false;
+    }
+    const Boutons lache;
+    gererPilotage(ecoule, suspendu ? lache : b);
+}
+
+void CorpsJoueur::gererPilotage(long ecoule, const Boutons& b) {
     piloter(b.haut, b.bas, accelerationZ, dureeZ, vz, PREMIERE_Z, CROISSANCE_Z, ecoule);
     piloter(b.gauche, b.droite, accelerationX, dureeX, vx, PREMIERE_X, CROISSANCE_X, ecoule);
     vz = borner(vz, VZ_MAX);

@@ -77,6 +77,8 @@ private:
     void finDeVie(int etatFinal, Evenements* ev);
     float colonneDuel(float milieu, float ligne, const GrilleNiveau& g) const;
     void pousser(const Poussee& p);
+    // Steering along both axes with the buttons that count.
+    void gererPilotage(long ecoule, const Boutons& b);
     void piloter(bool negatif, bool positif, float& acceleration, float& duree, float& vitesse, float premiere,
                  float croissance, long ecoule);
 };
