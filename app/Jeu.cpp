@@ -30,6 +30,7 @@
 #include "world/EcranPartage.h"
 #include "world/Environnement.h"
 #include "world/Joueur.h"
+#include "world/Enregistrement.h"
 #include "world/Match.h"
 #include "world/NiveauManager.h"
 
@@ -67,7 +68,7 @@ void fermerSDL() {
 
 }  // namespace
 
-Jeu::Jeu(const std::string& essai) : fichierEssai(essai) {
+Jeu::Jeu(const std::string& essai, const std::string& rejeu) : fichierRejeu(rejeu), fichierEssai(essai) {
     // Before the sounds are read whole, not only once the images come.
     CTextureManager::FixerSeuilAllocation();
     script = ScriptJeu::depuisEnvironnement();
@@ -233,6 +234,7 @@ void Jeu::resize(int l, int h) {
 void Jeu::boucle() {
     menuCourant = new PreMenu();
     if (!fichierEssai.empty()) essayerNiveau(fichierEssai);
+    if (!fichierRejeu.empty() && !regarderRejeu(fichierRejeu)) quitter = true;
     horloge.demarrer(SDL_GetTicks());
     while (!quitter) {
         long ecoule = horloge.ecoule(SDL_GetTicks());
@@ -331,7 +333,8 @@ void Jeu::finirMatch() {
         const int couleurs[2] = {options->getColor(0), options->getColor(1)};
         remplacerMenu(new MenuResultatDuel(victoires, tempsMs, couleurs));
         terminerMatch();
-    } else if (environnement->jeuQuitte() || !fichierEssai.empty()) {
+    } else if (environnement->jeuQuitte() || !fichierEssai.empty() || rejeuRegarde) {
+        rejeuRegarde = false;
         fichierEssai.clear();
         Menu* menu = new MenuPrincipal();
         if (environnement->niveauIllisible()) menu->setAvis(lang->ligne(LangManager::LIGNE_NIVEAU_ILLISIBLE));
@@ -510,6 +513,37 @@ bool Jeu::essayerNiveau(const std::string& chemin) {
         terminerMatch();
         return false;
     }
+    sons->chargerMusique(sons->musiqueIntro);
+    sons->jouerMusique(0);
+    enMenu = 0;
+    return true;
+}
+
+bool Jeu::regarderRejeu(const std::string& chemin) {
+    Rejeu r;
+    std::string refus;
+    uint64_t hachage = 0;
+    if (!Enregistrement::lire(chemin, r, refus)) {
+        std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), refus.c_str());
+        return false;
+    }
+    const std::string niveau = NiveauManager::cheminNiveau(r.difficulte, r.numero);
+    if (!Enregistrement::hacherFichier(niveau, hachage) || hachage != r.hachage) {
+        std::fprintf(stderr, "Leapgrid: %s: refused: level %s is missing or changed since the run was recorded\n",
+                     chemin.c_str(), niveau.c_str());
+        return false;
+    }
+    terminerMatch();
+    match = std::make_unique<Match>(r.difficulte, std::string(), false, r.numero);
+    niveaux = match->getNiveaux();
+    environnement = match->getEnvironnement();
+    if (niveaux->getFinJeu()) {
+        terminerMatch();
+        return false;
+    }
+    environnement->regarder(r);
+    clavier->setDuel(false);
+    rejeuRegarde = true;
     sons->chargerMusique(sons->musiqueIntro);
     sons->jouerMusique(0);
     enMenu = 0;

@@ -10,7 +10,9 @@
 #include "app/DossierJeu.h"
 #include "app/LigneCommande.h"
 #include "app/Jeu.h"
+#include "app/VerificationRejeu.h"
 #include "settings/FichiersJoueur.h"
+#include "world/Enregistrement.h"
 #include "world/FichierNiveau.h"
 
 int main(int argc, char** argv) {
@@ -29,6 +31,10 @@ int main(int argc, char** argv) {
         }
         essai = std::filesystem::absolute(ligne.niveau).string();
     }
+    // Replays are named from where the player stands too.
+    const std::string rejeu = ligne.rejeu.empty() ? "" : std::filesystem::absolute(ligne.rejeu).string();
+    const std::string aVerifier =
+        ligne.verifierRejeu.empty() ? "" : std::filesystem::absolute(ligne.verifierRejeu).string();
     const DossierJeu::Lieu lieu = DossierJeu::sePlacer(argv[0]);
     if (lieu == DossierJeu::INTROUVABLE)
         std::fprintf(stderr, "Leapgrid: game folder not found; running without its data\n");
@@ -36,6 +42,16 @@ int main(int argc, char** argv) {
     // player's files beside the game as long as it can write there.
     if (lieu == DossierJeu::INSTALLE || ::access("Data", W_OK) != 0)
         FichiersJoueur::parUtilisateurDepuisEnvironnement();
-    Jeu jeu(essai);
+    // No window, no display: the rules alone replay the run.
+    if (!aVerifier.empty()) return VerificationRejeu::verifier(aVerifier, stdout);
+    if (!rejeu.empty()) {
+        Rejeu r;
+        std::string refus;
+        if (!Enregistrement::lire(rejeu, r, refus)) {
+            std::fprintf(stderr, "leapgrid: %s: refused: %s\n", ligne.rejeu.c_str(), refus.c_str());
+            return 2;
+        }
+    }
+    Jeu jeu(essai, rejeu);
     return 0;
 }

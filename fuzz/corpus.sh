@@ -22,6 +22,6 @@ case "$cible" in
     wav) copier Sons Musiques -name '*.wav' -size -300k ;;
     niveau) copier Niveaux -name 'niveau*.dat' ;;
     lang) copier Data/Lang -name '*.dat' ;;
-    options | clavier | scores) ;;  # none shipped: the player's own files
+    options | clavier | scores | rejeu) ;;  # none shipped: the player's own files
     *) echo "unknown target: $cible" >&2; exit 2 ;;
 esac

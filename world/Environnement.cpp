@@ -76,6 +76,40 @@ void Environnement::ajouterJoueur(Joueur* joueur) {
             j->resetPosition();
         }
     }
+    commencerTentative();
+}
+
+void Environnement::regarder(const Rejeu& r) {
+    regarde = true;
+    rejeuRegarde = r;
+    commencerTentative();
+}
+
+void Environnement::commencerTentative() {
+    CorpsJoueur* c = joueurs[0] ? &joueurs[0]->getCorps() : nullptr;
+    if (!c) return;
+    debutTentative = regles.getTempsMs(1);
+    if (regarde) {
+        c->vies = rejeuRegarde.viesDepart;
+        c->sauvegardeX = rejeuRegarde.sauvegardeX;
+        c->sauvegardeZ = rejeuRegarde.sauvegardeZ;
+        regles.semer(rejeuRegarde.graine);
+        curseur = Rejeu::Curseur();
+        enAvance = 0;
+        return;
+    }
+    regles.semer(Enregistrement::nouvelleGraine());
+    const int d = niveaux->getNumDifficulte(), n = niveaux->getNumNiveau();
+    // One level file played alone has no place among the player's runs.
+    enregistrement.commencer(d, n, estDuel() || niveaux->estFichierSeul() ? std::string()
+                                                                          : NiveauManager::cheminNiveau(d, n),
+                             regles.getGraine(), c->vies, c->sauvegardeX, c->sauvegardeZ);
+}
+
+// The one place a solo level is known finished, with its time.
+void Environnement::niveauReussi(int t) {
+    if (regarde || estDuel()) return;
+    enregistrement.terminer(t, joueurs[0]->getVies());
 }
 
 int Environnement::getVictoires(int numero) const { return regles.getVictoires(numero); }
@@ -179,18 +213,49 @@ bool Environnement::pauseDemandee() {
 
 void Environnement::refreshJeu(long ecoule) {
     if (pauseDemandee()) return;
+    if (regarde) {
+        avancerRegarde(ecoule);
+        return;
+    }
     avancerJoueurs(ecoule);
 }
 
+void Environnement::avancerRegarde(long ecoule) {
+    if (ok()) {
+        oublierOk();
+        vitesse = vitesse > 1 ? 1 : 2;
+    }
+    enAvance += ecoule * vitesse;
+    long e = rejeuRegarde.prochaine(curseur);
+    for (; e >= 0 && e <= enAvance && etat == ETAT_JEU; e = rejeuRegarde.prochaine(curseur)) {
+        long pas = 0;
+        Boutons b;
+        rejeuRegarde.suivante(curseur, pas, b);
+        enAvance -= pas;
+        const Boutons boutons[2] = {b, Boutons()};
+        avancerJoueurs(pas, boutons);
+    }
+    // The run ended without reaching the goal: nothing more to watch.
+    if (e < 0 && etat == ETAT_JEU) etat = ETAT_QUITTE;
+}
+
 void Environnement::avancerJoueurs(long ecoule) {
-    if (!joueurs[0]) return;
     const Boutons boutons[2] = {Joueur::boutons(1), Joueur::boutons(2)};
+    if (!estDuel()) enregistrement.image(ecoule, boutons[0]);
+    avancerJoueurs(ecoule, boutons);
+}
+
+void Environnement::avancerJoueurs(long ecoule, const Boutons boutons[2]) {
+    if (!joueurs[0]) return;
     Evenements ev;
     const ReglesMatch::Issue issue = regles.avancer(ecoule, boutons, niveaux->getGrille(), &ev);
     Joueur::rendre(ev);
     if (issue == ReglesMatch::NIVEAU_RATE) {
-        recommencerNiveau();
+        // A watched run shows one attempt.
+        if (regarde) etat = ETAT_QUITTE;
+        else recommencerNiveau();
     } else if (issue == ReglesMatch::NIVEAU_REUSSI) {
+        niveauReussi(regles.getTempsMs(1) - debutTentative);
         sons->chargerMusique(sons->musiqueFinNiveau);
         sons->jouerMusique(-1);
         etat = ETAT_FIN_NIVEAU;
@@ -207,6 +272,7 @@ void Environnement::recommencerNiveau() {
         return;
     }
     regles.recommencer(niveaux->getGrille());
+    commencerTentative();
     sons->chargerMusique(sons->musiqueIntro);
     sons->jouerMusique(-1);
     etat = ETAT_INTRO;
@@ -220,6 +286,11 @@ void Environnement::refreshFinNiveau(long ecoule) {
 }
 
 void Environnement::refreshNiveauSuivant() {
+    // A watched run is one level.
+    if (regarde) {
+        etat = ETAT_QUITTE;
+        return;
+    }
     niveaux->detruireNiveau();
     niveaux->niveauSuivant();
     niveaux->chargerNiveau();
@@ -228,6 +299,7 @@ void Environnement::refreshNiveauSuivant() {
         return;
     }
     regles.suivant(niveaux->getGrille());
+    commencerTentative();
     sons->chargerMusique(sons->musiqueIntro);
     sons->jouerMusique(0);
     etat = ETAT_INTRO;

@@ -5,7 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "world/Enregistrement.h"
 #include "world/noyau/ReglesMatch.h"
+#include "world/noyau/Rejeu.h"
 
 class CTextureManager;
 class ClavierManager;
@@ -68,6 +70,14 @@ public:
     // The pause screen over the whole window, when the match is paused.
     void drawPause();
 
+    // Watches a recorded run instead of playing: the buttons come from it,
+    // the confirm key toggles double speed, and its end leaves the match.
+    void regarder(const Rejeu& rejeu);
+    bool estRegarde() const { return regarde; }
+    bool estRapide() const { return vitesse > 1; }
+    // The recording of the attempt being played.
+    const Rejeu& getEnregistrement() const { return enregistrement.getRejeu(); }
+
     int getEtat() const { return etat; }
     float getFondu() const { return fondu; }
     Joueur* getJoueur(int numero);
@@ -95,7 +105,15 @@ private:
     // One frame of the match's rules with the buttons held now; the level
     // ends, or is played again, when the rules say so.
     void avancerJoueurs(long ecoule);
+    void avancerJoueurs(long ecoule, const Boutons boutons[2]);
     void recommencerNiveau();
+    // A new attempt at the level loaded: a fresh seed (the watched run's
+    // when watching) and a fresh recording.
+    void commencerTentative();
+    // A solo player reached the goal in t ms of this attempt: the best run is kept.
+    void niveauReussi(int t);
+    // The watched run's frames that fit in ecoule ms of watching.
+    void avancerRegarde(long ecoule);
     // HUD parts, for the player of slot i in a view of ratio r.
     void dessinerHUD(int i, float r);
     void dessinerTextes(int i, float r);
@@ -139,4 +157,11 @@ private:
     Joueur* joueurs[2];
     MenuPause* menuPause;
     ReglesMatch regles;  // clocks, the goal, the level's end
+    Enregistrement enregistrement;
+    int debutTentative = 0;  // player 1's clock when the attempt began
+    bool regarde = false;
+    Rejeu rejeuRegarde;
+    Rejeu::Curseur curseur;
+    long enAvance = 0;  // watching time not yet covered by a recorded frame
+    int vitesse = 1;
 };

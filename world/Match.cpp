@@ -5,10 +5,11 @@
 #include "world/Joueur.h"
 #include "world/NiveauManager.h"
 
-Match::Match(int difficulte, const std::string& fichier, bool duel)
+Match::Match(int difficulte, const std::string& fichier, bool duel, int numero)
     : niveaux(NiveauManager::getInstance()), environnement(Environnement::getInstance()) {
     niveaux->setDifficulte(difficulte);
     niveaux->setFichier(fichier);
+    niveaux->setNumNiveau(numero);
     niveaux->chargerNiveau();
     environnement->ajouterJoueur(new Joueur(1));
     if (duel) environnement->ajouterJoueur(new Joueur(2));

@@ -11,7 +11,7 @@ public:
     // Loads the first level (of the difficulty, or the one level file) and
     // places player 1, and player 2 in a duel. A refused first level leaves
     // the match over at once (getFinJeu of the level manager).
-    Match(int difficulte, const std::string& fichier, bool duel);
+    Match(int difficulte, const std::string& fichier, bool duel, int numero = 1);
     // The level manager and the match state go with the match.
     ~Match();
     Match(const Match&) = delete;

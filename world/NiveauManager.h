@@ -24,6 +24,10 @@ public:
     void setDifficulte(int difficulte);
     // A series of one level: that file instead of the difficulty's levels.
     void setFichier(const std::string& chemin);
+    // The level a series starts on (1 unless a replay names another).
+    void setNumNiveau(int numero) { numNiveau = numero; }
+    // Whether the match plays one level file instead of a series.
+    bool estFichierSeul() const { return !fichier.empty(); }
     // Loads level numNiveau of the difficulty; a missing or refused file ends
     // the series (getFinJeu), and getRefus says why.
     // Only a missing file numbered past the last level loaded is the normal
