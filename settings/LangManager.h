@@ -26,7 +26,10 @@ public:
     // Notices, after the controls caption.
     static constexpr int LIGNE_NIVEAU_ILLISIBLE = LIGNE_PAUSE + 1;  // a level file that cannot be read
     static constexpr int LIGNE_SAUVEGARDE_RATEE = LIGNE_PAUSE + 2;  // a settings, keys or scores file not written
-    static constexpr int NB_LIGNES = LIGNE_SAUVEGARDE_RATEE;
+    // The caption of a watched replay, at normal and at double speed.
+    static constexpr int LIGNE_REPLAY = LIGNE_SAUVEGARDE_RATEE + 1;
+    static constexpr int LIGNE_REPLAY_RAPIDE = LIGNE_SAUVEGARDE_RATEE + 2;
+    static constexpr int NB_LIGNES = LIGNE_REPLAY_RAPIDE;
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
     static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";
 

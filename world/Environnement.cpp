@@ -496,6 +496,9 @@ void Environnement::dessinerTextes(int i, float r) {
     texte(niveauCourant(), 0.97, 0.93, 0.06, 0.06, 0.4, 2, r);
     texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r);
     texte(horloge(i), 0.5, 0.93, 0.06, 0.06, 0.4, 3, r);
+    if (regarde)
+        texte(lang->ligne(estRapide() ? LangManager::LIGNE_REPLAY_RAPIDE : LangManager::LIGNE_REPLAY), 0.5, 0.86, 0.04,
+              0.04, 0.5, 3, r);
 }
 
 // In a duel each player's lives are icons of that player's colour.
