@@ -31,6 +31,8 @@
 #include "world/EcranPartage.h"
 #include "world/Environnement.h"
 #include "world/Joueur.h"
+#include "world/Enregistrement.h"
+#include "world/Match.h"
 #include "world/NiveauManager.h"
 
 namespace {
@@ -67,7 +69,7 @@ void fermerSDL() {
 
 }  // namespace
 
-Jeu::Jeu(const std::string& essai) : fichierEssai(essai) {
+Jeu::Jeu(const std::string& essai, const std::string& rejeu) : fichierRejeu(rejeu), fichierEssai(essai) {
     // Before the sounds are read whole, not only once the images come.
     CTextureManager::FixerSeuilAllocation();
     script = ScriptJeu::depuisEnvironnement();
@@ -233,6 +235,7 @@ void Jeu::resize(int l, int h) {
 void Jeu::boucle() {
     menuCourant = new PreMenu();
     if (!fichierEssai.empty()) essayerNiveau(fichierEssai);
+    if (!fichierRejeu.empty() && !regarderRejeu(fichierRejeu)) quitter = true;
     horloge.demarrer(SDL_GetTicks());
     while (!quitter) {
         long ecoule = horloge.ecoule(SDL_GetTicks());
@@ -248,8 +251,8 @@ void Jeu::boucle() {
     }
     ClavierManager::kill();
     TextesManager::kill();
+    terminerMatch();
     NiveauManager::kill();
-    Environnement::kill();
 }
 
 void Jeu::gestionClavier() {
@@ -299,15 +302,19 @@ void Jeu::refresh(long ecoule) {
 // A new match at difficulty 1 or 2: the first level, player 1, and player 2
 // in a duel.
 void Jeu::initJeu(int difficulte) {
-    niveaux = NiveauManager::getInstance();
-    environnement = Environnement::getInstance();
-    niveaux->setDifficulte(difficulte);
-    niveaux->setFichier(fichierEssai);
-    niveaux->jouerSeul(niveauSeul);
-    niveaux->chargerNiveau();
-    environnement->ajouterJoueur(new Joueur(1));
-    if (duel) environnement->ajouterJoueur(new Joueur(2));
+    terminerMatch();
+    // A level chosen from the level list is played alone: that one level,
+    // then the end of the series.
+    match = std::make_unique<Match>(difficulte, fichierEssai, duel, niveauSeul > 0 ? niveauSeul : 1, niveauSeul > 0);
+    niveaux = match->getNiveaux();
+    environnement = match->getEnvironnement();
     clavier->setDuel(duel);
+}
+
+void Jeu::terminerMatch() {
+    match.reset();
+    niveaux = nullptr;
+    environnement = nullptr;
 }
 
 void Jeu::refreshMatch(long ecoule) {
@@ -329,19 +336,17 @@ void Jeu::finirMatch() {
         const int tempsMs[2] = {environnement->getTempsMs(1), environnement->getTempsMs(2)};
         const int couleurs[2] = {options->getColor(0), options->getColor(1)};
         remplacerMenu(new MenuResultatDuel(victoires, tempsMs, couleurs));
-        NiveauManager::kill();
-        Environnement::kill();
-    } else if (niveauSeul > 0 && !environnement->niveauIllisible()) {
+        terminerMatch();
+    } else if (niveauSeul > 0 && !environnement->niveauIllisible() && !rejeuRegarde) {
         remplacerMenu(new MenuNiveaux(difficulteListe, niveauSeul));
-        NiveauManager::kill();
-        Environnement::kill();
-    } else if (environnement->jeuQuitte() || !fichierEssai.empty()) {
+        terminerMatch();
+    } else if (environnement->jeuQuitte() || !fichierEssai.empty() || rejeuRegarde) {
+        rejeuRegarde = false;
         fichierEssai.clear();
         Menu* menu = new MenuPrincipal();
         if (environnement->niveauIllisible()) menu->setAvis(lang->ligne(LangManager::LIGNE_NIVEAU_ILLISIBLE));
         remplacerMenu(menu);
-        NiveauManager::kill();
-        Environnement::kill();
+        terminerMatch();
     } else {
         // The record screen keeps the finished match until it is left.
         remplacerMenu(new MenuRecord(environnement->getTempsJeu(0), environnement->getTempsJeu(1)));
@@ -529,10 +534,7 @@ bool Jeu::essayerNiveau(const std::string& chemin) {
     if (niveaux->getFinJeu()) {
         std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), niveaux->getRefus().c_str());
         fichierEssai.clear();
-        NiveauManager::kill();
-        Environnement::kill();
-        niveaux = nullptr;
-        environnement = nullptr;
+        terminerMatch();
         return false;
     }
     sons->chargerMusique(sons->musiqueIntro);
@@ -541,8 +543,38 @@ bool Jeu::essayerNiveau(const std::string& chemin) {
     return true;
 }
 
+bool Jeu::regarderRejeu(const std::string& chemin) {
+    Rejeu r;
+    std::string refus;
+    uint64_t hachage = 0;
+    if (!Enregistrement::lire(chemin, r, refus)) {
+        std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), refus.c_str());
+        return false;
+    }
+    const std::string niveau = NiveauManager::cheminNiveau(r.difficulte, r.numero);
+    if (!Enregistrement::hacherFichier(niveau, hachage) || hachage != r.hachage) {
+        std::fprintf(stderr, "Leapgrid: %s: refused: level %s is missing or changed since the run was recorded\n",
+                     chemin.c_str(), niveau.c_str());
+        return false;
+    }
+    terminerMatch();
+    match = std::make_unique<Match>(r.difficulte, std::string(), false, r.numero, true);
+    niveaux = match->getNiveaux();
+    environnement = match->getEnvironnement();
+    if (niveaux->getFinJeu()) {
+        terminerMatch();
+        return false;
+    }
+    environnement->regarder(r);
+    clavier->setDuel(false);
+    rejeuRegarde = true;
+    sons->chargerMusique(sons->musiqueIntro);
+    sons->jouerMusique(0);
+    enMenu = 0;
+    return true;
+}
+
 void Jeu::quitterRecord() {
     remplacerMenu(new MenuPrincipal());
-    NiveauManager::kill();
-    Environnement::kill();
+    terminerMatch();
 }

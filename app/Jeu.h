@@ -3,6 +3,7 @@
 
 #include <SDL/SDL.h>
 
+#include <memory>
 #include <string>
 
 #include "app/HorlogeBoucle.h"
@@ -10,6 +11,7 @@
 class Menu;
 class CTextureManager;
 class Environnement;
+class Match;
 class NiveauManager;
 class ClavierManager;
 class LangManager;
@@ -22,7 +24,8 @@ class Jeu {
 public:
     // Runs the whole program; returns when the frame loop ends. With a level
     // file, the game opens on a solo match of that one level.
-    explicit Jeu(const std::string& essai = std::string());
+    // With a replay file, it opens on that recorded run, watched.
+    explicit Jeu(const std::string& essai = std::string(), const std::string& rejeu = std::string());
     // Start-up without window, audio or loop, in the caller's OpenGL context:
     // the title screen is current and the caller calls refresh and draw.
     struct SansFenetre {};
@@ -53,6 +56,10 @@ public:
     // the main menu, with no score table. False (and the reason on standard
     // error) when the file is refused.
     bool essayerNiveau(const std::string& chemin);
+    // Watches a replay file: its level played by its recorded buttons, then
+    // back to the main menu. False (and the reason on standard error) when
+    // the replay or its level is refused.
+    bool regarderRejeu(const std::string& chemin);
     // The level background in 2D, then the camera 1 above and 3 behind the
     // camera point (x, y, z), looking at the plane y = 0 below it.
     static void preparerVue(NiveauManager* niveaux, float x, float y, float z);
@@ -87,6 +94,8 @@ private:
     // Match mode: the level and the match advanced, then drawn behind player 1.
     void refreshMatch(long ecoule);
     void finirMatch();
+    // The match ends and goes away with its level and state; nothing when none is on.
+    void terminerMatch();
     // The window lost the keyboard focus or was minimised.
     void fenetreQuittee();
     void drawMatch();
@@ -107,6 +116,9 @@ private:
     int largeur = 0;
     int hauteur = 0;
     bool quitter = false;
+    std::unique_ptr<Match> match;  // the match being played, or the one the record screen shows
+    std::string fichierRejeu;  // the replay the game opens on
+    bool rejeuRegarde = false;  // the match is a watched replay: it ends back at the main menu
     std::string fichierEssai;  // the level file of a match started by essayerNiveau
     bool duel = false;  // the difficulty menu on screen starts a duel
     int niveauSeul = 0;       // the level played alone from the level list; 0 for a series

@@ -26,6 +26,10 @@ struct Option {
 const Option OPTIONS[] = {
     {"--niveau", "PATH", "play one level file in a solo match, then back to the menu",
      [](LigneCommande& l, const char* v) { l.niveau = v; }},
+    {"--replay", "FILE", "watch a recorded run (a best run is kept in Replays/), then back to the menu",
+     [](LigneCommande& l, const char* v) { l.rejeu = v; }},
+    {"--check-replay", "FILE", "play a recorded run back with no window; print its level, time and lives left",
+     [](LigneCommande& l, const char* v) { l.verifierRejeu = v; }},
     {"--help", nullptr, "print this help and exit",
      [](LigneCommande& l, const char*) { l.aide = true; }},
     {"--version", nullptr, "print the version and exit",
@@ -66,7 +70,7 @@ void LigneCommande::afficherUsage(std::FILE* sortie) {
     std::fprintf(sortie, "Usage: leapgrid [OPTION]...\nA bouncing 3D platform game.\n\n");
     for (const Option& o : OPTIONS) {
         std::string gauche = std::string(o.nom) + (o.valeur ? std::string(" ") + o.valeur : "");
-        std::fprintf(sortie, "  %-16s %s\n", gauche.c_str(), o.aide);
+        std::fprintf(sortie, "  %-20s %s\n", gauche.c_str(), o.aide);
     }
 }
 

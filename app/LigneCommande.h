@@ -8,6 +8,8 @@ struct LigneCommande {
     bool aide = false;
     bool version = false;
     std::string niveau;  // --niveau PATH: a solo match on that one level file
+    std::string rejeu;          // --replay FILE: watch a recorded run in the game's window
+    std::string verifierRejeu;  // --check-replay FILE: play a recorded run back with no window
     std::string erreur;  // what was wrong with the command line; empty when it was fine
 
     // Reads argv[1..argc-1]. An unknown option, a missing value or a stray

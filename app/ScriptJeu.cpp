@@ -50,7 +50,7 @@ const double ATTENTE_JEU_MS = 10000;
 
 const Forme FORMES[] = {{"titre", 1},  {"menu", 1},       {"match", 2},    {"duel", 2},
                         {"chargement", 1}, {"pas", 1}, {"jouer", 2}, {"jouer_duel", 2},
-                        {"attendre", 1}, {"capture", 1}, {"fin", 0}};
+                        {"attendre", 1}, {"capture", 1}, {"course", 2}, {"fin", 0}};
 
 double maintenantMs(clockid_t horloge) {
     timespec t;
@@ -158,6 +158,7 @@ void ScriptJeu::apresImage(Jeu& jeu) {
         else if (e.nom == "attendre") fini = ++mesure.images > e.arguments[0];
         else if (e.nom == "pas") pas = e.arguments[0];
         else if (e.nom == "capture") etapeCapture(jeu, e);
+        else if (e.nom == "course") fini = etapeCourse(jeu, e);
         else courante = etapes.size();  // fin
         if (!fini) return;
         if (!estFini()) suivante();
@@ -291,11 +292,50 @@ void ScriptJeu::sortirDuMatch(Jeu& jeu) {
     if (jeu.estEnMenu()) return;
     jeu.clavier->setDuel(false);
     jeu.remplacerMenu(new MenuPrincipal());
-    NiveauManager::kill();
-    Environnement::kill();
-    jeu.niveaux = nullptr;
-    jeu.environnement = nullptr;
+    jeu.terminerMatch();
     jeu.enMenu = 1;
+}
+
+bool ScriptJeu::etapeCourse(Jeu& jeu, const Etape& e) {
+    const int bouton = e.arguments[1] % 4;
+    if (!preparee) {
+        preparee = true;
+        if (!jeu.estEnMenu()) sortirDuMatch(jeu);
+        if (jeu.getMenuCourant()->getNom() == "PreMenu") jeu.versMenuPrincipalEnMusique();
+        debutMatch = maintenantMs(CLOCK_MONOTONIC);
+        jeu.duel = false;
+        jeu.commencerMatch(e.arguments[0]);
+        appuyerOk(true);
+        return false;
+    }
+    Environnement* env = jeu.environnement;
+    const bool fini = env && env->getEtat() == ETAT_FIN_NIVEAU;
+    // Played through, lost, or never started: reported and left.
+    if (fini || jeu.estEnMenu() || !env || env->getFinJeu() ||
+        maintenantMs(CLOCK_MONOTONIC) - debutMatch > 20 * ATTENTE_JEU_MS) {
+        tenirBouton(bouton, false);
+        const Rejeu& r = env ? env->getEnregistrement() : Rejeu();
+        std::printf("mesure etape=course %d %d fini=%d temps_ms=%d vies=%d images=%ld\n", e.arguments[0],
+                    e.arguments[1], fini ? 1 : 0, fini ? r.tempsMs : 0, fini ? r.viesRestantes : 0, r.nombreImages());
+        std::fflush(stdout);
+        sortirDuMatch(jeu);
+        return true;
+    }
+    if (env->getEtat() == ETAT_JEU) {
+        appuyerOk(false);
+        tenirBouton(bouton, true);
+    }
+    return false;
+}
+
+void ScriptJeu::tenirBouton(int bouton, bool enfonce) {
+    static const int BOUTONS[4] = {ClavierManager::HAUT, ClavierManager::BAS, ClavierManager::GAUCHE,
+                                   ClavierManager::DROITE};
+    ClavierManager* clavier = ClavierManager::getInstance();
+    SDL_Event ev{};
+    ev.type = enfonce ? SDL_KEYDOWN : SDL_KEYUP;
+    ev.key.keysym.sym = static_cast<SDLKey>(clavier->getTouche(BOUTONS[bouton]));
+    clavier->key(ev);
 }
 
 void ScriptJeu::appuyerOk(bool enfonce) {

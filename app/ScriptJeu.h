@@ -49,6 +49,11 @@ private:
     void demarrerMatch(Jeu& jeu, const Etape& etape, bool duel);
     // True when the match of the step could not be played (it is then left).
     bool matchManque(Jeu& jeu, const Etape& etape);
+    // A solo match of difficulty D played by holding steering button B
+    // (0 up, 1 down, 2 left, 3 right) with real key events until the first
+    // level is completed; prints the recorded time and lives left.
+    bool etapeCourse(Jeu& jeu, const Etape& etape);
+    static void tenirBouton(int bouton, bool enfonce);
     // Back to the menus from a running match.
     static void sortirDuMatch(Jeu& jeu);
     static void appuyerOk(bool enfonce);

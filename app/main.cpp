@@ -13,12 +13,14 @@
 #include "app/DossierJeu.h"
 #include "app/LigneCommande.h"
 #include "app/Jeu.h"
+#include "app/VerificationRejeu.h"
 #include "menus/TableScores.h"
 #include "settings/RecordsNiveaux.h"
 #include "settings/ClavierManager.h"
 #include "settings/FichierAtomique.h"
 #include "settings/FichiersJoueur.h"
 #include "settings/OptionsManager.h"
+#include "world/Enregistrement.h"
 #include "world/FichierNiveau.h"
 
 namespace {
@@ -73,6 +75,10 @@ int jouer(int argc, char** argv) {
         if (!depuisIci(script, absolu)) return 2;
         ::setenv("LEAPGRID_SCRIPT", absolu.c_str(), 1);
     }
+    // Replays are named from where the player stands too.
+    std::string rejeu, aVerifier;
+    if (!ligne.rejeu.empty() && !depuisIci(ligne.rejeu, rejeu)) return 2;
+    if (!ligne.verifierRejeu.empty() && !depuisIci(ligne.verifierRejeu, aVerifier)) return 2;
     const DossierJeu::Lieu lieu = DossierJeu::sePlacer(argv[0]);
     if (lieu == DossierJeu::INTROUVABLE)
         std::fprintf(stderr, "Leapgrid: game folder not found; running without its data\n");
@@ -81,7 +87,17 @@ int jouer(int argc, char** argv) {
     if (lieu == DossierJeu::INSTALLE || ::access("Data", W_OK) != 0)
         FichiersJoueur::parUtilisateurDepuisEnvironnement();
     nettoyerSauvegardesInterrompues();
-    Jeu jeu(essai);
+    // No window, no display: the rules alone replay the run.
+    if (!aVerifier.empty()) return VerificationRejeu::verifier(aVerifier, stdout);
+    if (!rejeu.empty()) {
+        Rejeu r;
+        std::string refus;
+        if (!Enregistrement::lire(rejeu, r, refus)) {
+            std::fprintf(stderr, "leapgrid: %s: refused: %s\n", ligne.rejeu.c_str(), refus.c_str());
+            return 2;
+        }
+    }
+    Jeu jeu(essai, rejeu);
     return 0;
 }
 

@@ -5,7 +5,9 @@
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
-cmake --build build --target leapgrid bench_duel bench_vsync bench_jeu base_sdl_gl -j"$(nproc)"
+cmake --build build --target leapgrid bench_duel bench_vsync bench_jeu base_sdl_gl bench_rejeu verifniveau -j"$(nproc)"
+# No display needed: the rules replay alone, and the checker runs without one.
+build/bench/bench_rejeu build/game build/tools/verifniveau
 if cmake --build build --target bench_tga -j"$(nproc)" 2>/dev/null; then
     xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" build/bench/bench_tga
 fi

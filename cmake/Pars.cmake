@@ -14,7 +14,7 @@ foreach(serie IN LISTS LEAPGRID_SERIES)
     COMMAND ${CMAKE_COMMAND} -DVERIFNIVEAU=$<TARGET_FILE:verifniveau>
       -DSERIE=${CMAKE_SOURCE_DIR}/data/Niveaux/${serie} -DJEU=${LEAPGRID_GAME_DIR} -DSORTIE=${table}
       -P ${CMAKE_SOURCE_DIR}/cmake/EcrirePars.cmake
-    DEPENDS verifniveau ${niveaux} ${CMAKE_SOURCE_DIR}/cmake/EcrirePars.cmake ${CMAKE_SOURCE_DIR}/cmake/AttendreEcran.sh
+    DEPENDS verifniveau ${niveaux} ${CMAKE_SOURCE_DIR}/cmake/EcrirePars.cmake
     COMMENT "Pars of series ${serie}, by the level checker" VERBATIM)
   list(APPEND LEAPGRID_PARS ${table})
   list(APPEND LEAPGRID_SERIES_PARS ${serie})

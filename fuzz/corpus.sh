@@ -25,6 +25,6 @@ case "$cible" in
     niveau) copier Niveaux -name 'niveau*.dat' ;;
     lang) copier Data/Lang -name '*.dat' ;;
     pars) copier Niveaux -name 'pars.dat' ;;
-    options | clavier | scores | records) ;;  # none shipped: the player's own files
+    options | clavier | scores | records | rejeu) ;;  # none shipped: the player's own files
     *) echo "unknown target: $cible" >&2; exit 2 ;;
 esac

@@ -41,7 +41,10 @@ public:
         LIGNE_CONTINUER,     // under the summary
         LIGNE_SANS_TEMPS,    // a level reached but never finished
     };
-    static constexpr int NB_LIGNES = LIGNE_SANS_TEMPS;
+    // The caption of a watched replay, at normal and at double speed.
+    static constexpr int LIGNE_REPLAY = LIGNE_SANS_TEMPS + 1;
+    static constexpr int LIGNE_REPLAY_RAPIDE = LIGNE_SANS_TEMPS + 2;
+    static constexpr int NB_LIGNES = LIGNE_REPLAY_RAPIDE;
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
     static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";
 

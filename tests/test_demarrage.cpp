@@ -4,8 +4,11 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -14,9 +17,11 @@
 #include <vector>
 
 #include "app/DossierJeu.h"
+#include "settings/FichierLu.h"
 #include "tests/support/DossierTemporaire.h"
 #include "tests/support/FabriqueWAV.h"
 #include "tests/support/ProcessusJeu.h"
+#include "world/noyau/Rejeu.h"
 
 namespace fs = std::filesystem;
 
@@ -357,4 +362,77 @@ TEST_F(Demarrage, AuDemarrageLesRestesDeSauvegardeSontRetiresEtLeScriptTrouveDeL
     EXPECT_FALSE(dossier.existe("jeu/Data/Clavier.dat.tmp.Ij56Kl"));
     EXPECT_TRUE(dossier.existe("jeu/Data/Options.dat.tmp.Ef34Gh")) << "a recent one may be another copy's";
     EXPECT_TRUE(dossier.existe("jeu/Data/Notes.tmp.Ab12Cd")) << "not the game's";
+}
+
+// A level finished in a scripted run through the real game, with real key
+// events, leaves its best run among the player's files; played back with no
+// window, the replay gives exactly the recorded finish time and lives.
+TEST_F(Demarrage, LaMeilleureCourseSeRejoueSansFenetre) {
+    const fs::path niveau = fs::path(jeu()) / "Niveaux/1/niveau1.dat";
+    if (!fs::exists(niveau)) {
+        fs::create_directories(niveau.parent_path());
+        fs::copy_file(fs::path(LEAPGRID_EXE).parent_path() / "Niveaux/1/niveau1.dat", niveau);
+    }
+    dossier.ecrire("script.txt", "course 1 0\nfin\n");
+    std::map<std::string, std::string> variables = sonMuet;
+    variables["LEAPGRID_SCRIPT"] = dossier.chemin() + "/script.txt";
+    ProcessusJeu p(exe, jeu(), variables);
+    ASSERT_TRUE(p.attendre(120000)) << "the scripted run did not end";
+    ASSERT_EQ(0, p.statut()) << p.erreurs();
+    const std::string sortie = p.sortie();
+    int fini = 0, tempsMs = 0, vies = 0;
+    const size_t ligne = sortie.find("mesure etape=course 1 0 ");
+    ASSERT_NE(std::string::npos, ligne) << sortie;
+    ASSERT_EQ(3, std::sscanf(sortie.c_str() + ligne, "mesure etape=course 1 0 fini=%d temps_ms=%d vies=%d", &fini,
+                             &tempsMs, &vies))
+        << sortie;
+    ASSERT_EQ(1, fini) << sortie;
+    const std::string rejeu = jeu() + "/Replays/1/niveau1.rep";
+    ASSERT_TRUE(fs::exists(rejeu)) << sortie;
+
+    // No display: the game finds its folder and the level the replay names.
+    auto verifier = [&](const std::string& fichier, std::string& texte) {
+        const std::string commande = "env -u DISPLAY '" + exe + "' --check-replay '" + fichier + "' 2>&1";
+        texte.clear();
+        FILE* f = ::popen(commande.c_str(), "r");
+        if (!f) return -1;
+        char tampon[256];
+        while (std::fgets(tampon, sizeof tampon, f)) texte += tampon;
+        const int statut = ::pclose(f);
+        return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+    };
+    char attendu[128];
+    std::snprintf(attendu, sizeof attendu, "level 1@1 (Niveaux/1/niveau1.dat)\nfinish time %d.%03d s\nlives left %d\n",
+                  tempsMs / 1000, tempsMs % 1000, vies);
+    std::string texte;
+    EXPECT_EQ(0, verifier(rejeu, texte)) << texte;
+    EXPECT_EQ(std::string(attendu) + "finished\n", texte);
+
+    // The same run cut short does not finish; a damaged file and a changed
+    // level are refused with one line.
+    std::vector<unsigned char> octets;
+    ASSERT_TRUE(FichierLu::lireTout(rejeu, octets, 1 << 20));
+    Rejeu r, court;
+    std::string refus;
+    ASSERT_TRUE(Rejeu::decoder(octets, r, refus)) << refus;
+    Rejeu::Curseur c;
+    long ecoule;
+    Boutons b;
+    for (long i = 0; i < r.nombreImages() / 2 && r.suivante(c, ecoule, b); ++i) court.ajouter(ecoule, b);
+    court.difficulte = r.difficulte, court.numero = r.numero, court.hachage = r.hachage, court.graine = r.graine;
+    const std::vector<unsigned char> courts = court.encoder();
+    dossier.ecrire("court.rep", std::string(courts.begin(), courts.end()));
+    EXPECT_EQ(1, verifier(dossier.chemin() + "/court.rep", texte)) << texte;
+    EXPECT_NE(std::string::npos, texte.find("not finished")) << texte;
+
+    std::string abime(octets.begin(), octets.end());
+    abime[abime.size() / 2] ^= 0x40;
+    dossier.ecrire("abime.rep", abime);
+    EXPECT_EQ(2, verifier(dossier.chemin() + "/abime.rep", texte)) << texte;
+    EXPECT_EQ("leapgrid: " + dossier.chemin() + "/abime.rep: refused: damaged replay (checksum mismatch)\n", texte);
+
+    dossier.ecrire("jeu/Niveaux/1/niveau1.dat", "60 3 3\n1 1 1\n1 1 1\n1 1 1\n");
+    EXPECT_EQ(2, verifier(rejeu, texte)) << texte;
+    EXPECT_NE(std::string::npos, texte.find("changed since the run was recorded")) << texte;
+    EXPECT_EQ(1, std::count(texte.begin(), texte.end(), '\n')) << texte;
 }

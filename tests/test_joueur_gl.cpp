@@ -3,7 +3,9 @@
 
 #include <SDL/SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "settings/ClavierManager.h"
 #include "settings/SonsManager.h"
@@ -13,6 +15,8 @@
 #include "tests/support/Retour.h"
 #include "world/Joueur.h"
 #include "world/NiveauManager.h"
+#include "world/noyau/GrilleNiveau.h"
+#include "world/noyau/Hasard.h"
 
 namespace {
 
@@ -154,23 +158,33 @@ TEST_F(Physique, AtterrissageSurChaqueTypeDeBloc) {
     }
 }
 
+// The match's seeded generator draws the random push: each way about as often,
+// and the same seed gives the same throws.
 TEST_F(Physique, PousseeAleatoireEquiprobable) {
-    int tirages[4] = {};
-    std::srand(1234);
-    for (int i = 0; i < 400; ++i) {
-        monde.charger("60 3 3\n1 1 1\n1 8 1\n1 1 1\n");
-        Joueur j(1);
-        j.setVXYZ(0, 0, 0);
-        j.refresh(10);
-        ASSERT_EQ(101, niveaux()->getType(2, 2));
-        ASSERT_FLOAT_EQ(6, j.getVY());
-        if (j.getVX() == 3) ++tirages[0];
-        else if (j.getVX() == -3) ++tirages[1];
-        else if (j.getVZ() == 2) ++tirages[2];
-        else if (j.getVZ() == -3) ++tirages[3];  // forward: -3, not type 4's -2
-    }
-    for (int n : tirages) EXPECT_GT(n, 60);
-    EXPECT_EQ(400, tirages[0] + tirages[1] + tirages[2] + tirages[3]);
+    monde.charger("60 3 3\n1 1 1\n1 8 1\n1 1 1\n");
+    const GrilleNiveau depart = niveaux()->getGrille();
+    auto lancers = [&](uint64_t graine) {
+        std::vector<int> issues;
+        Hasard h(graine);
+        for (int i = 0; i < 400; ++i) {
+            GrilleNiveau g = depart;
+            CorpsJoueur j(1);
+            j.initialiser(g);
+            j.avancer(10, Boutons{}, g, h, nullptr);
+            EXPECT_EQ(101, g.getType(2, 2));
+            EXPECT_FLOAT_EQ(6, j.vy);
+            if (j.vx == 3) issues.push_back(0);
+            else if (j.vx == -3) issues.push_back(1);
+            else if (j.vz == 2) issues.push_back(2);
+            else if (j.vz == -3) issues.push_back(3);  // forward: -3, not type 4's -2
+        }
+        return issues;
+    };
+    const std::vector<int> issues = lancers(1234);
+    ASSERT_EQ(400u, issues.size());
+    for (int k = 0; k < 4; ++k) EXPECT_GT(std::count(issues.begin(), issues.end(), k), 60) << k;
+    EXPECT_EQ(issues, lancers(1234));
+    EXPECT_NE(issues, lancers(99));
 }
 
 TEST_F(Physique, VieMaximaleEtDerniereVie) {
@@ -290,4 +304,40 @@ TEST_F(Physique, ContourEtOmbreSeulementAuDessusDesBlocs) {
     EXPECT_EQ(3u, sommetsDessines([&] { j.draw(); }).size()) << "below the tops: the model only";
     j.setY(2.5f);
     EXPECT_EQ(9u, sommetsDessines([&] { j.draw(); }).size()) << "too high for a shadow";
+}
+
+// After a fall, keys still held from before it steer again only once every
+// steering key was let go, or after half a second; the player blinks meanwhile.
+TEST_F(Physique, ApresUneChuteLesTouchesTenuesAttendent) {
+    for (bool lacher : {false, true}) {
+        monde.charger("60 3 3\n1 1 1\n0 1 0\n1 1 1\n");
+        Joueur j(1);
+        j.setTemps(60);
+        monde.appuyer(SDLK_d);
+        ASSERT_TRUE(jusqua(j, [&] { return j.getEtat() == ETAT_JOUEUR_CHUTE; }));
+        EXPECT_FALSE(j.clignote());
+        ASSERT_TRUE(jusqua(j, [&] { return j.getEtat() == ETAT_JOUEUR_EN_JEU; }));  // back on the start block
+        EXPECT_EQ(2, j.getVies());
+        EXPECT_TRUE(j.clignote());
+        if (lacher) {
+            monde.relacher(SDLK_d);
+            j.refresh(10);
+            EXPECT_FALSE(j.clignote()) << "every key let go: steering is back";
+            monde.appuyer(SDLK_a);
+            j.refresh(10);
+            EXPECT_LT(j.getVX(), 0) << "a new press steers at once";
+            monde.relacher(SDLK_a);
+            continue;
+        }
+        // The respawn frame counted 10 ms; 480 more still ignore the key.
+        for (int i = 0; i < 48; ++i) {
+            j.refresh(10);
+            ASSERT_FLOAT_EQ(0, j.getVX()) << i;
+            ASSERT_TRUE(j.clignote()) << i;
+        }
+        j.refresh(10);
+        EXPECT_FALSE(j.clignote());
+        EXPECT_GT(j.getVX(), 0) << "half a second on, the held key steers";
+        monde.relacher(SDLK_d);
+    }
 }

@@ -25,6 +25,10 @@ TEST(LigneCommande, OptionsEtStatuts) {
         {{"--bogus"}, 2},
         {{"niveau.dat"}, 2},
         {{"--niveau"}, 2},
+        {{"--replay", "a.rep"}, -1},
+        {{"--check-replay", "a.rep"}, -1},
+        {{"--replay"}, 2},
+        {{"--check-replay"}, 2},
     };
     for (const Cas& c : cas) {
         testing::internal::CaptureStdout();
@@ -42,6 +46,8 @@ TEST(LigneCommande, OptionsEtStatuts) {
         }
     }
     EXPECT_EQ(lire({"--niveau", "x/niveau1.dat"}).niveau, "x/niveau1.dat");
+    EXPECT_EQ(lire({"--replay", "r.rep"}).rejeu, "r.rep");
+    EXPECT_EQ(lire({"--check-replay", "r.rep"}).verifierRejeu, "r.rep");
 }
 
 // The version names the game and its licence, the GPL version 3 or later.

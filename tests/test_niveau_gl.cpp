@@ -170,7 +170,8 @@ TEST_F(Niveau, BlocsUtilisesEtTuileCassee) {
 
     Bloc* tuile = n->getBloc(2, 1);
     EXPECT_EQ((Octets{0, 250, 0}), couleurVueDeDessus(tuile));
-    tuile->setSolid(false);
+    n->casser(2, 1);
+    EXPECT_FALSE(tuile->isSolid()) << "the tile shows it broke";
     EXPECT_FALSE(n->collision(2, 1));
     EXPECT_EQ(tuile, n->getBloc(2, 1));
     EXPECT_EQ(20, n->getType(2, 1));

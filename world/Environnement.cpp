@@ -27,7 +27,6 @@ Environnement* Environnement::environnement = nullptr;
 
 namespace {
 const float FIN_CAMERA_Y = 5.0f;  // the level-end rise stops here
-const int VIES_DEPART = 3;
 }  // namespace
 
 Environnement* Environnement::getInstance() {
@@ -44,7 +43,7 @@ Environnement::Environnement()
     : options(nullptr), niveaux(nullptr), textures(nullptr), clavier(nullptr), textes(nullptr), lang(nullptr),
       sons(nullptr), fondu(0), cameraZIntro(0), cameraYFin(0), etat(ETAT_INTRO), etatAvantPause(ETAT_JEU),
       textureBoard(0),
-      joueurs{nullptr, nullptr}, temps{0, 0}, menuPause(nullptr), victoires{0, 0}, gagnantsNiveau(0) {
+      joueurs{nullptr, nullptr}, menuPause(nullptr) {
     textures = CTextureManager::GetInstance();
     options = OptionsManager::getInstance();
     niveaux = NiveauManager::getInstance();
@@ -71,6 +70,7 @@ void Environnement::ajouterJoueur(Joueur* joueur) {
     }
     delete joueurs[n - 1];
     joueurs[n - 1] = joueur;
+    regles.placer(n, &joueur->getCorps());
     if (joueurs[0]) joueurs[0]->setTemps(niveaux->getTemps());
     if (n == 2) joueur->setTemps(niveaux->getTemps());
     // Two players: side by side on the start row.
@@ -79,11 +79,47 @@ void Environnement::ajouterJoueur(Joueur* joueur) {
             j->setEnDuel(true);
             j->resetPosition();
         }
-    }    noterDebutNiveau();
+    }
+    commencerTentative();
 }
 
-int Environnement::getVictoires(int numero) const { return numero >= 1 && numero <= 2 ? victoires[numero - 1] : 0; }
-int Environnement::getTempsMs(int numero) const { return numero >= 1 && numero <= 2 ? temps[numero - 1] : 0; }
+void Environnement::regarder(const Rejeu& r) {
+    regarde = true;
+    rejeuRegarde = r;
+    commencerTentative();
+}
+
+void Environnement::commencerTentative() {
+    CorpsJoueur* c = joueurs[0] ? &joueurs[0]->getCorps() : nullptr;
+    if (!c) return;
+    noterDebutNiveau();
+    debutTentative = regles.getTempsMs(1);
+    if (regarde) {
+        c->vies = rejeuRegarde.viesDepart;
+        c->sauvegardeX = rejeuRegarde.sauvegardeX;
+        c->sauvegardeZ = rejeuRegarde.sauvegardeZ;
+        regles.semer(rejeuRegarde.graine);
+        curseur = Rejeu::Curseur();
+        enAvance = 0;
+        return;
+    }
+    regles.semer(Enregistrement::nouvelleGraine());
+    const int d = niveaux->getNumDifficulte(), n = niveaux->getNumNiveau();
+    // One level file played alone has no place among the player's runs.
+    enregistrement.commencer(d, n, estDuel() || niveaux->estFichierEssai() ? std::string()
+                                                                          : NiveauManager::cheminNiveau(d, n),
+                             regles.getGraine(), c->vies, c->sauvegardeX, c->sauvegardeZ);
+}
+
+// The one place a solo level is known finished, with its time.
+void Environnement::niveauReussi(int t) {
+    if (regarde || estDuel()) return;
+    enregistrement.terminer(t, joueurs[0]->getVies());
+    noterArrivee();
+}
+
+int Environnement::getVictoires(int numero) const { return regles.getVictoires(numero); }
+int Environnement::getTempsMs(int numero) const { return regles.getTempsMs(numero); }
 
 bool Environnement::ok() { return clavier->estOk(1) || (estDuel() && clavier->estOk(2)); }
 bool Environnement::non() { return clavier->estNon(1) || (estDuel() && clavier->estNon(2)); }
@@ -121,7 +157,7 @@ bool Environnement::getFinJeu() { return etat == ETAT_QUITTE || etat == ETAT_FIN
 bool Environnement::jeuQuitte() { return etat == ETAT_QUITTE || niveauIllisible(); }
 
 std::string Environnement::getTempsJeu(int index) {
-    const int t = index >= 0 && index <= 1 ? temps[index] : 0;
+    const int t = index >= 0 && index <= 1 ? regles.getTempsMs(index + 1) : 0;
     return std::to_string(t / 1000) + "." + std::to_string(t / 100 - (t / 1000) * 10) + " ";
 }
 
@@ -184,45 +220,53 @@ bool Environnement::pauseDemandee() {
 
 void Environnement::refreshJeu(long ecoule) {
     if (pauseDemandee()) return;
-    avancerJoueurs(ecoule);
-    finirOuRecommencerNiveau();
-}
-
-// Each player's clock runs while it is in play. The first to land on the
-// goal wins the level; in a duel it then waits there for the other.
-void Environnement::avancerJoueurs(long ecoule) {
-    int arrives = 0;
-    for (int i = 0; i < 2; ++i) {
-        Joueur* j = joueurs[i];
-        if (!j || (estDuel() && j->niveauTermine())) continue;
-        if (j->enJeu()) temps[i] += static_cast<int>(ecoule);
-        j->refresh(ecoule);
-        if (j->niveauTermine()) arrives |= 1 << i;
-    }
-    if (gagnantsNiveau == 0) gagnantsNiveau = arrives;
-}
-
-// The level ends once every player has reached the goal or is out: completed
-// when one of them reached it, else played again.
-void Environnement::finirOuRecommencerNiveau() {
-    if (!joueurs[0]) return;
-    bool tousFinis = true, unArrive = false;
-    for (Joueur* j : joueurs) {
-        if (!j) continue;
-        if (!j->niveauTermine() && j->vivant()) tousFinis = false;
-        if (j->niveauTermine()) unArrive = true;
-    }
-    if (!tousFinis) return;
-    if (!unArrive) {
-        recommencerNiveau();
+    if (regarde) {
+        avancerRegarde(ecoule);
         return;
     }
-    for (int i = 0; i < 2; ++i)
-        if (gagnantsNiveau & (1 << i)) ++victoires[i];
-    noterArrivee();
-    sons->chargerMusique(sons->musiqueFinNiveau);
-    sons->jouerMusique(-1);
-    etat = ETAT_FIN_NIVEAU;
+    avancerJoueurs(ecoule);
+}
+
+void Environnement::avancerRegarde(long ecoule) {
+    if (ok()) {
+        oublierOk();
+        vitesse = vitesse > 1 ? 1 : 2;
+    }
+    enAvance += ecoule * vitesse;
+    long e = rejeuRegarde.prochaine(curseur);
+    for (; e >= 0 && e <= enAvance && etat == ETAT_JEU; e = rejeuRegarde.prochaine(curseur)) {
+        long pas = 0;
+        Boutons b;
+        rejeuRegarde.suivante(curseur, pas, b);
+        enAvance -= pas;
+        const Boutons boutons[2] = {b, Boutons()};
+        avancerJoueurs(pas, boutons);
+    }
+    // The run ended without reaching the goal: nothing more to watch.
+    if (e < 0 && etat == ETAT_JEU) etat = ETAT_QUITTE;
+}
+
+void Environnement::avancerJoueurs(long ecoule) {
+    const Boutons boutons[2] = {Joueur::boutons(1), Joueur::boutons(2)};
+    if (!estDuel()) enregistrement.image(ecoule, boutons[0]);
+    avancerJoueurs(ecoule, boutons);
+}
+
+void Environnement::avancerJoueurs(long ecoule, const Boutons boutons[2]) {
+    if (!joueurs[0]) return;
+    Evenements ev;
+    const ReglesMatch::Issue issue = regles.avancer(ecoule, boutons, niveaux->getGrille(), &ev);
+    Joueur::rendre(ev);
+    if (issue == ReglesMatch::NIVEAU_RATE) {
+        // A watched run shows one attempt.
+        if (regarde) etat = ETAT_QUITTE;
+        else recommencerNiveau();
+    } else if (issue == ReglesMatch::NIVEAU_REUSSI) {
+        niveauReussi(regles.getTempsMs(1) - debutTentative);
+        sons->chargerMusique(sons->musiqueFinNiveau);
+        sons->jouerMusique(-1);
+        etat = ETAT_FIN_NIVEAU;
+    }
 }
 
 // Every player out: the same level again, with three lives each. The failed
@@ -234,16 +278,11 @@ void Environnement::recommencerNiveau() {
         etat = ETAT_NIVEAU_ILLISIBLE;
         return;
     }
-    for (Joueur* j : joueurs) {
-        if (!j) continue;
-        j->setVies(VIES_DEPART);
-        j->initJoueur();
-        j->setTemps(niveaux->getTemps());
-    }
+    regles.recommencer(niveaux->getGrille());
+    commencerTentative();
     sons->chargerMusique(sons->musiqueIntro);
     sons->jouerMusique(-1);
     etat = ETAT_INTRO;
-    gagnantsNiveau = 0;    noterDebutNiveau();
 }
 
 void Environnement::refreshFinNiveau(long ecoule) {
@@ -254,6 +293,11 @@ void Environnement::refreshFinNiveau(long ecoule) {
 }
 
 void Environnement::refreshNiveauSuivant() {
+    // A watched run is one level.
+    if (regarde) {
+        etat = ETAT_QUITTE;
+        return;
+    }
     niveaux->detruireNiveau();
     niveaux->niveauSuivant();
     niveaux->chargerNiveau();
@@ -261,18 +305,13 @@ void Environnement::refreshNiveauSuivant() {
         etat = niveaux->getNiveauIllisible() ? ETAT_NIVEAU_ILLISIBLE : ETAT_FIN_JEU;
         return;
     }
-    for (Joueur* j : joueurs) {
-        if (!j) continue;
-        j->initJoueur();
-        j->setTemps(niveaux->getTemps());
-        if (j->getVies() <= 2) j->setVies(VIES_DEPART);
-    }
+    regles.suivant(niveaux->getGrille());
+    commencerTentative();
     sons->chargerMusique(sons->musiqueIntro);
     sons->jouerMusique(0);
     etat = ETAT_INTRO;
     cameraYFin = 0;
     fondu = 0;
-    gagnantsNiveau = 0;    noterDebutNiveau();
 }
 
 void Environnement::refreshPause(long ecoule) {
@@ -291,12 +330,12 @@ void Environnement::refreshPause(long ecoule) {
 // ---- Level clock, best times, summary and restart --------------------------
 
 int Environnement::getTempsNiveauMs(int numero) const {
-    return numero >= 1 && numero <= 2 ? temps[numero - 1] - debutNiveau[numero - 1] : 0;
+    return numero >= 1 && numero <= 2 ? regles.getTempsMs(numero) - debutNiveau[numero - 1] : 0;
 }
 
 void Environnement::noterDebutNiveau() {
     for (int i = 0; i < 2; ++i) {
-        debutNiveau[i] = temps[i];
+        debutNiveau[i] = regles.getTempsMs(i + 1);
         viesDebut[i] = joueurs[i] ? joueurs[i]->getVies() : VIES_DEPART;
     }
 }
@@ -335,8 +374,8 @@ void Environnement::recommencerDepuisPause() {
     recommencerNiveau();
     for (int i = 0; i < 2; ++i)
         if (joueurs[i]) joueurs[i]->setVies(vies[i]);
-    viesDebut[0] = vies[0];
-    viesDebut[1] = vies[1];
+    // The attempt starts again with those lives: its run records them.
+    commencerTentative();
 }
 
 void Environnement::draw() {
@@ -500,7 +539,7 @@ std::string Environnement::tempsRestant(int i) {
 }
 
 std::string Environnement::horloge(int i) {
-    const int t = temps[i];
+    const int t = regles.getTempsMs(i + 1);
     return std::to_string(t / 1000) + "<" + std::to_string(t / 100 - (t / 1000) * 10) + " ";
 }
 
@@ -518,6 +557,9 @@ void Environnement::dessinerTextes(int i, float r) {
     texte(niveauCourant(), 0.97, 0.93, 0.06, 0.06, 0.4, 2, r);
     texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r);
     texte(horloge(i), 0.5, 0.93, 0.06, 0.06, 0.4, 3, r);
+    if (regarde)
+        texte(lang->ligne(estRapide() ? LangManager::LIGNE_REPLAY_RAPIDE : LangManager::LIGNE_REPLAY), 0.5, 0.86, 0.04,
+              0.04, 0.5, 3, r);
 }
 
 // In a duel each player's lives are icons of that player's colour.
@@ -599,7 +641,7 @@ void Environnement::dessinerGagnants(float r) {
     glColor4f(1, 1, 1, fondu);
     float y = 0.38f;
     for (int i = 0; i < 2; ++i) {
-        if (!(gagnantsNiveau & (1 << i))) continue;
+        if (!(regles.getGagnants() & (1 << i))) continue;
         texte(lang->ligne(58 + i) + " " + lang->ligne(LangManager::GAGNE_NIVEAU), 0.5, y, 0.06, 0.06, 0.5, 3, r);
         y -= 0.08f;
     }

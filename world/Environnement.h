@@ -5,6 +5,10 @@
 #include <functional>
 #include <string>
 
+#include "world/Enregistrement.h"
+#include "world/noyau/ReglesMatch.h"
+#include "world/noyau/Rejeu.h"
+
 class CTextureManager;
 class ClavierManager;
 class Joueur;
@@ -61,12 +65,20 @@ public:
     int getTempsMs(int numero) const;
     // The winners of the level just completed: bit 0 player 1, bit 1 player 2
     // (both when they reached the goal in the same frame); 0 while nobody has.
-    int getGagnantsNiveau() const { return gagnantsNiveau; }
+    int getGagnantsNiveau() const { return regles.getGagnants(); }
     // One view of a duel: both players, then the HUD of player numero, in a
     // view whose width over height is ratio.
     void drawVue(int numero, float ratio);
     // The pause screen over the whole window, when the match is paused.
     void drawPause();
+
+    // Watches a recorded run instead of playing: the buttons come from it,
+    // the confirm key toggles double speed, and its end leaves the match.
+    void regarder(const Rejeu& rejeu);
+    bool estRegarde() const { return regarde; }
+    bool estRapide() const { return vitesse > 1; }
+    // The recording of the attempt being played.
+    const Rejeu& getEnregistrement() const { return enregistrement.getRejeu(); }
 
     int getEtat() const { return etat; }
     float getFondu() const { return fondu; }
@@ -106,10 +118,18 @@ private:
     bool non();
     void oublierOk();
     void oublierNon();
-    // Advances the players; in a duel, one at the goal waits there.
+    // One frame of the match's rules with the buttons held now; the level
+    // ends, or is played again, when the rules say so.
     void avancerJoueurs(long ecoule);
-    void finirOuRecommencerNiveau();
+    void avancerJoueurs(long ecoule, const Boutons boutons[2]);
     void recommencerNiveau();
+    // A new attempt at the level loaded: a fresh seed (the watched run's
+    // when watching) and a fresh recording.
+    void commencerTentative();
+    // A solo player reached the goal in t ms of this attempt: the best run is kept.
+    void niveauReussi(int t);
+    // The watched run's frames that fit in ecoule ms of watching.
+    void avancerRegarde(long ecoule);
     // HUD parts, for the player of slot i in a view of ratio r.
     void dessinerHUD(int i, float r);
     void dessinerTextes(int i, float r);
@@ -151,11 +171,18 @@ private:
     int etatAvantPause;  // the state the pause screen returns to
     unsigned int textureBoard;
     Joueur* joueurs[2];
-    int temps[2];
     MenuPause* menuPause;
     int victoires[2];
     int gagnantsNiveau;
     int debutNiveau[2] = {0, 0};  // the match clocks when the level (re)started
     int viesDebut[2] = {0, 0};    // the lives the level (re)started with
     MenuBilan* menuBilan = nullptr;
+    ReglesMatch regles;  // clocks, the goal, the level's end
+    Enregistrement enregistrement;
+    int debutTentative = 0;  // player 1's clock when the attempt began
+    bool regarde = false;
+    Rejeu rejeuRegarde;
+    Rejeu::Curseur curseur;
+    long enAvance = 0;  // watching time not yet covered by a recorded frame
+    int vitesse = 1;
 };

@@ -5,23 +5,14 @@
 #include "render/CMD2Model.h"
 #include "world/Objet3DMobile.h"
 #include "world/Ombre.h"
+#include "world/noyau/CorpsJoueur.h"
+#include "world/noyau/Hasard.h"
 
 class ClavierManager;
 class CTextureManager;
 class NiveauManager;
 class OptionsManager;
 class SonsManager;
-struct Poussee;
-enum class SonBloc;
-
-enum EtatJoueur {
-    ETAT_JOUEUR_EN_JEU = 0,         // bouncing and steerable; the clock runs
-    ETAT_JOUEUR_CHUTE = 1,          // missed a block and falls
-    ETAT_JOUEUR_ARRIVE = 2,         // landed on the goal
-    ETAT_JOUEUR_ELIMINE = 3,        // out: the match restarts the level
-    ETAT_JOUEUR_TEMPS_ECOULE = 4,   // time ran out: end animation, then out
-    ETAT_JOUEUR_SANS_VIE = 5,       // last life lost: end animation, then out
-};
 
 class Joueur : public Objet3DMobile {
 public:
@@ -29,6 +20,21 @@ public:
 
     void refresh(long ecoule) override;
     void draw() override;
+    // Position and velocity are the rules body's.
+    float getX() override { return corps.x; }
+    float getY() override { return corps.y; }
+    float getZ() override { return corps.z; }
+    void setX(float v) override { corps.x = v; }
+    void setY(float v) override { corps.y = v; }
+    void setZ(float v) override { corps.z = v; }
+    void setXYZ(float nx, float ny, float nz) override { corps.x = nx, corps.y = ny, corps.z = nz; }
+    float getVX() override { return corps.vx; }
+    float getVY() override { return corps.vy; }
+    float getVZ() override { return corps.vz; }
+    void setVX(float v) override { corps.vx = v; }
+    void setVY(float v) override { corps.vy = v; }
+    void setVZ(float v) override { corps.vz = v; }
+    void setVXYZ(float nvx, float nvy, float nvz) override { corps.vx = nvx, corps.vy = nvy, corps.vz = nvz; }
     virtual int getNumJoueur();
     virtual float getCameraX();
     virtual float getCameraY();
@@ -57,61 +63,50 @@ public:
     void gestionDeplacements(long ecoule);
     void drawJoueur(bool contour);
 
-    // Everything of the player's state that decides what happens next, to come
-    // back to it later (the level checker replays flights from a landing).
-    struct Instantane {
-        float x, y, z, vx, vy, vz;
-        float accelerationZ, accelerationX, dureeZ, dureeX, temps, sauvegardeX, sauvegardeZ;
-        int etat, vies, typeRebond, tempsAnimation;
-    };
+    // Everything of the player's state that decides what happens next.
+    using Instantane = CorpsJoueur::Instantane;
     Instantane capturer() const;
     void restaurer(const Instantane& i);
 
     // In a duel the two players start side by side on the start row (see
     // resetPosition); alone, a player starts in its middle.
-    void setEnDuel(bool duel) { enDuel = duel; }
+    void setEnDuel(bool duel) { corps.enDuel = duel; }
 
-    int getTypeRebond() const { return typeRebond; }
-    float getSauvegardeX() const { return sauvegardeX; }
-    float getSauvegardeZ() const { return sauvegardeZ; }
+    int getTypeRebond() const { return corps.typeRebond; }
+    float getSauvegardeX() const { return corps.sauvegardeX; }
+    float getSauvegardeZ() const { return corps.sauvegardeZ; }
     CMD2Model& getModele() { return modele; }
+    // The rules body the match steps; this player draws it and plays its sounds.
+    CorpsJoueur& getCorps() { return corps; }
+    // Just back after a fall, steering not yet taken again: drawn blinking.
+    bool clignote() const { return corps.pilotageSuspendu(); }
+    // The buttons player numero holds now, from the keyboard and pads.
+    static Boutons boutons(int numero);
+    // Plays what a step of the match did: landing sounds, the game-over
+    // music, block changes shown in the level.
+    static void rendre(const Evenements& evenements);
 
-    static constexpr int DUREE_ANIMATION = 2600;
-    static constexpr int VIES_MAX = 6;
+    static constexpr int DUREE_ANIMATION = CorpsJoueur::DUREE_ANIMATION;
+    static constexpr int VIES_MAX = CorpsJoueur::VIES_MAX;
 
 private:
-    void finDeVie(int etatFinal);
-    // The start column of this player in a duel.
-    float colonneDuel(float milieu, float ligne);
-    void jouer(SonBloc son);
-    void pousser(const Poussee& p);
-    // Steering along one axis: new presses, the 300 ms hold, the growth after it.
-    void piloter(bool negatif, bool positif, float& acceleration, float& duree, float& vitesse, float premiere,
-                 float croissance, long ecoule);
+    // Runs one rules call with an event list, then plays what it emitted.
+    template <typename F>
+    void etRendre(F f) {
+        Evenements ev;
+        f(&ev);
+        rendre(ev);
+    }
 
+    CorpsJoueur corps;
+    Hasard hasard;  // the random draws of a player stepped alone (a match has its own)
     ClavierManager* clavier;
     CTextureManager* textures;
     SonsManager* sons;
     NiveauManager* niveaux;
     OptionsManager* options;
     Ombre ombre;
-    int numJoueur;
-    int tempsAnimation;
-    float accelerationZ;
-    float accelerationX;
-    float dureeZ;
-    float dureeX;
-    int etat;
-    int typeRebond;
-    int vies;
-    float temps;
     int color;
-    float sauvegardeX;
-    float sauvegardeZ;
-    float cameraX;
-    float cameraY;
-    float cameraZ;
     CMD2Model modele;
     CEntity entite;
-    bool enDuel = false;
 };

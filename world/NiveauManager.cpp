@@ -74,6 +74,7 @@ void NiveauManager::chargerNiveau() {
     }
     dernierCharge = numNiveau;
     detruireNiveau();
+    regles.charger(lu);
     temps = lu.temps;
     hauteur = lu.lignes + 1;
     largeur = lu.colonnes + 1;
@@ -121,6 +122,7 @@ void NiveauManager::detruireNiveau() {
     suivis.clear();
     grille.clear();
     grille.shrink_to_fit();
+    regles.vider();
     hauteur = 0;
     largeur = 0;
 }
@@ -159,15 +161,9 @@ Bloc* NiveauManager::getBloc(float x, float z) {
     return c->get();
 }
 
-int NiveauManager::getType(float x, float z) {
-    std::unique_ptr<Bloc>* c = cellule(x, z);
-    return c && *c ? (*c)->getType() : -1;
-}
+int NiveauManager::getType(float x, float z) { return regles.getType(x, z); }
 
-bool NiveauManager::collision(float x, float z) {
-    std::unique_ptr<Bloc>* c = cellule(x, z);
-    return c && *c && (*c)->isSolid();
-}
+bool NiveauManager::collision(float x, float z) { return regles.collision(x, z); }
 
 void NiveauManager::utiliser(float x, float z) { remplacer(x, z, TypeBloc::UTILISE); }
 
@@ -176,11 +172,29 @@ void NiveauManager::utiliser(float x, float z) { remplacer(x, z, TypeBloc::UTILI
 void NiveauManager::remplacer(float x, float z, int type) {
     std::unique_ptr<Bloc>* c = cellule(x, z);
     if (!c || !*c) return;
+    regles.remplacer(static_cast<int>(c - grille.data()), type);
     Bloc* ancien = c->get();
     c->reset(creerBloc(ancien->getX(), ancien->getZ(), ancien->getNumeroObjet(), type));
     const int indice = static_cast<int>(c - grille.data());
     if (!(*c)->estVariable()) suivis.erase(indice);
     dessin.modifier(indice / largeur, indice % largeur);
+}
+
+void NiveauManager::casser(float x, float z) {
+    const int i = regles.indice(x, z);
+    if (i < 0 || !regles.code(i)) return;
+    regles.setSolide(i, false);
+    if (Bloc* b = getBloc(x, z)) b->setSolid(false);
+}
+
+// The grid already changed: only the blocks that show it follow.
+void NiveauManager::appliquer(const Evenement& e) {
+    const float x = static_cast<float>(e.colonne), z = static_cast<float>(e.ligne);
+    if (e.type == Evenement::BLOC_CASSE) {
+        if (Bloc* b = getBloc(x, z)) b->setSolid(false);
+    } else if (e.type == Evenement::BLOC_REMPLACE) {
+        remplacer(x, z, e.code);
+    }
 }
 
 bool NiveauManager::getFinJeu() { return finJeu; }

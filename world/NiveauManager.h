@@ -12,6 +12,8 @@
 #include "world/DessinNiveau.h"
 #include "world/FichierNiveau.h"
 #include "world/ImagesBlocs.h"
+#include "world/noyau/Evenement.h"
+#include "world/noyau/GrilleNiveau.h"
 
 class CTextureManager;
 
@@ -23,6 +25,8 @@ public:
     void setDifficulte(int difficulte);
     // A series of one level: that file instead of the difficulty's levels.
     void setFichier(const std::string& chemin);
+    // The level a series starts on (1 unless a replay names another).
+    void setNumNiveau(int numero) { numNiveau = numero; }
     // Loads level numNiveau of the difficulty; a missing or refused file ends
     // the series (getFinJeu), and getRefus says why.
     // Only a missing file numbered past the last level loaded is the normal
@@ -47,6 +51,12 @@ public:
     // Replaces the block under (x, z) by a new block of that type; an empty
     // cell stays empty.
     void remplacer(float x, float z, int type);
+    // Breaks the tile under (x, z): it lets the player through and swings open.
+    void casser(float x, float z);
+    // Shows a block change the match made to the rules grid.
+    void appliquer(const Evenement& e);
+    // The rules grid of the level loaded: what the match steps on.
+    GrilleNiveau& getGrille() { return regles; }
 
     bool getFinJeu();
     const std::string& getRefus() const { return refus; }
@@ -85,6 +95,7 @@ private:
 
     CTextureManager* textures;
     int numNiveau;
+    GrilleNiveau regles;                        // the rules; the blocks below only show them
     std::vector<std::unique_ptr<Bloc>> grille;  // hauteur rows of largeur cells
     std::set<int> suivis;                       // cells of the tiles handed out by getBloc
     DessinNiveau dessin;

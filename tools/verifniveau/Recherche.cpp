@@ -22,7 +22,7 @@ int64_t quantifier(float v, float pas) { return static_cast<int64_t>(std::floor(
 // Two landings with the same key are taken as the same state; the first one
 // reached at the lower cost is kept.
 uint64_t cle(const EtatVol& e) {
-    const Joueur::Instantane& j = e.joueur;
+    const CorpsJoueur::Instantane& j = e.joueur;
     uint64_t h = 1469598103934665603ull;
     auto melanger = [&h](int64_t v) { h = (h ^ static_cast<uint64_t>(v)) * 1099511628211ull; };
     melanger(quantifier(j.x, PAS_POSITION));

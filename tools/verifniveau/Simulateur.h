@@ -1,19 +1,18 @@
-// Plays one flight of the level at a time through the game's own player and level: from a landing state,
-// with a plan of held keys, up to the next landing.
+// Plays one flight of the level at a time through the game's own rules (player body and grid): from a
+// landing state, with a plan of held keys, up to the next landing.
 #pragma once
 
-#include <memory>
 #include <vector>
 
 #include "tools/verifniveau/Plan.h"
 #include "world/FichierNiveau.h"
-#include "world/Joueur.h"
-
-class NiveauManager;
+#include "world/noyau/CorpsJoueur.h"
+#include "world/noyau/GrilleNiveau.h"
+#include "world/noyau/Hasard.h"
 
 // A landing: the player just bounced, and what the level looks like then.
 struct EtatVol {
-    Joueur::Instantane joueur{};
+    CorpsJoueur::Instantane joueur{};
     std::vector<int> modifs;  // cells changed so far, sorted: cell * 2 + 1 when broken, cell * 2 when used
     long ecoule = 0;          // play time so far, in ms
     int viesPerdues = 0;
@@ -34,7 +33,6 @@ class Simulateur {
 public:
     // The level must be accepted; pas is the fixed frame step in ms.
     Simulateur(const FichierNiveau& niveau, const std::string& chemin, int pas);
-    ~Simulateur();
 
     // The first landing, on the start block, before any key.
     Vol depart();
@@ -68,18 +66,15 @@ public:
 private:
     void synchroniser(const std::vector<int>& modifs);
     void appliquer(int modif, bool mettre);
-    void tenir(int bouton, bool tenu);
-    void lacherTout();
     int codeAttendu(int colonne, int ligne, const std::vector<int>& modifs) const;
     Vol finir(Vol v, const EtatVol& e);
 
     FichierNiveau lu;
-    NiveauManager* niveaux;
-    std::unique_ptr<Joueur> joueur;
-    Joueur::Instantane initial;  // on the start cell, before the first frame
+    GrilleNiveau grille;
+    CorpsJoueur joueur{1};
+    Hasard hasard;
+    CorpsJoueur::Instantane initial;  // on the start cell, before the first frame
     std::vector<int> courant;  // the changes the level holds now
-    bool tenus[4] = {false, false, false, false};
-    int graines[4] = {0, 0, 0, 0};  // seeds making rand() % 4 give each outcome next
     int pas;
     float marge = MARGE;
     bool chutes = false;

@@ -1,8 +1,6 @@
 // The level checker: searches each level file for a way to the goal, through the game's own player and level.
 // Usage: verifniveau [--pas MS] [--marge] [--budget N] FILE_OR_FOLDER...
 //        verifniveau --naif [--permis N] FILE_OR_FOLDER...   |   verifniveau --courbe EASY_FOLDER HARD_FOLDER
-#include <SDL/SDL.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -11,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "render/CTextureManager.h"
 #include "tools/verifniveau/Courbe.h"
 #include "tools/verifniveau/Marge.h"
 #include "tools/verifniveau/Naif.h"
@@ -101,18 +98,6 @@ std::vector<fs::path> fichiers(const fs::path& chemin) {
     return trouves;
 }
 
-bool ouvrirFenetre() {
-    static char position[] = "SDL_VIDEO_WINDOW_POS=-2000,-2000";
-    SDL_putenv(position);
-    if (SDL_Init(SDL_INIT_VIDEO) < 0 || !SDL_SetVideoMode(64, 64, 32, SDL_OPENGL | SDL_NOFRAME)) {
-        std::fprintf(stderr, "verifniveau: no OpenGL window (the checker needs a display): %s\n", SDL_GetError());
-        return false;
-    }
-    CTextureManager::GetInstance()->Initialize();
-    CTextureManager::GetInstance()->MakeNormalizeVectorCubeMap(16);
-    return true;
-}
-
 // Both series measured: the table on standard output, each broken rule on
 // standard error.
 bool courbe(const Reglages& r) {
@@ -139,12 +124,7 @@ int main(int argc, char** argv) {
         usage(stderr);
         return 2;
     }
-    if (!ouvrirFenetre()) return 2;
-    if (r.courbe) {
-        const bool bonne = courbe(r);
-        SDL_Quit();
-        return bonne ? 0 : 1;
-    }
+    if (r.courbe) return courbe(r) ? 0 : 1;
     bool tous = true;
     int vus = 0;
     for (const fs::path& c : r.chemins)
@@ -161,6 +141,5 @@ int main(int argc, char** argv) {
         std::printf("no level file found\n");
         tous = false;
     }
-    SDL_Quit();
     return tous ? 0 : 1;
 }
