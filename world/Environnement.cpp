@@ -336,7 +336,7 @@ int Environnement::getTempsNiveauMs(int numero) const {
 void Environnement::noterDebutNiveau() {
     for (int i = 0; i < 2; ++i) {
         debutNiveau[i] = regles.getTempsMs(i + 1);
-        viesDebut[i] = joueurs[i] ? joueurs[i]->getVies() : VIES_DEPART;
+        viesDebut[i] = joueurs[i] ? joueurs[i]->getVies() : ReglesMatch::VIES_DEPART;
     }
 }
 
