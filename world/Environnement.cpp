@@ -19,12 +19,28 @@
 #include "world/EcranPartage.h"
 #include "world/Joueur.h"
 #include "world/NiveauManager.h"
+#include "world/Trajectoire.h"
 
 Environnement* Environnement::environnement = nullptr;
 
 namespace {
 const float FIN_CAMERA_Y = 5.0f;  // the level-end rise stops here
 const int VIES_DEPART = 3;
+const float SOL = -0.6f;           // the height of the block tops
+const float CENTRE_JOUEUR = -0.3f; // the model's centre, below the player's height
+
+// What a camera frames of a player: its centre, and the top of the cell its
+// flight lands on. Out of play (falling, at the goal) the player's camera
+// point, which stays where play left it.
+Point3 centreJoueur(Joueur* j) {
+    return {j->getCameraX(), (j->enJeu() ? j->getY() : 0) + CENTRE_JOUEUR, j->getCameraZ()};
+}
+
+Point3 arriveeJoueur(Joueur* j) {
+    if (!j->enJeu()) return {j->getCameraX(), SOL, j->getCameraZ()};
+    const Arrivee a = Trajectoire::arrivee(j->getX(), j->getY(), j->getZ(), j->getVX(), j->getVY(), j->getVZ());
+    return {static_cast<float>(a.colonne), SOL, static_cast<float>(a.ligne)};
+}
 }  // namespace
 
 Environnement* Environnement::getInstance() {
@@ -67,6 +83,8 @@ void Environnement::ajouterJoueur(Joueur* joueur) {
     }
     delete joueurs[n - 1];
     joueurs[n - 1] = joueur;
+    cameras[n - 1].setHauteur(options->getCamera());
+    cameras[n - 1].placer(centreJoueur(joueur));
     if (joueurs[0]) joueurs[0]->setTemps(niveaux->getTemps());
     if (n == 2) joueur->setTemps(niveaux->getTemps());
     // Two players: side by side on the start row.
@@ -132,6 +150,36 @@ void Environnement::refresh(long ecoule) {
         case ETAT_NIVEAU_SUIVANT: refreshNiveauSuivant(); break;
         case ETAT_PAUSE: refreshPause(ecoule); break;
         default: break;
+    }
+    suivreCameras(ecoule);
+}
+
+CameraMatch::Champ Environnement::champ(int numero) {
+    const float ratio = options->getRatio(), loin = static_cast<float>(options->getClipping());
+    if (!estDuel()) return {ratio, 1, 1.5f, loin};
+    float demiLargeur = 0, demiHauteur = 0;
+    EcranPartage::champ(ratio, numero, demiLargeur, demiHauteur);
+    return {demiLargeur, demiHauteur, 1.5f, loin};
+}
+
+// The intro travels with the camera point; play follows the player and its
+// landing; the level end rises from where play stopped. In every state the
+// eye keeps out of the players' models.
+void Environnement::suivreCameras(long ecoule) {
+    if (etat == ETAT_PAUSE || niveaux->getFinJeu()) return;
+    for (int i = 0; i < 2; ++i) {
+        Joueur* j = joueurs[i];
+        if (!j) continue;
+        CameraMatch& c = cameras[i];
+        c.setHauteur(options->getCamera());
+        c.setChamp(champ(i + 1));
+        c.setElevation(etat == ETAT_FIN_NIVEAU ? cameraYFin : 0);
+        if (etat == ETAT_INTRO)
+            c.placer({getCameraX(i + 1), 0, cameraZIntro});
+        else if (etat == ETAT_JEU)
+            c.suivre(centreJoueur(j), arriveeJoueur(j), ecoule);
+        for (Joueur* m : joueurs)
+            if (m) c.eviter({m->getX(), m->getY() + CENTRE_JOUEUR, m->getZ()});
     }
 }
 

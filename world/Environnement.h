@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "world/CameraMatch.h"
+
 class CTextureManager;
 class ClavierManager;
 class Joueur;
@@ -36,6 +38,8 @@ public:
     float getCameraX(int numero);
     float getCameraY(int numero);
     float getCameraZ(int numero);
+    // The eye of player numero's view (1 or 2), as last placed by refresh.
+    const CameraMatch& getCamera(int numero) const { return cameras[numero == 2 ? 1 : 0]; }
     bool getFinJeu();
     // True when the match was left: from the pause screen, or because a level
     // file could not be read (niveauIllisible).
@@ -107,6 +111,9 @@ private:
     std::string niveauCourant();
     std::string tempsRestant(int i);
     std::string horloge(int i);
+    // Each view's camera follows its player and the cell it will land on.
+    void suivreCameras(long ecoule);
+    CameraMatch::Champ champ(int numero);
     // Draws dessin scaled by (kx, ky) about the point (x, y).
     static void agrandir(float x, float y, float kx, float ky, const std::function<void()>& dessin);
     // Text whose glyph width is given for a view of ratio r.
@@ -139,4 +146,5 @@ private:
     MenuPause* menuPause;
     int victoires[2];
     int gagnantsNiveau;
+    CameraMatch cameras[2];
 };
