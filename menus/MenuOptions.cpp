@@ -16,7 +16,7 @@ namespace {
 const double X_TEXTE = 0.07;
 const int PAGE_RETOUR = 5;
 // Rows of each page (game, video, audio, keys), for wrapping.
-const int LIGNES_PAGE[] = {0, 4, 5, 2, 8};
+const int LIGNES_PAGE[] = {0, 5, 5, 2, 8};
 // The key binding each row of the keys page edits, and its label's language line.
 const int TOUCHE_LIGNE[] = {0, 1, 2, 3, 6, 7, 8, 9};
 const int LIBELLE_LIGNE[] = {72, 73, 74, 75, 72, 73, 74, 75};
@@ -150,6 +150,7 @@ void MenuOptions::modifier(int sens) {
             case 12: options->moveColor(0, sens); break;
             case 13: options->moveColor(1, sens); break;
             case 14: options->moveCamera(sens); break;
+            case 15: options->moveRepere(); break;
             case 21: options->moveResolution(sens); break;
             case 22: options->moveFullScreen(); break;
             case 23: options->moveAntiAliasing(sens); break;
@@ -182,6 +183,7 @@ void MenuOptions::drawOptionsJeu() {
                              nomDans(options->getCameraTemp(), {{0, LangManager::CAMERA_PROCHE},
                                                                 {1, LangManager::CAMERA_NORMALE},
                                                                 {2, LangManager::CAMERA_HAUTE}}));
+    ecrireLigne(5, 0.60, texte(LangManager::REPERE) + texte(options->isRepereTempOn() ? 36 : 37));
 }
 
 void MenuOptions::drawOptionsVideo() {

@@ -133,7 +133,7 @@ void OptionsManager::kill() {
 OptionsManager::OptionsManager()
     : lang("French"), color{0, 3}, largeur(1024), hauteur(768), clipping(10),
       textures(1), antiAliasing(2), fullScreen(false), wide(false),
-      musiquesOn(true), sonsOn(true), reserve{VOLUME_DEFAUT, VOLUME_DEFAUT}, camera(CAMERA_DEFAUT) {
+      musiquesOn(true), sonsOn(true), reserve{VOLUME_DEFAUT, VOLUME_DEFAUT}, camera(CAMERA_DEFAUT), repereOn(true) {
     chargerOptions();
     copierVersTemp();
 }
@@ -152,6 +152,7 @@ void OptionsManager::copierVersTemp() {
     musiquesTempOn = musiquesOn;
     sonsTempOn = sonsOn;
     cameraTemp = camera;
+    repereTempOn = repereOn;
 }
 
 // Reading stops at the first value that is missing or not a number; the
@@ -165,7 +166,7 @@ void OptionsManager::chargerOptions() {
         lire(flux, fullScreen) && lire(flux, antiAliasing) && lire(flux, clipping) &&
         lire(flux, textures) && lireMot(flux, lang) && lire(flux, color[0]) &&
         lire(flux, color[1]) && lire(flux, musiquesOn) && lire(flux, sonsOn) &&
-        lire(flux, reserve[0]) && lire(flux, reserve[1]) && lire(flux, camera);
+        lire(flux, reserve[0]) && lire(flux, reserve[1]) && lire(flux, camera) && lire(flux, repereOn);
     if (camera < 0 || camera >= NB_CAMERAS) camera = CAMERA_DEFAUT;
 }
 
@@ -176,7 +177,7 @@ bool OptionsManager::sauverOptions() {
             << clippingTemp << '\n' << texturesTemp << '\n' << langTemp << '\n'
             << colorTemp[0] << '\n' << colorTemp[1] << '\n' << (musiquesTempOn ? 1 : 0)
             << '\n' << (sonsTempOn ? 1 : 0) << '\n' << reserve[0] << '\n' << reserve[1] << '\n'
-            << cameraTemp << '\n';
+            << cameraTemp << '\n' << (repereTempOn ? 1 : 0) << '\n';
     bool ecrit = FichierAtomique::ecrire(FichiersJoueur::ecriture(FICHIER), contenu.str());
 
     lang = langTemp;
@@ -185,6 +186,7 @@ bool OptionsManager::sauverOptions() {
     color[0] = colorTemp[0];
     color[1] = colorTemp[1];
     camera = cameraTemp;
+    repereOn = repereTempOn;
     return ecrit;
 }
 
@@ -201,6 +203,7 @@ int OptionsManager::getColor(int joueur) { return color[boucler(joueur, 2)]; }
 bool OptionsManager::isMusiquesOn() { return musiquesOn; }
 bool OptionsManager::isSonsOn() { return sonsOn; }
 int OptionsManager::getCamera() { return camera; }
+bool OptionsManager::isRepereOn() { return repereOn; }
 
 // A zero or negative height (hand-edited file) would give an infinite or
 // negative ratio and squash every image and glyph; 4:3 stands in for it.
@@ -224,6 +227,7 @@ int OptionsManager::getColorTemp(int joueur) { return colorTemp[boucler(joueur, 
 bool OptionsManager::isMusiquesTempOn() { return musiquesTempOn; }
 bool OptionsManager::isSonsTempOn() { return sonsTempOn; }
 int OptionsManager::getCameraTemp() { return cameraTemp; }
+bool OptionsManager::isRepereTempOn() { return repereTempOn; }
 
 void OptionsManager::setLargeur(int v) { largeur = v; }
 void OptionsManager::setHauteur(int v) { hauteur = v; }
@@ -274,4 +278,5 @@ void OptionsManager::moveColor(int joueur, int sens) {
 
 void OptionsManager::moveMusiques() { musiquesTempOn = !musiquesTempOn; }
 void OptionsManager::moveSons() { sonsTempOn = !sonsTempOn; }
+void OptionsManager::moveRepere() { repereTempOn = !repereTempOn; }
 void OptionsManager::moveCamera(int sens) { cameraTemp = boucler(cameraTemp + pas(sens), NB_CAMERAS); }

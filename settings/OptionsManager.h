@@ -30,6 +30,8 @@ public:
     bool isSonsOn();
     // The match camera's view: 0 near, 1 normal, 2 high.
     int getCamera();
+    // The landing marker under a player in flight.
+    bool isRepereOn();
 
     // Values being edited.
     int getLargeurTemp();
@@ -45,6 +47,7 @@ public:
     bool isMusiquesTempOn();
     bool isSonsTempOn();
     int getCameraTemp();
+    bool isRepereTempOn();
 
     void setLargeur(int largeur);
     void setHauteur(int hauteur);
@@ -62,6 +65,7 @@ public:
     void moveMusiques();
     void moveSons();
     void moveCamera(int sens);
+    void moveRepere();
 
     static const char* const FICHIER;
 
@@ -98,4 +102,6 @@ private:
     int reserve[2];
     int camera;
     int cameraTemp;
+    bool repereOn;
+    bool repereTempOn;
 };

@@ -113,7 +113,7 @@ TEST_F(Options, SauverPuisRelireLesDouzeLignes) {
     o->moveSons();
     ASSERT_TRUE(o->sauverOptions());
     // Lines 13 and 14 (volumes) are carried through; 15 is the camera view.
-    EXPECT_EQ("1280\n800\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n10\n10\n1\n",
+    EXPECT_EQ("1280\n800\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n10\n10\n1\n1\n",
               dossier.lire("Data/Options.dat"));
     EXPECT_FALSE(dossier.existe("Data/Options.dat.tmp"));
 
@@ -333,5 +333,19 @@ TEST_F(Options, VueDeLaCameraLigneQuinze) {
     EXPECT_EQ(0, o->getCamera()) << "not before it is saved";
     ASSERT_TRUE(o->sauverOptions());
     EXPECT_EQ(2, o->getCamera());
-    EXPECT_EQ(douze + "7\n3\n2\n", dossier.lire("Data/Options.dat"));
+    EXPECT_EQ(douze + "7\n3\n2\n1\n", dossier.lire("Data/Options.dat"));
+}
+
+// Line 16, the landing marker: on unless the file says 0.
+TEST_F(Options, RepereDArriveeLigneSeize) {
+    const std::string quinze = "1024\n768\n0\n0\n2\n10\n1\nEnglish\n0\n3\n1\n1\n10\n10\n1\n";
+    dossier.ecrire("Data/Options.dat", quinze);
+    EXPECT_TRUE(relire()->isRepereOn()) << "a file without the line";
+    dossier.ecrire("Data/Options.dat", quinze + "0\n");
+    OptionsManager* o = relire();
+    EXPECT_FALSE(o->isRepereOn());
+    o->moveRepere();
+    ASSERT_TRUE(o->sauverOptions());
+    EXPECT_TRUE(o->isRepereOn());
+    EXPECT_EQ(quinze + "1\n", dossier.lire("Data/Options.dat"));
 }

@@ -19,6 +19,7 @@
 #include "world/EcranPartage.h"
 #include "world/Joueur.h"
 #include "world/NiveauManager.h"
+#include "world/RepereArrivee.h"
 #include "world/Trajectoire.h"
 
 Environnement* Environnement::environnement = nullptr;
@@ -328,13 +329,25 @@ void Environnement::refreshPause(long ecoule) {
     }
 }
 
+// Under the players, each player's landing marker while it flies in play.
+void Environnement::dessinerReperes() {
+    if (etat != ETAT_JEU || !options->isRepereOn()) return;
+    for (Joueur* j : joueurs) {
+        if (!j || !j->enJeu()) continue;
+        const Arrivee a = Trajectoire::arrivee(j->getX(), j->getY(), j->getZ(), j->getVX(), j->getVY(), j->getVZ());
+        RepereArrivee::dessiner(a.colonne, a.ligne, j->getColor());
+    }
+}
+
 void Environnement::draw() {
+    dessinerReperes();
     for (Joueur* j : joueurs)
         if (j) j->draw();
     draw2D();
 }
 
 void Environnement::drawVue(int numero, float ratio) {
+    dessinerReperes();
     for (Joueur* j : joueurs)
         if (j) j->draw();
     if (niveaux->getFinJeu() || !getJoueur(numero)) return;

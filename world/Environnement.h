@@ -114,6 +114,7 @@ private:
     // Each view's camera follows its player and the cell it will land on.
     void suivreCameras(long ecoule);
     CameraMatch::Champ champ(int numero);
+    void dessinerReperes();
     // Draws dessin scaled by (kx, ky) about the point (x, y).
     static void agrandir(float x, float y, float kx, float ky, const std::function<void()>& dessin);
     // Text whose glyph width is given for a view of ratio r.
