@@ -18,6 +18,7 @@
 #include "world/CouleursJoueurs.h"
 #include "world/EcranPartage.h"
 #include "world/Joueur.h"
+#include "world/HorlogeNiveau.h"
 #include "world/NiveauManager.h"
 #include "world/RepereArrivee.h"
 #include "world/Trajectoire.h"
@@ -153,6 +154,19 @@ void Environnement::refresh(long ecoule) {
         default: break;
     }
     suivreCameras(ecoule);
+    if (etat == ETAT_JEU) sonnerSecondes();
+}
+
+// One tick a second through a level's last ten, once for both players.
+void Environnement::sonnerSecondes() {
+    bool tic = false;
+    for (int i = 0; i < 2; ++i) {
+        if (!joueurs[i]) continue;
+        const int s = HorlogeNiveau::secondes(joueurs[i]->capturer().temps);
+        if (joueurs[i]->enJeu() && HorlogeNiveau::tic(secondesAffichees[i], s)) tic = true;
+        secondesAffichees[i] = s;
+    }
+    if (tic) sons->jouerSon(sons->sonTic);
 }
 
 CameraMatch::Champ Environnement::champ(int numero) {
@@ -329,25 +343,26 @@ void Environnement::refreshPause(long ecoule) {
     }
 }
 
-// Under the players, each player's landing marker while it flies in play.
-void Environnement::dessinerReperes() {
+// Under the players, the landing marker of player numero (0: every player)
+// while it flies in play. A duel view shows its own player's only.
+void Environnement::dessinerReperes(int numero) {
     if (etat != ETAT_JEU || !options->isRepereOn()) return;
     for (Joueur* j : joueurs) {
-        if (!j || !j->enJeu()) continue;
+        if (!j || !j->enJeu() || (numero != 0 && j->getNumJoueur() != numero)) continue;
         const Arrivee a = Trajectoire::arrivee(j->getX(), j->getY(), j->getZ(), j->getVX(), j->getVY(), j->getVZ());
         RepereArrivee::dessiner(a.colonne, a.ligne, j->getColor());
     }
 }
 
 void Environnement::draw() {
-    dessinerReperes();
+    dessinerReperes(0);
     for (Joueur* j : joueurs)
         if (j) j->draw();
     draw2D();
 }
 
 void Environnement::drawVue(int numero, float ratio) {
-    dessinerReperes();
+    dessinerReperes(numero);
     for (Joueur* j : joueurs)
         if (j) j->draw();
     if (niveaux->getFinJeu() || !getJoueur(numero)) return;
@@ -464,8 +479,8 @@ void Environnement::dessinerHUD(int i, float r) {
         dessinerNomDuel(i, r);
     });
     agrandir(1, 1, k, k, [&] { texte(niveauCourant(), 0.97, 0.93, 0.06, 0.06, 0.4, 2, r); });
-    agrandir(0.5f, 1, k, k, [&] { texte(horloge(i), 0.5, 0.93, 0.06, 0.06, 0.4, 3, r); });
-    agrandir(0, 0, k, k, [&] { texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r); });
+    agrandir(0.5f, 1, k, k, [&] { texte(horloge(i), 0.5, 0.93, 0.045, 0.06, 0.4, 3, r); });
+    agrandir(0, 0, k, k, [&] { texteTempsRestant(i, r); });
     agrandir(1, 0.5f, k, 1, [&] { dessinerProgression(i, r); });
     agrandir(0.5f, 0.5f, k, k, [&] {
         dessinerAttente(i, r);
@@ -496,13 +511,23 @@ std::string Environnement::niveauCourant() {
            std::to_string(niveaux->getNumNiveau());
 }
 
+// Seconds rounded up: "0s" only once the time is up.
 std::string Environnement::tempsRestant(int i) {
-    return lang->ligne(47) + " " + std::to_string(joueurs[i]->getTemps()) + "s";
+    return lang->ligne(LangManager::TEMPS_NIVEAU) + " " +
+           std::to_string(HorlogeNiveau::secondes(joueurs[i]->capturer().temps)) + "s";
 }
 
 std::string Environnement::horloge(int i) {
     const int t = temps[i];
-    return std::to_string(t / 1000) + "<" + std::to_string(t / 100 - (t / 1000) * 10) + " ";
+    return lang->ligne(LangManager::TEMPS_SERIE) + " " + std::to_string(t / 1000) + "<" +
+           std::to_string(t / 100 - (t / 1000) * 10) + " ";
+}
+
+// The countdown turns to the warning colour for the last ten seconds.
+void Environnement::texteTempsRestant(int i, float r) {
+    if (HorlogeNiveau::alerte(joueurs[i]->capturer().temps)) glColor4f(1, 0.35f, 0.2f, 1);
+    texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r);
+    glColor4f(1, 1, 1, 1);
 }
 
 // The text manager corrects glyph widths for the window's ratio; a duel view
@@ -517,8 +542,8 @@ void Environnement::texte(const std::string& t, double x, double y, double l, do
 // the captions clear of the edges.
 void Environnement::dessinerTextes(int i, float r) {
     texte(niveauCourant(), 0.97, 0.93, 0.06, 0.06, 0.4, 2, r);
-    texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r);
-    texte(horloge(i), 0.5, 0.93, 0.06, 0.06, 0.4, 3, r);
+    texteTempsRestant(i, r);
+    texte(horloge(i), 0.5, 0.93, 0.045, 0.06, 0.4, 3, r);
 }
 
 // In a duel each player's lives are icons of that player's colour.

@@ -114,7 +114,9 @@ private:
     // Each view's camera follows its player and the cell it will land on.
     void suivreCameras(long ecoule);
     CameraMatch::Champ champ(int numero);
-    void dessinerReperes();
+    void dessinerReperes(int numero);
+    void sonnerSecondes();
+    void texteTempsRestant(int i, float r);
     // Draws dessin scaled by (kx, ky) about the point (x, y).
     static void agrandir(float x, float y, float kx, float ky, const std::function<void()>& dessin);
     // Text whose glyph width is given for a view of ratio r.
@@ -148,4 +150,5 @@ private:
     int victoires[2];
     int gagnantsNiveau;
     CameraMatch cameras[2];
+    int secondesAffichees[2] = {0, 0};
 };
