@@ -624,6 +624,10 @@ void Environnement::dessinerGagnants(float r) {
     if (fondu <= 0) return;
     glColor4f(1, 1, 1, fondu);
     float y = 0.38f;
+    if (gagnantsNiveau == 3) {  // both in the same frame: a draw, said once
+        texte(lang->ligne(LangManager::EGALITE), 0.5, y, 0.06, 0.06, 0.5, 3, r);
+        return;
+    }
     for (int i = 0; i < 2; ++i) {
         if (!(gagnantsNiveau & (1 << i))) continue;
         texte(lang->ligne(58 + i) + " " + lang->ligne(LangManager::GAGNE_NIVEAU), 0.5, y, 0.06, 0.06, 0.5, 3, r);
