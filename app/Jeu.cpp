@@ -359,15 +359,14 @@ void Jeu::finirMatch() {
     enMenu = 1;
 }
 
-// The camera stands 1 above and 3 behind the camera point, looking at the
-// point of the plane y = 0 below it.
+// The match camera (see world/CameraMatch) frames the player and its landing.
 void Jeu::drawMatch() {
     if (environnement->getFinJeu()) return;
     if (environnement->estDuel()) {
         drawDuel();
         return;
     }
-    preparerVue(niveaux, environnement->getCameraX(1), environnement->getCameraY(1), environnement->getCameraZ(1));
+    preparerVue(niveaux, environnement->getCamera(1));
     niveaux->draw();
     environnement->draw();
 }
@@ -391,8 +390,7 @@ void Jeu::drawVue(int numero) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glFrustum(-demiLargeur, demiLargeur, -demiHauteur, demiHauteur, 1.5, static_cast<double>(options->getClipping()));
-    preparerVue(niveaux, environnement->getCameraX(numero), environnement->getCameraY(numero),
-                environnement->getCameraZ(numero));
+    preparerVue(niveaux, environnement->getCamera(numero));
     niveaux->draw();
     environnement->drawVue(numero, EcranPartage::ratio(ratio, numero));
 }
@@ -404,6 +402,16 @@ void Jeu::preparerVue(NiveauManager* niveaux, float x, float y, float z) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(x, y + 1, z + 3, x, 0, z, 0, 1, 0);
+}
+
+void Jeu::preparerVue(NiveauManager* niveaux, const CameraMatch& camera) {
+    Environnement::begin2D();
+    niveaux->drawFond();
+    Environnement::end2D();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const Point3 o = camera.oeil(), c = camera.cible();
+    gluLookAt(o.x, o.y, o.z, c.x, c.y, c.z, 0, 1, 0);
 }
 
 void Jeu::draw() {

@@ -16,7 +16,7 @@ namespace {
 const double X_TEXTE = 0.07;
 const int PAGE_RETOUR = 5;
 // Rows of each page (game, video, audio, keys), for wrapping.
-const int LIGNES_PAGE[] = {0, 3, 5, 2, 8};
+const int LIGNES_PAGE[] = {0, 5, 5, 2, 8};
 // The key binding each row of the keys page edits, and its label's language line.
 const int TOUCHE_LIGNE[] = {0, 1, 2, 3, 6, 7, 8, 9};
 const int LIBELLE_LIGNE[] = {72, 73, 74, 75, 72, 73, 74, 75};
@@ -149,6 +149,8 @@ void MenuOptions::modifier(int sens) {
             case 11: options->moveLang(sens); break;
             case 12: options->moveColor(0, sens); break;
             case 13: options->moveColor(1, sens); break;
+            case 14: options->moveCamera(sens); break;
+            case 15: options->moveRepere(); break;
             case 21: options->moveResolution(sens); break;
             case 22: options->moveFullScreen(); break;
             case 23: options->moveAntiAliasing(sens); break;
@@ -177,6 +179,11 @@ void MenuOptions::drawOptionsJeu() {
     ecrireLigne(1, 0.80, texte(12) + options->getLangTemp());
     ecrireLigne(2, 0.75, texte(13) + couleur(options->getColorTemp(0)));
     ecrireLigne(3, 0.70, texte(14) + couleur(options->getColorTemp(1)));
+    ecrireLigne(4, 0.65, texte(LangManager::CAMERA) +
+                             nomDans(options->getCameraTemp(), {{0, LangManager::CAMERA_PROCHE},
+                                                                {1, LangManager::CAMERA_NORMALE},
+                                                                {2, LangManager::CAMERA_HAUTE}}));
+    ecrireLigne(5, 0.60, texte(LangManager::REPERE) + texte(options->isRepereTempOn() ? 36 : 37));
 }
 
 void MenuOptions::drawOptionsVideo() {

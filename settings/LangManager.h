@@ -44,7 +44,25 @@ public:
     // The caption of a watched replay, at normal and at double speed.
     static constexpr int LIGNE_REPLAY = LIGNE_SANS_TEMPS + 1;
     static constexpr int LIGNE_REPLAY_RAPIDE = LIGNE_SANS_TEMPS + 2;
-    static constexpr int NB_LIGNES = LIGNE_REPLAY_RAPIDE;
+    // The camera and landing marker options, the HUD's clocks, the quit
+    // question, the hints of the record screen and the refused key.
+    enum LigneConfort : int {
+        CAMERA = LIGNE_REPLAY_RAPIDE + 1,     // options: "Camera: "
+        CAMERA_PROCHE,                        // then one of the three views
+        CAMERA_NORMALE,
+        CAMERA_HAUTE,
+        REPERE,                               // options: "Landing marker: "
+        TEMPS_NIVEAU,                         // HUD: the level's countdown
+        TEMPS_SERIE,                          // HUD: the series' play time
+        QUESTION_QUITTER,                     // "Quit the game?"
+        OUI,
+        NON,
+        RECORD_LETTRE,                        // record screen: "Letter: " then keys
+        RECORD_PLACE,                         // record screen: "Move: " then keys
+        TOUCHE_PRISE,                         // options: a key already in use
+        TERMINE_EN,                           // a tried level file: "Completed in "
+    };
+    static constexpr int NB_LIGNES = TERMINE_EN;
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
     static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";
 

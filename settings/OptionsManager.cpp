@@ -35,6 +35,10 @@ const int NB_ANTIALIASINGS = sizeof(ANTIALIASINGS) / sizeof(ANTIALIASINGS[0]);
 
 const int NB_COULEURS = 5;
 
+const int NB_CAMERAS = 3;  // near, normal, high
+const int CAMERA_DEFAUT = 1;
+const int VOLUME_DEFAUT = 10;
+
 // The languages the options menu cycles through, each with the names a
 // settings file may give it: "French" is what a fresh install starts with.
 struct Langue {
@@ -130,7 +134,7 @@ void OptionsManager::kill() {
 OptionsManager::OptionsManager()
     : lang("French"), color{0, 3}, largeur(1024), hauteur(768), clipping(10),
       textures(1), antiAliasing(2), fullScreen(false), wide(false),
-      musiquesOn(true), sonsOn(true) {
+      musiquesOn(true), sonsOn(true), reserve{VOLUME_DEFAUT, VOLUME_DEFAUT}, camera(CAMERA_DEFAUT), repereOn(true) {
     chargerOptions();
     copierVersTemp();
 }
@@ -148,6 +152,8 @@ void OptionsManager::copierVersTemp() {
     wideTemp = wide;
     musiquesTempOn = musiquesOn;
     sonsTempOn = sonsOn;
+    cameraTemp = camera;
+    repereTempOn = repereOn;
 }
 
 // Reading stops at the first value that is missing or not a number; the
@@ -159,7 +165,9 @@ void OptionsManager::chargerOptions() {
     lire(flux, largeur) && lire(flux, hauteur) && lire(flux, wide) &&
         lire(flux, fullScreen) && lire(flux, antiAliasing) && lire(flux, clipping) &&
         lire(flux, textures) && lireMot(flux, lang) && lire(flux, color[0]) &&
-        lire(flux, color[1]) && lire(flux, musiquesOn) && lire(flux, sonsOn);
+        lire(flux, color[1]) && lire(flux, musiquesOn) && lire(flux, sonsOn) &&
+        lire(flux, reserve[0]) && lire(flux, reserve[1]) && lire(flux, camera) && lire(flux, repereOn);
+    if (camera < 0 || camera >= NB_CAMERAS) camera = CAMERA_DEFAUT;
 }
 
 bool OptionsManager::sauverOptions() {
@@ -168,7 +176,8 @@ bool OptionsManager::sauverOptions() {
             << (fullScreenTemp ? 1 : 0) << '\n' << antiAliasingTemp << '\n'
             << clippingTemp << '\n' << texturesTemp << '\n' << langTemp << '\n'
             << colorTemp[0] << '\n' << colorTemp[1] << '\n' << (musiquesTempOn ? 1 : 0)
-            << '\n' << (sonsTempOn ? 1 : 0) << '\n';
+            << '\n' << (sonsTempOn ? 1 : 0) << '\n' << reserve[0] << '\n' << reserve[1] << '\n'
+            << cameraTemp << '\n' << (repereTempOn ? 1 : 0) << '\n';
     bool ecrit = FichierAtomique::ecrire(FichiersJoueur::ecriture(FICHIER), contenu.str());
 
     lang = langTemp;
@@ -176,6 +185,8 @@ bool OptionsManager::sauverOptions() {
     sonsOn = sonsTempOn;
     color[0] = colorTemp[0];
     color[1] = colorTemp[1];
+    camera = cameraTemp;
+    repereOn = repereTempOn;
     return ecrit;
 }
 
@@ -191,6 +202,8 @@ std::string OptionsManager::getLang() { return lang; }
 int OptionsManager::getColor(int joueur) { return color[boucler(joueur, 2)]; }
 bool OptionsManager::isMusiquesOn() { return musiquesOn; }
 bool OptionsManager::isSonsOn() { return sonsOn; }
+int OptionsManager::getCamera() { return camera; }
+bool OptionsManager::isRepereOn() { return repereOn; }
 
 // A zero or negative height (hand-edited file) would give an infinite or
 // negative ratio and squash every image and glyph; 4:3 stands in for it.
@@ -213,6 +226,8 @@ std::string OptionsManager::getLangTemp() { return langTemp; }
 int OptionsManager::getColorTemp(int joueur) { return colorTemp[boucler(joueur, 2)]; }
 bool OptionsManager::isMusiquesTempOn() { return musiquesTempOn; }
 bool OptionsManager::isSonsTempOn() { return sonsTempOn; }
+int OptionsManager::getCameraTemp() { return cameraTemp; }
+bool OptionsManager::isRepereTempOn() { return repereTempOn; }
 
 void OptionsManager::setLargeur(int v) { largeur = v; }
 void OptionsManager::setHauteur(int v) { hauteur = v; }
@@ -263,3 +278,5 @@ void OptionsManager::moveColor(int joueur, int sens) {
 
 void OptionsManager::moveMusiques() { musiquesTempOn = !musiquesTempOn; }
 void OptionsManager::moveSons() { sonsTempOn = !sonsTempOn; }
+void OptionsManager::moveRepere() { repereTempOn = !repereTempOn; }
+void OptionsManager::moveCamera(int sens) { cameraTemp = boucler(cameraTemp + pas(sens), NB_CAMERAS); }

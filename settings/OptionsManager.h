@@ -1,5 +1,5 @@
 // Every player setting: committed values the game reads, Temp copies the options menu edits,
-// and the twelve-line settings file Data/Options.dat.
+// and the settings file Data/Options.dat (one value a line).
 #pragma once
 
 #include <string>
@@ -28,6 +28,10 @@ public:
     int getColor(int joueur);
     bool isMusiquesOn();
     bool isSonsOn();
+    // The match camera's view: 0 near, 1 normal, 2 high.
+    int getCamera();
+    // The landing marker under a player in flight.
+    bool isRepereOn();
 
     // Values being edited.
     int getLargeurTemp();
@@ -42,6 +46,8 @@ public:
     int getColorTemp(int joueur);
     bool isMusiquesTempOn();
     bool isSonsTempOn();
+    int getCameraTemp();
+    bool isRepereTempOn();
 
     void setLargeur(int largeur);
     void setHauteur(int hauteur);
@@ -58,6 +64,8 @@ public:
     void moveColor(int joueur, int sens);
     void moveMusiques();
     void moveSons();
+    void moveCamera(int sens);
+    void moveRepere();
 
     static const char* const FICHIER;
 
@@ -89,4 +97,11 @@ private:
     bool sonsOn;
     bool musiquesTempOn;
     bool sonsTempOn;
+    // Lines 13 and 14 (the volumes) are carried through unread, so that the
+    // lines after them keep their places.
+    int reserve[2];
+    int camera;
+    int cameraTemp;
+    bool repereOn;
+    bool repereTempOn;
 };

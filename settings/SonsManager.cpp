@@ -22,11 +22,12 @@ const SonsManager::FichierMusique SonsManager::MUSIQUES[6] = {
     {"Musiques/gameOver.wav", &SonsManager::musiqueGameOver},
 };
 
-const SonsManager::FichierSon SonsManager::SONS[8] = {
+const SonsManager::FichierSon SonsManager::SONS[9] = {
     {"Sons/beep.wav", &SonsManager::sonBeep},       {"Sons/beep2.wav", &SonsManager::sonBeep2},
     {"Sons/beep3.wav", &SonsManager::sonBeep3},     {"Sons/bonus.wav", &SonsManager::sonBonus},
     {"Sons/malus.wav", &SonsManager::sonMalus},     {"Sons/rebond.wav", &SonsManager::sonRebond},
     {"Sons/rebond2.wav", &SonsManager::sonRebond2}, {"Sons/open.wav", &SonsManager::sonOpen},
+    {"Sons/tic.wav", &SonsManager::sonTic},
 };
 
 SonsManager* SonsManager::getInstance() {
@@ -43,7 +44,7 @@ SonsManager::SonsManager()
     : musiquePreMenu(nullptr), musiqueMenu(nullptr), musiqueIntro(nullptr), musiqueJeu(nullptr),
       musiqueFinNiveau(nullptr), musiqueGameOver(nullptr), sonBeep(nullptr), sonBeep2(nullptr),
       sonBeep3(nullptr), sonBonus(nullptr), sonRebond(nullptr), sonRebond2(nullptr), sonOpen(nullptr),
-      sonMalus(nullptr), options(OptionsManager::getInstance()), musiqueCourante(nullptr), dernierSon(nullptr) {}
+      sonMalus(nullptr), sonTic(nullptr), options(OptionsManager::getInstance()), musiqueCourante(nullptr), dernierSon(nullptr) {}
 
 bool SonsManager::mixeurOuvert() {
     int frequence, canaux;

@@ -1,4 +1,4 @@
-// Music and sound effects: the fourteen pieces, the current music, and the music and sound switches.
+// Music and sound effects: the fifteen pieces, the current music, and the music and sound switches.
 #pragma once
 
 #include <SDL/SDL_mixer.h>
@@ -25,7 +25,7 @@ public:
     void reload();
     void jouerSon(Mix_Chunk* son);
 
-    // Loads the fourteen files into their fields; missing files leave nulls.
+    // Loads the fifteen files into their fields; missing files leave nulls.
     // Each file is read once, checked by ControleWAV and handed to the mixer
     // from memory: a file that is not a regular file or fails the check is
     // taken for missing, with one line on standard error.
@@ -48,6 +48,7 @@ public:
     Mix_Chunk* sonRebond2;
     Mix_Chunk* sonOpen;
     Mix_Chunk* sonMalus;
+    Mix_Chunk* sonTic;  // each of a level's last ten seconds
 
     // The files in loading order, each with the field it fills.
     struct FichierMusique {
@@ -59,7 +60,7 @@ public:
         Mix_Chunk* SonsManager::*champ;
     };
     static const FichierMusique MUSIQUES[6];
-    static const FichierSon SONS[8];
+    static const FichierSon SONS[9];
 
     static constexpr Uint32 ATTENTE_MAX_MS = 100;
     static constexpr size_t FICHIER_MAX = 64u << 20;  // far above the longest piece

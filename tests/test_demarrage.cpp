@@ -245,9 +245,11 @@ TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
     std::ifstream reglages(jeu() + "/Data/Options.dat");
     std::vector<std::string> lignes;
     for (std::string l; std::getline(reglages, l);) lignes.push_back(l);
-    ASSERT_EQ(12u, lignes.size());
+    ASSERT_EQ(16u, lignes.size());
     EXPECT_EQ("0", lignes[10]) << "music switched off and saved";
     EXPECT_EQ("1", lignes[11]);
+    EXPECT_EQ("1", lignes[14]) << "the normal camera view";
+    EXPECT_EQ("1", lignes[15]) << "the landing marker on";
     EXPECT_TRUE(fs::exists(jeu() + "/Data/Clavier.dat"));
 }
 

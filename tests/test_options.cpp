@@ -112,7 +112,8 @@ TEST_F(Options, SauverPuisRelireLesDouzeLignes) {
     o->moveMusiques();
     o->moveSons();
     ASSERT_TRUE(o->sauverOptions());
-    EXPECT_EQ("1280\n800\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n",
+    // Lines 13 and 14 (volumes) are carried through; 15 is the camera view.
+    EXPECT_EQ("1280\n800\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n10\n10\n1\n1\n",
               dossier.lire("Data/Options.dat"));
     EXPECT_FALSE(dossier.existe("Data/Options.dat.tmp"));
 
@@ -309,4 +310,42 @@ TEST_F(Options, MotDemesureEtFichierQuiNEnEstPasUn) {
     ASSERT_EQ(0, ::mkfifo((dossier.chemin() + "/Data/Options.dat").c_str(), 0644));
     o = relire();
     EXPECT_EQ(1024, o->getLargeur()) << "a FIFO is not read: defaults, and no wait";
+}
+
+// Line 15, the camera view: near, normal or high; missing or out of range,
+// normal. Lines 13 and 14 pass through as they were.
+TEST_F(Options, VueDeLaCameraLigneQuinze) {
+    const std::string douze = "1024\n768\n0\n0\n2\n10\n1\nEnglish\n0\n3\n1\n1\n";
+    struct Cas {
+        const char* suite;
+        int attendue;
+    };
+    for (const Cas& c : {Cas{"", 1}, Cas{"7\n3\n", 1}, Cas{"7\n3\n0\n", 0}, Cas{"7\n3\n2\n", 2},
+                         Cas{"7\n3\n3\n", 1}, Cas{"7\n3\n-1\n", 1}, Cas{"7\n3\nhaut\n", 1}}) {
+        SCOPED_TRACE(std::string("after line 12: ") + c.suite);
+        dossier.ecrire("Data/Options.dat", douze + c.suite);
+        EXPECT_EQ(c.attendue, relire()->getCamera());
+    }
+    dossier.ecrire("Data/Options.dat", douze + "7\n3\n0\n");
+    OptionsManager* o = relire();
+    o->moveCamera(-1);
+    EXPECT_EQ(2, o->getCameraTemp()) << "near steps back round to high";
+    EXPECT_EQ(0, o->getCamera()) << "not before it is saved";
+    ASSERT_TRUE(o->sauverOptions());
+    EXPECT_EQ(2, o->getCamera());
+    EXPECT_EQ(douze + "7\n3\n2\n1\n", dossier.lire("Data/Options.dat"));
+}
+
+// Line 16, the landing marker: on unless the file says 0.
+TEST_F(Options, RepereDArriveeLigneSeize) {
+    const std::string quinze = "1024\n768\n0\n0\n2\n10\n1\nEnglish\n0\n3\n1\n1\n10\n10\n1\n";
+    dossier.ecrire("Data/Options.dat", quinze);
+    EXPECT_TRUE(relire()->isRepereOn()) << "a file without the line";
+    dossier.ecrire("Data/Options.dat", quinze + "0\n");
+    OptionsManager* o = relire();
+    EXPECT_FALSE(o->isRepereOn());
+    o->moveRepere();
+    ASSERT_TRUE(o->sauverOptions());
+    EXPECT_TRUE(o->isRepereOn());
+    EXPECT_EQ(quinze + "1\n", dossier.lire("Data/Options.dat"));
 }

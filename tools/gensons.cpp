@@ -1,4 +1,4 @@
-// Our sound generator: synthesises the six pieces of music and eight sound effects as WAV files.
+// Our sound generator: synthesises the six pieces of music and nine sound effects as WAV files.
 // Usage: gensons GAME_FOLDER
 #include <algorithm>
 #include <cmath>
@@ -233,5 +233,10 @@ int main(int argc, char** argv) {
     note(s, 0, 0.12, 3000, 800, Onde::BRUIT, 0.6f, 25);
     note(s, 0.02, 0.25, 140, 60, Onde::SINUS, 0.8f, 10);
     ecrireWAV(jeu + "/Sons/open.wav", s);
+    s.clear();
+    // The clock's tick in a level's last ten seconds: short and dry, under the music.
+    note(s, 0, 0.045, 2200, 1900, Onde::TRIANGLE, 0.45f, 60);
+    note(s, 0, 0.02, 5000, 3000, Onde::BRUIT, 0.12f, 120);
+    ecrireWAV(jeu + "/Sons/tic.wav", s);
     return 0;
 }

@@ -21,12 +21,30 @@
 #include "world/CouleursJoueurs.h"
 #include "world/EcranPartage.h"
 #include "world/Joueur.h"
+#include "world/HorlogeNiveau.h"
 #include "world/NiveauManager.h"
+#include "world/RepereArrivee.h"
+#include "world/Trajectoire.h"
 
 Environnement* Environnement::environnement = nullptr;
 
 namespace {
 const float FIN_CAMERA_Y = 5.0f;  // the level-end rise stops here
+const float SOL = -0.6f;           // the height of the block tops
+const float CENTRE_JOUEUR = -0.3f; // the model's centre, below the player's height
+
+// What a camera frames of a player: its centre, and the top of the cell its
+// flight lands on. Out of play (falling, at the goal) the player's camera
+// point, which stays where play left it.
+Point3 centreJoueur(Joueur* j) {
+    return {j->getCameraX(), (j->enJeu() ? j->getY() : 0) + CENTRE_JOUEUR, j->getCameraZ()};
+}
+
+Point3 arriveeJoueur(Joueur* j) {
+    if (!j->enJeu()) return {j->getCameraX(), SOL, j->getCameraZ()};
+    const Arrivee a = Trajectoire::arrivee(j->getX(), j->getY(), j->getZ(), j->getVX(), j->getVY(), j->getVZ());
+    return {static_cast<float>(a.colonne), SOL, static_cast<float>(a.ligne)};
+}
 }  // namespace
 
 Environnement* Environnement::getInstance() {
@@ -71,6 +89,8 @@ void Environnement::ajouterJoueur(Joueur* joueur) {
     delete joueurs[n - 1];
     joueurs[n - 1] = joueur;
     regles.placer(n, &joueur->getCorps());
+    cameras[n - 1].setHauteur(options->getCamera());
+    cameras[n - 1].placer(centreJoueur(joueur));
     if (joueurs[0]) joueurs[0]->setTemps(niveaux->getTemps());
     if (n == 2) joueur->setTemps(niveaux->getTemps());
     // Two players: side by side on the start row.
@@ -173,6 +193,49 @@ void Environnement::refresh(long ecoule) {
         case ETAT_PAUSE: refreshPause(ecoule); break;
         case ETAT_BILAN: refreshBilan(ecoule); break;
         default: break;
+    }
+    suivreCameras(ecoule);
+    if (etat == ETAT_JEU) sonnerSecondes();
+}
+
+// One tick a second through a level's last ten, once for both players.
+void Environnement::sonnerSecondes() {
+    bool tic = false;
+    for (int i = 0; i < 2; ++i) {
+        if (!joueurs[i]) continue;
+        const int s = HorlogeNiveau::secondes(joueurs[i]->capturer().temps);
+        if (joueurs[i]->enJeu() && HorlogeNiveau::tic(secondesAffichees[i], s)) tic = true;
+        secondesAffichees[i] = s;
+    }
+    if (tic) sons->jouerSon(sons->sonTic);
+}
+
+CameraMatch::Champ Environnement::champ(int numero) {
+    const float ratio = options->getRatio(), loin = static_cast<float>(options->getClipping());
+    if (!estDuel()) return {ratio, 1, 1.5f, loin};
+    float demiLargeur = 0, demiHauteur = 0;
+    EcranPartage::champ(ratio, numero, demiLargeur, demiHauteur);
+    return {demiLargeur, demiHauteur, 1.5f, loin};
+}
+
+// The intro travels with the camera point; play follows the player and its
+// landing; the level end rises from where play stopped. In every state the
+// eye keeps out of the players' models.
+void Environnement::suivreCameras(long ecoule) {
+    if (etat == ETAT_PAUSE || niveaux->getFinJeu()) return;
+    for (int i = 0; i < 2; ++i) {
+        Joueur* j = joueurs[i];
+        if (!j) continue;
+        CameraMatch& c = cameras[i];
+        c.setHauteur(options->getCamera());
+        c.setChamp(champ(i + 1));
+        c.setElevation(etat == ETAT_FIN_NIVEAU ? cameraYFin : 0);
+        if (etat == ETAT_INTRO)
+            c.placer({getCameraX(i + 1), 0, cameraZIntro});
+        else if (etat == ETAT_JEU)
+            c.suivre(centreJoueur(j), arriveeJoueur(j), ecoule);
+        for (Joueur* m : joueurs)
+            if (m) c.eviter({m->getX(), m->getY() + CENTRE_JOUEUR, m->getZ()});
     }
 }
 
@@ -378,13 +441,26 @@ void Environnement::recommencerDepuisPause() {
     commencerTentative();
 }
 
+// Under the players, the landing marker of player numero (0: every player)
+// while it flies in play. A duel view shows its own player's only.
+void Environnement::dessinerReperes(int numero) {
+    if (etat != ETAT_JEU || !options->isRepereOn()) return;
+    for (Joueur* j : joueurs) {
+        if (!j || !j->enJeu() || (numero != 0 && j->getNumJoueur() != numero)) continue;
+        const Arrivee a = Trajectoire::arrivee(j->getX(), j->getY(), j->getZ(), j->getVX(), j->getVY(), j->getVZ());
+        RepereArrivee::dessiner(a.colonne, a.ligne, j->getColor());
+    }
+}
+
 void Environnement::draw() {
+    dessinerReperes(0);
     for (Joueur* j : joueurs)
         if (j) j->draw();
     draw2D();
 }
 
 void Environnement::drawVue(int numero, float ratio) {
+    dessinerReperes(numero);
     for (Joueur* j : joueurs)
         if (j) j->draw();
     if (niveaux->getFinJeu() || !getJoueur(numero)) return;
@@ -502,8 +578,8 @@ void Environnement::dessinerHUD(int i, float r) {
         dessinerNomDuel(i, r);
     });
     agrandir(1, 1, k, k, [&] { texte(niveauCourant(), 0.97, 0.93, 0.06, 0.06, 0.4, 2, r); });
-    agrandir(0.5f, 1, k, k, [&] { texte(horloge(i), 0.5, 0.93, 0.06, 0.06, 0.4, 3, r); });
-    agrandir(0, 0, k, k, [&] { texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r); });
+    agrandir(0.5f, 1, k, k, [&] { texte(horloge(i), 0.5, 0.93, 0.045, 0.06, 0.4, 3, r); });
+    agrandir(0, 0, k, k, [&] { texteTempsRestant(i, r); });
     agrandir(1, 0.5f, k, 1, [&] { dessinerProgression(i, r); });
     agrandir(0.5f, 0.5f, k, k, [&] {
         dessinerAttente(i, r);
@@ -534,13 +610,23 @@ std::string Environnement::niveauCourant() {
            std::to_string(niveaux->getNumNiveau());
 }
 
+// Seconds rounded up: "0s" only once the time is up.
 std::string Environnement::tempsRestant(int i) {
-    return lang->ligne(47) + " " + std::to_string(joueurs[i]->getTemps()) + "s";
+    return lang->ligne(LangManager::TEMPS_NIVEAU) + " " +
+           std::to_string(HorlogeNiveau::secondes(joueurs[i]->capturer().temps)) + "s";
 }
 
 std::string Environnement::horloge(int i) {
     const int t = regles.getTempsMs(i + 1);
-    return std::to_string(t / 1000) + "<" + std::to_string(t / 100 - (t / 1000) * 10) + " ";
+    return lang->ligne(LangManager::TEMPS_SERIE) + " " + std::to_string(t / 1000) + "<" +
+           std::to_string(t / 100 - (t / 1000) * 10) + " ";
+}
+
+// The countdown turns to the warning colour for the last ten seconds.
+void Environnement::texteTempsRestant(int i, float r) {
+    if (HorlogeNiveau::alerte(joueurs[i]->capturer().temps)) glColor4f(1, 0.35f, 0.2f, 1);
+    texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r);
+    glColor4f(1, 1, 1, 1);
 }
 
 // The text manager corrects glyph widths for the window's ratio; a duel view
@@ -555,8 +641,8 @@ void Environnement::texte(const std::string& t, double x, double y, double l, do
 // the captions clear of the edges.
 void Environnement::dessinerTextes(int i, float r) {
     texte(niveauCourant(), 0.97, 0.93, 0.06, 0.06, 0.4, 2, r);
-    texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r);
-    texte(horloge(i), 0.5, 0.93, 0.06, 0.06, 0.4, 3, r);
+    texteTempsRestant(i, r);
+    texte(horloge(i), 0.5, 0.93, 0.045, 0.06, 0.4, 3, r);
     if (regarde)
         texte(lang->ligne(estRapide() ? LangManager::LIGNE_REPLAY_RAPIDE : LangManager::LIGNE_REPLAY), 0.5, 0.86, 0.04,
               0.04, 0.5, 3, r);
@@ -640,6 +726,10 @@ void Environnement::dessinerGagnants(float r) {
     if (fondu <= 0) return;
     glColor4f(1, 1, 1, fondu);
     float y = 0.38f;
+    if (gagnantsNiveau == 3) {  // both in the same frame: a draw, said once
+        texte(lang->ligne(LangManager::EGALITE), 0.5, y, 0.06, 0.06, 0.5, 3, r);
+        return;
+    }
     for (int i = 0; i < 2; ++i) {
         if (!(regles.getGagnants() & (1 << i))) continue;
         texte(lang->ligne(58 + i) + " " + lang->ligne(LangManager::GAGNE_NIVEAU), 0.5, y, 0.06, 0.06, 0.5, 3, r);

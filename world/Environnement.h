@@ -8,6 +8,7 @@
 #include "world/Enregistrement.h"
 #include "world/noyau/ReglesMatch.h"
 #include "world/noyau/Rejeu.h"
+#include "world/CameraMatch.h"
 
 class CTextureManager;
 class ClavierManager;
@@ -42,6 +43,8 @@ public:
     float getCameraX(int numero);
     float getCameraY(int numero);
     float getCameraZ(int numero);
+    // The eye of player numero's view (1 or 2), as last placed by refresh.
+    const CameraMatch& getCamera(int numero) const { return cameras[numero == 2 ? 1 : 0]; }
     bool getFinJeu();
     // True when the match was left: from the pause screen, or because a level
     // file could not be read (niveauIllisible).
@@ -143,6 +146,12 @@ private:
     std::string niveauCourant();
     std::string tempsRestant(int i);
     std::string horloge(int i);
+    // Each view's camera follows its player and the cell it will land on.
+    void suivreCameras(long ecoule);
+    CameraMatch::Champ champ(int numero);
+    void dessinerReperes(int numero);
+    void sonnerSecondes();
+    void texteTempsRestant(int i, float r);
     // Draws dessin scaled by (kx, ky) about the point (x, y).
     static void agrandir(float x, float y, float kx, float ky, const std::function<void()>& dessin);
     // Text whose glyph width is given for a view of ratio r.
@@ -185,4 +194,6 @@ private:
     Rejeu::Curseur curseur;
     long enAvance = 0;  // watching time not yet covered by a recorded frame
     int vitesse = 1;
+    CameraMatch cameras[2];
+    int secondesAffichees[2] = {0, 0};
 };
