@@ -4,6 +4,7 @@
 #include <SDL/SDL.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "app/Jeu.h"
 #include "menus/Menu.h"
@@ -221,6 +222,51 @@ TEST_F(Flux, LesFrappesBrevesNeSePerdentPas) {
     }
     // 23 steps down from A is X; the name is saved after the third confirm.
     EXPECT_NE(std::string::npos, monde.dossier.lire("Niveaux/1/Scores.dat").find("XAA")) << monde.dossier.lire("Niveaux/1/Scores.dat");
+}
+
+// F11 and Alt+Enter switch full screen at once and save the choice, in a menu
+// and in a match; Alt+Enter confirms nothing, Enter alone still does.
+TEST_F(Flux, F11EtAltEntreeBasculentLePleinEcranSansValider) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {}
+    avancer(4100);
+    ASSERT_EQ("MenuPrincipal", ecran());
+    auto image = [&](SDLKey k, int mod) {
+        for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+            SDL_Event t{};
+            t.type = type;
+            t.key.type = type;
+            t.key.keysym.sym = k;
+            t.key.keysym.mod = static_cast<SDLMod>(mod);
+            SDL_PushEvent(&t);
+        }
+        jeu->gestionClavier();
+        jeu->refresh(10);
+    };
+    auto pleinEcranSauve = [&] {
+        std::istringstream f(monde.dossier.lire("Data/Options.dat"));
+        std::string l;
+        for (int i = 0; i < 4; ++i) std::getline(f, l);
+        return l;
+    };
+    OptionsManager* o = OptionsManager::getInstance();
+    image(SDLK_RETURN, KMOD_LALT);
+    EXPECT_EQ("MenuPrincipal", ecran()) << "Alt+Enter confirmed the menu";
+    EXPECT_TRUE(o->isFullScreen());
+    EXPECT_EQ("1", pleinEcranSauve());
+    image(SDLK_F11, KMOD_NONE);
+    EXPECT_FALSE(o->isFullScreen());
+    EXPECT_EQ("0", pleinEcranSauve());
+    EXPECT_EQ("MenuPrincipal", ecran());
+    image(SDLK_RETURN, KMOD_NONE);
+    EXPECT_EQ("MenuDifficulte", ecran()) << "Enter alone confirms";
+    image(SDLK_RETURN, KMOD_NONE);
+    ASSERT_FALSE(jeu->estEnMenu());
+    image(SDLK_F11, KMOD_NONE);
+    EXPECT_TRUE(o->isFullScreen());
+    EXPECT_EQ("1", pleinEcranSauve());
+    EXPECT_FALSE(jeu->estEnMenu()) << "the match goes on";
+    EXPECT_EQ(1024, o->getLargeur());
 }
 
 TEST_F(Flux, PerdreLeFocusMetLeMatchEnPauseMaisPasUnMenu) {
