@@ -211,9 +211,12 @@ void Jeu::basculerPleinEcran() {
 }
 
 // SDL 1.2 asks the program to set the video mode again at the new size.
+// A full screen keeps its mode; an event at the size the window has already
+// (sent as it first shows) changes nothing.
 void Jeu::redimensionner(int l, int h) {
-    if (l <= 0 || h <= 0 || l > TAILLE_MAX || h > TAILLE_MAX) return;
-    if (ecran && !options->isFullScreen()) {
+    if (l <= 0 || h <= 0 || l > TAILLE_MAX || h > TAILLE_MAX || (l == largeur && h == hauteur)) return;
+    if (ecran && options->isFullScreen()) return;
+    if (ecran) {
         const GLuint temoin = textures ? textures->GetTexture(CTextureManager::DEFAUT) : 0;
         SDL_Surface* nouvel = SDL_SetVideoMode(l, h, 32, ecran->flags);
         if (!nouvel) {

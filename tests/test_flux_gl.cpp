@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <SDL/SDL.h>
+#include <SDL/SDL_opengl.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
+#include <vector>
 
 #include "app/Jeu.h"
 #include "menus/Menu.h"
@@ -92,6 +95,30 @@ TEST_F(Flux, LaLangueChoisieSAppliqueEnQuittantLesOptions) {
     taper(SDLK_ESCAPE);
     ASSERT_EQ("MenuPrincipal", ecran());
     EXPECT_EQ("Play", jeu->getMenuCourant()->getLibelle(0)) << "the new main menu speaks English";
+}
+
+// A resolution chosen on the video page applies when the options are left,
+// in the running game, and the new main menu draws.
+TEST_F(Flux, LaResolutionChoisieSAppliqueEnQuittantLesOptions) {
+    taper(SDLK_SPACE);
+    for (int i = 0; i < 3; ++i) taper(SDLK_d);
+    taper(SDLK_SPACE);
+    ASSERT_EQ("MenuOptions", ecran());
+    taper(SDLK_d);
+    taper(SDLK_SPACE);  // the video page, row 1: the resolution
+    taper(SDLK_d);      // 1024 x 768 -> 1280 x 720
+    OptionsManager* o = OptionsManager::getInstance();
+    EXPECT_EQ(1024, o->getLargeur()) << "not before leaving";
+    taper(SDLK_ESCAPE);
+    taper(SDLK_ESCAPE);
+    ASSERT_EQ("MenuPrincipal", ecran());
+    EXPECT_EQ(1280, o->getLargeur());
+    EXPECT_EQ(720, o->getHauteur());
+    EXPECT_EQ(OptionsManager::FORMAT_16_9, o->getFormat());
+    jeu->drawImage();
+    std::vector<unsigned char> pixels(200 * 200 * 3);
+    glReadPixels(0, 0, 200, 200, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    EXPECT_GT(*std::max_element(pixels.begin(), pixels.end()), 30) << "the main menu's picture is drawn";
 }
 
 TEST_F(Flux, UnMatchQuitteEtUnAutreRecommence) {
