@@ -34,7 +34,8 @@ if ! LD_LIBRARY_PATH="$COMPAT" ldd game/leapgrid | grep -q "$COMPAT/libSDL-1.2.s
     exit 1
 fi
 compat=0
-LD_LIBRARY_PATH="$COMPAT${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" suite "$@" || compat=$?
+LSAN_OPTIONS="suppressions=$(cd .. && pwd)/scripts/lsan-sdl2.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
+    LD_LIBRARY_PATH="$COMPAT${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" suite "$@" || compat=$?
 
 banniere "Classic SDL 1.2: $([ "$classique" -eq 0 ] && echo passed || echo FAILED); sdl12-compat: $([ "$compat" -eq 0 ] && echo passed || echo FAILED)"
 [ "$classique" -eq 0 ] && [ "$compat" -eq 0 ]
