@@ -50,6 +50,7 @@ const int HAUTEUR_SECOURS = 768;
 // refused before the window system sees it.
 const int TAILLE_MAX = 8192;
 const size_t ICONE_MAX = 1u << 20;  // a window icon is a few kilobytes
+#define CLASSE_FENETRE "org.leapgrid.Leapgrid"  // the desktop entry's name
 
 bool audioOuvert = false;
 
@@ -113,12 +114,19 @@ void Jeu::initSDL() {
     // back to text-terminal drivers when there is no display.
     static char pilote[] = "SDL_VIDEODRIVER=x11";
     if (!std::getenv("SDL_VIDEODRIVER")) SDL_putenv(pilote);
+    // The window's class names the desktop entry (its StartupWMClass), so
+    // that docks and task bars show the game under its own name and icon.
+    static char classe[] = "SDL_VIDEO_X11_WMCLASS=" CLASSE_FENETRE;
+    if (!std::getenv("SDL_VIDEO_X11_WMCLASS")) SDL_putenv(classe);
 #endif
     if (SDL_Init(SDL_INIT_VIDEO) < 0) echecFatal("could not start SDL");
     // Before the window: started after it, the joystick support made SDL lose
     // a quit request (SIGTERM) that came in during the start-up.
     Manettes::ouvrir();
     std::atexit(fermerSDL);
+    // Asked before any window changes the screen mode: the desktop's own size.
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    if (info) OptionsManager::setTailleBureau(info->current_w, info->current_h);
     SDL_WM_SetCaption("Leapgrid", nullptr);
     // Read by us first: SDL would open a FIFO put in its place and wait forever.
     std::vector<unsigned char> octets;
@@ -145,7 +153,7 @@ bool Jeu::ouvrirFenetre(int l, int h, bool pleinEcran, int echantillons) {
     // of frames a second; a driver that cannot simply ignores the request.
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     Uint32 drapeaux = SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_OPENGL;
-    if (pleinEcran) drapeaux |= SDL_FULLSCREEN;
+    drapeaux |= pleinEcran ? SDL_FULLSCREEN : SDL_RESIZABLE;
     if (pleinEcran && !SDL_VideoModeOK(l, h, 32, drapeaux)) {
         SDL_SetError("full-screen mode %dx%d not offered by the display", l, h);
         return false;
@@ -180,6 +188,94 @@ void Jeu::ouvrirFenetreOuQuitter() {
     options->setHauteur(hauteur);
     options->setFullScreen(false);
     options->setAntiAliasing(0);
+}
+
+// F11, or Alt with Enter (which then confirms nothing), on its key press; the
+// release of Enter is let through, as releasing a key never acts.
+bool Jeu::raccourciFenetre(const SDL_Event& e) {
+    const SDLKey k = e.key.keysym.sym;
+    const bool alt = (e.key.keysym.mod & KMOD_ALT) != 0;
+    const bool raccourci = k == SDLK_F11 || (alt && (k == SDLK_RETURN || k == SDLK_KP_ENTER));
+    if (!raccourci || e.type != SDL_KEYDOWN) return raccourci && k == SDLK_F11;
+    basculerPleinEcran();
+    return true;
+}
+
+// The choice is saved at once, with the rest of the settings as they stand.
+void Jeu::basculerPleinEcran() {
+    const bool plein = !options->isFullScreen();
+    options->setFullScreen(plein);
+    if (options->isFullScreenTemp() != plein) options->moveFullScreen();
+    refaireFenetre();
+    // A full screen the display refused left a window: that is what is saved.
+    if (options->isFullScreenTemp() != options->isFullScreen()) options->moveFullScreen();
+    if (!options->sauverOptions())
+        std::fprintf(stderr, "Leapgrid: %s: the full-screen choice could not be saved\n", OptionsManager::FICHIER);
+}
+
+// SDL 1.2 asks the program to set the video mode again at the new size.
+// A full screen keeps its mode; an event at the size the window has already
+// (sent as it first shows) changes nothing.
+void Jeu::redimensionner(int l, int h) {
+    if (l <= 0 || h <= 0 || l > TAILLE_MAX || h > TAILLE_MAX || (l == largeur && h == hauteur)) return;
+    if (ecran && options->isFullScreen()) return;
+    if (ecran) {
+        const GLuint temoin = textures ? textures->GetTexture(CTextureManager::DEFAUT) : 0;
+        SDL_Surface* nouvel = SDL_SetVideoMode(l, h, 32, ecran->flags);
+        if (!nouvel) {
+            std::fprintf(stderr, "Leapgrid: could not resize the window to %dx%d: %s\n", l, h, SDL_GetError());
+            return;
+        }
+        ecran = nouvel;
+        if (temoin && !glIsTexture(temoin)) contexteNeuf();
+    }
+    largeur = l;
+    hauteur = h;
+    options->setZoneDessin(l, h);
+    resize(l, h);
+}
+
+void Jeu::refaireFenetre() {
+    largeur = options->getLargeur();
+    hauteur = options->getHauteur();
+    if (ecran) {
+        const GLuint temoin = textures ? textures->GetTexture(CTextureManager::DEFAUT) : 0;
+        ouvrirFenetreOuQuitter();
+        if (temoin && !glIsTexture(temoin)) contexteNeuf();
+    }
+    options->setZoneDessin(largeur, hauteur);
+    resize(largeur, hauteur);
+}
+
+// The new context knows none of the old one's objects: every texture is
+// uploaded again under its number, and a level being played compiles its
+// lists again.
+void Jeu::contexteNeuf() {
+    initGL();
+    textures->Recharger();
+    if (niveaux) niveaux->refaireListes();
+}
+
+// Resolution, full screen and anti-aliasing need a new window; texture
+// quality new images: the registry starts again (no match is under way here)
+// and the fonts are read again at their next use.
+void Jeu::appliquerVideo() {
+    const bool fenetre = options->getLargeurTemp() != options->getLargeur() ||
+                         options->getHauteurTemp() != options->getHauteur() ||
+                         options->isFullScreenTemp() != options->isFullScreen() ||
+                         options->getAntiAliasingTemp() != options->getAntiAliasing();
+    const bool images = options->getTexturesTemp() != options->getTextures() ||
+                        options->getFormatTemp() != options->getFormat();
+    if (!fenetre && !images && options->getClippingTemp() == options->getClipping()) return;
+    options->appliquerVideo();
+    if (fenetre) refaireFenetre();
+    if (images || fenetre) {
+        remplacerMenu(nullptr);  // no screen holds a texture or font while they start again
+        TextesManager::kill();
+        initGL();
+        initTexture();
+    }
+    resize(largeur, hauteur);
 }
 
 // Without a sound card the game plays on in silence.
@@ -263,6 +359,8 @@ void Jeu::gestionClavier() {
                 std::exit(0);
             case SDL_KEYDOWN:
             case SDL_KEYUP:
+                if (!raccourciFenetre(evenement)) clavier->key(evenement);
+                break;
             case SDL_JOYAXISMOTION:
             case SDL_JOYHATMOTION:
             case SDL_JOYBUTTONDOWN:
@@ -274,7 +372,7 @@ void Jeu::gestionClavier() {
                     fenetreQuittee();
                 break;
             case SDL_VIDEORESIZE:
-                resize(evenement.resize.w, evenement.resize.h);
+                redimensionner(evenement.resize.w, evenement.resize.h);
                 break;
             default:
                 break;
@@ -395,8 +493,24 @@ void Jeu::drawVue(int numero) {
     environnement->drawVue(numero, EcranPartage::ratio(ratio, numero));
 }
 
+// The background fills the view at its own ratio: what overflows the view is
+// cut, never squeezed.
 void Jeu::preparerVue(NiveauManager* niveaux, float x, float y, float z) {
     Environnement::begin2D();
+    GLint vue[4] = {0, 0, 1, 1};
+    glGetIntegerv(GL_VIEWPORT, vue);
+    const double rVue = static_cast<double>(vue[2]) / (vue[3] > 0 ? vue[3] : 1);
+    const double rImage = OptionsManager::getInstance()->getRatioImages();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (rVue >= rImage) {
+        const double k = rImage / rVue;
+        glOrtho(0, 1, 0.5 - k / 2, 0.5 + k / 2, -1, 1);
+    } else {
+        const double k = rVue / rImage;
+        glOrtho(0.5 - k / 2, 0.5 + k / 2, 0, 1, -1, 1);
+    }
+    glMatrixMode(GL_MODELVIEW);
     niveaux->drawFond();
     Environnement::end2D();
     glMatrixMode(GL_MODELVIEW);
@@ -422,12 +536,26 @@ void Jeu::draw() {
 void Jeu::drawImage() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (enMenu) {
-        Environnement::begin2D();
-        menuCourant->draw();
-        Environnement::end2D();
+        drawMenu();
     } else {
         drawMatch();
     }
+}
+
+void Jeu::drawMenu() {
+    const float rImages = options->getRatioImages();
+    const float rFenetre = static_cast<float>(largeur) / static_cast<float>(hauteur > 0 ? hauteur : 1);
+    int l = largeur, h = hauteur;
+    // Within a hundredth (1366 x 768 in 16:9) the picture fills the window.
+    if (rFenetre > rImages * 1.01f) l = static_cast<int>(hauteur * rImages + 0.5f);
+    else if (rFenetre < rImages * 0.99f) h = static_cast<int>(largeur / rImages + 0.5f);
+    glViewport((largeur - l) / 2, (hauteur - h) / 2, l, h);
+    options->setZoneDessin(l, h);
+    Environnement::begin2D();
+    menuCourant->draw();
+    Environnement::end2D();
+    options->setZoneDessin(largeur, hauteur);
+    glViewport(0, 0, largeur, hauteur);
 }
 
 // The screen that follows, by current screen name and chosen code; the first
@@ -504,6 +632,7 @@ void Jeu::versMenuOptions() { remplacerMenu(new MenuOptions()); }
 void Jeu::quitterOptions() {
     sons->reload();
     lang->charger();
+    appliquerVideo();
     remplacerMenu(new MenuPrincipal());
 }
 

@@ -74,6 +74,23 @@ private:
     void prendreManagers();
     bool ouvrirFenetre(int largeur, int hauteur, bool pleinEcran, int echantillons);
     void ouvrirFenetreOuQuitter();
+    // The window shell. F11 and Alt+Enter switch full screen at once; true
+    // when the event was one of them (it then goes no further).
+    bool raccourciFenetre(const SDL_Event& evenement);
+    void basculerPleinEcran();
+    // The player resized the window: the picture follows its new size.
+    void redimensionner(int largeur, int hauteur);
+    // The window opened again at the settings' mode; when that made a new
+    // OpenGL context, its state, the textures and the level's lists are made
+    // again. Without a window of its own (frame-by-frame driving) only the
+    // settings change.
+    void refaireFenetre();
+    // The video settings edited on the options page, applied without restart.
+    void appliquerVideo();
+    void contexteNeuf();
+    // The 2D screens at their pictures' ratio, centred, bars where the
+    // window's ratio differs.
+    void drawMenu();
     void ouvrirAudio();
     // Screen flow: the current screen replaced, the match started or the game ended.
     void remplacerMenu(Menu* nouveau);
@@ -116,7 +133,7 @@ private:
     Environnement* environnement = nullptr;
     SonsManager* sons = nullptr;
     SDL_Surface* ecran = nullptr;
-    int largeur = 0;
+    int largeur = 0;   // the window's size, as opened or resized
     int hauteur = 0;
     bool quitter = false;
     std::unique_ptr<Match> match;  // the match being played, or the one the record screen shows

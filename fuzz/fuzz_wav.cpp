@@ -10,6 +10,13 @@
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     if (SDL_Init(SDL_INIT_AUDIO) < 0 || Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512) < 0) std::abort();
+    // The audio thread is stopped before the process ends: left running, SDL 2
+    // (under the SDL 1.2 compatibility layer) could call into a library
+    // already torn down.
+    std::atexit([] {
+        Mix_CloseAudio();
+        SDL_Quit();
+    });
     return 0;
 }
 

@@ -19,7 +19,7 @@ Menu::~Menu() { delete[] libelles; }
 
 std::string Menu::cheminFond(const std::string& fichier) {
     OptionsManager* o = OptionsManager::getInstance();
-    return "Images/Menus/" + o->getPathTextures() + (o->isWide() ? "/Ratio-16-10/" : "/Ratio-4-3/") + fichier;
+    return "Images/Menus/" + o->getPathTextures() + "/" + o->getDossierRatio() + "/" + fichier;
 }
 
 void Menu::creerItems(std::initializer_list<int> lignes) {

@@ -8,6 +8,7 @@
 #endif
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -48,6 +49,13 @@ void CTextureManager::FixerSeuilAllocation() {
 void CTextureManager::Initialize() {
     FixerSeuilAllocation();
     ReleaseTextures();
+    GLuint id;
+    glGenTextures(1, &id);
+    remplirDamier(id);
+    m_TexMap[DEFAUT] = id;
+}
+
+void CTextureManager::remplirDamier(unsigned int id) {
     std::vector<unsigned char> texels(DAMIER * DAMIER * 4);
     for (int i = 0; i < DAMIER; ++i) {
         for (int j = 0; j < DAMIER; ++j) {
@@ -57,12 +65,9 @@ void CTextureManager::Initialize() {
             t[3] = 128;
         }
     }
-    GLuint id;
-    glGenTextures(1, &id);
     glBindTexture(GL_TEXTURE_2D, id);
     parametres2D();
     glTexImage2D(GL_TEXTURE_2D, 0, 4, DAMIER, DAMIER, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    m_TexMap[DEFAUT] = id;
 }
 
 void CTextureManager::GetCubeVector(int face, int taille, int x, int y, float* v) {
@@ -88,15 +93,20 @@ void CTextureManager::MakeNormalizeVectorCubeMap(int taille) {
     if (taille <= 0) return;
     GLuint id;
     glGenTextures(1, &id);
+    m_TexMap[CUBE_MAP] = id;
+    m_pNormCubeMapID = &m_TexMap[CUBE_MAP];
+    m_TailleCube = taille;
+    remplirCubeMap(id);
+}
+
+void CTextureManager::remplirCubeMap(unsigned int id) {
+    const int taille = m_TailleCube;
     glBindTexture(GL_TEXTURE_CUBE_MAP_ARB, id);
     glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_WRAP_R, GL_CLAMP_TO_EDGE);
-    m_TexMap[CUBE_MAP] = id;
-    m_pNormCubeMapID = &m_TexMap[CUBE_MAP];
-
     std::vector<unsigned char> texels(static_cast<size_t>(taille) * taille * 3);
     for (int face = 0; face < 6; ++face) {
         unsigned char* t = texels.data();
@@ -118,18 +128,43 @@ unsigned int CTextureManager::GetNormCubeMapID() {
 
 unsigned int CTextureManager::LoadTexture(const std::string& nom, bool retourner) {
     if (GetTexture(nom) != GetTexture(DEFAUT)) return GetTexture(nom);
-    unsigned char* pixels = nullptr;
-    int largeur = 0, hauteur = 0;
-    if (LoadFileTGA(nom.c_str(), &pixels, &largeur, &hauteur, retourner) != 1)
-        return GetTexture(DEFAUT);
     GLuint id;
     glGenTextures(1, &id);
+    if (!remplirImage(id, nom, retourner)) {
+        glDeleteTextures(1, &id);
+        return GetTexture(DEFAUT);
+    }
+    m_TexMap[nom] = id;
+    m_Retournees[nom] = retourner;
+    return id;
+}
+
+bool CTextureManager::remplirImage(unsigned int id, const std::string& nom, bool retourner) {
+    unsigned char* pixels = nullptr;
+    int largeur = 0, hauteur = 0;
+    if (LoadFileTGA(nom.c_str(), &pixels, &largeur, &hauteur, retourner) != 1) return false;
     glBindTexture(GL_TEXTURE_2D, id);
     parametres2D();
     glTexImage2D(GL_TEXTURE_2D, 0, 4, largeur, hauteur, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
     delete[] pixels;
-    m_TexMap[nom] = id;
-    return id;
+    return true;
+}
+
+// Each texture is made again under its own number, so whoever holds the
+// number draws the same image in the new OpenGL context; an image that can
+// no longer be read shows the checkerboard.
+void CTextureManager::Recharger() {
+    FixerSeuilAllocation();
+    for (const auto& [nom, id] : m_TexMap) {
+        if (nom == DEFAUT) {
+            remplirDamier(id);
+        } else if (nom == CUBE_MAP) {
+            remplirCubeMap(id);
+        } else if (!remplirImage(id, nom, m_Retournees[nom])) {
+            std::fprintf(stderr, "Leapgrid: %s: could not be read again\n", nom.c_str());
+            remplirDamier(id);
+        }
+    }
 }
 
 unsigned int CTextureManager::GetTexture(const std::string& nom) {
@@ -148,6 +183,7 @@ const char* CTextureManager::GetTextureName(unsigned int id) {
 void CTextureManager::ReleaseTextures() {
     for (m_It = m_TexMap.begin(); m_It != m_TexMap.end(); ++m_It) glDeleteTextures(1, &m_It->second);
     m_TexMap.clear();
+    m_Retournees.clear();
     m_pNormCubeMapID = nullptr;
 }
 
@@ -156,6 +192,7 @@ void CTextureManager::DeleteTexture(const std::string& nom) {
     if (m_It == m_TexMap.end()) return;
     if (&m_It->second == m_pNormCubeMapID) m_pNormCubeMapID = nullptr;
     glDeleteTextures(1, &m_It->second);
+    m_Retournees.erase(m_It->first);
     m_TexMap.erase(m_It);
 }
 
@@ -166,6 +203,7 @@ void CTextureManager::DeleteTexturesUnder(const std::string& dossier) {
             continue;
         }
         glDeleteTextures(1, &m_It->second);
+        m_Retournees.erase(m_It->first);
         m_It = m_TexMap.erase(m_It);
     }
 }

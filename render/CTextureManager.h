@@ -30,6 +30,10 @@ public:
     unsigned int GetTexture(const std::string& nom);
     const char* GetTextureName(unsigned int id);
 
+    // Uploads every texture again under the number it has: after the window
+    // and its OpenGL context were made again.
+    void Recharger();
+
     void ReleaseTextures();
     void DeleteTexture(const std::string& nom);
     void DeleteTexture(unsigned int id);
@@ -39,8 +43,13 @@ public:
 
 private:
     CTextureManager();
+    void remplirDamier(unsigned int id);
+    void remplirCubeMap(unsigned int id);
+    bool remplirImage(unsigned int id, const std::string& nom, bool retourner);
 
     std::map<std::string, unsigned int>::iterator m_It;
     std::map<std::string, unsigned int> m_TexMap;
     unsigned int* m_pNormCubeMapID;
+    std::map<std::string, bool> m_Retournees;  // each image's flip, to read it again
+    int m_TailleCube = 0;
 };

@@ -11,7 +11,7 @@ libsdl1.2-dev libsdl-mixer1.2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
 googletest libgtest-dev xvfb xauth x11-utils xdotool imagemagick libstb-dev
 libfreetype-dev fonts-dejavu-core
 dpkg-dev desktop-file-utils appstream clang libclang-rt-14-dev ccache
-debhelper lintian zlib1g-dev"
+debhelper lintian zlib1g-dev libsdl2-2.0-0"
 
 manquants=""
 for p in $PAQUETS; do
@@ -40,3 +40,7 @@ fi
 # shellcheck disable=SC2086
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $LANCEUR >/dev/null
 cmake --build build -j"$(nproc)"
+
+# SDL 1.2 on SDL 2, unpacked beside the build (never installed: the classic
+# library stays the system's), for the test suite's second run.
+sh scripts/sdl12-compat.sh >/dev/null

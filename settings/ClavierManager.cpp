@@ -92,11 +92,14 @@ void ClavierManager::setDuel(bool d) {
     oublier(2);
 }
 
+// Every action is released as its key-up would release it: a press the frame
+// has not seen yet still counts, once, as a tap. Forgetting it would lose the
+// tap of a player whose window loses the focus a moment later (a window
+// manager, or SDL 2 under the compatibility layer, moving the focus).
 void ClavierManager::toutRelacher() {
     for (bool& e : enfoncees) e = false;
     manettes.toutRelacher();
-    oublier(1);
-    oublier(2);
+    for (int& e : etats) e = RELACHE;
 }
 
 void ClavierManager::assign() {

@@ -44,8 +44,9 @@ public:
     // Called once a frame, after its events: a press released before the
     // frame could see it still counts, once, in this frame.
     void nouvelleImage();
-    // Forgets every key and pad held: their releases may never come (the
-    // window lost the keyboard).
+    // Releases every key and pad held: their releases may never come (the
+    // window lost the keyboard). A press not yet seen by a frame still counts
+    // once in the next one.
     void toutRelacher();
 
     // numJoueur 1 is player 1; any other value player 2.

@@ -1,9 +1,11 @@
 // Player settings, their edit cycles and the settings file.
 #include "settings/OptionsManager.h"
 
+#include <cmath>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
+#include <vector>
 
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
@@ -15,17 +17,48 @@ namespace {
 struct Mode {
     int largeur;
     int hauteur;
-    bool wide;
 };
 
-// The resolutions the options menu cycles through, in order.
+// The resolutions the options menu cycles through, by width then height; the
+// desktop's own size joins them at start-up when it is not one of them.
 const Mode MODES[] = {
-    {640, 480, false},   {800, 600, false},   {1024, 768, false},
-    {1280, 800, true},   {1280, 960, false},  {1440, 900, true},
-    {1600, 1200, false}, {1680, 1050, true},  {1920, 1200, true},
+    {640, 480},   {800, 600},   {1024, 768},  {1280, 720},  {1280, 800},
+    {1280, 960},  {1366, 768},  {1440, 900},  {1600, 900},  {1600, 1200},
+    {1680, 1050}, {1920, 1080}, {1920, 1200}, {2560, 1440},
 };
 const int NB_MODES = sizeof(MODES) / sizeof(MODES[0]);
-const int MODE_DEFAUT = 2;  // 1024 x 768
+const Mode MODE_DEFAUT = {1024, 768};
+
+// The picture formats the art is drawn in: a window takes the one nearest its
+// own ratio.
+struct FormatImage {
+    OptionsManager::Format format;
+    const char* dossier;
+    float ratio;
+};
+const FormatImage FORMATS[] = {
+    {OptionsManager::FORMAT_4_3, "Ratio-4-3", 4.0f / 3.0f},
+    {OptionsManager::FORMAT_16_10, "Ratio-16-10", 16.0f / 10.0f},
+    {OptionsManager::FORMAT_16_9, "Ratio-16-9", 16.0f / 9.0f},
+};
+
+// The desktop's size, when it is none of the table's modes; 0 x 0: none.
+Mode bureau = {0, 0};
+
+bool avant(const Mode& a, const Mode& b) {
+    return a.largeur < b.largeur || (a.largeur == b.largeur && a.hauteur < b.hauteur);
+}
+
+// The cycle: the table, with the desktop's size in its place.
+std::vector<Mode> cycleModes() {
+    std::vector<Mode> modes(MODES, MODES + NB_MODES);
+    if (bureau.largeur > 0) {
+        auto ou = modes.begin();
+        while (ou != modes.end() && avant(*ou, bureau)) ++ou;
+        modes.insert(ou, bureau);
+    }
+    return modes;
+}
 
 const int CLIPPINGS[] = {10, 20, 40, 100};
 const int NB_CLIPPINGS = sizeof(CLIPPINGS) / sizeof(CLIPPINGS[0]);
@@ -54,13 +87,19 @@ int positionLangue(const std::string& nom) {
     return -1;
 }
 
-// The position of a mode is told by its height alone, except at 1200,
-// where 1600 wide is the 4:3 mode and anything else the 16:10 one.
-int positionMode(int largeur, int hauteur) {
-    if (hauteur == 1200) return largeur == 1600 ? 6 : 8;
-    for (int i = 0; i < NB_MODES; ++i)
-        if (MODES[i].hauteur == hauteur) return i;
+// The position of a size in the cycle; a size outside it (a hand-edited
+// file) has none.
+int positionMode(const std::vector<Mode>& modes, int largeur, int hauteur) {
+    for (size_t i = 0; i < modes.size(); ++i)
+        if (modes[i].largeur == largeur && modes[i].hauteur == hauteur) return static_cast<int>(i);
     return -1;
+}
+
+const FormatImage& formatDe(float ratio) {
+    const FormatImage* proche = &FORMATS[0];
+    for (const FormatImage& f : FORMATS)
+        if (std::fabs(f.ratio - ratio) < std::fabs(proche->ratio - ratio)) proche = &f;
+    return *proche;
 }
 
 int indexDans(const int* table, int taille, int valeur) {
@@ -115,6 +154,13 @@ bool lire(std::istream& flux, bool& champ) {
     return true;
 }
 
+// A zero or negative height (hand-edited file) would give an infinite or
+// negative ratio and squash every image and glyph; 4:3 stands in for it.
+float ratio(int largeur, int hauteur) {
+    if (largeur <= 0 || hauteur <= 0) return 4.0f / 3.0f;
+    return static_cast<float>(largeur) / static_cast<float>(hauteur);
+}
+
 }  // namespace
 
 const char* const OptionsManager::FICHIER = "Data/Options.dat";
@@ -156,7 +202,8 @@ void OptionsManager::copierVersTemp() {
     repereTempOn = repereOn;
 }
 
-// Reading stops at the first value that is missing or not a number; the
+// The third line (wide or not) is read for its place only: the picture format
+// follows the width and height. Reading stops at the first value that is missing or not a number; the
 // fields from there on keep what they held.
 void OptionsManager::chargerOptions() {
     const std::string chemin = FichiersJoueur::lecture(FICHIER);
@@ -172,7 +219,7 @@ void OptionsManager::chargerOptions() {
 
 bool OptionsManager::sauverOptions() {
     std::ostringstream contenu;
-    contenu << largeurTemp << '\n' << hauteurTemp << '\n' << (wideTemp ? 1 : 0) << '\n'
+    contenu << largeurTemp << '\n' << hauteurTemp << '\n' << (isWideTemp() ? 1 : 0) << '\n'
             << (fullScreenTemp ? 1 : 0) << '\n' << antiAliasingTemp << '\n'
             << clippingTemp << '\n' << texturesTemp << '\n' << langTemp << '\n'
             << colorTemp[0] << '\n' << colorTemp[1] << '\n' << (musiquesTempOn ? 1 : 0)
@@ -197,7 +244,7 @@ int OptionsManager::getClipping() { return clipping; }
 int OptionsManager::getTextures() { return textures; }
 std::string OptionsManager::getPathTextures() { return textures ? "High" : "Low"; }
 bool OptionsManager::isFullScreen() { return fullScreen; }
-bool OptionsManager::isWide() { return wide; }
+bool OptionsManager::isWide() { return getFormat() != FORMAT_4_3; }
 std::string OptionsManager::getLang() { return lang; }
 int OptionsManager::getColor(int joueur) { return color[boucler(joueur, 2)]; }
 bool OptionsManager::isMusiquesOn() { return musiquesOn; }
@@ -205,14 +252,24 @@ bool OptionsManager::isSonsOn() { return sonsOn; }
 int OptionsManager::getCamera() { return camera; }
 bool OptionsManager::isRepereOn() { return repereOn; }
 
-// A zero or negative height (hand-edited file) would give an infinite or
-// negative ratio and squash every image and glyph; 4:3 stands in for it.
-static float ratio(int largeur, int hauteur) {
-    if (largeur <= 0 || hauteur <= 0) return 4.0f / 3.0f;
-    return static_cast<float>(largeur) / static_cast<float>(hauteur);
+float OptionsManager::getRatio() {
+    return zoneLargeur > 0 && zoneHauteur > 0 ? ratio(zoneLargeur, zoneHauteur) : ratio(largeur, hauteur);
 }
 
-float OptionsManager::getRatio() { return ratio(largeur, hauteur); }
+void OptionsManager::setZoneDessin(int l, int h) {
+    zoneLargeur = l;
+    zoneHauteur = h;
+}
+
+void OptionsManager::appliquerVideo() {
+    largeur = largeurTemp;
+    hauteur = hauteurTemp;
+    fullScreen = fullScreenTemp;
+    antiAliasing = antiAliasingTemp;
+    clipping = clippingTemp;
+    textures = texturesTemp;
+    zoneLargeur = zoneHauteur = 0;
+}
 
 int OptionsManager::getLargeurTemp() { return largeurTemp; }
 int OptionsManager::getHauteurTemp() { return hauteurTemp; }
@@ -221,7 +278,7 @@ int OptionsManager::getClippingTemp() { return clippingTemp; }
 int OptionsManager::getTexturesTemp() { return texturesTemp; }
 float OptionsManager::getRatioTemp() { return ratio(largeurTemp, hauteurTemp); }
 bool OptionsManager::isFullScreenTemp() { return fullScreenTemp; }
-bool OptionsManager::isWideTemp() { return wideTemp; }
+bool OptionsManager::isWideTemp() { return getFormatTemp() != FORMAT_4_3; }
 std::string OptionsManager::getLangTemp() { return langTemp; }
 int OptionsManager::getColorTemp(int joueur) { return colorTemp[boucler(joueur, 2)]; }
 bool OptionsManager::isMusiquesTempOn() { return musiquesTempOn; }
@@ -235,12 +292,25 @@ void OptionsManager::setAntiAliasing(int v) { antiAliasing = v; }
 void OptionsManager::setFullScreen(bool v) { fullScreen = v; }
 
 void OptionsManager::moveResolution(int sens) {
-    int position = positionMode(largeurTemp, hauteurTemp);
-    position = position < 0 ? MODE_DEFAUT : boucler(position + pas(sens), NB_MODES);
-    largeurTemp = MODES[position].largeur;
-    hauteurTemp = MODES[position].hauteur;
-    wideTemp = MODES[position].wide;
+    const std::vector<Mode> modes = cycleModes();
+    const int position = positionMode(modes, largeurTemp, hauteurTemp);
+    const Mode m = position < 0 ? MODE_DEFAUT : modes[boucler(position + pas(sens), static_cast<int>(modes.size()))];
+    largeurTemp = m.largeur;
+    hauteurTemp = m.hauteur;
 }
+
+void OptionsManager::setTailleBureau(int l, int h) {
+    bureau = {0, 0};
+    if (l <= 0 || h <= 0 || l > 16384 || h > 16384) return;
+    if (positionMode(cycleModes(), l, h) < 0) bureau = {l, h};
+}
+
+bool OptionsManager::estTailleBureau(int l, int h) { return l == bureau.largeur && h == bureau.hauteur && l > 0; }
+
+OptionsManager::Format OptionsManager::getFormat() { return formatDe(ratio(largeur, hauteur)).format; }
+OptionsManager::Format OptionsManager::getFormatTemp() { return formatDe(getRatioTemp()).format; }
+std::string OptionsManager::getDossierRatio() { return formatDe(ratio(largeur, hauteur)).dossier; }
+float OptionsManager::getRatioImages() { return formatDe(ratio(largeur, hauteur)).ratio; }
 
 void OptionsManager::moveFullScreen() { fullScreenTemp = !fullScreenTemp; }
 

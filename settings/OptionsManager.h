@@ -6,6 +6,9 @@
 
 class OptionsManager {
 public:
+    // The ratio of the pictures drawn for a window: the one nearest its own.
+    enum Format { FORMAT_4_3, FORMAT_16_10, FORMAT_16_9 };
+
     static OptionsManager* getInstance();
     static void kill();
 
@@ -21,9 +24,19 @@ public:
     int getClipping();
     int getTextures();
     std::string getPathTextures();
+    // Width over height of the area being drawn: the window, or the part of
+    // it a screen's picture fills (setZoneDessin); the settings' size until
+    // a window says otherwise.
     float getRatio();
     bool isFullScreen();
+    // The format of the settings' size (not of a window resized since), and
+    // any format wider than 4:3.
     bool isWide();
+    Format getFormat();
+    // "Ratio-4-3", "Ratio-16-10" or "Ratio-16-9": the pictures' folder.
+    std::string getDossierRatio();
+    // Width over height of the pictures of that folder.
+    float getRatioImages();
     std::string getLang();
     int getColor(int joueur);
     bool isMusiquesOn();
@@ -42,6 +55,7 @@ public:
     float getRatioTemp();
     bool isFullScreenTemp();
     bool isWideTemp();
+    Format getFormatTemp();
     std::string getLangTemp();
     int getColorTemp(int joueur);
     bool isMusiquesTempOn();
@@ -53,6 +67,14 @@ public:
     void setHauteur(int hauteur);
     void setAntiAliasing(int antiAliasing);
     void setFullScreen(bool fullScreen);
+    void setZoneDessin(int largeur, int hauteur);
+    // The video settings being edited become the committed ones (resolution,
+    // full screen, anti-aliasing, view distance, texture quality).
+    void appliquerVideo();
+    // The desktop's own size, asked of the display at start-up, joins the
+    // resolution cycle when it is none of its modes.
+    static void setTailleBureau(int largeur, int hauteur);
+    static bool estTailleBureau(int largeur, int hauteur);
 
     // sens > 0: next value; sens <= 0: previous value.
     void moveResolution(int sens);
@@ -104,4 +126,6 @@ private:
     int cameraTemp;
     bool repereOn;
     bool repereTempOn;
+    int zoneLargeur = 0;  // the area being drawn; 0: the settings' size
+    int zoneHauteur = 0;
 };

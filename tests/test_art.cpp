@@ -25,7 +25,8 @@ std::vector<Attendu> imagesAttendues() {
         const int d = std::string(q) == "High" ? 1 : 2;
         for (int t : {1, 2, 3, 4, 5, 6, 7, 8, 10, 20, 30, 31, 100, 101})
             a.push_back({"Images/Bloc/" + std::string(q) + "/" + std::to_string(t) + ".tga", 256 / d, 128 / d});
-        for (const auto& [ratio, l, h] : {std::tuple{"Ratio-4-3", 1024, 768}, std::tuple{"Ratio-16-10", 1280, 800}}) {
+        for (const auto& [ratio, l, h] : {std::tuple{"Ratio-4-3", 1024, 768}, std::tuple{"Ratio-16-10", 1280, 800},
+                                            std::tuple{"Ratio-16-9", 1280, 720}}) {
             const std::string r = std::string(q) + "/" + ratio + "/";
             a.push_back({"Images/Fonds/" + r + "fond.tga", l / d, h / d});
             for (const char* m : {"menu", "menuAPropos", "menuOptions", "menuPause", "menuScores", "menuZQ"})

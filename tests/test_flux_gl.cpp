@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <SDL/SDL.h>
+#include <SDL/SDL_opengl.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sstream>
 #include <vector>
 
 #include "app/Jeu.h"
@@ -102,6 +105,30 @@ TEST_F(Flux, LaLangueChoisieSAppliqueEnQuittantLesOptions) {
     taper(SDLK_ESCAPE);
     ASSERT_EQ("MenuPrincipal", ecran());
     EXPECT_EQ("Play", jeu->getMenuCourant()->getLibelle(0)) << "the new main menu speaks English";
+}
+
+// A resolution chosen on the video page applies when the options are left,
+// in the running game, and the new main menu draws.
+TEST_F(Flux, LaResolutionChoisieSAppliqueEnQuittantLesOptions) {
+    taper(SDLK_SPACE);
+    for (int i = 0; i < 3; ++i) taper(SDLK_d);
+    taper(SDLK_SPACE);
+    ASSERT_EQ("MenuOptions", ecran());
+    taper(SDLK_d);
+    taper(SDLK_SPACE);  // the video page, row 1: the resolution
+    taper(SDLK_d);      // 1024 x 768 -> 1280 x 720
+    OptionsManager* o = OptionsManager::getInstance();
+    EXPECT_EQ(1024, o->getLargeur()) << "not before leaving";
+    taper(SDLK_ESCAPE);
+    taper(SDLK_ESCAPE);
+    ASSERT_EQ("MenuPrincipal", ecran());
+    EXPECT_EQ(1280, o->getLargeur());
+    EXPECT_EQ(720, o->getHauteur());
+    EXPECT_EQ(OptionsManager::FORMAT_16_9, o->getFormat());
+    jeu->drawImage();
+    std::vector<unsigned char> pixels(200 * 200 * 3);
+    glReadPixels(0, 0, 200, 200, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    EXPECT_GT(*std::max_element(pixels.begin(), pixels.end()), 30) << "the main menu's picture is drawn";
 }
 
 TEST_F(Flux, UnMatchQuitteEtUnAutreRecommence) {
@@ -236,6 +263,51 @@ TEST_F(Flux, LesFrappesBrevesNeSePerdentPas) {
     EXPECT_NE(std::string::npos, monde.dossier.lire("Niveaux/1/Scores.dat").find("XAA")) << monde.dossier.lire("Niveaux/1/Scores.dat");
 }
 
+// F11 and Alt+Enter switch full screen at once and save the choice, in a menu
+// and in a match; Alt+Enter confirms nothing, Enter alone still does.
+TEST_F(Flux, F11EtAltEntreeBasculentLePleinEcranSansValider) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {}
+    avancer(4100);
+    ASSERT_EQ("MenuPrincipal", ecran());
+    auto image = [&](SDLKey k, int mod) {
+        for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+            SDL_Event t{};
+            t.type = type;
+            t.key.type = type;
+            t.key.keysym.sym = k;
+            t.key.keysym.mod = static_cast<SDLMod>(mod);
+            SDL_PushEvent(&t);
+        }
+        jeu->gestionClavier();
+        jeu->refresh(10);
+    };
+    auto pleinEcranSauve = [&] {
+        std::istringstream f(monde.dossier.lire("Data/Options.dat"));
+        std::string l;
+        for (int i = 0; i < 4; ++i) std::getline(f, l);
+        return l;
+    };
+    OptionsManager* o = OptionsManager::getInstance();
+    image(SDLK_RETURN, KMOD_LALT);
+    EXPECT_EQ("MenuPrincipal", ecran()) << "Alt+Enter confirmed the menu";
+    EXPECT_TRUE(o->isFullScreen());
+    EXPECT_EQ("1", pleinEcranSauve());
+    image(SDLK_F11, KMOD_NONE);
+    EXPECT_FALSE(o->isFullScreen());
+    EXPECT_EQ("0", pleinEcranSauve());
+    EXPECT_EQ("MenuPrincipal", ecran());
+    image(SDLK_RETURN, KMOD_NONE);
+    EXPECT_EQ("MenuDifficulte", ecran()) << "Enter alone confirms";
+    image(SDLK_RETURN, KMOD_NONE);
+    ASSERT_FALSE(jeu->estEnMenu());
+    image(SDLK_F11, KMOD_NONE);
+    EXPECT_TRUE(o->isFullScreen());
+    EXPECT_EQ("1", pleinEcranSauve());
+    EXPECT_FALSE(jeu->estEnMenu()) << "the match goes on";
+    EXPECT_EQ(1024, o->getLargeur());
+}
+
 TEST_F(Flux, PerdreLeFocusMetLeMatchEnPauseMaisPasUnMenu) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {}
@@ -272,11 +344,22 @@ TEST_F(Flux, PerdreLeFocusMetLeMatchEnPauseMaisPasUnMenu) {
         avancer(20);
         EXPECT_EQ(c.attendu, Environnement::getInstance()->getEtat()) << int(c.etat) << " " << c.gagne;
     }
-    // A key held when the focus went is not left pressed for ever.
+    // A key held when the focus went is not left pressed for ever...
+    ClavierManager* clavier = ClavierManager::getInstance();
     pousserTouche(SDL_KEYDOWN, SDLK_d);
+    jeu->gestionClavier();
+    ASSERT_TRUE(clavier->estDroite(1));
     pousserFocus(SDL_APPINPUTFOCUS, false);
     jeu->gestionClavier();
-    EXPECT_FALSE(ClavierManager::getInstance()->estDroite(1));
+    EXPECT_FALSE(clavier->estDroite(1));
+    // ...but a tap made just before the focus went still counts, once.
+    pousserTouche(SDL_KEYDOWN, SDLK_d);
+    pousserTouche(SDL_KEYUP, SDLK_d);
+    pousserFocus(SDL_APPINPUTFOCUS, false);
+    jeu->gestionClavier();
+    EXPECT_TRUE(clavier->estDroite(1)) << "the tap is lost";
+    jeu->gestionClavier();
+    EXPECT_FALSE(clavier->estDroite(1));
 }
 
 // A gamepad through the game's own event loop: its button confirms, its stick

@@ -101,7 +101,7 @@ TEST_F(Options, HauteurNulleNeDonnePasUnRatioInfini) {
 TEST_F(Options, SauverPuisRelireLesDouzeLignes) {
     dossier.ecrire("Data/Options.dat", "1024\n768\n0\n0\n2\n10\n1\nFrancais\n0\n3\n1\n1\n");
     OptionsManager* o = OptionsManager::getInstance();
-    o->moveResolution(1);  // 1280 x 800, wide
+    o->moveResolution(1);  // 1280 x 720, wide
     o->moveFullScreen();
     o->moveAntiAliasing(1);
     o->moveClipping(1);
@@ -113,13 +113,13 @@ TEST_F(Options, SauverPuisRelireLesDouzeLignes) {
     o->moveSons();
     ASSERT_TRUE(o->sauverOptions());
     // Lines 13 and 14 (volumes) are carried through; 15 is the camera view.
-    EXPECT_EQ("1280\n800\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n10\n10\n1\n1\n",
+    EXPECT_EQ("1280\n720\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n10\n10\n1\n1\n",
               dossier.lire("Data/Options.dat"));
     EXPECT_FALSE(dossier.existe("Data/Options.dat.tmp"));
 
     o = relire();
     EXPECT_EQ(1280, o->getLargeur());
-    EXPECT_EQ(800, o->getHauteur());
+    EXPECT_EQ(720, o->getHauteur());
     EXPECT_TRUE(o->isWide());
     EXPECT_TRUE(o->isFullScreen());
     EXPECT_EQ(4, o->getAntiAliasing());
@@ -187,16 +187,24 @@ TEST_F(Options, CycleDesResolutions) {
         const char* depuis;
         int sens;
         int largeur, hauteur;
-        bool wide;
+        OptionsManager::Format format;
     } cas[] = {
-        {"640 480", 1, 800, 600, false},     {"800 600", 1, 1024, 768, false},
-        {"1024 768", 1, 1280, 800, true},    {"1280 800", 1, 1280, 960, false},
-        {"1280 960", 1, 1440, 900, true},    {"1440 900", 1, 1600, 1200, false},
-        {"1600 1200", 1, 1680, 1050, true},  {"1680 1050", 1, 1920, 1200, true},
-        {"1920 1200", 1, 640, 480, false},   {"640 480", -1, 1920, 1200, true},
-        {"1600 1200", -1, 1440, 900, true},  {"1920 1200", 0, 1680, 1050, true},
-        {"1280 720", 1, 1024, 768, false},   {"1280 720", -1, 1024, 768, false},
-        {"1700 1200", 1, 640, 480, false},   {"5 800", 7, 1280, 960, false},
+        {"640 480", 1, 800, 600, OptionsManager::FORMAT_4_3},
+        {"1024 768", 1, 1280, 720, OptionsManager::FORMAT_16_9},
+        {"1280 720", 1, 1280, 800, OptionsManager::FORMAT_16_10},
+        {"1280 960", 1, 1366, 768, OptionsManager::FORMAT_16_9},
+        {"1366 768", 1, 1440, 900, OptionsManager::FORMAT_16_10},
+        {"1440 900", 1, 1600, 900, OptionsManager::FORMAT_16_9},
+        {"1680 1050", 1, 1920, 1080, OptionsManager::FORMAT_16_9},
+        {"1920 1200", 1, 2560, 1440, OptionsManager::FORMAT_16_9},
+        {"2560 1440", 1, 640, 480, OptionsManager::FORMAT_4_3},
+        {"640 480", -1, 2560, 1440, OptionsManager::FORMAT_16_9},
+        {"1600 1200", -1, 1600, 900, OptionsManager::FORMAT_16_9},
+        {"1920 1200", 0, 1920, 1080, OptionsManager::FORMAT_16_9},
+        // A size outside the cycle (a hand-edited file) goes to 1024 x 768.
+        {"1280 721", 1, 1024, 768, OptionsManager::FORMAT_4_3},
+        {"1700 1200", -1, 1024, 768, OptionsManager::FORMAT_4_3},
+        {"5 800", 7, 1024, 768, OptionsManager::FORMAT_4_3},
     };
     for (const Cas& c : cas) {
         dossier.ecrire("Data/Options.dat", c.depuis);
@@ -204,7 +212,60 @@ TEST_F(Options, CycleDesResolutions) {
         o->moveResolution(c.sens);
         EXPECT_EQ(c.largeur, o->getLargeurTemp()) << c.depuis << " " << c.sens;
         EXPECT_EQ(c.hauteur, o->getHauteurTemp()) << c.depuis << " " << c.sens;
-        EXPECT_EQ(c.wide, o->isWideTemp()) << c.depuis << " " << c.sens;
+        EXPECT_EQ(c.format, o->getFormatTemp()) << c.depuis << " " << c.sens;
+        EXPECT_EQ(c.format != OptionsManager::FORMAT_4_3, o->isWideTemp()) << c.depuis << " " << c.sens;
+    }
+}
+
+// The desktop's own size joins the cycle in its place, once; a size the
+// cycle has already, or a nonsense one, adds nothing.
+TEST_F(Options, LaTailleDuBureauRejointLeCycle) {
+    struct Cas {
+        int bureauL, bureauH;
+        const char* depuis;
+        int largeur, hauteur;
+    } cas[] = {
+        {1280, 1024, "1280 960", 1280, 1024},  {1280, 1024, "1280 1024", 1366, 768},
+        {3440, 1440, "2560 1440", 3440, 1440}, {3440, 1440, "3440 1440", 640, 480},
+        {1920, 1080, "1680 1050", 1920, 1080}, {1920, 1080, "1920 1080", 1920, 1200},
+        {0, 0, "1280 960", 1366, 768},         {-5, 99999, "1280 960", 1366, 768},
+    };
+    for (const Cas& c : cas) {
+        OptionsManager::setTailleBureau(c.bureauL, c.bureauH);
+        dossier.ecrire("Data/Options.dat", c.depuis);
+        OptionsManager* o = relire();
+        o->moveResolution(1);
+        EXPECT_EQ(c.largeur, o->getLargeurTemp()) << c.bureauL << "x" << c.bureauH << " from " << c.depuis;
+        EXPECT_EQ(c.hauteur, o->getHauteurTemp()) << c.bureauL << "x" << c.bureauH << " from " << c.depuis;
+    }
+    OptionsManager::setTailleBureau(0, 0);
+}
+
+// Old files keep their size; the picture format follows the size, whatever
+// the file's "wide" line says, and the line written follows the format.
+TEST_F(Options, LeFormatSuitLaTaille) {
+    struct Cas {
+        const char* fichier;
+        OptionsManager::Format format;
+        const char* dossierRatio;
+    } cas[] = {
+        {"1024 768 0", OptionsManager::FORMAT_4_3, "Ratio-4-3"},
+        {"1024 768 1", OptionsManager::FORMAT_4_3, "Ratio-4-3"},
+        {"1680 1050 1", OptionsManager::FORMAT_16_10, "Ratio-16-10"},
+        {"1920 1080 0", OptionsManager::FORMAT_16_9, "Ratio-16-9"},
+        {"1366 768 0", OptionsManager::FORMAT_16_9, "Ratio-16-9"},
+        {"1280 1024 0", OptionsManager::FORMAT_4_3, "Ratio-4-3"},
+        {"3440 1440 0", OptionsManager::FORMAT_16_9, "Ratio-16-9"},
+    };
+    for (const Cas& c : cas) {
+        dossier.ecrire("Data/Options.dat", c.fichier);
+        OptionsManager* o = relire();
+        EXPECT_EQ(c.format, o->getFormat()) << c.fichier;
+        EXPECT_EQ(c.dossierRatio, o->getDossierRatio()) << c.fichier;
+        ASSERT_TRUE(o->sauverOptions());
+        const std::string ecrit = dossier.lire("Data/Options.dat");
+        EXPECT_EQ(c.format == OptionsManager::FORMAT_4_3 ? '0' : '1', ecrit[ecrit.find('\n', ecrit.find('\n') + 1) + 1])
+            << c.fichier;
     }
 }
 

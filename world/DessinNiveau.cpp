@@ -79,6 +79,10 @@ void DessinNiveau::vider() {
     blocsCompiles = 0;
 }
 
+void DessinNiveau::toutLiberer() {
+    for (Carre& c : carres) liberer(c);
+}
+
 void DessinNiveau::liberer(Carre& c) {
     if (c.liste) glDeleteLists(c.liste, 1);
     blocsCompiles -= c.blocs;

@@ -28,6 +28,9 @@ public:
     void preparer(const std::vector<std::unique_ptr<Bloc>>* grille, int hauteur, int largeur);
     // Releases every list and forgets the grid.
     void vider();
+    // Releases every list, keeping the grid: each square is compiled again
+    // when next drawn (a new OpenGL context).
+    void toutLiberer();
     // The block of that cell was replaced: its square is compiled again.
     void modifier(int ligne, int colonne);
     // Every visible block under the current projection and model-view

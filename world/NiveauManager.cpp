@@ -29,9 +29,18 @@ NiveauManager::NiveauManager()
     : textures(CTextureManager::GetInstance()), numNiveau(1), hauteur(0), largeur(0), temps(0),
       textureFond(0), difficulte(1), finJeu(false), illisible(false), dernierCharge(0) {
     OptionsManager* options = OptionsManager::getInstance();
-    const std::string chemin = "Images/Fonds/" + options->getPathTextures() +
-                               (options->isWide() ? "/Ratio-16-10/fond.tga" : "/Ratio-4-3/fond.tga");
+    const std::string chemin =
+        "Images/Fonds/" + options->getPathTextures() + "/" + options->getDossierRatio() + "/fond.tga";
     textureFond = textures->LoadTexture(chemin, false);
+    compilerFond();
+}
+
+void NiveauManager::refaireListes() {
+    compilerFond();
+    dessin.toutLiberer();
+}
+
+void NiveauManager::compilerFond() {
     glNewList(LISTE_FOND, GL_COMPILE);
     glDisable(GL_BLEND);
     glBindTexture(GL_TEXTURE_2D, textureFond);

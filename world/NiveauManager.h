@@ -70,6 +70,9 @@ public:
     void refresh(long ecoule);
     void draw();
     void drawFond();
+    // The display lists compiled again (background, squares of blocks), in a
+    // new OpenGL context: after the window was made again.
+    void refaireListes();
 
     // The path of a level file: "Niveaux/<difficulte>/niveau<numero>.dat".
     static std::string cheminNiveau(int difficulte, int numero);
@@ -83,6 +86,7 @@ public:
 private:
     NiveauManager();
     ~NiveauManager();
+    void compilerFond();
     // The grid cell under (x, z), or null outside the grid.
     std::unique_ptr<Bloc>* cellule(float x, float z);
     // A block of that code on cell (c, r), breakable or not as its type says.

@@ -16,7 +16,9 @@ struct Format {
     // the height from the bottom.
     float basBande, hautBande;
 };
-const Format FORMATS[] = {{"Ratio-4-3", 1024, 768, 0.2f, 0.32f}, {"Ratio-16-10", 1280, 800, 0.14f, 0.29f}};
+const Format FORMATS[] = {{"Ratio-4-3", 1024, 768, 0.2f, 0.32f},
+                          {"Ratio-16-10", 1280, 800, 0.14f, 0.29f},
+                          {"Ratio-16-9", 1280, 720, 0.14f, 0.29f}};
 
 float bruit(uint32_t& etat) {
     etat = etat * 1664525u + 1013904223u;
