@@ -7,6 +7,7 @@
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "settings/Langues.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 
@@ -19,7 +20,9 @@ const int PAGE_RETOUR = 5;
 const int LIGNES_PAGE[] = {0, 3, 5, 2, 8};
 // The key binding each row of the keys page edits, and its label's language line.
 const int TOUCHE_LIGNE[] = {0, 1, 2, 3, 6, 7, 8, 9};
-const int LIBELLE_LIGNE[] = {72, 73, 74, 75, 72, 73, 74, 75};
+const int LIBELLE_LIGNE[] = {LangManager::LIBELLE_HAUT, LangManager::LIBELLE_BAS, LangManager::LIBELLE_GAUCHE,
+                             LangManager::LIBELLE_DROITE, LangManager::LIBELLE_HAUT, LangManager::LIBELLE_BAS,
+                             LangManager::LIBELLE_GAUCHE, LangManager::LIBELLE_DROITE};
 
 const std::string& texte(int n) { return LangManager::getInstance()->ligne(n); }
 
@@ -35,7 +38,8 @@ MenuOptions::MenuOptions() : Menu(0, 0, 1, 1), dansPage(0), ligne(0), attenteTou
     nom = "MenuOptions";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuOptions.tga"), false);
     delai = 0;
-    creerItems({7, 8, 9, 10, 11});
+    creerItems({LangManager::PAGE_JEU, LangManager::PAGE_VIDEO, LangManager::PAGE_AUDIO,
+                LangManager::PAGE_TOUCHES, LangManager::RETOUR});
 }
 
 void MenuOptions::reset() {
@@ -173,35 +177,40 @@ void MenuOptions::ecrireLigne(int rang, double y, const std::string& t) {
 }
 
 void MenuOptions::drawOptionsJeu() {
-    auto couleur = [](int c) { return c >= 0 && c <= 4 ? texte(15 + c) : std::string("?"); };
-    ecrireLigne(1, 0.80, texte(12) + options->getLangTemp());
-    ecrireLigne(2, 0.75, texte(13) + couleur(options->getColorTemp(0)));
-    ecrireLigne(3, 0.70, texte(14) + couleur(options->getColorTemp(1)));
+    auto couleur = [](int c) { return c >= 0 && c <= 4 ? texte(LangManager::ROUGE + c) : std::string("?"); };
+    ecrireLigne(1, 0.80, texte(LangManager::LANGUE) + Langues::affiche(options->getLangTemp()));
+    ecrireLigne(2, 0.75, texte(LangManager::COULEUR_J1) + couleur(options->getColorTemp(0)));
+    ecrireLigne(3, 0.70, texte(LangManager::COULEUR_J2) + couleur(options->getColorTemp(1)));
 }
 
 void MenuOptions::drawOptionsVideo() {
-    ecrireLigne(1, 0.80, texte(20) + std::to_string(options->getLargeurTemp()) + " x " +
+    ecrireLigne(1, 0.80, texte(LangManager::RESOLUTION) + std::to_string(options->getLargeurTemp()) + " x " +
                              std::to_string(options->getHauteurTemp()));
-    ecrireLigne(2, 0.75, texte(21) + texte(options->isFullScreenTemp() ? 36 : 37));
-    ecrireLigne(3, 0.70, texte(22) + std::to_string(options->getAntiAliasingTemp()) + " x");
-    ecrireLigne(4, 0.65, texte(23) + nomDans(options->getClippingTemp(), {{10, 24}, {20, 25}, {40, 26}, {100, 27}}));
-    ecrireLigne(5, 0.60, texte(28) + nomDans(options->getTexturesTemp(), {{0, 29}, {1, 30}}));
-    for (int i = 0; i < 3; ++i) textes->draw(texte(31 + i).c_str(), 1, X_TEXTE, 0.50 - 0.05 * i, 0.05, 0.05, 0.5, 1);
+    ecrireLigne(2, 0.75, texte(LangManager::PLEIN_ECRAN) + texte(options->isFullScreenTemp() ? LangManager::ACTIVE : LangManager::DESACTIVE));
+    ecrireLigne(3, 0.70, texte(LangManager::ANTI_CRENELAGE) + std::to_string(options->getAntiAliasingTemp()) + " x");
+    ecrireLigne(4, 0.65, texte(LangManager::DISTANCE_VUE) +
+                             nomDans(options->getClippingTemp(), {{10, LangManager::DISTANCE_COURTE},
+                                                                  {20, LangManager::DISTANCE_MOYENNE},
+                                                                  {40, LangManager::DISTANCE_LOIN},
+                                                                  {100, LangManager::DISTANCE_TRES_LOIN}}));
+    ecrireLigne(5, 0.60, texte(LangManager::TEXTURES) + nomDans(options->getTexturesTemp(), {{0, LangManager::TEXTURES_BASSES},
+                                                                                {1, LangManager::TEXTURES_HAUTES}}));
+    for (int i = 0; i < 3; ++i) textes->draw(texte(LangManager::AVIS_VIDEO_1 + i).c_str(), 1, X_TEXTE, 0.50 - 0.05 * i, 0.05, 0.05, 0.5, 1);
 }
 
 void MenuOptions::drawOptionsAudio() {
-    ecrireLigne(1, 0.80, texte(34) + texte(options->isMusiquesTempOn() ? 36 : 37));
-    ecrireLigne(2, 0.75, texte(35) + texte(options->isSonsTempOn() ? 36 : 37));
+    ecrireLigne(1, 0.80, texte(LangManager::MUSIQUE) + texte(options->isMusiquesTempOn() ? LangManager::ACTIVE : LangManager::DESACTIVE));
+    ecrireLigne(2, 0.75, texte(LangManager::EFFETS) + texte(options->isSonsTempOn() ? LangManager::ACTIVE : LangManager::DESACTIVE));
 }
 
 void MenuOptions::drawOptionsClavier() {
-    textes->draw(texte(58).c_str(), 1, X_TEXTE, 0.80, 0.05, 0.05, 0.5, 1);
-    textes->draw(texte(59).c_str(), 1, X_TEXTE, 0.56, 0.05, 0.05, 0.5, 1);
+    textes->draw(texte(LangManager::JOUEUR_1).c_str(), 1, X_TEXTE, 0.80, 0.05, 0.05, 0.5, 1);
+    textes->draw(texte(LangManager::JOUEUR_2).c_str(), 1, X_TEXTE, 0.56, 0.05, 0.05, 0.5, 1);
     for (int i = 0; i < 8; ++i) {
         const int rang = i + 1, police = rang == ligne ? 2 : 1;
         const double y = (i < 4 ? 0.75 : 0.51) - 0.04 * (i % 4);
         const std::string touche = rang == ligne && attenteTouche
-                                       ? texte(76)
+                                       ? texte(LangManager::APPUYER_TOUCHE)
                                        : ClavierManager::nomTouche(clavier->getToucheTemp(TOUCHE_LIGNE[i]));
         textes->draw(texte(LIBELLE_LIGNE[i]).c_str(), police, 0.085, y, 0.05, 0.05, 0.5, 1);
         textes->draw(":", police, 0.232, y, 0.05, 0.05, 0.5, 1);

@@ -6,6 +6,7 @@
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
+#include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 
@@ -13,7 +14,7 @@ MenuPause::MenuPause() : Menu(0, 0, 1, 1) {
     nom = "MenuPause";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuPause.tga"), false);
     delai = 0;
-    creerItems({49, 50});
+    creerItems({LangManager::REPRENDRE, LangManager::QUITTER_MATCH});
 }
 
 // In a duel either player drives the pause.

@@ -17,7 +17,7 @@ MenuRecord::MenuRecord(std::string tempsJ1, std::string tempsJ2)
     nom = "MenuRecord";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuZQ.tga"), false);
     delai = 0;
-    creerItems({70});
+    creerItems({LangManager::SAISIR});
     charger();
     comparer();
 }
@@ -41,7 +41,7 @@ void MenuRecord::comparer() {
 
 void MenuRecord::fermerSaisie() {
     curseur = -1;
-    libelles[0] = LangManager::getInstance()->ligne(71);
+    libelles[0] = LangManager::getInstance()->ligne(LangManager::CONTINUER);
 }
 
 void MenuRecord::refresh(long ecoule) {
@@ -106,8 +106,8 @@ void MenuRecord::enregistrer() {
 
 std::string MenuRecord::texteRang() const {
     LangManager* lang = LangManager::getInstance();
-    if (rangs[0] == 0) return lang->ligne(65);
-    const int suffixe = rangs[0] <= 3 ? 65 + rangs[0] : 69;
+    if (rangs[0] == 0) return lang->ligne(LangManager::NON_CLASSE);
+    const int suffixe = rangs[0] <= 3 ? LangManager::SUFFIXE_1 + rangs[0] - 1 : LangManager::SUFFIXE_N;
     return std::to_string(rangs[0]) + lang->ligne(suffixe);
 }
 
@@ -119,19 +119,19 @@ void MenuRecord::draw() {
         double x, y;
         std::string texte;
     } lignes[] = {
-        {0.085, 0.76, lang->ligne(56)},
-        {0.385, 0.76, lang->ligne(difficulte() == 1 ? 54 : 55)},
-        {0.5, 0.76, lang->ligne(57)},
-        {0.085, 0.66, lang->ligne(58)},
-        {0.385, 0.66, lang->ligne(rangs[0] != 0 ? 60 : 61)},
-        {0.085, 0.585, lang->ligne(62)},
+        {0.085, 0.76, lang->ligne(LangManager::TERMINE_EN)},
+        {0.385, 0.76, lang->ligne(difficulte() == 1 ? LangManager::FACILE : LangManager::DIFFICILE)},
+        {0.5, 0.76, lang->ligne(LangManager::APRES_DIFFICULTE)},
+        {0.085, 0.66, lang->ligne(LangManager::JOUEUR_1)},
+        {0.385, 0.66, lang->ligne(rangs[0] != 0 ? LangManager::NOUVEAU_RECORD : LangManager::PAS_DE_RECORD)},
+        {0.085, 0.585, lang->ligne(LangManager::RANG)},
         {0.385, 0.585, rang},
-        {0.085, 0.51, lang->ligne(63)},
+        {0.085, 0.51, lang->ligne(LangManager::TEMPS_RECORD)},
         {0.385, 0.51, tempsJoueurs[0] + "s"},
     };
     for (const Ligne& l : lignes) textes->draw(l.texte.c_str(), 1, l.x, l.y, 0.06, 0.06, 0.5, 1);
     if (rangs[0] != 0) {
-        textes->draw(lang->ligne(64).c_str(), 1, 0.085, 0.435, 0.06, 0.06, 0.5, 1);
+        textes->draw(lang->ligne(LangManager::NOM).c_str(), 1, 0.085, 0.435, 0.06, 0.06, 0.5, 1);
         for (int i = 0; i < 3; ++i) {
             const std::string lettre(1, nomsSaisis[0][static_cast<size_t>(i)]);
             textes->draw(lettre.c_str(), i == curseur ? 2 : 1, 0.385 + 0.025 * i, 0.435, 0.06, 0.06, 0.5, 1);

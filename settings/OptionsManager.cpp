@@ -8,6 +8,7 @@
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
 #include "settings/FichiersJoueur.h"
+#include "settings/Langues.h"
 
 namespace {
 
@@ -33,21 +34,6 @@ const int ANTIALIASINGS[] = {0, 2, 4, 8, 16};
 const int NB_ANTIALIASINGS = sizeof(ANTIALIASINGS) / sizeof(ANTIALIASINGS[0]);
 
 const int NB_COULEURS = 5;
-
-// The languages the options menu cycles through, each with the names a
-// settings file may give it: "French" is what a fresh install starts with.
-struct Langue {
-    const char* nom;
-    const char* alias;
-};
-const Langue LANGUES[] = {{"Francais", "French"}, {"English", "English"}};
-const int NB_LANGUES = sizeof(LANGUES) / sizeof(LANGUES[0]);
-
-int positionLangue(const std::string& nom) {
-    for (int i = 0; i < NB_LANGUES; ++i)
-        if (nom == LANGUES[i].nom || nom == LANGUES[i].alias) return i;
-    return -1;
-}
 
 // The position of a mode is told by its height alone, except at 1200,
 // where 1600 wide is the 4:3 mode and anything else the 16:10 one.
@@ -127,7 +113,7 @@ void OptionsManager::kill() {
 
 // Texture quality, music and sound default to on: the best a fresh install can show.
 OptionsManager::OptionsManager()
-    : lang("French"), color{0, 3}, largeur(1024), hauteur(768), clipping(10),
+    : lang("Francais"), color{0, 3}, largeur(1024), hauteur(768), clipping(10),
       textures(1), antiAliasing(2), fullScreen(false), wide(false),
       musiquesOn(true), sonsOn(true) {
     chargerOptions();
@@ -160,6 +146,7 @@ void OptionsManager::chargerOptions() {
         lire(flux, fullScreen) && lire(flux, antiAliasing) && lire(flux, clipping) &&
         lire(flux, textures) && lireMot(flux, lang) && lire(flux, color[0]) &&
         lire(flux, color[1]) && lire(flux, musiquesOn) && lire(flux, sonsOn);
+    lang = Langues::fichier(lang);  // an older name of a language is saved under its file's name
 }
 
 bool OptionsManager::sauverOptions() {
@@ -246,8 +233,8 @@ void OptionsManager::moveTextures(int) { texturesTemp = texturesTemp ? 0 : 1; }
 
 // A name outside the cycle (a hand-edited file) moves to its first language.
 void OptionsManager::moveLang(int sens) {
-    const int i = positionLangue(langTemp);
-    langTemp = LANGUES[i < 0 ? 0 : boucler(i + pas(sens), NB_LANGUES)].nom;
+    const int i = Langues::position(langTemp);
+    langTemp = Langues::LANGUES[i < 0 ? 0 : boucler(i + pas(sens), Langues::NB_LANGUES)].fichier;
 }
 
 // One step, and a second one when the step lands on the other player's colour,

@@ -82,7 +82,8 @@ TEST_F(MiseEnPage, LesLibellesDePauseDansLeursCases) {
         const double L = large ? 0.265 : 0.205, W = large ? 0.235 : 0.295;
         MenuPause m;
         std::vector<Boite> b = quads(sommetsDessines([&] { m.draw(); }));
-        const std::string libelles[] = {LangManager::getInstance()->ligne(49), LangManager::getInstance()->ligne(50)};
+        const std::string libelles[] = {LangManager::getInstance()->ligne(LangManager::REPRENDRE),
+                                        LangManager::getInstance()->ligne(LangManager::QUITTER_MATCH)};
         // The background first, then the glyphs of each label in order (spaces draw nothing).
         size_t q = 1;
         for (int i = 0; i < 2; ++i) {

@@ -3,8 +3,11 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
+
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "settings/OptionsManager.h"
 #include "tests/support/DisquePlein.h"
@@ -12,9 +15,37 @@
 
 namespace {
 
+// The system's locale variables, set for one test and given back after it.
+class Locale {
+public:
+    static constexpr const char* VARIABLES[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    Locale() {
+        for (int i = 0; i < 3; ++i) {
+            const char* v = std::getenv(VARIABLES[i]);
+            avant[i] = v ? std::optional<std::string>(v) : std::nullopt;
+        }
+    }
+    ~Locale() {
+        for (int i = 0; i < 3; ++i) poser(i, avant[i] ? avant[i]->c_str() : nullptr);
+    }
+    // nullptr: the variable unset.
+    void poser(int i, const char* valeur) {
+        if (valeur) ::setenv(VARIABLES[i], valeur, 1);
+        else ::unsetenv(VARIABLES[i]);
+    }
+
+private:
+    std::optional<std::string> avant[3];
+};
+
 class Options : public ::testing::Test {
 protected:
-    void SetUp() override { OptionsManager::kill(); }
+    // A French system unless a test says otherwise: the defaults below are a
+    // French player's.
+    void SetUp() override {
+        locale.poser(0, "fr_FR.UTF-8");
+        OptionsManager::kill();
+    }
     void TearDown() override { OptionsManager::kill(); }
 
     // A new manager reading the file as it is now.
@@ -23,6 +54,7 @@ protected:
         return OptionsManager::getInstance();
     }
 
+    Locale locale;
     DossierTemporaire dossier;
 };
 
@@ -37,14 +69,14 @@ TEST_F(Options, SansFichierLesValeursParDefaut) {
     EXPECT_EQ(2, o->getAntiAliasing());
     EXPECT_EQ(10, o->getClipping());
     EXPECT_EQ("High", o->getPathTextures());
-    EXPECT_EQ("French", o->getLang());
+    EXPECT_EQ("Francais", o->getLang());
     EXPECT_EQ(0, o->getColor(0));
     EXPECT_EQ(3, o->getColor(1));
     EXPECT_TRUE(o->isMusiquesOn());
     EXPECT_TRUE(o->isSonsOn());
     EXPECT_FLOAT_EQ(1024.0f / 768.0f, o->getRatio());
     EXPECT_EQ(1024, o->getLargeurTemp());
-    EXPECT_EQ("French", o->getLangTemp());
+    EXPECT_EQ("Francais", o->getLangTemp());
 }
 
 TEST_F(Options, LecturePlusDeDouzeLignesEtBlancsQuelconques) {
@@ -73,11 +105,11 @@ TEST_F(Options, UnFichierCourtOuFauxGardeLesDefautsDesLaPanne) {
         int largeur, hauteur, antiAliasing, clipping;
         const char* lang;
     } cas[] = {
-        {"800\n600\n", 800, 600, 2, 10, "French"},
-        {"800\nabc\n1\n", 800, 768, 2, 10, "French"},
-        {"800\n600\n0\n0\n4\n20\n1\n", 800, 600, 4, 20, "French"},
-        {"", 1024, 768, 2, 10, "French"},
-        {"99999999999999999999\n600\n", 1024, 768, 2, 10, "French"},  // overflow
+        {"800\n600\n", 800, 600, 2, 10, "Francais"},
+        {"800\nabc\n1\n", 800, 768, 2, 10, "Francais"},
+        {"800\n600\n0\n0\n4\n20\n1\n", 800, 600, 4, 20, "Francais"},
+        {"", 1024, 768, 2, 10, "Francais"},
+        {"99999999999999999999\n600\n", 1024, 768, 2, 10, "Francais"},  // overflow
         {"640 480 0 0 0 100 1 Francais x 0 1 1", 640, 480, 0, 100, "Francais"},
     };
     for (const Cas& c : cas) {
@@ -239,9 +271,9 @@ TEST_F(Options, CycleDesLangues) {
         const char* lu;
         const char* apres;
     } cas[] = {
-        {"", 1, "French", "English"},  // the fresh install's name stands for Francais
-        {"", -1, "French", "English"},
-        {"1024 768 0 0 2 10 1 French", 1, "French", "English"},
+        {"", 1, "Francais", "English"},
+        {"", -1, "Francais", "English"},
+        {"1024 768 0 0 2 10 1 French", 1, "Francais", "English"},  // the older name of French, read as its file's
         {"1024 768 0 0 2 10 1 Francais", 1, "Francais", "English"},
         {"1024 768 0 0 2 10 1 English", 1, "English", "Francais"},
         {"1024 768 0 0 2 10 1 English", -1, "English", "Francais"},
@@ -310,3 +342,4 @@ TEST_F(Options, MotDemesureEtFichierQuiNEnEstPasUn) {
     o = relire();
     EXPECT_EQ(1024, o->getLargeur()) << "a FIFO is not read: defaults, and no wait";
 }
+
