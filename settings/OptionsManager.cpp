@@ -112,8 +112,9 @@ void OptionsManager::kill() {
 }
 
 // Texture quality, music and sound default to on: the best a fresh install can show.
+// The language is the system's until a settings file names one.
 OptionsManager::OptionsManager()
-    : lang("Francais"), color{0, 3}, largeur(1024), hauteur(768), clipping(10),
+    : lang(Langues::duSysteme()), color{0, 3}, largeur(1024), hauteur(768), clipping(10),
       textures(1), antiAliasing(2), fullScreen(false), wide(false),
       musiquesOn(true), sonsOn(true) {
     chargerOptions();

@@ -343,3 +343,42 @@ TEST_F(Options, MotDemesureEtFichierQuiNEnEstPasUn) {
     EXPECT_EQ(1024, o->getLargeur()) << "a FIFO is not read: defaults, and no wait";
 }
 
+// A first start speaks the system's language: the first non-empty of LC_ALL,
+// LC_MESSAGES and LANG, French for "fr...", English for anything else; a
+// saved choice always wins.
+TEST_F(Options, LaLangueDuSystemeAuPremierDemarrage) {
+    struct Cas {
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        const char* attendue;
+    } cas[] = {
+        {nullptr, nullptr, "fr_FR.UTF-8", "Francais"},
+        {nullptr, nullptr, "fr", "Francais"},
+        {nullptr, nullptr, "fr_CA", "Francais"},
+        {nullptr, nullptr, "en_GB.UTF-8", "English"},
+        {nullptr, nullptr, "de_DE.UTF-8", "English"},
+        {nullptr, nullptr, "C.UTF-8", "English"},
+        {nullptr, nullptr, "C", "English"},
+        {nullptr, nullptr, "POSIX", "English"},
+        {nullptr, nullptr, nullptr, "English"},
+        {"", "", "fr_FR.UTF-8", "Francais"},                 // empty counts as unset
+        {"en_US.UTF-8", "fr_FR.UTF-8", "fr_FR.UTF-8", "English"},  // LC_ALL first
+        {nullptr, "fr_BE.UTF-8", "en_US.UTF-8", "Francais"},      // then LC_MESSAGES
+        {"C", nullptr, "fr_FR.UTF-8", "English"},
+        {"fr_FR@euro", nullptr, nullptr, "Francais"},
+    };
+    for (const Cas& c : cas) {
+        locale.poser(0, c.lcAll);
+        locale.poser(1, c.lcMessages);
+        locale.poser(2, c.lang);
+        const std::string quoi = std::string(c.lcAll ? c.lcAll : "-") + " " + (c.lcMessages ? c.lcMessages : "-") +
+                                 " " + (c.lang ? c.lang : "-");
+        EXPECT_EQ(c.attendue, relire()->getLang()) << quoi;
+        dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 English 0 3 1 1");
+        EXPECT_EQ("English", relire()->getLang()) << quoi << ": the saved choice";
+        dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 French 0 3 1 1");
+        EXPECT_EQ("Francais", relire()->getLang()) << quoi << ": the saved choice";
+        std::filesystem::remove(dossier.chemin() + "/Data/Options.dat");
+    }
+}
