@@ -8,6 +8,7 @@
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
 #include "settings/Langues.h"
+#include "settings/NomsTouches.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 
@@ -211,7 +212,7 @@ void MenuOptions::drawOptionsClavier() {
         const double y = (i < 4 ? 0.75 : 0.51) - 0.04 * (i % 4);
         const std::string touche = rang == ligne && attenteTouche
                                        ? texte(LangManager::APPUYER_TOUCHE)
-                                       : ClavierManager::nomTouche(clavier->getToucheTemp(TOUCHE_LIGNE[i]));
+                                       : NomsTouches::nom(clavier->getToucheTemp(TOUCHE_LIGNE[i]));
         textes->draw(texte(LIBELLE_LIGNE[i]).c_str(), police, 0.085, y, 0.05, 0.05, 0.5, 1);
         textes->draw(":", police, 0.232, y, 0.05, 0.05, 0.5, 1);
         textes->draw(touche.c_str(), police, 0.3, y, 0.05, 0.05, 0.5, 1);

@@ -120,4 +120,11 @@ TEST_F(MiseEnPage, LegendeDesTouchesSuitLesAffectations) {
     c->setToucheTemp(ClavierManager::DROITE, SDLK_RSHIFT);
     ASSERT_TRUE(c->sauver());
     EXPECT_EQ("Steer: I S A Right Shift   Confirm: Space   Pause: Escape", LegendeTouches::texte());
+
+    // On French screens, the key names are French too.
+    monde.dossier.ecrire("Data/Lang/Francais.dat", texte);
+    monde.reglages("1024 768 0 0 2 10 1 Francais");
+    LangManager::kill();
+    LangManager::getInstance()->charger();
+    EXPECT_EQ("Steer: I S A Maj droite   Confirm: Espace   Pause: \xC9" "chap", LegendeTouches::texte());
 }
