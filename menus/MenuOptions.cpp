@@ -27,6 +27,9 @@ const int LIBELLE_LIGNE[] = {LangManager::LIBELLE_HAUT, LangManager::LIBELLE_BAS
 
 const std::string& texte(int n) { return LangManager::getInstance()->ligne(n); }
 
+// 0 reads as off.
+std::string volume(int v) { return v > 0 ? std::to_string(v) : texte(LangManager::DESACTIVE); }
+
 std::string nomDans(int valeur, std::initializer_list<std::pair<int, int>> noms) {
     for (const auto& [v, ligne] : noms)
         if (v == valeur) return texte(ligne);
@@ -148,6 +151,13 @@ void MenuOptions::prendreTouche() {
     attenteTouche = false;
 }
 
+// The player hears the volumes while choosing them: the music plays at its
+// new volume, and an effect sounds at the effects' one.
+void MenuOptions::essayerVolumes() {
+    sons->appliquerVolumes(options->getVolumeMusiqueTemp(), options->getVolumeEffetsTemp());
+    sons->jouerSon(sons->sonBeep);
+}
+
 void MenuOptions::modifier(int sens) {
     if (sens != 0) {
         switch (selection * 10 + ligne) {
@@ -159,8 +169,8 @@ void MenuOptions::modifier(int sens) {
             case 23: options->moveAntiAliasing(sens); break;
             case 24: options->moveClipping(sens); break;
             case 25: options->moveTextures(sens); break;
-            case 31: options->moveMusiques(); break;
-            case 32: options->moveSons(); break;
+            case 31: options->moveVolumeMusique(sens); essayerVolumes(); break;
+            case 32: options->moveVolumeEffets(sens); essayerVolumes(); break;
             default:
                 if (selection == 4) attenteTouche = true;
                 break;
@@ -200,8 +210,8 @@ void MenuOptions::drawOptionsVideo() {
 }
 
 void MenuOptions::drawOptionsAudio() {
-    ecrireLigne(1, 0.80, texte(LangManager::MUSIQUE) + texte(options->isMusiquesTempOn() ? LangManager::ACTIVE : LangManager::DESACTIVE));
-    ecrireLigne(2, 0.75, texte(LangManager::EFFETS) + texte(options->isSonsTempOn() ? LangManager::ACTIVE : LangManager::DESACTIVE));
+    ecrireLigne(1, 0.80, texte(LangManager::MUSIQUE) + volume(options->getVolumeMusiqueTemp()));
+    ecrireLigne(2, 0.75, texte(LangManager::EFFETS) + volume(options->getVolumeEffetsTemp()));
 }
 
 void MenuOptions::drawOptionsClavier() {

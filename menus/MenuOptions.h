@@ -27,6 +27,7 @@ private:
     void prendreTouche();
     // Applies a step of direction sens to row ligne of the selected page.
     void modifier(int sens);
+    void essayerVolumes();
     // Saves both files; on a failure the notice tells the player, on a
     // success it goes. False when either file could not be written.
     bool sauver();

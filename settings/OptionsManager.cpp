@@ -1,6 +1,7 @@
 // Player settings, their edit cycles and the settings file.
 #include "settings/OptionsManager.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
@@ -96,6 +97,22 @@ bool lire(std::istream& flux, bool& champ) {
     return true;
 }
 
+// An older file's on/off switch: off is silence, on is full volume.
+bool lireInterrupteur(std::istream& flux, int& volume) {
+    bool allume;
+    if (!lire(flux, allume)) return false;
+    volume = allume ? OptionsManager::VOLUME_MAX : 0;
+    return true;
+}
+
+// A volume outside 0 to the maximum (a hand-edited file) is brought inside.
+bool lireVolume(std::istream& flux, int& volume) {
+    int valeur;
+    if (!(flux >> valeur)) return false;
+    volume = std::clamp(valeur, 0, OptionsManager::VOLUME_MAX);
+    return true;
+}
+
 }  // namespace
 
 const char* const OptionsManager::FICHIER = "Data/Options.dat";
@@ -116,7 +133,7 @@ void OptionsManager::kill() {
 OptionsManager::OptionsManager()
     : lang(Langues::duSysteme()), color{0, 3}, largeur(1024), hauteur(768), clipping(10),
       textures(1), antiAliasing(2), fullScreen(false), wide(false),
-      musiquesOn(true), sonsOn(true) {
+      volumeMusique(VOLUME_MAX), volumeEffets(VOLUME_MAX) {
     chargerOptions();
     copierVersTemp();
 }
@@ -132,12 +149,14 @@ void OptionsManager::copierVersTemp() {
     antiAliasingTemp = antiAliasing;
     fullScreenTemp = fullScreen;
     wideTemp = wide;
-    musiquesTempOn = musiquesOn;
-    sonsTempOn = sonsOn;
+    volumeMusiqueTemp = volumeMusique;
+    volumeEffetsTemp = volumeEffets;
 }
 
 // Reading stops at the first value that is missing or not a number; the
-// fields from there on keep what they held.
+// fields from there on keep what they held. Lines 11 and 12 are the music and
+// effects switches of older files (0 off, else full volume); lines 13 and 14,
+// when there, give the volumes.
 void OptionsManager::chargerOptions() {
     const std::string chemin = FichiersJoueur::lecture(FICHIER);
     if (!FichierLu::ordinaire(chemin)) return;
@@ -146,7 +165,8 @@ void OptionsManager::chargerOptions() {
     lire(flux, largeur) && lire(flux, hauteur) && lire(flux, wide) &&
         lire(flux, fullScreen) && lire(flux, antiAliasing) && lire(flux, clipping) &&
         lire(flux, textures) && lireMot(flux, lang) && lire(flux, color[0]) &&
-        lire(flux, color[1]) && lire(flux, musiquesOn) && lire(flux, sonsOn);
+        lire(flux, color[1]) && lireInterrupteur(flux, volumeMusique) && lireInterrupteur(flux, volumeEffets) &&
+        lireVolume(flux, volumeMusique) && lireVolume(flux, volumeEffets);
     lang = Langues::fichier(lang);  // an older name of a language is saved under its file's name
 }
 
@@ -155,13 +175,14 @@ bool OptionsManager::sauverOptions() {
     contenu << largeurTemp << '\n' << hauteurTemp << '\n' << (wideTemp ? 1 : 0) << '\n'
             << (fullScreenTemp ? 1 : 0) << '\n' << antiAliasingTemp << '\n'
             << clippingTemp << '\n' << texturesTemp << '\n' << langTemp << '\n'
-            << colorTemp[0] << '\n' << colorTemp[1] << '\n' << (musiquesTempOn ? 1 : 0)
-            << '\n' << (sonsTempOn ? 1 : 0) << '\n';
+            << colorTemp[0] << '\n' << colorTemp[1] << '\n' << (volumeMusiqueTemp > 0 ? 1 : 0)
+            << '\n' << (volumeEffetsTemp > 0 ? 1 : 0) << '\n' << volumeMusiqueTemp << '\n'
+            << volumeEffetsTemp << '\n';
     bool ecrit = FichierAtomique::ecrire(FichiersJoueur::ecriture(FICHIER), contenu.str());
 
     lang = langTemp;
-    musiquesOn = musiquesTempOn;
-    sonsOn = sonsTempOn;
+    volumeMusique = volumeMusiqueTemp;
+    volumeEffets = volumeEffetsTemp;
     color[0] = colorTemp[0];
     color[1] = colorTemp[1];
     return ecrit;
@@ -177,8 +198,10 @@ bool OptionsManager::isFullScreen() { return fullScreen; }
 bool OptionsManager::isWide() { return wide; }
 std::string OptionsManager::getLang() { return lang; }
 int OptionsManager::getColor(int joueur) { return color[boucler(joueur, 2)]; }
-bool OptionsManager::isMusiquesOn() { return musiquesOn; }
-bool OptionsManager::isSonsOn() { return sonsOn; }
+bool OptionsManager::isMusiquesOn() { return volumeMusique > 0; }
+bool OptionsManager::isSonsOn() { return volumeEffets > 0; }
+int OptionsManager::getVolumeMusique() { return volumeMusique; }
+int OptionsManager::getVolumeEffets() { return volumeEffets; }
 
 // A zero or negative height (hand-edited file) would give an infinite or
 // negative ratio and squash every image and glyph; 4:3 stands in for it.
@@ -199,8 +222,10 @@ bool OptionsManager::isFullScreenTemp() { return fullScreenTemp; }
 bool OptionsManager::isWideTemp() { return wideTemp; }
 std::string OptionsManager::getLangTemp() { return langTemp; }
 int OptionsManager::getColorTemp(int joueur) { return colorTemp[boucler(joueur, 2)]; }
-bool OptionsManager::isMusiquesTempOn() { return musiquesTempOn; }
-bool OptionsManager::isSonsTempOn() { return sonsTempOn; }
+bool OptionsManager::isMusiquesTempOn() { return volumeMusiqueTemp > 0; }
+bool OptionsManager::isSonsTempOn() { return volumeEffetsTemp > 0; }
+int OptionsManager::getVolumeMusiqueTemp() { return volumeMusiqueTemp; }
+int OptionsManager::getVolumeEffetsTemp() { return volumeEffetsTemp; }
 
 void OptionsManager::setLargeur(int v) { largeur = v; }
 void OptionsManager::setHauteur(int v) { hauteur = v; }
@@ -249,5 +274,13 @@ void OptionsManager::moveColor(int joueur, int sens) {
     colorTemp[j] = c;
 }
 
-void OptionsManager::moveMusiques() { musiquesTempOn = !musiquesTempOn; }
-void OptionsManager::moveSons() { sonsTempOn = !sonsTempOn; }
+void OptionsManager::moveMusiques() { volumeMusiqueTemp = volumeMusiqueTemp > 0 ? 0 : VOLUME_MAX; }
+void OptionsManager::moveSons() { volumeEffetsTemp = volumeEffetsTemp > 0 ? 0 : VOLUME_MAX; }
+
+// Round the ends like every other row of the options: past full volume is off.
+void OptionsManager::moveVolumeMusique(int sens) {
+    volumeMusiqueTemp = boucler(volumeMusiqueTemp + pas(sens), VOLUME_MAX + 1);
+}
+void OptionsManager::moveVolumeEffets(int sens) {
+    volumeEffetsTemp = boucler(volumeEffetsTemp + pas(sens), VOLUME_MAX + 1);
+}

@@ -1,5 +1,5 @@
 // Every player setting: committed values the game reads, Temp copies the options menu edits,
-// and the twelve-line settings file Data/Options.dat.
+// and the settings file Data/Options.dat.
 #pragma once
 
 #include <string>
@@ -28,6 +28,9 @@ public:
     int getColor(int joueur);
     bool isMusiquesOn();
     bool isSonsOn();
+    // Music and effects volumes, 0 (off) to VOLUME_MAX.
+    int getVolumeMusique();
+    int getVolumeEffets();
 
     // Values being edited.
     int getLargeurTemp();
@@ -42,6 +45,8 @@ public:
     int getColorTemp(int joueur);
     bool isMusiquesTempOn();
     bool isSonsTempOn();
+    int getVolumeMusiqueTemp();
+    int getVolumeEffetsTemp();
 
     void setLargeur(int largeur);
     void setHauteur(int hauteur);
@@ -56,10 +61,15 @@ public:
     void moveTextures(int sens);
     void moveLang(int sens);
     void moveColor(int joueur, int sens);
+    // Off, or full volume from off.
     void moveMusiques();
     void moveSons();
+    // One step of the volume, 0 to VOLUME_MAX and round again.
+    void moveVolumeMusique(int sens);
+    void moveVolumeEffets(int sens);
 
     static const char* const FICHIER;
+    static constexpr int VOLUME_MAX = 10;
 
 private:
     OptionsManager();
@@ -85,8 +95,8 @@ private:
     int antiAliasingTemp;
     bool fullScreenTemp;
     bool wideTemp;
-    bool musiquesOn;
-    bool sonsOn;
-    bool musiquesTempOn;
-    bool sonsTempOn;
+    int volumeMusique;
+    int volumeEffets;
+    int volumeMusiqueTemp;
+    int volumeEffetsTemp;
 };

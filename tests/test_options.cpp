@@ -144,7 +144,7 @@ TEST_F(Options, SauverPuisRelireLesDouzeLignes) {
     o->moveMusiques();
     o->moveSons();
     ASSERT_TRUE(o->sauverOptions());
-    EXPECT_EQ("1280\n800\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n",
+    EXPECT_EQ("1280\n800\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n0\n0\n",
               dossier.lire("Data/Options.dat"));
     EXPECT_FALSE(dossier.existe("Data/Options.dat.tmp"));
 
@@ -381,4 +381,51 @@ TEST_F(Options, LaLangueDuSystemeAuPremierDemarrage) {
         EXPECT_EQ("Francais", relire()->getLang()) << quoi << ": the saved choice";
         std::filesystem::remove(dossier.chemin() + "/Data/Options.dat");
     }
+}
+
+// Volumes 0 to 10 on lines 13 and 14; an older file's switches on lines 11
+// and 12 read as off or full; lines 11 and 12 keep being written for an older
+// game.
+TEST_F(Options, VolumesEtAnciensInterrupteurs) {
+    struct Cas {
+        const char* fin;  // lines 11 and on
+        int musique, effets;
+    } cas[] = {
+        {"", 10, 10},
+        {"0 1", 0, 10},
+        {"1 0", 10, 0},
+        {"1 1 3 7", 3, 7},
+        {"1 1 0 0", 0, 0},   // the volumes win over the switches
+        {"0 0 4 9", 4, 9},
+        {"1 1 5", 5, 10},    // one volume: the other from its switch
+        {"1 0 -3 99", 0, 10}, // brought inside 0 to 10
+        {"1 1 x 2", 10, 10},
+    };
+    for (const Cas& c : cas) {
+        dossier.ecrire("Data/Options.dat", std::string("1024 768 0 0 2 10 1 English 0 3 ") + c.fin);
+        OptionsManager* o = relire();
+        EXPECT_EQ(c.musique, o->getVolumeMusique()) << c.fin;
+        EXPECT_EQ(c.effets, o->getVolumeEffets()) << c.fin;
+        EXPECT_EQ(c.musique > 0, o->isMusiquesOn()) << c.fin;
+        EXPECT_EQ(c.effets > 0, o->isSonsOn()) << c.fin;
+    }
+
+    dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 English 0 3 1 1 1 10");
+    OptionsManager* o = relire();
+    o->moveVolumeMusique(-1);
+    EXPECT_EQ(0, o->getVolumeMusiqueTemp());
+    EXPECT_EQ(1, o->getVolumeMusique()) << "nothing committed before saving";
+    o->moveVolumeMusique(-1);
+    EXPECT_EQ(10, o->getVolumeMusiqueTemp()) << "round the ends, as every row";
+    o->moveVolumeMusique(1);
+    EXPECT_EQ(0, o->getVolumeMusiqueTemp());
+    o->moveVolumeEffets(-1);
+    ASSERT_TRUE(o->sauverOptions());
+    EXPECT_EQ("1024\n768\n0\n0\n2\n10\n1\nEnglish\n0\n3\n0\n1\n0\n9\n", dossier.lire("Data/Options.dat"));
+    EXPECT_FALSE(o->isMusiquesOn());
+    EXPECT_EQ(9, o->getVolumeEffets());
+    o->moveSons();
+    EXPECT_EQ(0, o->getVolumeEffetsTemp()) << "the switch turns a volume off";
+    o->moveSons();
+    EXPECT_EQ(10, o->getVolumeEffetsTemp()) << "and on at full";
 }
