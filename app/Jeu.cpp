@@ -27,6 +27,7 @@
 #include "settings/Manettes.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
+#include "settings/Souris.h"
 #include "world/EcranPartage.h"
 #include "world/Environnement.h"
 #include "world/Joueur.h"
@@ -271,6 +272,10 @@ void Jeu::gestionClavier() {
             case SDL_VIDEORESIZE:
                 resize(evenement.resize.w, evenement.resize.h);
                 break;
+            case SDL_MOUSEMOTION:
+            case SDL_MOUSEBUTTONDOWN:
+                pointeur(evenement);
+                break;
             default:
                 break;
         }
@@ -292,6 +297,23 @@ void Jeu::refresh(long ecoule) {
     } else {
         refreshMatch(ecoule);
     }
+    montrerPointeur(enMenu || (environnement && environnement->getEtat() == ETAT_PAUSE));
+}
+
+// The window's pixels to the screens' units: the menus fill the window.
+void Jeu::pointeur(const SDL_Event& evenement) {
+    const SDL_Surface* surface = SDL_GetVideoSurface();
+    const int l = surface ? surface->w : largeur, h = surface ? surface->h : hauteur;
+    Souris::getInstance()->evenement(evenement, l, h);
+}
+
+// The pointer shows over the menus and the pause screen, and hides in play;
+// clicks made where no menu reads them are dropped.
+void Jeu::montrerPointeur(bool visible) {
+    if (!visible) Souris::getInstance()->oublier();
+    if ((visible ? 1 : 0) == pointeurVisible) return;
+    pointeurVisible = visible ? 1 : 0;
+    SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 
 // A new match at difficulty 1 or 2: the first level, player 1, and player 2
@@ -447,6 +469,7 @@ void Jeu::gestionMenu() {
 }
 
 void Jeu::remplacerMenu(Menu* nouveau) {
+    Souris::getInstance()->oublier();  // a click acts on the screen it was made on only
     Menu* ancien = menuCourant;
     menuCourant = nouveau;
     delete ancien;

@@ -83,6 +83,9 @@ private:
     // Match mode: the level and the match advanced, then drawn behind player 1.
     void refreshMatch(long ecoule);
     void finirMatch();
+    // A mouse event, in the screens' units.
+    void pointeur(const SDL_Event& evenement);
+    void montrerPointeur(bool visible);
     // The window lost the keyboard focus or was minimised.
     void fenetreQuittee();
     void drawMatch();
@@ -105,6 +108,7 @@ private:
     bool quitter = false;
     std::string fichierEssai;  // the level file of a match started by essayerNiveau
     bool duel = false;  // the difficulty menu on screen starts a duel
+    int pointeurVisible = -1;  // 1 shown, 0 hidden, -1 not set yet
     HorlogeBoucle horloge;
     ScriptJeu* script = nullptr;
 };

@@ -72,21 +72,46 @@ void MenuOptions::refresh(long ecoule) {
         refreshPage(ecoule);
 }
 
-// Every confirm or cancel on the bar saves both files.
+// The height of row rang of the page shown (its text's baseline).
+double MenuOptions::yLigne(int rang) const {
+    if (selection == 4) return (rang <= 4 ? 0.75 : 0.51) - 0.04 * ((rang - 1) % 4);
+    return 0.80 - 0.05 * (rang - 1);
+}
+
+int MenuOptions::ligneSous(double x, double y) const {
+    const int lignes = LIGNES_PAGE[selection < 1 || selection > 4 ? 0 : selection];
+    if (x < 0.06 || x > 0.94) return 0;
+    const double hauteur = selection == 4 ? 0.04 : 0.05;
+    for (int r = 1; r <= lignes; ++r)
+        if (y >= yLigne(r) - 0.01 && y < yLigne(r) - 0.01 + hauteur) return r;
+    return 0;
+}
+
+// Into the selected page (saving both files, as every confirm on the bar),
+// or out of the screen from "Back".
+void MenuOptions::validerBarre(int rang) {
+    if (selection == PAGE_RETOUR) {
+        partir();
+    } else {
+        dansPage = 1;
+        ligne = rang;
+        sauver();
+    }
+    sons->jouerSon(sons->sonBeep2);
+}
+
+// Every confirm or cancel on the bar saves both files. A click on a row of
+// the page shown goes into the page at that row.
 void MenuOptions::refreshBarre(long ecoule) {
     deplacerSelection(ecoule);
-    if (clavier->estOk(1)) {
+    const Clic clic = suivreSouris();
+    if (clavier->estOk(1) || clic == CLIC_VALIDER) {
         clavier->initJ1();
-        if (selection == PAGE_RETOUR) {
-            partir();
-        } else {
-            dansPage = 1;
-            ligne = 1;
-            sauver();
-        }
-        sons->jouerSon(sons->sonBeep2);
+        validerBarre(1);
+    } else if (pointeur.gauche && ligneSous(pointeur.xClic, pointeur.yClic) > 0) {
+        validerBarre(ligneSous(pointeur.xClic, pointeur.yClic));
     }
-    if (clavier->estNon(1)) {
+    if (clavier->estNon(1) || clic == CLIC_RETOUR) {
         clavier->initJ1();
         partir();
         sons->jouerSon(sons->sonBeep2);
@@ -101,8 +126,10 @@ void MenuOptions::refreshPage(long ecoule) {
         else
             sens = parcourirPage();
     }
+    if (sens == 0) sens = sourisPage();
+    if (dansPage == 0) return;  // a click on the bar left the page
     modifier(sens);
-    if (clavier->estNon(1)) {
+    if (clavier->estNon(1) || pointeur.droit) {
         clavier->initJ1();
         if (attenteTouche) {
             attenteTouche = false;
@@ -112,6 +139,41 @@ void MenuOptions::refreshPage(long ecoule) {
         }
         sons->jouerSon(sons->sonBeep2);
     }
+}
+
+// In a page, the pointer moved over a row chooses it; a left click on a row,
+// or the wheel over it, gives it a step (forward, or the wheel's way); a
+// click on the bar goes there as a confirm would. While a key is awaited,
+// only the right click (cancel) counts. Returns the step.
+int MenuOptions::sourisPage() {
+    pointeur = Souris::getInstance()->lire();
+    if (attenteTouche) return 0;
+    const int sous = ligneSous(pointeur.x, pointeur.y);
+    if (pointeur.bouge && sous > 0 && sous != ligne) {
+        ligne = sous;
+        sons->jouerSon(sons->sonBeep);
+    }
+    if (pointeur.gauche) {
+        const int rang = ligneSous(pointeur.xClic, pointeur.yClic), item = itemSous(pointeur.xClic, pointeur.yClic);
+        if (rang > 0) {
+            ligne = rang;
+            sons->jouerSon(sons->sonBeep);
+            return 1;
+        }
+        if (item > 0) {
+            dansPage = 0;
+            ligne = 0;
+            selection = item;
+            validerBarre(1);
+            return 0;
+        }
+    }
+    if (pointeur.molette != 0 && sous > 0) {
+        ligne = sous;
+        sons->jouerSon(sons->sonBeep);
+        return pointeur.molette > 0 ? 1 : -1;
+    }
+    return 0;
 }
 
 // Up and down move between rows (and repeat while held); left, right and

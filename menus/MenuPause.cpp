@@ -35,12 +35,13 @@ void MenuPause::refresh(long ecoule) {
         delai = 0;
         sons->jouerSon(sons->sonBeep);
     }
-    if (bouton(&ClavierManager::estOk)) {
+    const Clic clic = suivreSouris();
+    if (bouton(&ClavierManager::estOk) || clic == CLIC_VALIDER) {
         oublier(&ClavierManager::initOk);
         code = selection;
         sons->jouerSon(sons->sonBeep2);
     }
-    if (bouton(&ClavierManager::estNon) || bouton(&ClavierManager::estPause)) {
+    if (bouton(&ClavierManager::estNon) || bouton(&ClavierManager::estPause) || clic == CLIC_RETOUR) {
         oublier(&ClavierManager::initNon);
         oublier(&ClavierManager::initPause);
         code = 1;
@@ -51,6 +52,22 @@ void MenuPause::refresh(long ecoule) {
 void MenuPause::oublier(void (ClavierManager::*init)(int)) {
     (clavier->*init)(1);
     if (clavier->estDuel()) (clavier->*init)(2);
+}
+
+// The two boxes the labels sit in (draw() shades the other one).
+void MenuPause::boites(double& gauche, double& largeur, double& bas, double& haut) const {
+    const bool large = options->isWide();
+    gauche = large ? 0.265 : 0.205;
+    largeur = large ? 0.235 : 0.295;
+    bas = large ? 0.34 : 0.33;
+    haut = large ? 0.49 : 0.485;
+}
+
+int MenuPause::itemSous(double x, double y) const {
+    double L, W, B, T;
+    boites(L, W, B, T);
+    if (y < B || y > T || x < L || x >= L + nbChoix * W) return 0;
+    return static_cast<int>((x - L) / W) + 1;
 }
 
 void MenuPause::draw() {

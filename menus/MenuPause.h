@@ -11,7 +11,11 @@ public:
     void draw() override;
     void reset() override;
 
+protected:
+    int itemSous(double x, double y) const override;
+
 private:
     bool bouton(bool (ClavierManager::*est)(int));
     void oublier(void (ClavierManager::*init)(int));
+    void boites(double& gauche, double& largeur, double& bas, double& haut) const;
 };
