@@ -246,6 +246,7 @@ void Jeu::boucle() {
         }
     }
     ClavierManager::kill();
+    Souris::kill();
     TextesManager::kill();
     NiveauManager::kill();
     Environnement::kill();

@@ -15,7 +15,8 @@ MenuDifficulte::MenuDifficulte(bool duel) : Menu(0, 0, 1, 1), duel(duel) {
 void MenuDifficulte::draw() {
     Menu::draw();
     ombrerItems();
-    if (duel) textes->draw(LangManager::getInstance()->ligne(LangManager::DUEL).c_str(), 3, 0.5, 0.86, 0.08, 0.09, 0.5, 3);
+    if (duel)
+        textes->draw(LangManager::getInstance()->ligne(LangManager::DUEL).c_str(), 3, 0.5, 0.86, 0.08, 0.09, 0.5, 3);
 }
 
 void MenuDifficulte::reset() {

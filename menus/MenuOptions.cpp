@@ -259,16 +259,19 @@ void MenuOptions::drawOptionsJeu() {
 void MenuOptions::drawOptionsVideo() {
     ecrireLigne(1, 0.80, texte(LangManager::RESOLUTION) + std::to_string(options->getLargeurTemp()) + " x " +
                              std::to_string(options->getHauteurTemp()));
-    ecrireLigne(2, 0.75, texte(LangManager::PLEIN_ECRAN) + texte(options->isFullScreenTemp() ? LangManager::ACTIVE : LangManager::DESACTIVE));
+    ecrireLigne(2, 0.75, texte(LangManager::PLEIN_ECRAN) +
+                             texte(options->isFullScreenTemp() ? LangManager::ACTIVE : LangManager::DESACTIVE));
     ecrireLigne(3, 0.70, texte(LangManager::ANTI_CRENELAGE) + std::to_string(options->getAntiAliasingTemp()) + " x");
     ecrireLigne(4, 0.65, texte(LangManager::DISTANCE_VUE) +
                              nomDans(options->getClippingTemp(), {{10, LangManager::DISTANCE_COURTE},
                                                                   {20, LangManager::DISTANCE_MOYENNE},
                                                                   {40, LangManager::DISTANCE_LOIN},
                                                                   {100, LangManager::DISTANCE_TRES_LOIN}}));
-    ecrireLigne(5, 0.60, texte(LangManager::TEXTURES) + nomDans(options->getTexturesTemp(), {{0, LangManager::TEXTURES_BASSES},
-                                                                                {1, LangManager::TEXTURES_HAUTES}}));
-    for (int i = 0; i < 3; ++i) textes->draw(texte(LangManager::AVIS_VIDEO_1 + i).c_str(), 1, X_TEXTE, 0.50 - 0.05 * i, 0.05, 0.05, 0.5, 1);
+    ecrireLigne(5, 0.60, texte(LangManager::TEXTURES) +
+                             nomDans(options->getTexturesTemp(),
+                                     {{0, LangManager::TEXTURES_BASSES}, {1, LangManager::TEXTURES_HAUTES}}));
+    for (int i = 0; i < 3; ++i)
+        textes->draw(texte(LangManager::AVIS_VIDEO_1 + i).c_str(), 1, X_TEXTE, 0.50 - 0.05 * i, 0.05, 0.05, 0.5, 1);
 }
 
 void MenuOptions::drawOptionsAudio() {

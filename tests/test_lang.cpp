@@ -142,8 +142,9 @@ TEST_F(Langue, LesFichiersLivres) {
         for (int n = 1; n <= LangManager::NB_LIGNES; ++n)
             EXPECT_EQ(std::string::npos, l->ligne(n).find('\x1A')) << langue << " line " << n;
         EXPECT_FALSE(l->ligne(LangManager::NB_LIGNES).empty()) << langue << ": the last text is there";
-        EXPECT_EQ(langue == std::string("English") ? "About" : "\xC0 propos", l->ligne(LangManager::A_PROPOS)) << langue;
-        EXPECT_EQ(langue == std::string("English") ? "Play" : "Jouer", l->ligne(LangManager::JOUER)) << "the mark is not a character";
+        const bool anglais = langue == std::string("English");
+        EXPECT_EQ(anglais ? "About" : "\xC0 propos", l->ligne(LangManager::A_PROPOS)) << langue;
+        EXPECT_EQ(anglais ? "Play" : "Jouer", l->ligne(LangManager::JOUER)) << "the mark is not a character";
     }
 }
 

@@ -117,7 +117,8 @@ TEST_F(Ecrans, EcranTitre) {
 }
 
 TEST_F(Ecrans, LibellesDeLaLangueEtBarre) {
-    monde.dossier.ecrire("Data/Lang/" + OptionsManager::getInstance()->getLang() + ".dat", "Jouer\nDeux\nScores\nOptions\nInfos\nQuitter\n");
+    monde.dossier.ecrire("Data/Lang/" + OptionsManager::getInstance()->getLang() + ".dat",
+                         "Jouer\nDeux\nScores\nOptions\nInfos\nQuitter\n");
     LangManager::getInstance()->charger();
     MenuPrincipal m;
     // Background quad, the six labels on the bar, then the two shading quads

@@ -29,8 +29,8 @@ public:
         if (pid == 0) {
             ::close(tube[0]);
             const std::string fd = std::to_string(tube[1]);
-            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "64x64x24", "-nolisten", "tcp", "-noreset",
-                     static_cast<char*>(nullptr));
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "64x64x24", "-nolisten", "tcp",
+                     "-noreset", static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(tube[1]);

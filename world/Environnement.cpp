@@ -509,7 +509,8 @@ void Environnement::dessinerVoiles(int i, float r) {
         float a = 1 - j->getTempsAnimation() / 2600.0f;
         if (a > 1) a = 1;
         voile(a);
-        dessinerBanniere(lang->ligne(e == ETAT_JOUEUR_TEMPS_ECOULE ? LangManager::TEMPS_ECOULE : LangManager::PLUS_DE_VIES), r);
+        dessinerBanniere(
+            lang->ligne(e == ETAT_JOUEUR_TEMPS_ECOULE ? LangManager::TEMPS_ECOULE : LangManager::PLUS_DE_VIES), r);
     }
 }
 
@@ -540,7 +541,8 @@ void Environnement::dessinerGagnants(float r) {
     float y = 0.38f;
     for (int i = 0; i < 2; ++i) {
         if (!(gagnantsNiveau & (1 << i))) continue;
-        texte(lang->ligne(LangManager::JOUEUR_1 + i) + " " + lang->ligne(LangManager::GAGNE_NIVEAU), 0.5, y, 0.06, 0.06, 0.5, 3, r);
+        texte(lang->ligne(LangManager::JOUEUR_1 + i) + " " + lang->ligne(LangManager::GAGNE_NIVEAU), 0.5, y, 0.06,
+              0.06, 0.5, 3, r);
         y -= 0.08f;
     }
 }
