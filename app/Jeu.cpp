@@ -298,7 +298,8 @@ void Jeu::refresh(long ecoule) {
     } else {
         refreshMatch(ecoule);
     }
-    montrerPointeur(enMenu || (environnement && environnement->getEtat() == ETAT_PAUSE));
+    // Clicks made in play are dropped: no screen reads them, and the next one must not.
+    if (!enMenu && !(environnement && environnement->getEtat() == ETAT_PAUSE)) Souris::getInstance()->oublier();
 }
 
 // The window's pixels to the screens' units: the menus fill the window.
@@ -308,14 +309,7 @@ void Jeu::pointeur(const SDL_Event& evenement) {
     Souris::getInstance()->evenement(evenement, l, h);
 }
 
-// The pointer shows over the menus and the pause screen, and hides in play;
-// clicks made where no menu reads them are dropped.
-void Jeu::montrerPointeur(bool visible) {
-    if (!visible) Souris::getInstance()->oublier();
-    if ((visible ? 1 : 0) == pointeurVisible) return;
-    pointeurVisible = visible ? 1 : 0;
-    SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
-}
+
 
 // A new match at difficulty 1 or 2: the first level, player 1, and player 2
 // in a duel.

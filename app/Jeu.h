@@ -85,7 +85,6 @@ private:
     void finirMatch();
     // A mouse event, in the screens' units.
     void pointeur(const SDL_Event& evenement);
-    void montrerPointeur(bool visible);
     // The window lost the keyboard focus or was minimised.
     void fenetreQuittee();
     void drawMatch();
@@ -108,7 +107,6 @@ private:
     bool quitter = false;
     std::string fichierEssai;  // the level file of a match started by essayerNiveau
     bool duel = false;  // the difficulty menu on screen starts a duel
-    int pointeurVisible = -1;  // 1 shown, 0 hidden, -1 not set yet
     HorlogeBoucle horloge;
     ScriptJeu* script = nullptr;
 };
