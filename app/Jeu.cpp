@@ -28,6 +28,7 @@
 #include "settings/Manettes.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
+#include "settings/Souris.h"
 #include "world/EcranPartage.h"
 #include "world/Environnement.h"
 #include "world/Joueur.h"
@@ -346,6 +347,7 @@ void Jeu::boucle() {
         }
     }
     ClavierManager::kill();
+    Souris::kill();
     TextesManager::kill();
     terminerMatch();
     NiveauManager::kill();
@@ -374,6 +376,10 @@ void Jeu::gestionClavier() {
             case SDL_VIDEORESIZE:
                 redimensionner(evenement.resize.w, evenement.resize.h);
                 break;
+            case SDL_MOUSEMOTION:
+            case SDL_MOUSEBUTTONDOWN:
+                pointeur(evenement);
+                break;
             default:
                 break;
         }
@@ -395,7 +401,18 @@ void Jeu::refresh(long ecoule) {
     } else {
         refreshMatch(ecoule);
     }
+    // Clicks made in play are dropped: no screen reads them, and the next one must not.
+    if (!enMenu && !(environnement && environnement->getEtat() == ETAT_PAUSE)) Souris::getInstance()->oublier();
 }
+
+// The window's pixels to the screens' units: the menus fill the window.
+void Jeu::pointeur(const SDL_Event& evenement) {
+    const SDL_Surface* surface = SDL_GetVideoSurface();
+    const int l = surface ? surface->w : largeur, h = surface ? surface->h : hauteur;
+    Souris::getInstance()->evenement(evenement, l, h);
+}
+
+
 
 // A new match at difficulty 1 or 2: the first level, player 1, and player 2
 // in a duel.
@@ -598,6 +615,7 @@ void Jeu::gestionMenu() {
 }
 
 void Jeu::remplacerMenu(Menu* nouveau) {
+    Souris::getInstance()->oublier();  // a click acts on the screen it was made on only
     Menu* ancien = menuCourant;
     menuCourant = nouveau;
     delete ancien;

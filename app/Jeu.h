@@ -116,6 +116,8 @@ private:
     void finirMatch();
     // The match ends and goes away with its level and state; nothing when none is on.
     void terminerMatch();
+    // A mouse event, in the screens' units.
+    void pointeur(const SDL_Event& evenement);
     // The window lost the keyboard focus or was minimised.
     void fenetreQuittee();
     void drawMatch();

@@ -17,6 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
         o->moveLang(sens);
         o->moveColor(0, sens);
         o->moveColor(1, sens);
+        o->moveVolumeMusique(sens);
+        o->moveVolumeEffets(sens);
     }
     o->moveFullScreen();
     o->moveMusiques();
@@ -24,5 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
     o->getRatio();
     o->getRatioTemp();
     o->getPathTextures();
+    if (o->getVolumeMusiqueTemp() < 0 || o->getVolumeMusiqueTemp() > OptionsManager::VOLUME_MAX ||
+        o->getVolumeEffets() < 0 || o->getVolumeEffets() > OptionsManager::VOLUME_MAX)
+        __builtin_trap();
     return o->getColor(0) == o->getColor(1) && o->getColorTemp(0) == o->getColorTemp(1) && 0;
 }

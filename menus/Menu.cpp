@@ -39,16 +39,42 @@ int Menu::getCode() { return code; }
 // Confirm wins over cancel in the same frame.
 void Menu::refresh(long ecoule) {
     deplacerSelection(ecoule);
-    if (clavier->estOk(1)) {
+    const Clic clic = suivreSouris();
+    if (clavier->estOk(1) || clic == CLIC_VALIDER) {
         clavier->initJ1();
         code = selection;
         sons->jouerSon(sons->sonBeep2);
     }
-    if (clavier->estNon(1)) {
+    if (clavier->estNon(1) || clic == CLIC_RETOUR) {
         clavier->initJ1();
         code = nbChoix;
         sons->jouerSon(sons->sonBeep2);
     }
+}
+
+Menu::Clic Menu::suivreSouris() {
+    pointeur = Souris::getInstance()->lire();
+    if (pointeur.bouge) choisirSous(pointeur.x, pointeur.y);
+    if (pointeur.droit) return CLIC_RETOUR;
+    if (pointeur.gauche && choisirSous(pointeur.xClic, pointeur.yClic)) return CLIC_VALIDER;
+    return AUCUN_CLIC;
+}
+
+int Menu::itemSous(double x, double y) const {
+    if (!libelles || nbChoix <= 0 || x < 0 || x >= 1) return 0;
+    const bool large = options->isWide();
+    if (y < (large ? 0.14 : 0.2) || y > (large ? 0.29 : 0.32)) return 0;
+    return static_cast<int>(x * nbChoix) + 1;
+}
+
+bool Menu::choisirSous(double x, double y) {
+    const int i = itemSous(x, y);
+    if (i <= 0) return false;
+    if (i != selection) {
+        selection = i;
+        sons->jouerSon(sons->sonBeep);
+    }
+    return true;
 }
 
 bool Menu::repetitionPrete(long ecoule) {

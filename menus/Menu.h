@@ -1,9 +1,10 @@
 // Base of every screen: a background quad, an optional bar of items chosen with player 1's left and
-// right buttons, and the code the player chose (0 while nothing is chosen).
+// right buttons or the mouse, and the code the player chose (0 while nothing is chosen).
 #pragma once
 
 #include <string>
 
+#include "settings/Souris.h"
 #include "world/Objet.h"
 
 class ClavierManager;
@@ -43,6 +44,17 @@ protected:
     bool repetitionPrete(long ecoule);
     // The repeat timer and the left/right moves of the selection along the bar.
     void deplacerSelection(long ecoule);
+    // The mouse: the pointer moved over an item selects it; a left click on an
+    // item confirms it; a right click anywhere goes back. Reads the pointer
+    // into `pointeur` and returns the click.
+    enum Clic { AUCUN_CLIC, CLIC_VALIDER, CLIC_RETOUR };
+    Clic suivreSouris();
+    // The item (1 to nbChoix) under a point in screen units, 0 for none: the
+    // bar's columns unless a screen lays its items out otherwise.
+    virtual int itemSous(double x, double y) const;
+    // Selects the item under the point (with the keys' beep when it changes);
+    // false when there is none.
+    bool choisirSous(double x, double y);
     // The background image over the screen's quad.
     void dessinerFond();
     // Darkens every column of the bar but the selected one.
@@ -64,4 +76,5 @@ protected:
     std::string nom;
     std::string* libelles;
     std::string avis;
+    Souris::Lecture pointeur;  // the pointer as this frame read it
 };

@@ -19,13 +19,14 @@ MenuAPropos::MenuAPropos() : Menu(0, 0, 1, 1) {
     nom = "MenuAPropos";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuAPropos.tga"), false);
     delai = 0;
-    creerItems({11});
+    creerItems({LangManager::RETOUR});
 }
 
 void MenuAPropos::draw() {
     Menu::draw();
     LangManager* lang = LangManager::getInstance();
-    for (int i = 0; i < 9; ++i) textes->draw(lang->ligne(38 + i).c_str(), 1, X_TEXTE, LIGNES_Y[i], 0.035, 0.05, 0.5, 1);
+    for (int i = 0; i < 9; ++i)
+        textes->draw(lang->ligne(LangManager::A_PROPOS_1 + i).c_str(), 1, X_TEXTE, LIGNES_Y[i], 0.035, 0.05, 0.5, 1);
     // The keys, as they are bound now, in the highlight font.
     const std::string legende = LegendeTouches::texte();
     const double largeur = textes->largeurPour(legende.c_str(), 0.035, LARGEUR_PANNEAU, 0.5);

@@ -52,7 +52,7 @@ void MenuBilan::draw() {
     LangManager* lang = LangManager::getInstance();
     panneau(0.2f, 0.82f, 1);  // opaque: the level end's banner stays under it
     const std::string titre =
-        lang->ligne(48) + " " + std::to_string(bilan.difficulte) + "@" + std::to_string(bilan.niveau);
+        lang->ligne(LangManager::NIVEAU) + " " + std::to_string(bilan.difficulte) + "@" + std::to_string(bilan.niveau);
     textes->draw(titre.c_str(), 3, 0.5, 0.7, textes->largeurPour(titre.c_str(), 0.08, 0.9, 0.5), 0.09, 0.5, 3);
     dessinerPaire(lang->ligne(LangManager::LIGNE_TEMPS_NIVEAU), AffichageRecords::temps(bilan.tempsMs), 0.58);
     dessinerPaire(lang->ligne(LangManager::LIGNE_MEILLEUR), AffichageRecords::temps(bilan.meilleurMs), 0.5);

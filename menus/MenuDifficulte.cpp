@@ -5,18 +5,14 @@
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
 
-namespace {
-const int LIGNE_DUEL = 2;  // the main menu's item that leads here
-}
-
 MenuDifficulte::MenuDifficulte(bool duel) : Menu(0, 0, 1, 1), duel(duel) {
     nom = "MenuDifficulte";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menu.tga"), false);
     delai = 0;
     if (duel)
-        creerItems({54, 55, 11});
+        creerItems({LangManager::FACILE, LangManager::DIFFICILE, LangManager::RETOUR});
     else
-        creerItems({54, 55, LangManager::LIGNE_NIVEAUX, 11});
+        creerItems({LangManager::FACILE, LangManager::DIFFICILE, LangManager::LIGNE_NIVEAUX, LangManager::RETOUR});
 }
 
 // The chosen item's code: cancel chooses the last item, back.
@@ -30,7 +26,8 @@ int MenuDifficulte::getCode() {
 void MenuDifficulte::draw() {
     Menu::draw();
     ombrerItems();
-    if (duel) textes->draw(LangManager::getInstance()->ligne(LIGNE_DUEL).c_str(), 3, 0.5, 0.86, 0.08, 0.09, 0.5, 3);
+    if (duel)
+        textes->draw(LangManager::getInstance()->ligne(LangManager::DUEL).c_str(), 3, 0.5, 0.86, 0.08, 0.09, 0.5, 3);
 }
 
 void MenuDifficulte::reset() {

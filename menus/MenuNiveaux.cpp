@@ -19,7 +19,7 @@ MenuNiveaux::MenuNiveaux(int difficulte, int niveau) : Menu(0, 0, 1, 1) {
     nom = "MenuNiveaux";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuScores.tga"), false);
     delai = 0;
-    creerItems({54, 55, 11});
+    creerItems({LangManager::FACILE, LangManager::DIFFICILE, LangManager::RETOUR});
     selection = difficulte == 2 ? 2 : 1;
     charger();
     const auto trouve = std::find(liste.begin(), liste.end(), niveau);
@@ -92,7 +92,7 @@ void MenuNiveaux::dessinerLigne(int i, double y) {
     const int n = liste[static_cast<size_t>(i)];
     const int police = i == ligne ? 2 : 1;
     const double dx = options->isWide() ? 0 : 0.04, l = 0.045, h = 0.045;
-    const std::string titre = lang->ligne(48) + " " + std::to_string(n);
+    const std::string titre = lang->ligne(LangManager::NIVEAU) + " " + std::to_string(n);
     textes->draw(titre.c_str(), police, dx + 0.1, y, l, h, 0.5, 1);
     const int meilleur = records.meilleur(n);
     if (meilleur <= 0) {

@@ -23,10 +23,16 @@ public:
 private:
     void refreshBarre(long ecoule);
     void refreshPage(long ecoule);
+    int sourisPage();
+    void validerBarre(int rang);
+    double yLigne(int rang) const;
+    // The row (1 to the page's count) of the page shown under a point, or 0.
+    int ligneSous(double x, double y) const;
     int parcourirPage();
     void prendreTouche();
     // Applies a step of direction sens to row ligne of the selected page.
     void modifier(int sens);
+    void essayerVolumes();
     // Saves both files; on a failure the notice tells the player, on a
     // success it goes. False when either file could not be written.
     bool sauver();

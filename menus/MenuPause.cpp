@@ -15,9 +15,9 @@ MenuPause::MenuPause(bool recommencer) : Menu(0, 0, 1, 1), recommencer(recommenc
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuPause.tga"), false);
     delai = 0;
     if (recommencer)
-        creerItems({49, LangManager::LIGNE_RECOMMENCER, 50});
+        creerItems({LangManager::REPRENDRE, LangManager::LIGNE_RECOMMENCER, LangManager::QUITTER_MATCH});
     else
-        creerItems({49, 50});
+        creerItems({LangManager::REPRENDRE, LangManager::QUITTER_MATCH});
 }
 
 int MenuPause::getCode() {
@@ -45,12 +45,13 @@ void MenuPause::refresh(long ecoule) {
         delai = 0;
         sons->jouerSon(sons->sonBeep);
     }
-    if (bouton(&ClavierManager::estOk)) {
+    const Clic clic = suivreSouris();
+    if (bouton(&ClavierManager::estOk) || clic == CLIC_VALIDER) {
         oublier(&ClavierManager::initOk);
         code = selection;
         sons->jouerSon(sons->sonBeep2);
     }
-    if (bouton(&ClavierManager::estNon) || bouton(&ClavierManager::estPause)) {
+    if (bouton(&ClavierManager::estNon) || bouton(&ClavierManager::estPause) || clic == CLIC_RETOUR) {
         oublier(&ClavierManager::initNon);
         oublier(&ClavierManager::initPause);
         code = 1;
@@ -63,12 +64,30 @@ void MenuPause::oublier(void (ClavierManager::*init)(int)) {
     if (clavier->estDuel()) (clavier->*init)(2);
 }
 
+// The two boxes' span the items share (draw() shades all but the chosen one).
+void MenuPause::boites(double& gauche, double& largeur, double& bas, double& haut) const {
+    const bool large = options->isWide();
+    gauche = large ? 0.265 : 0.205;
+    largeur = large ? 0.235 : 0.295;
+    bas = large ? 0.34 : 0.33;
+    haut = large ? 0.49 : 0.485;
+}
+
+int MenuPause::itemSous(double x, double y) const {
+    double L, W, B, T;
+    boites(L, W, B, T);
+    const double colonne = 2 * W / nbChoix;
+    if (nbChoix <= 0 || y < B || y > T || x < L || x >= L + 2 * W) return 0;
+    return static_cast<int>((x - L) / colonne) + 1;
+}
+
 // The items share the box's width; every one but the selected is shaded.
 void MenuPause::draw() {
     dessinerFond();
     const bool large = options->isWide();
-    const double L = large ? 0.265 : 0.205, W = large ? 0.235 : 0.295, B = large ? 0.34 : 0.33,
-                 T = large ? 0.49 : 0.485, colonne = 2 * W / nbChoix;
+    double L, W, B, T;
+    boites(L, W, B, T);
+    const double colonne = 2 * W / nbChoix;
     // A label too long for its box (French at 16:10) is drawn narrower.
     for (int i = 0; i < nbChoix; ++i) {
         const double largeur = textes->largeurPour(libelles[i].c_str(), large ? 0.05 : 0.04, 0.85 * colonne, 0.5);

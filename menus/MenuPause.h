@@ -17,8 +17,12 @@ public:
     void draw() override;
     void reset() override;
 
+protected:
+    int itemSous(double x, double y) const override;
+
 private:
     bool recommencer;
     bool bouton(bool (ClavierManager::*est)(int));
     void oublier(void (ClavierManager::*init)(int));
+    void boites(double& gauche, double& largeur, double& bas, double& haut) const;
 };

@@ -2,12 +2,14 @@
 #include "menus/MenuPrincipal.h"
 
 #include "render/CTextureManager.h"
+#include "settings/LangManager.h"
 
 MenuPrincipal::MenuPrincipal() : Menu(0, 0, 1, 1) {
     nom = "MenuPrincipal";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menu.tga"), false);
     delai = 0;
-    creerItems({1, 2, 3, 4, 5, 6});
+    creerItems({LangManager::JOUER, LangManager::DUEL, LangManager::SCORES, LangManager::OPTIONS,
+                LangManager::A_PROPOS, LangManager::QUITTER});
 }
 
 void MenuPrincipal::draw() {

@@ -17,7 +17,7 @@ MenuRecord::MenuRecord(std::string tempsJ1, std::string tempsJ2)
     nom = "MenuRecord";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuZQ.tga"), false);
     delai = 0;
-    creerItems({70});
+    creerItems({LangManager::SAISIR});
     charger();
     comparer();
 }
@@ -41,11 +41,62 @@ void MenuRecord::comparer() {
 
 void MenuRecord::fermerSaisie() {
     curseur = -1;
-    libelles[0] = LangManager::getInstance()->ligne(71);
+    libelles[0] = LangManager::getInstance()->ligne(LangManager::CONTINUER);
+}
+
+// The letters of the name, drawn from X_NOM at Y_NOM.
+namespace {
+const double X_NOM = 0.385, PAS_LETTRE = 0.025, Y_NOM = 0.435, H_NOM = 0.06;
+}
+
+int MenuRecord::lettreSous(double x, double y) const {
+    if (y < Y_NOM - 0.01 || y > Y_NOM + H_NOM || x < X_NOM) return -1;
+    const int i = static_cast<int>((x - X_NOM) / PAS_LETTRE);
+    return i <= 2 ? i : -1;
+}
+
+// While the name is entered, a click on a letter puts the cursor there, the
+// wheel over it changes it, and a click on the item keeps the name as it is;
+// once it is kept, any click goes on. True when the mouse acted.
+bool MenuRecord::suivreSourisRecord() {
+    const Clic clic = suivreSouris();
+    if (curseur < 0) {
+        if (clic == AUCUN_CLIC) return false;
+        code = selection;
+        sons->jouerSon(sons->sonBeep2);
+        return true;
+    }
+    if (clic == CLIC_VALIDER) {
+        enregistrer();
+        fermerSaisie();
+        sons->jouerSon(sons->sonBeep2);
+        return true;
+    }
+    if (pointeur.gauche && lettreSous(pointeur.xClic, pointeur.yClic) >= 0) {
+        curseur = lettreSous(pointeur.xClic, pointeur.yClic);
+        sons->jouerSon(sons->sonBeep);
+        return true;
+    }
+    const int sous = lettreSous(pointeur.x, pointeur.y);
+    if (pointeur.molette != 0 && sous >= 0) {
+        curseur = sous;
+        changerLettre(pointeur.molette > 0 ? -1 : 1);
+        return true;
+    }
+    return false;
+}
+
+void MenuRecord::changerLettre(int pas) {
+    char& lettre = nomsSaisis[0][static_cast<size_t>(curseur)];
+    lettre = static_cast<char>(lettre + pas);
+    if (lettre < 'A') lettre = 'Z';
+    if (lettre > 'Z') lettre = 'A';
+    sons->jouerSon(sons->sonBeep);
 }
 
 void MenuRecord::refresh(long ecoule) {
     if (rangs[0] == 0) fermerSaisie();
+    if (suivreSourisRecord()) return;
     if (!repetitionPrete(ecoule)) return;
     const bool haut = clavier->estHaut(1), bas = clavier->estBas(1), gauche = clavier->estGauche(1),
                droite = clavier->estDroite(1);
@@ -63,12 +114,8 @@ void MenuRecord::refresh(long ecoule) {
         sons->jouerSon(sons->sonBeep);
     }
     if (haut || bas) {
-        char& lettre = nomsSaisis[0][static_cast<size_t>(curseur)];
-        lettre = static_cast<char>(lettre + (haut ? -1 : 1));
-        if (lettre < 'A') lettre = 'Z';
-        if (lettre > 'Z') lettre = 'A';
+        changerLettre(haut ? -1 : 1);
         delai = 0;
-        sons->jouerSon(sons->sonBeep);
     }
     if (clavier->estOk(1)) {
         clavier->initJ1();
@@ -106,8 +153,8 @@ void MenuRecord::enregistrer() {
 
 std::string MenuRecord::texteRang() const {
     LangManager* lang = LangManager::getInstance();
-    if (rangs[0] == 0) return lang->ligne(65);
-    const int suffixe = rangs[0] <= 3 ? 65 + rangs[0] : 69;
+    if (rangs[0] == 0) return lang->ligne(LangManager::NON_CLASSE);
+    const int suffixe = rangs[0] <= 3 ? LangManager::SUFFIXE_1 + rangs[0] - 1 : LangManager::SUFFIXE_N;
     return std::to_string(rangs[0]) + lang->ligne(suffixe);
 }
 
@@ -119,22 +166,22 @@ void MenuRecord::draw() {
         double x, y;
         std::string texte;
     } lignes[] = {
-        {0.085, 0.76, lang->ligne(56)},
-        {0.385, 0.76, lang->ligne(difficulte() == 1 ? 54 : 55)},
-        {0.5, 0.76, lang->ligne(57)},
-        {0.085, 0.66, lang->ligne(58)},
-        {0.385, 0.66, lang->ligne(rangs[0] != 0 ? 60 : 61)},
-        {0.085, 0.585, lang->ligne(62)},
+        {0.085, 0.76, lang->ligne(LangManager::TERMINE_EN)},
+        {0.385, 0.76, lang->ligne(difficulte() == 1 ? LangManager::FACILE : LangManager::DIFFICILE)},
+        {0.5, 0.76, lang->ligne(LangManager::APRES_DIFFICULTE)},
+        {0.085, 0.66, lang->ligne(LangManager::JOUEUR_1)},
+        {0.385, 0.66, lang->ligne(rangs[0] != 0 ? LangManager::NOUVEAU_RECORD : LangManager::PAS_DE_RECORD)},
+        {0.085, 0.585, lang->ligne(LangManager::RANG)},
         {0.385, 0.585, rang},
-        {0.085, 0.51, lang->ligne(63)},
+        {0.085, 0.51, lang->ligne(LangManager::TEMPS_RECORD)},
         {0.385, 0.51, tempsJoueurs[0] + "s"},
     };
     for (const Ligne& l : lignes) textes->draw(l.texte.c_str(), 1, l.x, l.y, 0.06, 0.06, 0.5, 1);
     if (rangs[0] != 0) {
-        textes->draw(lang->ligne(64).c_str(), 1, 0.085, 0.435, 0.06, 0.06, 0.5, 1);
+        textes->draw(lang->ligne(LangManager::NOM).c_str(), 1, 0.085, 0.435, 0.06, 0.06, 0.5, 1);
         for (int i = 0; i < 3; ++i) {
             const std::string lettre(1, nomsSaisis[0][static_cast<size_t>(i)]);
-            textes->draw(lettre.c_str(), i == curseur ? 2 : 1, 0.385 + 0.025 * i, 0.435, 0.06, 0.06, 0.5, 1);
+            textes->draw(lettre.c_str(), i == curseur ? 2 : 1, X_NOM + PAS_LETTRE * i, Y_NOM, H_NOM, H_NOM, 0.5, 1);
         }
     }
     glColor3f(1, 1, 1);

@@ -26,6 +26,11 @@ private:
     int difficulte() const;
     void fermerSaisie();
     std::string texteRang() const;
+    // The letter (0 to 2) under a point, or -1.
+    int lettreSous(double x, double y) const;
+    bool suivreSourisRecord();
+    // The letter under the cursor one step along the alphabet, round the ends.
+    void changerLettre(int pas);
 
     std::string noms[TableScores::TAILLE];
     std::string temps[TableScores::TAILLE];

@@ -10,8 +10,6 @@
 
 namespace {
 
-const int LIGNE_JOUEUR_1 = 58;  // "Player 1"; "Player 2" follows it
-
 // Seconds, a point and the tenths, as the match clock shows them.
 std::string secondes(int ms) {
     return std::to_string(ms / 1000) + "." + std::to_string(ms / 100 - (ms / 1000) * 10) + "s";
@@ -24,7 +22,7 @@ MenuResultatDuel::MenuResultatDuel(const int v[2], const int t[2], const int c[2
     nom = "MenuResultatDuel";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuZQ.tga"), false);
     delai = 0;
-    creerItems({71});
+    creerItems({LangManager::CONTINUER});
 }
 
 // Times are compared as the screen shows them, to the tenth: two times that
@@ -39,7 +37,7 @@ int MenuResultatDuel::gagnant(const int v[2], const int t[2]) {
 std::string MenuResultatDuel::texteGagnant() const {
     LangManager* lang = LangManager::getInstance();
     if (vainqueur == 0) return lang->ligne(LangManager::EGALITE);
-    return lang->ligne(LIGNE_JOUEUR_1 + vainqueur - 1) + " " + lang->ligne(LangManager::GAGNE_DUEL);
+    return lang->ligne(LangManager::JOUEUR_1 + vainqueur - 1) + " " + lang->ligne(LangManager::GAGNE_DUEL);
 }
 
 // A column per player: name in its colour, levels won, total time; the
@@ -52,7 +50,7 @@ void MenuResultatDuel::draw() {
         const CouleurJoueur& c = couleurJoueur(couleurs[i]);
         glColor3f(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f);
         const double x = colonnes[i];
-        textes->draw(lang->ligne(LIGNE_JOUEUR_1 + i).c_str(), 1, x, 0.74, 0.07, 0.07, 0.5, 1);
+        textes->draw(lang->ligne(LangManager::JOUEUR_1 + i).c_str(), 1, x, 0.74, 0.07, 0.07, 0.5, 1);
         glColor3f(1, 1, 1);
         textes->draw(lang->ligne(LangManager::NIVEAUX_GAGNES).c_str(), 1, x, 0.64, 0.04, 0.05, 0.5, 1);
         textes->draw(std::to_string(victoires[i]).c_str(), 1, x + 0.3, 0.64, 0.045, 0.05, 0.5, 1);

@@ -5,13 +5,14 @@
 
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
+#include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
 
 MenuScores::MenuScores() : Menu(0, 0, 1, 1) {
     nom = "MenuScores";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuScores.tga"), false);
     delai = 0;
-    creerItems({54, 55, 11});
+    creerItems({LangManager::FACILE, LangManager::DIFFICILE, LangManager::RETOUR});
     charger();
 }
 

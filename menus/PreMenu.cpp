@@ -26,7 +26,8 @@ PreMenu::~PreMenu() { CTextureManager::GetInstance()->DeleteTexture(std::string(
 
 void PreMenu::refresh(long ecoule) {
     chrono += ecoule;
-    if (clavier->estOk(1) || clavier->estNon(1)) {
+    suivreSouris();
+    if (clavier->estOk(1) || clavier->estNon(1) || pointeur.gauche || pointeur.droit) {
         chrono = DUREE;
         clavier->initJ1();
         sons->jouerSon(sons->sonBeep2);

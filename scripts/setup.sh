@@ -11,7 +11,7 @@ libsdl1.2-dev libsdl-mixer1.2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
 googletest libgtest-dev xvfb xauth x11-utils xdotool imagemagick libstb-dev
 libfreetype-dev fonts-dejavu-core
 dpkg-dev desktop-file-utils appstream clang libclang-rt-14-dev ccache
-debhelper lintian zlib1g-dev libsdl2-2.0-0"
+debhelper lintian zlib1g-dev libsdl2-2.0-0 libx11-dev x11-xkb-utils xkb-data"
 
 manquants=""
 for p in $PAQUETS; do

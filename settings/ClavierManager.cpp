@@ -1,6 +1,8 @@
 // Keyboard and pad state, and key bindings.
 #include "settings/ClavierManager.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -9,6 +11,7 @@
 #include "settings/FichierLu.h"
 #include "settings/FluxLu.h"
 #include "settings/FichiersJoueur.h"
+#include "settings/PositionsClavier.h"
 
 const char* const ClavierManager::FICHIER = "Data/Clavier.dat";
 
@@ -112,12 +115,16 @@ void ClavierManager::majTemp() {
 
 // Reading stops at the first missing or non-numeric value; the buttons from
 // there on keep their current bindings.
+// Without a key file (a first start), player 1 steers with the keys at the
+// places of W A S D on the player's own layout; a saved file is never changed.
 void ClavierManager::charger() {
     const std::string chemin = FichiersJoueur::lecture(FICHIER);
     {
         FluxLu flux(chemin);
         int code;
         for (int b = 0; b < NB_BOUTONS && flux >> code; ++b) touches[b] = code;
+    } else if (::access(chemin.c_str(), F_OK) != 0) {
+        PositionsClavier::directions(touches + HAUT);
     }
     verifierTouches(chemin);
 }

@@ -6,6 +6,7 @@
 #include "render/Accents.h"
 #include "settings/FichierLu.h"
 #include "settings/FluxLu.h"
+#include "settings/Langues.h"
 #include "settings/OptionsManager.h"
 
 LangManager* LangManager::langManagerInst = nullptr;
@@ -20,10 +21,10 @@ void LangManager::kill() {
     langManagerInst = nullptr;
 }
 
-// Lines 15 to 19 and 54 to 55 live in their arrays; textes[0] stays empty.
+// The colours and difficulties live in their arrays; textes[0] stays empty.
 const std::string& LangManager::ligne(int n) const {
-    if (n >= 15 && n <= 19) return couleurs[n - 15];
-    if (n == 54 || n == 55) return difficultes[n - 54];
+    if (n >= ROUGE && n <= JAUNE) return couleurs[n - ROUGE];
+    if (n == FACILE || n == DIFFICILE) return difficultes[n - FACILE];
     return n >= 1 && n <= NB_LIGNES ? textes[n] : textes[0];
 }
 
@@ -39,7 +40,7 @@ static bool nomSur(const std::string& nom) {
 }
 
 void LangManager::charger() {
-    const std::string langue = OptionsManager::getInstance()->getLang();
+    const std::string langue = Langues::fichier(OptionsManager::getInstance()->getLang());
     if (!nomSur(langue)) return;
     const std::string chemin = "Data/Lang/" + langue + ".dat";
     FluxLu flux(chemin);

@@ -7,6 +7,31 @@
 
 class LangManager {
 public:
+    // Every line of a language file by name, in file order.
+    enum Ligne : int {
+        JOUER = 1, DUEL, SCORES, OPTIONS, A_PROPOS, QUITTER,     // main menu
+        PAGE_JEU, PAGE_VIDEO, PAGE_AUDIO, PAGE_TOUCHES, RETOUR,  // options bar; RETOUR is every "Back"
+        LANGUE, COULEUR_J1, COULEUR_J2,                          // game page
+        ROUGE, BLEU, VERT, VIOLET, JAUNE,                        // the five colours
+        RESOLUTION, PLEIN_ECRAN, ANTI_CRENELAGE, DISTANCE_VUE,   // video page
+        DISTANCE_COURTE, DISTANCE_MOYENNE, DISTANCE_LOIN, DISTANCE_TRES_LOIN,
+        TEXTURES, TEXTURES_BASSES, TEXTURES_HAUTES,
+        AVIS_VIDEO_1, AVIS_VIDEO_2, AVIS_VIDEO_3,  // the video page's three-line note
+        MUSIQUE, EFFETS, ACTIVE, DESACTIVE,        // audio page
+        A_PROPOS_1, A_PROPOS_2, A_PROPOS_3, A_PROPOS_4, A_PROPOS_5,  // about screen, title first
+        A_PROPOS_6, A_PROPOS_7, A_PROPOS_8, A_PROPOS_9,
+        TEMPS, NIVEAU,                             // match HUD
+        REPRENDRE, QUITTER_MATCH,                  // pause
+        TEMPS_ECOULE, PLUS_DE_VIES, NIVEAU_REUSSI, // banners
+        FACILE, DIFFICILE,                         // the two difficulties
+        TERMINE_EN, APRES_DIFFICULTE,              // record screen: "Finished in" <difficulty> <this>
+        JOUEUR_1, JOUEUR_2,
+        NOUVEAU_RECORD, PAS_DE_RECORD, RANG, TEMPS_RECORD, NOM, NON_CLASSE,
+        SUFFIXE_1, SUFFIXE_2, SUFFIXE_3, SUFFIXE_N,  // rank suffixes: 1st, 2nd, 3rd, nth
+        SAISIR, CONTINUER,                           // record screen's item
+        LIBELLE_HAUT, LIBELLE_BAS, LIBELLE_GAUCHE, LIBELLE_DROITE,  // keys page
+        APPUYER_TOUCHE,                              // keys page, waiting for a key
+    };
     // The duel's texts, at the end of every language file: a line added
     // later goes after the last of these and becomes NB_LIGNES.
     enum LigneDuel : int {
@@ -60,9 +85,10 @@ public:
         RECORD_LETTRE,                        // record screen: "Letter: " then keys
         RECORD_PLACE,                         // record screen: "Move: " then keys
         TOUCHE_PRISE,                         // options: a key already in use
-        TERMINE_EN,                           // a tried level file: "Completed in "
+        TERMINE_ESSAI,                        // a tried level file: "Completed in "
     };
-    static constexpr int NB_LIGNES = TERMINE_EN;
+    static constexpr int NB_LIGNES = TERMINE_ESSAI;
+    static_assert(APPUYER_TOUCHE + 1 == NIVEAUX_GAGNES, "the duel's lines follow the keys page's");
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
     static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";
 
@@ -77,8 +103,8 @@ public:
     // empty for any other n.
     const std::string& ligne(int n) const;
 
-    std::string couleurs[5];     // lines 15 to 19
-    std::string difficultes[2];  // lines 54 and 55
+    std::string couleurs[5];     // lines ROUGE to JAUNE
+    std::string difficultes[2];  // lines FACILE and DIFFICILE
 
 private:
     LangManager() = default;

@@ -3,13 +3,9 @@
 
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "settings/NomsTouches.h"
 
-std::string LegendeTouches::nom(int touche) {
-    std::string n = ClavierManager::nomTouche(touche);
-    for (size_t i = 0; i < n.size(); ++i)
-        if ((i == 0 || n[i - 1] == ' ') && n[i] >= 'a' && n[i] <= 'z') n[i] = static_cast<char>(n[i] - 'a' + 'A');
-    return n;
-}
+std::string LegendeTouches::nom(int touche) { return NomsTouches::nom(touche); }
 
 // Cancel is the keyboard's pause key in a match.
 std::string LegendeTouches::texte() {

@@ -8,6 +8,6 @@ class LegendeTouches {
 public:
     // Built from the committed bindings, so a rebound key shows at once.
     static std::string texte();
-    // SDL's key name with each word capitalised: "Left Shift", "W".
+    // The key's name in the chosen language (see NomsTouches).
     static std::string nom(int touche);
 };

@@ -1,6 +1,7 @@
 // Player settings, their edit cycles and the settings file.
 #include "settings/OptionsManager.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iomanip>
@@ -11,6 +12,7 @@
 #include "settings/FichierLu.h"
 #include "settings/FluxLu.h"
 #include "settings/FichiersJoueur.h"
+#include "settings/Langues.h"
 
 namespace {
 
@@ -70,22 +72,6 @@ const int NB_COULEURS = 5;
 
 const int NB_CAMERAS = 3;  // near, normal, high
 const int CAMERA_DEFAUT = 1;
-const int VOLUME_DEFAUT = 10;
-
-// The languages the options menu cycles through, each with the names a
-// settings file may give it: "French" is what a fresh install starts with.
-struct Langue {
-    const char* nom;
-    const char* alias;
-};
-const Langue LANGUES[] = {{"Francais", "French"}, {"English", "English"}};
-const int NB_LANGUES = sizeof(LANGUES) / sizeof(LANGUES[0]);
-
-int positionLangue(const std::string& nom) {
-    for (int i = 0; i < NB_LANGUES; ++i)
-        if (nom == LANGUES[i].nom || nom == LANGUES[i].alias) return i;
-    return -1;
-}
 
 // The position of a size in the cycle; a size outside it (a hand-edited
 // file) has none.
@@ -161,6 +147,22 @@ float ratio(int largeur, int hauteur) {
     return static_cast<float>(largeur) / static_cast<float>(hauteur);
 }
 
+// An older file's on/off switch: off is silence, on is full volume.
+bool lireInterrupteur(std::istream& flux, int& volume) {
+    bool allume;
+    if (!lire(flux, allume)) return false;
+    volume = allume ? OptionsManager::VOLUME_MAX : 0;
+    return true;
+}
+
+// A volume outside 0 to the maximum (a hand-edited file) is brought inside.
+bool lireVolume(std::istream& flux, int& volume) {
+    int valeur;
+    if (!(flux >> valeur)) return false;
+    volume = std::clamp(valeur, 0, OptionsManager::VOLUME_MAX);
+    return true;
+}
+
 }  // namespace
 
 const char* const OptionsManager::FICHIER = "Data/Options.dat";
@@ -177,10 +179,11 @@ void OptionsManager::kill() {
 }
 
 // Texture quality, music and sound default to on: the best a fresh install can show.
+// The language is the system's until a settings file names one.
 OptionsManager::OptionsManager()
-    : lang("French"), color{0, 3}, largeur(1024), hauteur(768), clipping(10),
+    : lang(Langues::duSysteme()), color{0, 3}, largeur(1024), hauteur(768), clipping(10),
       textures(1), antiAliasing(2), fullScreen(false), wide(false),
-      musiquesOn(true), sonsOn(true), reserve{VOLUME_DEFAUT, VOLUME_DEFAUT}, camera(CAMERA_DEFAUT), repereOn(true) {
+      volumeMusique(VOLUME_MAX), volumeEffets(VOLUME_MAX), camera(CAMERA_DEFAUT), repereOn(true) {
     chargerOptions();
     copierVersTemp();
 }
@@ -196,15 +199,17 @@ void OptionsManager::copierVersTemp() {
     antiAliasingTemp = antiAliasing;
     fullScreenTemp = fullScreen;
     wideTemp = wide;
-    musiquesTempOn = musiquesOn;
-    sonsTempOn = sonsOn;
+    volumeMusiqueTemp = volumeMusique;
+    volumeEffetsTemp = volumeEffets;
     cameraTemp = camera;
     repereTempOn = repereOn;
 }
 
 // The third line (wide or not) is read for its place only: the picture format
-// follows the width and height. Reading stops at the first value that is missing or not a number; the
-// fields from there on keep what they held.
+// follows the width and height. Reading stops at the first value that is
+// missing or not a number; the fields from there on keep what they held.
+// Lines 11 and 12 are the music and effects switches of older files (0 off,
+// else full volume); lines 13 and 14, when there, give the volumes.
 void OptionsManager::chargerOptions() {
     const std::string chemin = FichiersJoueur::lecture(FICHIER);
     FluxLu flux(chemin);
@@ -212,9 +217,10 @@ void OptionsManager::chargerOptions() {
     lire(flux, largeur) && lire(flux, hauteur) && lire(flux, wide) &&
         lire(flux, fullScreen) && lire(flux, antiAliasing) && lire(flux, clipping) &&
         lire(flux, textures) && lireMot(flux, lang) && lire(flux, color[0]) &&
-        lire(flux, color[1]) && lire(flux, musiquesOn) && lire(flux, sonsOn) &&
-        lire(flux, reserve[0]) && lire(flux, reserve[1]) && lire(flux, camera) && lire(flux, repereOn);
+        lire(flux, color[1]) && lireInterrupteur(flux, volumeMusique) && lireInterrupteur(flux, volumeEffets) &&
+        lireVolume(flux, volumeMusique) && lireVolume(flux, volumeEffets) && lire(flux, camera) && lire(flux, repereOn);
     if (camera < 0 || camera >= NB_CAMERAS) camera = CAMERA_DEFAUT;
+    lang = Langues::fichier(lang);  // an older name of a language is saved under its file's name
 }
 
 bool OptionsManager::sauverOptions() {
@@ -222,14 +228,14 @@ bool OptionsManager::sauverOptions() {
     contenu << largeurTemp << '\n' << hauteurTemp << '\n' << (isWideTemp() ? 1 : 0) << '\n'
             << (fullScreenTemp ? 1 : 0) << '\n' << antiAliasingTemp << '\n'
             << clippingTemp << '\n' << texturesTemp << '\n' << langTemp << '\n'
-            << colorTemp[0] << '\n' << colorTemp[1] << '\n' << (musiquesTempOn ? 1 : 0)
-            << '\n' << (sonsTempOn ? 1 : 0) << '\n' << reserve[0] << '\n' << reserve[1] << '\n'
-            << cameraTemp << '\n' << (repereTempOn ? 1 : 0) << '\n';
+            << colorTemp[0] << '\n' << colorTemp[1] << '\n' << (volumeMusiqueTemp > 0 ? 1 : 0)
+            << '\n' << (volumeEffetsTemp > 0 ? 1 : 0) << '\n' << volumeMusiqueTemp << '\n'
+            << volumeEffetsTemp << '\n' << cameraTemp << '\n' << (repereTempOn ? 1 : 0) << '\n';
     bool ecrit = FichierAtomique::ecrire(FichiersJoueur::ecriture(FICHIER), contenu.str());
 
     lang = langTemp;
-    musiquesOn = musiquesTempOn;
-    sonsOn = sonsTempOn;
+    volumeMusique = volumeMusiqueTemp;
+    volumeEffets = volumeEffetsTemp;
     color[0] = colorTemp[0];
     color[1] = colorTemp[1];
     camera = cameraTemp;
@@ -247,8 +253,10 @@ bool OptionsManager::isFullScreen() { return fullScreen; }
 bool OptionsManager::isWide() { return getFormat() != FORMAT_4_3; }
 std::string OptionsManager::getLang() { return lang; }
 int OptionsManager::getColor(int joueur) { return color[boucler(joueur, 2)]; }
-bool OptionsManager::isMusiquesOn() { return musiquesOn; }
-bool OptionsManager::isSonsOn() { return sonsOn; }
+bool OptionsManager::isMusiquesOn() { return volumeMusique > 0; }
+bool OptionsManager::isSonsOn() { return volumeEffets > 0; }
+int OptionsManager::getVolumeMusique() { return volumeMusique; }
+int OptionsManager::getVolumeEffets() { return volumeEffets; }
 int OptionsManager::getCamera() { return camera; }
 bool OptionsManager::isRepereOn() { return repereOn; }
 
@@ -281,8 +289,10 @@ bool OptionsManager::isFullScreenTemp() { return fullScreenTemp; }
 bool OptionsManager::isWideTemp() { return getFormatTemp() != FORMAT_4_3; }
 std::string OptionsManager::getLangTemp() { return langTemp; }
 int OptionsManager::getColorTemp(int joueur) { return colorTemp[boucler(joueur, 2)]; }
-bool OptionsManager::isMusiquesTempOn() { return musiquesTempOn; }
-bool OptionsManager::isSonsTempOn() { return sonsTempOn; }
+bool OptionsManager::isMusiquesTempOn() { return volumeMusiqueTemp > 0; }
+bool OptionsManager::isSonsTempOn() { return volumeEffetsTemp > 0; }
+int OptionsManager::getVolumeMusiqueTemp() { return volumeMusiqueTemp; }
+int OptionsManager::getVolumeEffetsTemp() { return volumeEffetsTemp; }
 int OptionsManager::getCameraTemp() { return cameraTemp; }
 bool OptionsManager::isRepereTempOn() { return repereTempOn; }
 
@@ -331,8 +341,8 @@ void OptionsManager::moveTextures(int) { texturesTemp = texturesTemp ? 0 : 1; }
 
 // A name outside the cycle (a hand-edited file) moves to its first language.
 void OptionsManager::moveLang(int sens) {
-    const int i = positionLangue(langTemp);
-    langTemp = LANGUES[i < 0 ? 0 : boucler(i + pas(sens), NB_LANGUES)].nom;
+    const int i = Langues::position(langTemp);
+    langTemp = Langues::LANGUES[i < 0 ? 0 : boucler(i + pas(sens), Langues::NB_LANGUES)].fichier;
 }
 
 // One step, and a second one when the step lands on the other player's colour,
@@ -346,7 +356,15 @@ void OptionsManager::moveColor(int joueur, int sens) {
     colorTemp[j] = c;
 }
 
-void OptionsManager::moveMusiques() { musiquesTempOn = !musiquesTempOn; }
-void OptionsManager::moveSons() { sonsTempOn = !sonsTempOn; }
+void OptionsManager::moveMusiques() { volumeMusiqueTemp = volumeMusiqueTemp > 0 ? 0 : VOLUME_MAX; }
+void OptionsManager::moveSons() { volumeEffetsTemp = volumeEffetsTemp > 0 ? 0 : VOLUME_MAX; }
+
+// Round the ends like every other row of the options: past full volume is off.
+void OptionsManager::moveVolumeMusique(int sens) {
+    volumeMusiqueTemp = boucler(volumeMusiqueTemp + pas(sens), VOLUME_MAX + 1);
+}
+void OptionsManager::moveVolumeEffets(int sens) {
+    volumeEffetsTemp = boucler(volumeEffetsTemp + pas(sens), VOLUME_MAX + 1);
+}
 void OptionsManager::moveRepere() { repereTempOn = !repereTempOn; }
 void OptionsManager::moveCamera(int sens) { cameraTemp = boucler(cameraTemp + pas(sens), NB_CAMERAS); }

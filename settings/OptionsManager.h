@@ -45,6 +45,9 @@ public:
     int getCamera();
     // The landing marker under a player in flight.
     bool isRepereOn();
+    // Music and effects volumes, 0 (off) to VOLUME_MAX.
+    int getVolumeMusique();
+    int getVolumeEffets();
 
     // Values being edited.
     int getLargeurTemp();
@@ -62,6 +65,8 @@ public:
     bool isSonsTempOn();
     int getCameraTemp();
     bool isRepereTempOn();
+    int getVolumeMusiqueTemp();
+    int getVolumeEffetsTemp();
 
     void setLargeur(int largeur);
     void setHauteur(int hauteur);
@@ -84,12 +89,17 @@ public:
     void moveTextures(int sens);
     void moveLang(int sens);
     void moveColor(int joueur, int sens);
+    // Off, or full volume from off.
     void moveMusiques();
     void moveSons();
     void moveCamera(int sens);
     void moveRepere();
+    // One step of the volume, 0 to VOLUME_MAX and round again.
+    void moveVolumeMusique(int sens);
+    void moveVolumeEffets(int sens);
 
     static const char* const FICHIER;
+    static constexpr int VOLUME_MAX = 10;
 
 private:
     OptionsManager();
@@ -115,13 +125,10 @@ private:
     int antiAliasingTemp;
     bool fullScreenTemp;
     bool wideTemp;
-    bool musiquesOn;
-    bool sonsOn;
-    bool musiquesTempOn;
-    bool sonsTempOn;
-    // Lines 13 and 14 (the volumes) are carried through unread, so that the
-    // lines after them keep their places.
-    int reserve[2];
+    int volumeMusique;
+    int volumeEffets;
+    int volumeMusiqueTemp;
+    int volumeEffetsTemp;
     int camera;
     int cameraTemp;
     bool repereOn;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "settings/ControleWAV.h"
@@ -44,7 +45,13 @@ SonsManager::SonsManager()
     : musiquePreMenu(nullptr), musiqueMenu(nullptr), musiqueIntro(nullptr), musiqueJeu(nullptr),
       musiqueFinNiveau(nullptr), musiqueGameOver(nullptr), sonBeep(nullptr), sonBeep2(nullptr),
       sonBeep3(nullptr), sonBonus(nullptr), sonRebond(nullptr), sonRebond2(nullptr), sonOpen(nullptr),
-      sonMalus(nullptr), sonTic(nullptr), options(OptionsManager::getInstance()), musiqueCourante(nullptr), dernierSon(nullptr) {}
+      sonMalus(nullptr), sonTic(nullptr), options(OptionsManager::getInstance()),
+      volumeMusique(options->getVolumeMusique()), volumeEffets(options->getVolumeEffets()), musiqueCourante(nullptr),
+      dernierSon(nullptr) {}
+
+int SonsManager::volumeMixeur(int volume) {
+    return std::clamp(volume, 0, OptionsManager::VOLUME_MAX) * MIX_MAX_VOLUME / OptionsManager::VOLUME_MAX;
+}
 
 bool SonsManager::mixeurOuvert() {
     int frequence, canaux;
@@ -109,10 +116,11 @@ void SonsManager::chargerMusique(Mix_Music* musique) {
 
 void SonsManager::jouerMusique(int boucles) {
     if (!mixeurOuvert()) return;
-    if (!options->isMusiquesOn()) {
+    if (volumeMusique <= 0) {
         Mix_HaltMusic();
         return;
     }
+    Mix_VolumeMusic(volumeMixeur(volumeMusique));
     if (!Mix_PlayingMusic()) {
         if (!musiqueCourante || Mix_PlayMusic(musiqueCourante, boucles) < 0) return;
     } else if (Mix_PausedMusic() == 1) {
@@ -132,16 +140,26 @@ void SonsManager::stopperMusique() {
     if (mixeurOuvert()) Mix_HaltMusic();
 }
 
-void SonsManager::reload() {
+void SonsManager::reload() { appliquerVolumes(options->getVolumeMusique(), options->getVolumeEffets()); }
+
+void SonsManager::appliquerVolumes(int musique, int effets) {
+    volumeMusique = std::clamp(musique, 0, OptionsManager::VOLUME_MAX);
+    volumeEffets = std::clamp(effets, 0, OptionsManager::VOLUME_MAX);
     if (!mixeurOuvert()) return;
-    if (!options->isMusiquesOn())
+    Mix_VolumeMusic(volumeMixeur(volumeMusique));
+    Mix_Volume(-1, volumeMixeur(volumeEffets));
+    if (volumeMusique == 0)
         Mix_HaltMusic();
     else if (!Mix_PlayingMusic() && musiqueCourante)
         Mix_PlayMusic(musiqueCourante, -1);
 }
 
+// Every channel takes the volume before the effect starts: a channel keeps
+// its own volume, and another manager (a test's) may have left it elsewhere.
 void SonsManager::jouerSon(Mix_Chunk* son) {
-    if (!options->isSonsOn()) return;
+    if (volumeEffets <= 0) return;
     dernierSon = son;
-    if (son && mixeurOuvert()) Mix_PlayChannelTimed(-1, son, 0, -1);
+    if (!son || !mixeurOuvert()) return;
+    Mix_Volume(-1, volumeMixeur(volumeEffets));
+    Mix_PlayChannelTimed(-1, son, 0, -1);
 }

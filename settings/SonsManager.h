@@ -1,4 +1,4 @@
-// Music and sound effects: the fifteen pieces, the current music, and the music and sound switches.
+// Music and sound effects: the fifteen pieces, the current music, and the music and effects volumes.
 #pragma once
 
 #include <SDL/SDL_mixer.h>
@@ -21,8 +21,14 @@ public:
     void jouerMusique(int boucles);
     void pauseMusique();
     void stopperMusique();
-    // Applies the music switch after the options menu.
+    // Applies the committed volumes after the options menu.
     void reload();
+    // Applies these volumes (0 to OptionsManager::VOLUME_MAX) at once, as the
+    // options page changes them: music at 0 stops, music above 0 starts the
+    // current music if it was stopped; effects at 0 play nothing.
+    void appliquerVolumes(int musique, int effets);
+    int getVolumeMusique() const { return volumeMusique; }
+    int getVolumeEffets() const { return volumeEffets; }
     void jouerSon(Mix_Chunk* son);
 
     // Loads the fifteen files into their fields; missing files leave nulls.
@@ -79,7 +85,12 @@ private:
 
     static SonsManager* sonsManagerInst;
 
+    // The mixer's volumes, 0 to 128, from the settings' steps.
+    static int volumeMixeur(int volume);
+
     OptionsManager* options;
+    int volumeMusique;
+    int volumeEffets;
     Mix_Music* musiqueCourante;
     Mix_Chunk* dernierSon;
 };

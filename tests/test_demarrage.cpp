@@ -235,7 +235,7 @@ TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
     taper("d");
     taper("d");                   // the audio page
     taper("space");               // open it on the music row
-    taper("space");               // music off
+    taper("space");               // one step past full volume: music off
     taper("Escape");              // back to the bar
     taper("Escape", 800);         // leave: saved
     ASSERT_TRUE(p.enCours()) << p.erreurs();
@@ -246,8 +246,10 @@ TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
     std::vector<std::string> lignes;
     for (std::string l; std::getline(reglages, l);) lignes.push_back(l);
     ASSERT_EQ(16u, lignes.size());
-    EXPECT_EQ("0", lignes[10]) << "music switched off and saved";
+    EXPECT_EQ("0", lignes[10]) << "music switched off and saved, for an older game too";
     EXPECT_EQ("1", lignes[11]);
+    EXPECT_EQ("0", lignes[12]) << "the music volume";
+    EXPECT_EQ("10", lignes[13]);
     EXPECT_EQ("1", lignes[14]) << "the normal camera view";
     EXPECT_EQ("1", lignes[15]) << "the landing marker on";
     EXPECT_TRUE(fs::exists(jeu() + "/Data/Clavier.dat"));

@@ -8,9 +8,11 @@
 #include "menus/MenuPause.h"
 #include "menus/MenuRecord.h"
 #include "menus/MenuScores.h"
+#include "render/Accents.h"
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "settings/NomsTouches.h"
 #include "settings/OptionsManager.h"
 #include "tests/support/DisquePlein.h"
 #include "tests/support/MondeTest.h"
@@ -294,4 +296,36 @@ TEST_F(Ecran, RecordUneSauvegardeRateeEstAnnoncee) {
     EXPECT_EQ(AVIS, r.getAvis()) << "until the screen is left";
     taper(r, SDLK_SPACE);
     EXPECT_EQ(1, r.getCode());
+}
+
+// Key names (SDL knows them once its video is up): SDL's, capitalised, on English screens; the French table's on
+// French ones, every letter of it drawable by the fonts.
+TEST(NomsTouches, AnglaisEtFrancais) {
+    struct Cas {
+        int touche;
+        const char* anglais;
+        const char* francais;  // in the game's one-byte texts
+    } cas[] = {
+        {SDLK_SPACE, "Space", "Espace"},
+        {SDLK_RETURN, "Return", "Entr\xE9" "e"},
+        {SDLK_ESCAPE, "Escape", "\xC9" "chap"},
+        {SDLK_UP, "Up", "Fl\xE8" "che haut"},
+        {SDLK_LEFT, "Left", "Fl\xE8" "che gauche"},
+        {SDLK_DELETE, "Delete", "Suppr"},
+        {SDLK_BACKSPACE, "Backspace", "Retour arri\xE8" "re"},
+        {SDLK_LSHIFT, "Left Shift", "Maj gauche"},
+        {SDLK_w, "W", "W"},      // letters are the same in both
+        {SDLK_F5, "F5", "F5"},   // a key outside the table keeps SDL's name
+        {0, "?", "?"},
+        {99999, "?", "?"},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(c.anglais, NomsTouches::nom(c.touche, "English")) << c.touche;
+        EXPECT_EQ(c.francais, NomsTouches::nom(c.touche, "Francais")) << c.touche;
+        EXPECT_EQ(c.francais, NomsTouches::nom(c.touche, "French")) << c.touche << ": the older name";
+    }
+    for (int i = 0; i < NomsTouches::NB_FRANCAIS; ++i) {
+        const std::string n = NomsTouches::nom(NomsTouches::FRANCAIS[i].touche, "Francais");
+        EXPECT_EQ(std::string::npos, n.find(static_cast<char>(Accents::INCONNU))) << NomsTouches::FRANCAIS[i].francais;
+    }
 }

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "settings/LangManager.h"
+#include "settings/Langues.h"
 #include "settings/OptionsManager.h"
 #include "tests/support/DossierTemporaire.h"
 
@@ -131,7 +132,7 @@ TEST_F(Langue, EncodageDeclareEtAnciensFichiers) {
 
 // The shipped files: every line there, every character drawable, French with its accents.
 TEST_F(Langue, LesFichiersLivres) {
-    for (const char* langue : {"English", "Francais", "French"}) {
+    for (const char* langue : {"English", "Francais"}) {
         const std::string source = std::string(LEAPGRID_GAME_DIR) + "/Data/Lang/" + langue + ".dat";
         std::ifstream f(source, std::ios::binary);
         std::string contenu((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
@@ -141,7 +142,20 @@ TEST_F(Langue, LesFichiersLivres) {
         for (int n = 1; n <= LangManager::NB_LIGNES; ++n)
             EXPECT_EQ(std::string::npos, l->ligne(n).find('\x1A')) << langue << " line " << n;
         EXPECT_FALSE(l->ligne(LangManager::NB_LIGNES).empty()) << langue << ": the last text is there";
-        EXPECT_EQ(langue == std::string("English") ? "About" : "\xC0 propos", l->ligne(5)) << langue;
-        EXPECT_EQ(langue == std::string("English") ? "Play" : "Jouer", l->ligne(1)) << "the mark is not a character";
+        const bool anglais = langue == std::string("English");
+        EXPECT_EQ(anglais ? "About" : "\xC0 propos", l->ligne(LangManager::A_PROPOS)) << langue;
+        EXPECT_EQ(anglais ? "Play" : "Jouer", l->ligne(LangManager::JOUER)) << "the mark is not a character";
     }
+}
+
+// One French file: a settings file that still says "French" reads it, and the
+// options show each language under its own name.
+TEST_F(Langue, LAncienNomDuFrancaisEtLesNomsAffiches) {
+    dossier.ecrire("Data/Lang/Francais.dat", "Jouer\n");
+    EXPECT_EQ("Jouer", charger("French")->ligne(LangManager::JOUER));
+    EXPECT_EQ("Francais", OptionsManager::getInstance()->getLang()) << "saved again under the file's name";
+    EXPECT_EQ("Fran\xE7" "ais", Langues::affiche("Francais"));
+    EXPECT_EQ("Fran\xE7" "ais", Langues::affiche("French"));
+    EXPECT_EQ("English", Langues::affiche("English"));
+    EXPECT_EQ("Klingon", Langues::affiche("Klingon")) << "a hand-written name is shown as it is";
 }

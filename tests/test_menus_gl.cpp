@@ -8,6 +8,7 @@
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "settings/OptionsManager.h"
 #include "tests/support/MondeTest.h"
 #include "tests/support/Retour.h"
 
@@ -142,7 +143,8 @@ TEST_F(Ecrans, EcranTitre) {
 }
 
 TEST_F(Ecrans, LibellesDeLaLangueEtBarre) {
-    monde.dossier.ecrire("Data/Lang/French.dat", "Jouer\nDeux\nScores\nOptions\nInfos\nQuitter\n");
+    monde.dossier.ecrire("Data/Lang/" + OptionsManager::getInstance()->getLang() + ".dat",
+                         "Jouer\nDeux\nScores\nOptions\nInfos\nQuitter\n");
     LangManager::getInstance()->charger();
     MenuPrincipal m;
     // Background quad, the six labels on the bar, then the two shading quads

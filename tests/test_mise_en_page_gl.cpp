@@ -82,7 +82,8 @@ TEST_F(MiseEnPage, LesLibellesDePauseDansLeursCases) {
         const double L = large ? 0.265 : 0.205, W = large ? 0.235 : 0.295;
         MenuPause m;
         std::vector<Boite> b = quads(sommetsDessines([&] { m.draw(); }));
-        const std::string libelles[] = {LangManager::getInstance()->ligne(49), LangManager::getInstance()->ligne(50)};
+        const std::string libelles[] = {LangManager::getInstance()->ligne(LangManager::REPRENDRE),
+                                        LangManager::getInstance()->ligne(LangManager::QUITTER_MATCH)};
         // The background first, then the glyphs of each label in order (spaces draw nothing).
         size_t q = 1;
         for (int i = 0; i < 2; ++i) {
@@ -119,4 +120,11 @@ TEST_F(MiseEnPage, LegendeDesTouchesSuitLesAffectations) {
     c->setToucheTemp(ClavierManager::DROITE, SDLK_RSHIFT);
     ASSERT_TRUE(c->sauver());
     EXPECT_EQ("Steer: I S A Right Shift   Confirm: Space   Pause: Escape", LegendeTouches::texte());
+
+    // On French screens, the key names are French too.
+    monde.dossier.ecrire("Data/Lang/Francais.dat", texte);
+    monde.reglages("1024 768 0 0 2 10 1 Francais");
+    LangManager::kill();
+    LangManager::getInstance()->charger();
+    EXPECT_EQ("Steer: I S A Maj droite   Confirm: Espace   Pause: \xC9" "chap", LegendeTouches::texte());
 }

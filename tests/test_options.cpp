@@ -3,8 +3,11 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
+
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "settings/OptionsManager.h"
 #include "tests/support/DisquePlein.h"
@@ -12,9 +15,37 @@
 
 namespace {
 
+// The system's locale variables, set for one test and given back after it.
+class Locale {
+public:
+    static constexpr const char* VARIABLES[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    Locale() {
+        for (int i = 0; i < 3; ++i) {
+            const char* v = std::getenv(VARIABLES[i]);
+            avant[i] = v ? std::optional<std::string>(v) : std::nullopt;
+        }
+    }
+    ~Locale() {
+        for (int i = 0; i < 3; ++i) poser(i, avant[i] ? avant[i]->c_str() : nullptr);
+    }
+    // nullptr: the variable unset.
+    void poser(int i, const char* valeur) {
+        if (valeur) ::setenv(VARIABLES[i], valeur, 1);
+        else ::unsetenv(VARIABLES[i]);
+    }
+
+private:
+    std::optional<std::string> avant[3];
+};
+
 class Options : public ::testing::Test {
 protected:
-    void SetUp() override { OptionsManager::kill(); }
+    // A French system unless a test says otherwise: the defaults below are a
+    // French player's.
+    void SetUp() override {
+        locale.poser(0, "fr_FR.UTF-8");
+        OptionsManager::kill();
+    }
     void TearDown() override { OptionsManager::kill(); }
 
     // A new manager reading the file as it is now.
@@ -23,6 +54,7 @@ protected:
         return OptionsManager::getInstance();
     }
 
+    Locale locale;
     DossierTemporaire dossier;
 };
 
@@ -37,14 +69,14 @@ TEST_F(Options, SansFichierLesValeursParDefaut) {
     EXPECT_EQ(2, o->getAntiAliasing());
     EXPECT_EQ(10, o->getClipping());
     EXPECT_EQ("High", o->getPathTextures());
-    EXPECT_EQ("French", o->getLang());
+    EXPECT_EQ("Francais", o->getLang());
     EXPECT_EQ(0, o->getColor(0));
     EXPECT_EQ(3, o->getColor(1));
     EXPECT_TRUE(o->isMusiquesOn());
     EXPECT_TRUE(o->isSonsOn());
     EXPECT_FLOAT_EQ(1024.0f / 768.0f, o->getRatio());
     EXPECT_EQ(1024, o->getLargeurTemp());
-    EXPECT_EQ("French", o->getLangTemp());
+    EXPECT_EQ("Francais", o->getLangTemp());
 }
 
 TEST_F(Options, LecturePlusDeDouzeLignesEtBlancsQuelconques) {
@@ -73,11 +105,11 @@ TEST_F(Options, UnFichierCourtOuFauxGardeLesDefautsDesLaPanne) {
         int largeur, hauteur, antiAliasing, clipping;
         const char* lang;
     } cas[] = {
-        {"800\n600\n", 800, 600, 2, 10, "French"},
-        {"800\nabc\n1\n", 800, 768, 2, 10, "French"},
-        {"800\n600\n0\n0\n4\n20\n1\n", 800, 600, 4, 20, "French"},
-        {"", 1024, 768, 2, 10, "French"},
-        {"99999999999999999999\n600\n", 1024, 768, 2, 10, "French"},  // overflow
+        {"800\n600\n", 800, 600, 2, 10, "Francais"},
+        {"800\nabc\n1\n", 800, 768, 2, 10, "Francais"},
+        {"800\n600\n0\n0\n4\n20\n1\n", 800, 600, 4, 20, "Francais"},
+        {"", 1024, 768, 2, 10, "Francais"},
+        {"99999999999999999999\n600\n", 1024, 768, 2, 10, "Francais"},  // overflow
         {"640 480 0 0 0 100 1 Francais x 0 1 1", 640, 480, 0, 100, "Francais"},
     };
     for (const Cas& c : cas) {
@@ -112,8 +144,8 @@ TEST_F(Options, SauverPuisRelireLesDouzeLignes) {
     o->moveMusiques();
     o->moveSons();
     ASSERT_TRUE(o->sauverOptions());
-    // Lines 13 and 14 (volumes) are carried through; 15 is the camera view.
-    EXPECT_EQ("1280\n720\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n10\n10\n1\n1\n",
+    // Lines 13 and 14 are the volumes, 15 the camera view, 16 the landing marker.
+    EXPECT_EQ("1280\n720\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n0\n0\n1\n1\n",
               dossier.lire("Data/Options.dat"));
     EXPECT_FALSE(dossier.existe("Data/Options.dat.tmp"));
 
@@ -301,9 +333,9 @@ TEST_F(Options, CycleDesLangues) {
         const char* lu;
         const char* apres;
     } cas[] = {
-        {"", 1, "French", "English"},  // the fresh install's name stands for Francais
-        {"", -1, "French", "English"},
-        {"1024 768 0 0 2 10 1 French", 1, "French", "English"},
+        {"", 1, "Francais", "English"},
+        {"", -1, "Francais", "English"},
+        {"1024 768 0 0 2 10 1 French", 1, "Francais", "English"},  // the older name of French, read as its file's
         {"1024 768 0 0 2 10 1 Francais", 1, "Francais", "English"},
         {"1024 768 0 0 2 10 1 English", 1, "English", "Francais"},
         {"1024 768 0 0 2 10 1 English", -1, "English", "Francais"},
@@ -409,4 +441,91 @@ TEST_F(Options, RepereDArriveeLigneSeize) {
     ASSERT_TRUE(o->sauverOptions());
     EXPECT_TRUE(o->isRepereOn());
     EXPECT_EQ(quinze + "1\n", dossier.lire("Data/Options.dat"));
+}
+
+// A first start speaks the system's language: the first non-empty of LC_ALL,
+// LC_MESSAGES and LANG, French for "fr...", English for anything else; a
+// saved choice always wins.
+TEST_F(Options, LaLangueDuSystemeAuPremierDemarrage) {
+    struct Cas {
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        const char* attendue;
+    } cas[] = {
+        {nullptr, nullptr, "fr_FR.UTF-8", "Francais"},
+        {nullptr, nullptr, "fr", "Francais"},
+        {nullptr, nullptr, "fr_CA", "Francais"},
+        {nullptr, nullptr, "en_GB.UTF-8", "English"},
+        {nullptr, nullptr, "de_DE.UTF-8", "English"},
+        {nullptr, nullptr, "C.UTF-8", "English"},
+        {nullptr, nullptr, "C", "English"},
+        {nullptr, nullptr, "POSIX", "English"},
+        {nullptr, nullptr, nullptr, "English"},
+        {"", "", "fr_FR.UTF-8", "Francais"},                 // empty counts as unset
+        {"en_US.UTF-8", "fr_FR.UTF-8", "fr_FR.UTF-8", "English"},  // LC_ALL first
+        {nullptr, "fr_BE.UTF-8", "en_US.UTF-8", "Francais"},      // then LC_MESSAGES
+        {"C", nullptr, "fr_FR.UTF-8", "English"},
+        {"fr_FR@euro", nullptr, nullptr, "Francais"},
+    };
+    for (const Cas& c : cas) {
+        locale.poser(0, c.lcAll);
+        locale.poser(1, c.lcMessages);
+        locale.poser(2, c.lang);
+        const std::string quoi = std::string(c.lcAll ? c.lcAll : "-") + " " + (c.lcMessages ? c.lcMessages : "-") +
+                                 " " + (c.lang ? c.lang : "-");
+        EXPECT_EQ(c.attendue, relire()->getLang()) << quoi;
+        dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 English 0 3 1 1");
+        EXPECT_EQ("English", relire()->getLang()) << quoi << ": the saved choice";
+        dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 French 0 3 1 1");
+        EXPECT_EQ("Francais", relire()->getLang()) << quoi << ": the saved choice";
+        std::filesystem::remove(dossier.chemin() + "/Data/Options.dat");
+    }
+}
+
+// Volumes 0 to 10 on lines 13 and 14; an older file's switches on lines 11
+// and 12 read as off or full; lines 11 and 12 keep being written for an older
+// game.
+TEST_F(Options, VolumesEtAnciensInterrupteurs) {
+    struct Cas {
+        const char* fin;  // lines 11 and on
+        int musique, effets;
+    } cas[] = {
+        {"", 10, 10},
+        {"0 1", 0, 10},
+        {"1 0", 10, 0},
+        {"1 1 3 7", 3, 7},
+        {"1 1 0 0", 0, 0},   // the volumes win over the switches
+        {"0 0 4 9", 4, 9},
+        {"1 1 5", 5, 10},    // one volume: the other from its switch
+        {"1 0 -3 99", 0, 10}, // brought inside 0 to 10
+        {"1 1 x 2", 10, 10},
+    };
+    for (const Cas& c : cas) {
+        dossier.ecrire("Data/Options.dat", std::string("1024 768 0 0 2 10 1 English 0 3 ") + c.fin);
+        OptionsManager* o = relire();
+        EXPECT_EQ(c.musique, o->getVolumeMusique()) << c.fin;
+        EXPECT_EQ(c.effets, o->getVolumeEffets()) << c.fin;
+        EXPECT_EQ(c.musique > 0, o->isMusiquesOn()) << c.fin;
+        EXPECT_EQ(c.effets > 0, o->isSonsOn()) << c.fin;
+    }
+
+    dossier.ecrire("Data/Options.dat", "1024 768 0 0 2 10 1 English 0 3 1 1 1 10");
+    OptionsManager* o = relire();
+    o->moveVolumeMusique(-1);
+    EXPECT_EQ(0, o->getVolumeMusiqueTemp());
+    EXPECT_EQ(1, o->getVolumeMusique()) << "nothing committed before saving";
+    o->moveVolumeMusique(-1);
+    EXPECT_EQ(10, o->getVolumeMusiqueTemp()) << "round the ends, as every row";
+    o->moveVolumeMusique(1);
+    EXPECT_EQ(0, o->getVolumeMusiqueTemp());
+    o->moveVolumeEffets(-1);
+    ASSERT_TRUE(o->sauverOptions());
+    EXPECT_EQ("1024\n768\n0\n0\n2\n10\n1\nEnglish\n0\n3\n0\n1\n0\n9\n1\n1\n", dossier.lire("Data/Options.dat"));
+    EXPECT_FALSE(o->isMusiquesOn());
+    EXPECT_EQ(9, o->getVolumeEffets());
+    o->moveSons();
+    EXPECT_EQ(0, o->getVolumeEffetsTemp()) << "the switch turns a volume off";
+    o->moveSons();
+    EXPECT_EQ(10, o->getVolumeEffetsTemp()) << "and on at full";
 }

@@ -146,6 +146,47 @@ TEST_F(Sons, InterrupteursDeMusiqueEtDeSons) {
     Mix_FreeChunk(bip);
 }
 
+// The volumes, as the mixer mixes them: a quieter setting gives smaller
+// samples, at once, while the music plays; 0 is silence.
+TEST_F(Sons, LesVolumesDeMusiqueEtDEffets) {
+    SonsManager* s = sons("1024 768 0 0 2 10 1 English 0 3 1 1 10 4");
+    EXPECT_EQ(10, s->getVolumeMusique());
+    EXPECT_EQ(4, s->getVolumeEffets());
+    Mix_Music* a = Mix_LoadMUS("a.wav");
+    Mix_Chunk* bip = Mix_LoadWAV("bip.wav");
+    ASSERT_TRUE(a && bip);
+    s->chargerMusique(a);
+    s->jouerMusique(-1);
+    EXPECT_TRUE(entendre([](int v) { return v == 1000; })) << "full volume";
+    s->appliquerVolumes(5, 4);
+    EXPECT_TRUE(entendre([](int v) { return v > 400 && v < 600; })) << "half volume, at once: " << dernierEchantillon;
+    s->appliquerVolumes(0, 4);
+    EXPECT_FALSE(Mix_PlayingMusic()) << "0 is off";
+    s->appliquerVolumes(2, 4);
+    EXPECT_TRUE(Mix_PlayingMusic()) << "above 0 the music comes back";
+    EXPECT_TRUE(entendre([](int v) { return v > 100 && v < 300; })) << dernierEchantillon;
+    s->stopperMusique();
+
+    s->jouerSon(bip);
+    EXPECT_TRUE(entendre([](int v) { return v > 1800 && v < 2200; })) << "effects at 4: " << dernierEchantillon;
+    Mix_HaltChannel(-1);
+    s->appliquerVolumes(0, 10);
+    s->jouerSon(bip);
+    EXPECT_TRUE(entendre([](int v) { return v == 5000; })) << dernierEchantillon;
+    Mix_HaltChannel(-1);
+    s->appliquerVolumes(0, 0);
+    s->jouerSon(bip);
+    EXPECT_EQ(0, Mix_Playing(-1)) << "effects at 0 play nothing";
+
+    s = sons("1024 768 0 0 2 10 1 English 0 3 1 1 3 7");
+    s->reload();
+    EXPECT_EQ(3 * MIX_MAX_VOLUME / 10, Mix_VolumeMusic(-1)) << "the saved volumes reach the mixer";
+    EXPECT_EQ(7 * MIX_MAX_VOLUME / 10, Mix_Volume(0, -1));
+    Mix_HaltMusic();
+    Mix_FreeMusic(a);
+    Mix_FreeChunk(bip);
+}
+
 TEST_F(Sons, SansMusiqueCouranteRienNAttend) {
     SonsManager* s = sons();
     s->chargerMusique(nullptr);

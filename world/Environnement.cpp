@@ -606,7 +606,7 @@ void Environnement::agrandir(float x, float y, float kx, float ky, const std::fu
 }
 
 std::string Environnement::niveauCourant() {
-    return lang->ligne(48) + " " + std::to_string(niveaux->getNumDifficulte()) + "@" +
+    return lang->ligne(LangManager::NIVEAU) + " " + std::to_string(niveaux->getNumDifficulte()) + "@" +
            std::to_string(niveaux->getNumNiveau());
 }
 
@@ -688,7 +688,7 @@ void Environnement::dessinerVoiles(int i, float r) {
     if (fondu > 0) {
         if (fondu > 1) fondu = 1;
         voile(fondu);
-        dessinerBanniere(lang->ligne(53), r);
+        dessinerBanniere(lang->ligne(LangManager::NIVEAU_REUSSI), r);
         glColor3f(1, 1, 1);
     }
     Joueur* j = joueurs[i];
@@ -697,7 +697,8 @@ void Environnement::dessinerVoiles(int i, float r) {
         float a = 1 - j->getTempsAnimation() / 2600.0f;
         if (a > 1) a = 1;
         voile(a);
-        dessinerBanniere(lang->ligne(e == ETAT_JOUEUR_TEMPS_ECOULE ? 51 : 52), r);
+        dessinerBanniere(
+            lang->ligne(e == ETAT_JOUEUR_TEMPS_ECOULE ? LangManager::TEMPS_ECOULE : LangManager::PLUS_DE_VIES), r);
     }
 }
 
@@ -706,7 +707,7 @@ void Environnement::dessinerVoiles(int i, float r) {
 void Environnement::dessinerNomDuel(int i, float r) {
     const CouleurJoueur& c = couleurJoueur(joueurs[i]->getColor());
     glColor4f(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, 1);
-    texte(lang->ligne(58 + i), 0.015 / r, 0.875, 0.05, 0.05, 0.5, 1, r);
+    texte(lang->ligne(LangManager::JOUEUR_1 + i), 0.015 / r, 0.875, 0.05, 0.05, 0.5, 1, r);
     glColor4f(1, 1, 1, 1);
 }
 
@@ -732,7 +733,8 @@ void Environnement::dessinerGagnants(float r) {
     }
     for (int i = 0; i < 2; ++i) {
         if (!(regles.getGagnants() & (1 << i))) continue;
-        texte(lang->ligne(58 + i) + " " + lang->ligne(LangManager::GAGNE_NIVEAU), 0.5, y, 0.06, 0.06, 0.5, 3, r);
+        texte(lang->ligne(LangManager::JOUEUR_1 + i) + " " + lang->ligne(LangManager::GAGNE_NIVEAU), 0.5, y, 0.06,
+              0.06, 0.5, 3, r);
         y -= 0.08f;
     }
 }

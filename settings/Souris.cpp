@@ -1,0 +1,50 @@
+// The pointer's state between frames.
+#include "settings/Souris.h"
+
+Souris* Souris::instance = nullptr;
+
+Souris* Souris::getInstance() {
+    if (!instance) instance = new Souris();
+    return instance;
+}
+
+void Souris::kill() {
+    delete instance;
+    instance = nullptr;
+}
+
+void Souris::evenement(const SDL_Event& e, int largeur, int hauteur) {
+    if (largeur <= 0 || hauteur <= 0) return;
+    auto placer = [&](int px, int py) {
+        courante.x = static_cast<double>(px) / largeur;
+        courante.y = 1.0 - static_cast<double>(py) / hauteur;
+    };
+    if (e.type == SDL_MOUSEMOTION) {
+        placer(e.motion.x, e.motion.y);
+        courante.bouge = true;
+    } else if (e.type == SDL_MOUSEBUTTONDOWN) {
+        placer(e.button.x, e.button.y);
+        switch (e.button.button) {
+            case SDL_BUTTON_LEFT:
+                courante.gauche = true;
+                courante.xClic = courante.x;
+                courante.yClic = courante.y;
+                break;
+            case SDL_BUTTON_RIGHT: courante.droit = true; break;
+            case SDL_BUTTON_WHEELUP: ++courante.molette; break;
+            case SDL_BUTTON_WHEELDOWN: --courante.molette; break;
+            default: break;
+        }
+    }
+}
+
+Souris::Lecture Souris::lire() {
+    const Lecture lue = courante;
+    oublier();
+    return lue;
+}
+
+void Souris::oublier() {
+    courante.bouge = courante.gauche = courante.droit = false;
+    courante.molette = 0;
+}
