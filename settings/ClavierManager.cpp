@@ -119,8 +119,8 @@ void ClavierManager::majTemp() {
 // places of W A S D on the player's own layout; a saved file is never changed.
 void ClavierManager::charger() {
     const std::string chemin = FichiersJoueur::lecture(FICHIER);
-    {
-        FluxLu flux(chemin);
+    FluxLu flux(chemin);
+    if (flux.ouvert()) {
         int code;
         for (int b = 0; b < NB_BOUTONS && flux >> code; ++b) touches[b] = code;
     } else if (::access(chemin.c_str(), F_OK) != 0) {
