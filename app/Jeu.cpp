@@ -402,13 +402,21 @@ void Jeu::refresh(long ecoule) {
         refreshMatch(ecoule);
     }
     // Clicks made in play are dropped: no screen reads them, and the next one must not.
-    if (!enMenu && !(environnement && environnement->getEtat() == ETAT_PAUSE)) Souris::getInstance()->oublier();
+    if (!enMenu && !(environnement && (environnement->getEtat() == ETAT_PAUSE || environnement->getEtat() == ETAT_BILAN)))
+        Souris::getInstance()->oublier();
 }
 
 // The window's pixels to the screens' units: the menus fill the window.
 void Jeu::pointeur(const SDL_Event& evenement) {
     const SDL_Surface* surface = SDL_GetVideoSurface();
     const int l = surface ? surface->w : largeur, h = surface ? surface->h : hauteur;
+    // A menu's picture may sit between bars: the pointer is read in it.
+    if (enMenu && l == largeur && h == hauteur) {
+        int x0, y0, lm, hm;
+        zoneMenu(x0, y0, lm, hm);
+        Souris::getInstance()->evenement(evenement, lm, hm, x0, y0);
+        return;
+    }
     Souris::getInstance()->evenement(evenement, l, h);
 }
 
@@ -559,14 +567,21 @@ void Jeu::drawImage() {
     }
 }
 
-void Jeu::drawMenu() {
+void Jeu::zoneMenu(int& x0, int& y0, int& l, int& h) const {
     const float rImages = options->getRatioImages();
     const float rFenetre = static_cast<float>(largeur) / static_cast<float>(hauteur > 0 ? hauteur : 1);
-    int l = largeur, h = hauteur;
+    l = largeur, h = hauteur;
     // Within a hundredth (1366 x 768 in 16:9) the picture fills the window.
     if (rFenetre > rImages * 1.01f) l = static_cast<int>(hauteur * rImages + 0.5f);
     else if (rFenetre < rImages * 0.99f) h = static_cast<int>(largeur / rImages + 0.5f);
-    glViewport((largeur - l) / 2, (hauteur - h) / 2, l, h);
+    x0 = (largeur - l) / 2;
+    y0 = (hauteur - h) / 2;  // the bars are even: from the top as from the bottom
+}
+
+void Jeu::drawMenu() {
+    int x0, y0, l, h;
+    zoneMenu(x0, y0, l, h);
+    glViewport(x0, y0, l, h);
     options->setZoneDessin(l, h);
     Environnement::begin2D();
     menuCourant->draw();

@@ -118,6 +118,9 @@ private:
     void terminerMatch();
     // A mouse event, in the screens' units.
     void pointeur(const SDL_Event& evenement);
+    // Where a menu's picture sits in the window (pixels, x0 and y0 from the
+    // left and the top), with bars beside it when the shapes differ.
+    void zoneMenu(int& x0, int& y0, int& l, int& h) const;
     // The window lost the keyboard focus or was minimised.
     void fenetreQuittee();
     void drawMatch();

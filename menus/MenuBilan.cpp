@@ -8,6 +8,7 @@
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
 #include "settings/SonsManager.h"
+#include "settings/Souris.h"
 
 namespace {
 
@@ -33,8 +34,10 @@ MenuBilan::MenuBilan(const Bilan& b) : Menu(0, 0, 1, 1), bilan(b) {
     nbChoix = 1;
 }
 
+// Confirm, cancel or any click goes on.
 void MenuBilan::refresh(long) {
-    if (!clavier->estOk(1) && !clavier->estNon(1)) return;
+    const Souris::Lecture souris = Souris::getInstance()->lire();
+    if (!clavier->estOk(1) && !clavier->estNon(1) && !souris.gauche && !souris.droit) return;
     clavier->initJ1();
     code = 1;
     sons->jouerSon(sons->sonBeep2);

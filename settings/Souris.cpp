@@ -13,11 +13,11 @@ void Souris::kill() {
     instance = nullptr;
 }
 
-void Souris::evenement(const SDL_Event& e, int largeur, int hauteur) {
+void Souris::evenement(const SDL_Event& e, int largeur, int hauteur, int x0, int y0) {
     if (largeur <= 0 || hauteur <= 0) return;
     auto placer = [&](int px, int py) {
-        courante.x = static_cast<double>(px) / largeur;
-        courante.y = 1.0 - static_cast<double>(py) / hauteur;
+        courante.x = static_cast<double>(px - x0) / largeur;
+        courante.y = 1.0 - static_cast<double>(py - y0) / hauteur;
     };
     if (e.type == SDL_MOUSEMOTION) {
         placer(e.motion.x, e.motion.y);

@@ -19,9 +19,9 @@ public:
     };
 
     // Feeds one motion or button-press event, its pixel point (xPixel, yPixel
-    // from the top left) in a window of largeur x hauteur pixels; any other
-    // event is ignored.
-    void evenement(const SDL_Event& e, int largeur, int hauteur);
+    // from the top left) in a picture of largeur x hauteur pixels whose top
+    // left corner is at (x0, y0) in the window; any other event is ignored.
+    void evenement(const SDL_Event& e, int largeur, int hauteur, int x0 = 0, int y0 = 0);
     // What happened since the last read, which it forgets (the position stays).
     Lecture lire();
     // Forgets the clicks and moves not read yet (a new screen, a match).

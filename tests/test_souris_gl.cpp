@@ -191,6 +191,9 @@ TEST_F(SourisMenus, PauseEtRecord) {
     EXPECT_NE(ETAT_PAUSE, Environnement::getInstance()->getEtat()) << "a right click resumes";
 
     Environnement::getInstance()->getJoueur(1)->setZ(1);  // over the goal row
+    for (int i = 0; i < 400 && Environnement::getInstance()->getEtat() != ETAT_BILAN; ++i) avancer(10);
+    ASSERT_EQ(ETAT_BILAN, Environnement::getInstance()->getEtat()) << "the level's summary";
+    cliquer(0.5, 0.5);  // a click anywhere goes on
     for (int i = 0; i < 400 && !jeu->estEnMenu(); ++i) avancer(10);
     ASSERT_EQ("MenuRecord", ecran());
     SDL_Event e{};
