@@ -9,23 +9,11 @@
 #include "settings/LangManager.h"
 #include "settings/SonsManager.h"
 #include "settings/Souris.h"
+#include "world/Environnement.h"
 
 namespace {
 
 const double HAUTEUR_TEXTE = 0.06;
-
-void panneau(float bas, float haut, float alpha) {
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.08f, 0.06f, 0.16f, alpha);
-    glBegin(GL_QUADS);
-    glVertex2f(0, bas);
-    glVertex2f(1, bas);
-    glVertex2f(1, haut);
-    glVertex2f(0, haut);
-    glEnd();
-    glColor4f(1, 1, 1, 1);
-    glEnable(GL_TEXTURE_2D);
-}
 
 }  // namespace
 
@@ -53,7 +41,7 @@ void MenuBilan::dessinerPaire(const std::string& libelle, const std::string& val
 // to the screen's width in any language and ratio.
 void MenuBilan::draw() {
     LangManager* lang = LangManager::getInstance();
-    panneau(0.2f, 0.82f, 1);  // opaque: the level end's banner stays under it
+    Environnement::bande(0.2f, 0.82f, 0.08f, 0.06f, 0.16f, 1);  // opaque: the level end's banner stays under it
     const std::string titre =
         lang->ligne(LangManager::NIVEAU) + " " + std::to_string(bilan.difficulte) + "@" + std::to_string(bilan.niveau);
     textes->draw(titre.c_str(), 3, 0.5, 0.7, textes->largeurPour(titre.c_str(), 0.08, 0.9, 0.5), 0.09, 0.5, 3);

@@ -492,6 +492,20 @@ void Environnement::begin2D() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
+// A band across the screen, dark enough that white text stays legible over anything.
+void Environnement::bande(float bas, float haut, float r, float v, float b, float alpha) {
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(r, v, b, alpha);
+    glBegin(GL_QUADS);
+    glVertex2f(0, bas);
+    glVertex2f(1, bas);
+    glVertex2f(1, haut);
+    glVertex2f(0, haut);
+    glEnd();
+    glColor4f(1, 1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+}
+
 void Environnement::end2D() {
     glDisable(GL_BLEND);
     glEnable(GL_LIGHTING);
@@ -520,19 +534,6 @@ void quad(const Coin (&c)[4]) {
     glEnd();
 }
 
-// A dark band across the screen, so white text stays legible over anything.
-void bandeau(float bas, float haut, float alpha) {
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0, 0, 0, alpha);
-    glBegin(GL_QUADS);
-    glVertex2f(0, bas);
-    glVertex2f(1, bas);
-    glVertex2f(1, haut);
-    glVertex2f(0, haut);
-    glEnd();
-    glColor3f(1, 1, 1);
-    glEnable(GL_TEXTURE_2D);
-}
 
 void voile(float alpha) {
     glDisable(GL_TEXTURE_2D);
@@ -592,7 +593,7 @@ void Environnement::dessinerHUD(int i, float r) {
 void Environnement::dessinerCommandes() {
     const std::string legende = LegendeTouches::texte();
     const double largeur = textes->largeurPour(legende.c_str(), 0.04, 0.92, 0.5);
-    bandeau(0.1f, 0.17f, 0.5f);
+    bande(0.1f, 0.17f, 0, 0, 0, 0.5f);
     textes->draw(legende.c_str(), 1, 0.5, 0.11, largeur, 0.05, 0.5, 3);
 }
 
@@ -716,7 +717,7 @@ void Environnement::dessinerNomDuel(int i, float r) {
 void Environnement::dessinerAttente(int i, float r) {
     Joueur* j = joueurs[i];
     if (etat != ETAT_JEU || (!j->niveauTermine() && j->vivant())) return;
-    bandeau(0.3f, 0.7f, 0.35f);
+    bande(0.3f, 0.7f, 0, 0, 0, 0.35f);
     texte(lang->ligne(j->niveauTermine() ? LangManager::ARRIVE : LangManager::ELIMINE), 0.5, 0.5, 0.1, 0.1, 0.5, 3,
           r);
     texte(lang->ligne(LangManager::ATTENTE), 0.5, 0.38, 0.06, 0.06, 0.5, 3, r);
@@ -742,7 +743,7 @@ void Environnement::dessinerGagnants(float r) {
 // Over a dark band, legible on the white veil as on the chequered goal; a
 // text too long for the view is drawn narrower.
 void Environnement::dessinerBanniere(const std::string& t, float r) {
-    bandeau(0.47f, 0.63f, 0.55f);
+    bande(0.47f, 0.63f, 0, 0, 0, 0.55f);
     const double etendue = (t.empty() ? 0 : (t.size() - 1) * 0.5) + 1;
     texte(t, 0.5, 0.5, std::min(0.1, 0.94 * r / etendue), 0.1, 0.5, 3, r);
 }

@@ -98,6 +98,8 @@ public:
     // off, alpha blending on. end2D restores the 3D state.
     static void begin2D();
     static void end2D();
+    // A band of that colour across the 2D screen, from bas to haut.
+    static void bande(float bas, float haut, float r, float v, float b, float alpha);
 
 private:
     Environnement();
