@@ -18,7 +18,7 @@ namespace {
 const double X_TEXTE = 0.07;
 const int PAGE_RETOUR = 5;
 // Rows of each page (game, video, audio, keys), for wrapping.
-const int LIGNES_PAGE[] = {0, 5, 5, 2, 8};
+const int LIGNES_PAGE[] = {0, 6, 5, 2, 8};
 // The key binding each row of the keys page edits, and its label's language line.
 const int TOUCHE_LIGNE[] = {0, 1, 2, 3, 6, 7, 8, 9};
 const int LIBELLE_LIGNE[] = {LangManager::LIBELLE_HAUT, LangManager::LIBELLE_BAS, LangManager::LIBELLE_GAUCHE,
@@ -228,6 +228,7 @@ void MenuOptions::modifier(int sens) {
             case 13: options->moveColor(1, sens); break;
             case 14: options->moveCamera(sens); break;
             case 15: options->moveRepere(); break;
+            case 16: options->moveFantome(); break;
             case 21: options->moveResolution(sens); break;
             case 22: options->moveFullScreen(); break;
             case 23: options->moveAntiAliasing(sens); break;
@@ -262,6 +263,8 @@ void MenuOptions::drawOptionsJeu() {
                                                                 {2, LangManager::CAMERA_HAUTE}}));
     ecrireLigne(5, 0.60, texte(LangManager::REPERE) +
                              texte(options->isRepereTempOn() ? LangManager::ACTIVE : LangManager::DESACTIVE));
+    ecrireLigne(6, 0.55, texte(LangManager::FANTOME) +
+                             texte(options->isFantomeTempOn() ? LangManager::ACTIVE : LangManager::DESACTIVE));
 }
 
 void MenuOptions::drawOptionsVideo() {

@@ -86,8 +86,10 @@ public:
         RECORD_PLACE,                         // record screen: "Move: " then keys
         TOUCHE_PRISE,                         // options: a key already in use
         TERMINE_ESSAI,                        // a tried level file: "Completed in "
+        // The ghost of the best run.
+        FANTOME,                              // options: "Ghost: "
     };
-    static constexpr int NB_LIGNES = TERMINE_ESSAI;
+    static constexpr int NB_LIGNES = FANTOME;
     static_assert(APPUYER_TOUCHE + 1 == NIVEAUX_GAGNES, "the duel's lines follow the keys page's");
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
     static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";

@@ -203,6 +203,7 @@ void OptionsManager::copierVersTemp() {
     volumeEffetsTemp = volumeEffets;
     cameraTemp = camera;
     repereTempOn = repereOn;
+    fantomeTempOn = fantomeOn;
 }
 
 // The third line (wide or not) is read for its place only: the picture format
@@ -218,7 +219,8 @@ void OptionsManager::chargerOptions() {
         lire(flux, fullScreen) && lire(flux, antiAliasing) && lire(flux, clipping) &&
         lire(flux, textures) && lireMot(flux, lang) && lire(flux, color[0]) &&
         lire(flux, color[1]) && lireInterrupteur(flux, volumeMusique) && lireInterrupteur(flux, volumeEffets) &&
-        lireVolume(flux, volumeMusique) && lireVolume(flux, volumeEffets) && lire(flux, camera) && lire(flux, repereOn);
+        lireVolume(flux, volumeMusique) && lireVolume(flux, volumeEffets) && lire(flux, camera) && lire(flux, repereOn) &&
+        lire(flux, fantomeOn);
     if (camera < 0 || camera >= NB_CAMERAS) camera = CAMERA_DEFAUT;
     lang = Langues::fichier(lang);  // an older name of a language is saved under its file's name
 }
@@ -230,7 +232,8 @@ bool OptionsManager::sauverOptions() {
             << clippingTemp << '\n' << texturesTemp << '\n' << langTemp << '\n'
             << colorTemp[0] << '\n' << colorTemp[1] << '\n' << (volumeMusiqueTemp > 0 ? 1 : 0)
             << '\n' << (volumeEffetsTemp > 0 ? 1 : 0) << '\n' << volumeMusiqueTemp << '\n'
-            << volumeEffetsTemp << '\n' << cameraTemp << '\n' << (repereTempOn ? 1 : 0) << '\n';
+            << volumeEffetsTemp << '\n' << cameraTemp << '\n' << (repereTempOn ? 1 : 0) << '\n'
+            << (fantomeTempOn ? 1 : 0) << '\n';
     bool ecrit = FichierAtomique::ecrire(FichiersJoueur::ecriture(FICHIER), contenu.str());
 
     lang = langTemp;
@@ -240,6 +243,7 @@ bool OptionsManager::sauverOptions() {
     color[1] = colorTemp[1];
     camera = cameraTemp;
     repereOn = repereTempOn;
+    fantomeOn = fantomeTempOn;
     return ecrit;
 }
 
@@ -259,6 +263,7 @@ int OptionsManager::getVolumeMusique() { return volumeMusique; }
 int OptionsManager::getVolumeEffets() { return volumeEffets; }
 int OptionsManager::getCamera() { return camera; }
 bool OptionsManager::isRepereOn() { return repereOn; }
+bool OptionsManager::isFantomeOn() { return fantomeOn; }
 
 float OptionsManager::getRatio() {
     return zoneLargeur > 0 && zoneHauteur > 0 ? ratio(zoneLargeur, zoneHauteur) : ratio(largeur, hauteur);
@@ -295,6 +300,7 @@ int OptionsManager::getVolumeMusiqueTemp() { return volumeMusiqueTemp; }
 int OptionsManager::getVolumeEffetsTemp() { return volumeEffetsTemp; }
 int OptionsManager::getCameraTemp() { return cameraTemp; }
 bool OptionsManager::isRepereTempOn() { return repereTempOn; }
+bool OptionsManager::isFantomeTempOn() { return fantomeTempOn; }
 
 void OptionsManager::setLargeur(int v) { largeur = v; }
 void OptionsManager::setHauteur(int v) { hauteur = v; }
@@ -367,4 +373,5 @@ void OptionsManager::moveVolumeEffets(int sens) {
     volumeEffetsTemp = boucler(volumeEffetsTemp + pas(sens), VOLUME_MAX + 1);
 }
 void OptionsManager::moveRepere() { repereTempOn = !repereTempOn; }
+void OptionsManager::moveFantome() { fantomeTempOn = !fantomeTempOn; }
 void OptionsManager::moveCamera(int sens) { cameraTemp = boucler(cameraTemp + pas(sens), NB_CAMERAS); }

@@ -45,6 +45,8 @@ public:
     int getCamera();
     // The landing marker under a player in flight.
     bool isRepereOn();
+    // The ghost of the player's best run of the level.
+    bool isFantomeOn();
     // Music and effects volumes, 0 (off) to VOLUME_MAX.
     int getVolumeMusique();
     int getVolumeEffets();
@@ -65,6 +67,7 @@ public:
     bool isSonsTempOn();
     int getCameraTemp();
     bool isRepereTempOn();
+    bool isFantomeTempOn();
     int getVolumeMusiqueTemp();
     int getVolumeEffetsTemp();
 
@@ -94,6 +97,7 @@ public:
     void moveSons();
     void moveCamera(int sens);
     void moveRepere();
+    void moveFantome();
     // One step of the volume, 0 to VOLUME_MAX and round again.
     void moveVolumeMusique(int sens);
     void moveVolumeEffets(int sens);
@@ -133,6 +137,8 @@ private:
     int cameraTemp;
     bool repereOn;
     bool repereTempOn;
+    bool fantomeOn = true;
+    bool fantomeTempOn = true;
     int zoneLargeur = 0;  // the area being drawn; 0: the settings' size
     int zoneHauteur = 0;
 };

@@ -121,6 +121,7 @@ void Environnement::commencerTentative() {
         regles.semer(rejeuRegarde.graine);
         curseur = Rejeu::Curseur();
         enAvance = 0;
+        fantome.oublier();
         return;
     }
     regles.semer(Enregistrement::nouvelleGraine());
@@ -129,6 +130,10 @@ void Environnement::commencerTentative() {
     enregistrement.commencer(d, n, estDuel() || niveaux->estFichierEssai() ? std::string()
                                                                           : NiveauManager::cheminNiveau(d, n),
                              regles.getGraine(), c->vies, c->sauvegardeX, c->sauvegardeZ);
+    if (!estDuel() && !niveaux->estFichierEssai() && options->isFantomeOn())
+        fantome.charger(d, n, NiveauManager::cheminNiveau(d, n));
+    else
+        fantome.oublier();
 }
 
 // The one place a solo level is known finished, with its time.
@@ -287,6 +292,7 @@ void Environnement::refreshJeu(long ecoule) {
         avancerRegarde(ecoule);
         return;
     }
+    fantome.avancer(ecoule);
     avancerJoueurs(ecoule);
 }
 
@@ -456,6 +462,7 @@ void Environnement::draw() {
     dessinerReperes(0);
     for (Joueur* j : joueurs)
         if (j) j->draw();
+    if (joueurs[0] && etat != ETAT_INTRO) fantome.dessiner(*joueurs[0]);
     draw2D();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "world/Enregistrement.h"
+#include "world/Fantome.h"
 #include "world/noyau/ReglesMatch.h"
 #include "world/noyau/Rejeu.h"
 #include "world/CameraMatch.h"
@@ -82,6 +83,7 @@ public:
     bool estRapide() const { return vitesse > 1; }
     // The recording of the attempt being played.
     const Rejeu& getEnregistrement() const { return enregistrement.getRejeu(); }
+    const Fantome& getFantome() const { return fantome; }
 
     int getEtat() const { return etat; }
     float getFondu() const { return fondu; }
@@ -190,6 +192,7 @@ private:
     MenuBilan* menuBilan = nullptr;
     ReglesMatch regles;  // clocks, the goal, the level's end
     Enregistrement enregistrement;
+    Fantome fantome;  // the best run of the level played alone, raced by the player
     int debutTentative = 0;  // player 1's clock when the attempt began
     bool regarde = false;
     Rejeu rejeuRegarde;

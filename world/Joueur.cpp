@@ -155,16 +155,30 @@ void Joueur::draw() {
 
 // The outline is the bump-lit shape drawn a little wider and without depth
 // test, so the player shows through the blocks in front of it.
-void Joueur::drawJoueur(bool contour) {
+void Joueur::drawJoueur(bool contour) { drawModele(corps, contour); }
+
+// The ghost: the model alone at body c's place, blended at alpha, leaving the
+// depth buffer as it was so it hides nothing behind it.
+void Joueur::drawFantome(const CorpsJoueur& c, float alpha) {
+    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_BLEND);
+    glBlendColor(0, 0, 0, alpha);
+    glBlendFunc(GL_CONSTANT_ALPHA, GL_ONE_MINUS_CONSTANT_ALPHA);
+    glDepthMask(GL_FALSE);
+    drawModele(c, false);
+    glPopAttrib();
+}
+
+void Joueur::drawModele(const CorpsJoueur& c, bool contour) {
     float lumiere[3] = {0, -10, 0};
-    const float x = corps.x, y = corps.y, z = corps.z, vx = corps.vx, vz = corps.vz;
+    const float x = c.x, y = c.y, z = c.z, vx = c.vx, vz = c.vz;
     glPushMatrix();
     glTranslatef(x, y - (contour ? 0.595f : 0.6f), z);
-    if (corps.etat == ETAT_JOUEUR_EN_JEU) {
+    if (c.etat == ETAT_JOUEUR_EN_JEU) {
         glRotatef(vz * 20 / 6, 1, 0, 0);
         glRotatef(vx * (-20) / 6, 0, 0, 1);
         glRotatef(vx * (-80) / 6, 0, 1, 0);
-        if (corps.typeRebond == 1) glRotatef(y * 270, 0, 1, 0);
+        if (c.typeRebond == 1) glRotatef(y * 270, 0, 1, 0);
     }
     glDisable(GL_LIGHTING);
     if (contour) {

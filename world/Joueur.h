@@ -62,6 +62,7 @@ public:
     void repositionner();
     void gestionDeplacements(long ecoule);
     void drawJoueur(bool contour);
+    void drawModele(const CorpsJoueur& c, bool contour);
 
     // Everything of the player's state that decides what happens next.
     using Instantane = CorpsJoueur::Instantane;
@@ -76,6 +77,8 @@ public:
     float getSauvegardeX() const { return corps.sauvegardeX; }
     float getSauvegardeZ() const { return corps.sauvegardeZ; }
     CMD2Model& getModele() { return modele; }
+    // This player's model drawn translucent at another body's place (the ghost).
+    void drawFantome(const CorpsJoueur& c, float alpha);
     // The rules body the match steps; this player draws it and plays its sounds.
     CorpsJoueur& getCorps() { return corps; }
     // Just back after a fall, steering not yet taken again: drawn blinking.

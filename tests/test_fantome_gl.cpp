@@ -1,0 +1,125 @@
+// The ghost through the real Jeu, frame by frame: with a saved best run of level 1 it replays that run in step
+// with the play clock, exactly as the run's own headless replay does; none with the option off or without a run.
+#include <gtest/gtest.h>
+
+#include <SDL/SDL.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/Jeu.h"
+#include "render/TextesManager.h"
+#include "settings/LangManager.h"
+#include "tests/support/MondeTest.h"
+#include "world/Environnement.h"
+#include "world/FichierNiveau.h"
+#include "world/NiveauManager.h"
+#include "world/noyau/Rejoueur.h"
+
+namespace {
+
+const std::string NIVEAU = "60 6 3\n100 100 100\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n";
+const std::string REGLAGES = "1024 768 0 0 2 10 1 English 0 3 1 1 10 10 1 1";
+
+// A run of level 1: up held for two seconds, then nothing, 10 ms frames.
+Rejeu runDuNiveau() {
+    Rejeu r;
+    r.difficulte = 1;
+    r.numero = 1;
+    r.graine = 12345;
+    r.viesDepart = 3;
+    r.sauvegardeX = 1;
+    r.sauvegardeZ = 5;
+    r.hachage = Rejeu::hacher(std::vector<unsigned char>(NIVEAU.begin(), NIVEAU.end()));
+    Boutons haut;
+    haut.haut = true;
+    for (int i = 0; i < 600; ++i) r.ajouter(10, i < 200 ? haut : Boutons());
+    r.tempsMs = 6000;
+    return r;
+}
+
+class FantomeJeu : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string texte;
+        for (int n = 1; n <= LangManager::NB_LIGNES; ++n) texte += "t" + std::to_string(n) + "\n";
+        monde.dossier.ecrire("Data/Lang/English.dat", texte);
+        monde.dossier.ecrire("Niveaux/1/niveau1.dat", NIVEAU);
+    }
+    void TearDown() override {
+        delete jeu;
+        NiveauManager::kill();
+        Environnement::kill();
+        TextesManager::kill();
+        LangManager::kill();
+    }
+    void sauverRun() {
+        const std::vector<unsigned char> o = runDuNiveau().encoder();
+        monde.dossier.ecrire("Replays/1/niveau1.rep", std::string(o.begin(), o.end()));
+    }
+    // Level 1 of the series, its intro skipped.
+    void jouer(const std::string& reglages) {
+        monde.reglages(reglages);
+        LangManager::kill();
+        jeu = new Jeu(Jeu::SansFenetre{});
+        for (int k : {SDLK_SPACE, SDLK_SPACE, SDLK_SPACE, SDLK_ESCAPE}) taper(k);
+        for (int i = 0; i < 2000 && env()->getEtat() != ETAT_JEU; ++i) image();
+        ASSERT_EQ(ETAT_JEU, env()->getEtat());
+    }
+    // Title, menu, difficulty, then cancel skips the intro.
+    void taper(int k) {
+        monde.appuyer(k);
+        for (int t = 0; t < 20; t += 10) jeu->refresh(10);
+        monde.relacher(k);
+        for (int t = 0; t < 220; t += 10) jeu->refresh(10);
+    }
+    void image() {
+        jeu->refresh(10);
+        jeu->drawImage();
+    }
+    Environnement* env() { return Environnement::getInstance(); }
+
+    MondeTest monde;
+    Jeu* jeu = nullptr;
+};
+
+}  // namespace
+
+TEST_F(FantomeJeu, RejoueLeMeilleurRunAuRythmeDeLHorloge) {
+    sauverRun();
+    jouer(REGLAGES + " 1");
+    const Fantome& f = env()->getFantome();
+    ASSERT_TRUE(f.present()) << "a saved run of this level gives a ghost";
+    const int debut = f.getTempsMs(), horloge = env()->getTempsMs(1);
+    Rejoueur temoin(runDuNiveau(), FichierNiveau::lire(monde.dossier.chemin() + "/Niveaux/1/niveau1.dat"));
+    temoin.avancerDe(debut);
+    float hautMin = 1e9f, hautMax = -1e9f;
+    for (int n = 1; n <= 150; ++n) {
+        ASSERT_EQ(ETAT_JEU, env()->getEtat()) << "frame " << n;
+        image();
+        while (temoin.getTempsMs() < f.getTempsMs() && !temoin.fini()) temoin.avancerDe(10);
+        ASSERT_EQ(temoin.getTempsMs(), f.getTempsMs()) << "frame " << n;
+        ASSERT_EQ(env()->getTempsMs(1) - horloge, f.getTempsMs() - debut)
+            << "the ghost keeps the play clock, frame " << n;
+        const CorpsJoueur* c = f.getCorps();
+        ASSERT_TRUE(c);
+        EXPECT_EQ(temoin.getCorps().x, c->x);
+        EXPECT_EQ(temoin.getCorps().y, c->y);
+        EXPECT_EQ(temoin.getCorps().z, c->z);
+        hautMin = std::min(hautMin, c->y);
+        hautMax = std::max(hautMax, c->y);
+    }
+    EXPECT_LT(hautMin, hautMax) << "the ghost bounces";
+}
+
+TEST_F(FantomeJeu, AucunSansRunOuOptionCoupee) {
+    jouer(REGLAGES + " 1");
+    EXPECT_FALSE(env()->getFantome().present()) << "no saved run";
+    TearDown();
+    jeu = nullptr;
+    sauverRun();
+    jouer(REGLAGES + " 0");
+    EXPECT_FALSE(env()->getFantome().present()) << "the option is off";
+    for (int n = 0; n < 20; ++n) image();
+    EXPECT_FALSE(env()->getFantome().present());
+}
