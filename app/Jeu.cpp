@@ -340,6 +340,7 @@ void Jeu::boucle() {
         if (script && script->pasFixe() > 0) ecoule = script->pasFixe();
         gestionClavier();
         refresh(ecoule);
+        tracerEcran();
         draw();
         if (script) {
             script->apresImage(*this);
@@ -627,6 +628,21 @@ void Jeu::gestionMenu() {
             return;
         }
     }
+}
+
+// With LEAPGRID_TRACE set, each screen the game comes to (a menu by name, a
+// match by its state) is one line on standard output, for tests that drive
+// the real game from outside to wait on it rather than on the clock.
+void Jeu::tracerEcran() {
+    static const bool actif = std::getenv("LEAPGRID_TRACE") != nullptr;
+    if (!actif) return;
+    std::string ecranVu;
+    if (enMenu && menuCourant) ecranVu = menuCourant->getNom();
+    else if (environnement) ecranVu = "match " + std::to_string(environnement->getEtat());
+    if (ecranVu == ecranTrace) return;
+    ecranTrace = ecranVu;
+    std::printf("ecran %s\n", ecranVu.c_str());
+    std::fflush(stdout);
 }
 
 void Jeu::remplacerMenu(Menu* nouveau) {

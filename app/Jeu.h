@@ -116,6 +116,8 @@ private:
     void finirMatch();
     // The match ends and goes away with its level and state; nothing when none is on.
     void terminerMatch();
+    // One line on standard output for each new screen, with LEAPGRID_TRACE set.
+    void tracerEcran();
     // A mouse event, in the screens' units.
     void pointeur(const SDL_Event& evenement);
     // Where a menu's picture sits in the window (pixels, x0 and y0 from the
@@ -150,4 +152,5 @@ private:
     int difficulteListe = 1;  // the level list's difficulty, kept while its level is played
     HorlogeBoucle horloge;
     ScriptJeu* script = nullptr;
+    std::string ecranTrace;  // the last screen traced
 };

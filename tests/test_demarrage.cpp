@@ -219,39 +219,49 @@ TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
     const auto copie = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
     fs::copy(fs::path(LEAPGRID_EXE).parent_path() / "Niveaux", jeu() + "/Niveaux", copie);
     fs::copy(fs::path(LEAPGRID_EXE).parent_path() / "Data/Lang", jeu() + "/Data/Lang", copie);
-    ProcessusJeu p(exe, jeu(), sonMuet);
+    // Each key waits for the screen it acts on, as the game reports it.
+    std::map<std::string, std::string> variables = sonMuet;
+    variables["LEAPGRID_TRACE"] = "1";
+    ProcessusJeu p(exe, jeu(), variables);
     ASSERT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
-    p.attendre(800);
+    ASSERT_TRUE(attendreEcran(p, "PreMenu")) << p.sortie();
     taper("space");               // title -> main menu
+    ASSERT_TRUE(attendreEcran(p, "MenuPrincipal")) << p.sortie();
     taper("space");               // Play -> difficulty menu
-    taper("space", 1000);         // Easy -> the match
+    ASSERT_TRUE(attendreEcran(p, "MenuDifficulte")) << p.sortie();
+    taper("space");               // Easy -> the match
+    ASSERT_TRUE(attendreEcran(p, "match 0")) << p.sortie();
     taper("Escape");              // skip the intro
+    ASSERT_TRUE(attendreEcran(p, "match 1")) << p.sortie();
     taper("Escape");              // pause
+    ASSERT_TRUE(attendreEcran(p, "match 4")) << p.sortie();
     taper("a");                   // left wraps to "leave the match"
-    taper("space", 800);          // back to the main menu
-    ASSERT_TRUE(p.enCours()) << p.erreurs();
+    taper("space");               // back to the main menu
+    ASSERT_TRUE(attendreEcran(p, "MenuPrincipal")) << p.sortie();
     for (int i = 0; i < 3; ++i) taper("d");  // Options
     taper("space");
+    ASSERT_TRUE(attendreEcran(p, "MenuOptions")) << p.sortie();
     taper("d");
     taper("d");                   // the audio page
     taper("space");               // open it on the music row
     taper("space");               // one step past full volume: music off
     taper("Escape");              // back to the bar
-    taper("Escape", 800);         // leave: saved
-    ASSERT_TRUE(p.enCours()) << p.erreurs();
+    taper("Escape");              // leave: saved
+    ASSERT_TRUE(attendreEcran(p, "MenuPrincipal")) << p.sortie();
     taper("Escape");              // quit from the main menu
     ASSERT_TRUE(p.attendre(5000)) << "the game did not end from its menu";
     EXPECT_EQ(0, p.statut()) << p.erreurs();
     std::ifstream reglages(jeu() + "/Data/Options.dat");
     std::vector<std::string> lignes;
     for (std::string l; std::getline(reglages, l);) lignes.push_back(l);
-    ASSERT_EQ(16u, lignes.size());
+    ASSERT_EQ(17u, lignes.size());
     EXPECT_EQ("0", lignes[10]) << "music switched off and saved, for an older game too";
     EXPECT_EQ("1", lignes[11]);
     EXPECT_EQ("0", lignes[12]) << "the music volume";
     EXPECT_EQ("10", lignes[13]);
     EXPECT_EQ("1", lignes[14]) << "the normal camera view";
     EXPECT_EQ("1", lignes[15]) << "the landing marker on";
+    EXPECT_EQ("1", lignes[16]) << "the ghost on";
     EXPECT_TRUE(fs::exists(jeu() + "/Data/Clavier.dat"));
 }
 

@@ -100,6 +100,17 @@ std::string attendreFenetre(ProcessusJeu& p, const std::string& attendue) {
     return taille;
 }
 
+bool attendreEcran(ProcessusJeu& p, const std::string& ecran) {
+    for (int i = 0; i < 1200 && p.enCours(); ++i) {
+        const std::string s = p.sortie();
+        const size_t dernier = s.rfind("ecran ");
+        if (dernier != std::string::npos && s.compare(dernier, std::string::npos, "ecran " + ecran + "\n") == 0)
+            return true;
+        p.attendre(25);
+    }
+    return false;
+}
+
 void taper(const std::string& touche, int pauseMs) {
     const std::string commande = "xdotool keydown " + touche + " && sleep 0.12 && xdotool keyup " + touche;
     if (std::system(commande.c_str()) != 0) ADD_FAILURE() << commande;

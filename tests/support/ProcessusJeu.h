@@ -39,6 +39,11 @@ std::string tailleFenetre(const std::string& titre);
 // starts tiny), or the last size seen after a few seconds or when p ended.
 std::string attendreFenetre(ProcessusJeu& p, const std::string& attendue);
 
+// Waits until the game, run with LEAPGRID_TRACE set, has printed "ecran
+// <ecran>" as its newest screen line; false when it did not within a
+// generous delay or ended first.
+bool attendreEcran(ProcessusJeu& p, const std::string& ecran);
+
 // A key held for a little over a frame, as a person taps it, then a pause.
 // A failure of xdotool fails the running test.
 void taper(const std::string& touche, int pauseMs = 350);
