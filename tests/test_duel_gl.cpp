@@ -5,7 +5,6 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_opengl.h>
 
-#include <filesystem>
 #include <functional>
 #include <vector>
 
@@ -23,8 +22,6 @@
 #include "world/Environnement.h"
 #include "world/Joueur.h"
 #include "world/NiveauManager.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -352,8 +349,7 @@ TEST_F(Duel, PauseDuJoueurDeux) {
 TEST_F(Duel, ChaqueVueMontreSonJoueur) {
     arreter();
     reglages("256 192 0 0 0 10 1 English 0 2 0 0");
-    for (const char* nom : {"Images", "Objets"})
-        fs::create_directory_symlink(fs::path(LEAPGRID_GAME_DIR) / nom, fs::path(monde.dossier.chemin()) / nom);
+    monde.prendreArtDuJeu();
     demarrer();
     lancerDuel();
     avancer(300);

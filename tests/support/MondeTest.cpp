@@ -1,6 +1,8 @@
 // A small world for player and shadow tests.
 #include "tests/support/MondeTest.h"
 
+#include <filesystem>
+
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
@@ -63,4 +65,10 @@ void MondeTest::relacher(int touche) {
     e.type = SDL_KEYUP;
     e.key.keysym.sym = static_cast<SDLKey>(touche);
     ClavierManager::getInstance()->key(e);
+}
+
+void MondeTest::prendreArtDuJeu() {
+    namespace fs = std::filesystem;
+    for (const char* nom : {"Images", "Objets"})
+        fs::create_directory_symlink(fs::path(LEAPGRID_GAME_DIR) / nom, fs::path(dossier.chemin()) / nom);
 }

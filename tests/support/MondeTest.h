@@ -17,6 +17,8 @@ public:
     void reglages(const std::string& contenu);
     // Writes and loads Niveaux/1/niveau1.dat.
     void charger(const std::string& niveau);
+    // Links the game's own images and models into the folder, for tests that look at the real art.
+    void prendreArtDuJeu();
     void appuyer(int touche);
     void relacher(int touche);
 
