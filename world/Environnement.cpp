@@ -338,9 +338,9 @@ void Environnement::avancerJoueurs(long ecoule, const Boutons boutons[2]) {
     }
 }
 
-// Every player out: the same level again, with three lives each. The failed
-// attempt's time still counts.
-void Environnement::recommencerNiveau() {
+// Every player out: the same level again, with three lives each, or with the
+// lives given (a restart from the pause). The failed attempt's time still counts.
+void Environnement::recommencerNiveau(const int* vies) {
     niveaux->detruireNiveau();
     niveaux->chargerNiveau();
     if (niveaux->getNiveauIllisible()) {  // the level went away during the match
@@ -348,6 +348,9 @@ void Environnement::recommencerNiveau() {
         return;
     }
     regles.recommencer(niveaux->getGrille());
+    if (vies)
+        for (int i = 0; i < 2; ++i)
+            if (joueurs[i]) joueurs[i]->setVies(vies[i]);
     commencerTentative();
     sons->chargerMusique(sons->musiqueIntro);
     sons->jouerMusique(-1);
@@ -439,12 +442,9 @@ void Environnement::recommencerDepuisPause() {
     menuBilan = nullptr;
     cameraYFin = 0;
     fondu = 0;
+    // The attempt starts again with the lives it began with: its run records them.
     const int vies[2] = {viesDebut[0], viesDebut[1]};
-    recommencerNiveau();
-    for (int i = 0; i < 2; ++i)
-        if (joueurs[i]) joueurs[i]->setVies(vies[i]);
-    // The attempt starts again with those lives: its run records them.
-    commencerTentative();
+    recommencerNiveau(vies);
 }
 
 // Under the players, the landing marker of player numero (0: every player)

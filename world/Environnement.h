@@ -129,7 +129,7 @@ private:
     // ends, or is played again, when the rules say so.
     void avancerJoueurs(long ecoule);
     void avancerJoueurs(long ecoule, const Boutons boutons[2]);
-    void recommencerNiveau();
+    void recommencerNiveau(const int* vies = nullptr);
     // A new attempt at the level loaded: a fresh seed (the watched run's
     // when watching) and a fresh recording.
     void commencerTentative();
