@@ -12,6 +12,8 @@
 //   jouer D N      a match on level 1 of Niveaux/D, intro skipped, N frames of play; the match goes on
 //   jouer_duel D N the same as a duel
 //   attendre N     N frames of whatever is on screen
+//   touche K       taps the key of SDL key code K (13 Return, 27 Escape, 273-276 up, down,
+//                  right, left): pressed through the event queue this frame, released the next
 //   capture N      writes the frame on screen to leapgrid-N.png, in the folder named by
 //                  LEAPGRID_CAPTURES (the working folder when it is not set)
 //   fin            quits (so does the end of the file)
@@ -20,6 +22,7 @@
 // time at which it was shown.
 #include "app/ScriptJeu.h"
 
+#include <SDL/SDL.h>
 #include <time.h>
 
 #include <chrono>
@@ -50,7 +53,7 @@ const double ATTENTE_JEU_MS = 10000;
 
 const Forme FORMES[] = {{"titre", 1},  {"menu", 1},       {"match", 2},    {"duel", 2},
                         {"chargement", 1}, {"pas", 1}, {"jouer", 2}, {"jouer_duel", 2},
-                        {"attendre", 1}, {"capture", 1}, {"course", 2}, {"fin", 0}};
+                        {"attendre", 1}, {"capture", 1}, {"course", 2}, {"touche", 1}, {"fin", 0}};
 
 double maintenantMs(clockid_t horloge) {
     timespec t;
@@ -110,6 +113,10 @@ bool ScriptJeu::lire(const std::string& texte, std::vector<Etape>& etapes, std::
                             : "unknown step '" + e.nom + "'");
             return false;
         }
+        if (e.nom == "touche" && e.arguments[0] >= SDLK_LAST) {
+            erreur = "line " + std::to_string(numero) + ": no key has the code " + std::to_string(e.arguments[0]);
+            return false;
+        }
         etapes.push_back(e);
     }
     return true;
@@ -159,6 +166,7 @@ void ScriptJeu::apresImage(Jeu& jeu) {
         else if (e.nom == "pas") pas = e.arguments[0];
         else if (e.nom == "capture") etapeCapture(jeu, e);
         else if (e.nom == "course") fini = etapeCourse(jeu, e);
+        else if (e.nom == "touche") fini = etapeTouche(e);
         else courante = etapes.size();  // fin
         if (!fini) return;
         if (!estFini()) suivante();
@@ -250,6 +258,19 @@ bool ScriptJeu::etapeJouer(Jeu& jeu, const Etape& e) {
         return false;
     }
     return ++mesure.images >= e.arguments[1];
+}
+
+// Through SDL's queue, as a player's key comes: the screen on show reads it.
+bool ScriptJeu::etapeTouche(const Etape& e) {
+    SDL_Event evenement{};
+    evenement.type = preparee ? SDL_KEYUP : SDL_KEYDOWN;
+    evenement.key.type = evenement.type;
+    evenement.key.state = preparee ? SDL_RELEASED : SDL_PRESSED;
+    evenement.key.keysym.sym = static_cast<SDLKey>(e.arguments[0]);
+    SDL_PushEvent(&evenement);
+    if (preparee) return true;
+    preparee = true;
+    return false;
 }
 
 void ScriptJeu::etapeCapture(Jeu& jeu, const Etape& e) {

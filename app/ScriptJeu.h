@@ -46,6 +46,7 @@ private:
     bool etapeChargement(Jeu& jeu, const Etape& etape);
     bool etapeJouer(Jeu& jeu, const Etape& etape);
     void etapeCapture(Jeu& jeu, const Etape& etape);
+    bool etapeTouche(const Etape& etape);
     void demarrerMatch(Jeu& jeu, const Etape& etape, bool duel);
     // True when the match of the step could not be played (it is then left).
     bool matchManque(Jeu& jeu, const Etape& etape);

@@ -14,6 +14,7 @@ TEST(Script, EtapesLuesAvecLeursNombres) {
         "match 92 5000\n"
         "duel 1 4000\n"
         "chargement 93\n"
+        "touche 273\n"
         "fin\n";
     ASSERT_TRUE(ScriptJeu::lire(texte, etapes, erreur)) << erreur;
     struct Attendu {
@@ -21,7 +22,8 @@ TEST(Script, EtapesLuesAvecLeursNombres) {
         std::vector<int> arguments;
         int ligne;
     } attendus[] = {{"titre", {3000}, 2}, {"menu", {2000}, 4}, {"match", {92, 5000}, 5},
-                    {"duel", {1, 4000}, 6}, {"chargement", {93}, 7}, {"fin", {}, 8}};
+                    {"duel", {1, 4000}, 6}, {"chargement", {93}, 7},
+                    {"touche", {273}, 8}, {"fin", {}, 9}};
     ASSERT_EQ(std::size(attendus), etapes.size());
     for (size_t i = 0; i < etapes.size(); ++i) {
         EXPECT_EQ(attendus[i].nom, etapes[i].nom);
@@ -42,6 +44,7 @@ TEST(Script, FautesNommeesAvecLeurLigne) {
         {"menu 10x\n", "line 1: expected 1 non-negative numbers after menu"},
         {"fin 3\n", "line 1: expected 0 non-negative numbers after fin"},
         {"chargement abc\n", "line 1: expected 1 non-negative numbers after chargement"},
+        {"touche 13\ntouche 5000\n", "line 2: no key has the code 5000"},
     };
     for (const auto& c : cas) {
         std::vector<ScriptJeu::Etape> etapes;
