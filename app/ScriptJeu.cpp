@@ -14,6 +14,7 @@
 //   attendre N     N frames of whatever is on screen
 //   touche K       taps the key of SDL key code K (13 Return, 27 Escape, 273-276 up, down,
 //                  right, left): pressed through the event queue this frame, released the next
+//   tenir K N      the same key held for N frames
 //   capture N      writes the frame on screen to leapgrid-N.png, in the folder named by
 //                  LEAPGRID_CAPTURES (the working folder when it is not set)
 //   fin            quits (so does the end of the file)
@@ -53,7 +54,7 @@ const double ATTENTE_JEU_MS = 10000;
 
 const Forme FORMES[] = {{"titre", 1},  {"menu", 1},       {"match", 2},    {"duel", 2},
                         {"chargement", 1}, {"pas", 1}, {"jouer", 2}, {"jouer_duel", 2},
-                        {"attendre", 1}, {"capture", 1}, {"course", 2}, {"touche", 1}, {"fin", 0}};
+                        {"attendre", 1}, {"capture", 1}, {"course", 2}, {"touche", 1}, {"tenir", 2}, {"fin", 0}};
 
 double maintenantMs(clockid_t horloge) {
     timespec t;
@@ -113,7 +114,7 @@ bool ScriptJeu::lire(const std::string& texte, std::vector<Etape>& etapes, std::
                             : "unknown step '" + e.nom + "'");
             return false;
         }
-        if (e.nom == "touche" && e.arguments[0] >= SDLK_LAST) {
+        if ((e.nom == "touche" || e.nom == "tenir") && e.arguments[0] >= SDLK_LAST) {
             erreur = "line " + std::to_string(numero) + ": no key has the code " + std::to_string(e.arguments[0]);
             return false;
         }
@@ -166,7 +167,7 @@ void ScriptJeu::apresImage(Jeu& jeu) {
         else if (e.nom == "pas") pas = e.arguments[0];
         else if (e.nom == "capture") etapeCapture(jeu, e);
         else if (e.nom == "course") fini = etapeCourse(jeu, e);
-        else if (e.nom == "touche") fini = etapeTouche(e);
+        else if (e.nom == "touche" || e.nom == "tenir") fini = etapeTouche(e);
         else courante = etapes.size();  // fin
         if (!fini) return;
         if (!estFini()) suivante();
@@ -262,6 +263,8 @@ bool ScriptJeu::etapeJouer(Jeu& jeu, const Etape& e) {
 
 // Through SDL's queue, as a player's key comes: the screen on show reads it.
 bool ScriptJeu::etapeTouche(const Etape& e) {
+    const long images = e.nom == "tenir" ? e.arguments[1] : 1;
+    if (preparee && ++mesure.images < images) return false;
     SDL_Event evenement{};
     evenement.type = preparee ? SDL_KEYUP : SDL_KEYDOWN;
     evenement.key.type = evenement.type;

@@ -41,7 +41,7 @@ void MenuBilan::dessinerPaire(const std::string& libelle, const std::string& val
 // to the screen's width in any language and ratio.
 void MenuBilan::draw() {
     LangManager* lang = LangManager::getInstance();
-    Environnement::bande(0.2f, 0.82f, 0.08f, 0.06f, 0.16f, 1);  // opaque: the level end's banner stays under it
+    Environnement::bande(0, 1, 0.08f, 0.06f, 0.16f, 1);  // the whole screen: the level end has faded to white
     const std::string titre =
         lang->ligne(LangManager::NIVEAU) + " " + std::to_string(bilan.difficulte) + "@" + std::to_string(bilan.niveau);
     textes->draw(titre.c_str(), 3, 0.5, 0.7, textes->largeurPour(titre.c_str(), 0.08, 0.9, 0.5), 0.09, 0.5, 3);

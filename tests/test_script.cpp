@@ -15,6 +15,7 @@ TEST(Script, EtapesLuesAvecLeursNombres) {
         "duel 1 4000\n"
         "chargement 93\n"
         "touche 273\n"
+        "tenir 274 30\n"
         "fin\n";
     ASSERT_TRUE(ScriptJeu::lire(texte, etapes, erreur)) << erreur;
     struct Attendu {
@@ -23,7 +24,8 @@ TEST(Script, EtapesLuesAvecLeursNombres) {
         int ligne;
     } attendus[] = {{"titre", {3000}, 2}, {"menu", {2000}, 4}, {"match", {92, 5000}, 5},
                     {"duel", {1, 4000}, 6}, {"chargement", {93}, 7},
-                    {"touche", {273}, 8}, {"fin", {}, 9}};
+                    {"touche", {273}, 8},
+                    {"tenir", {274, 30}, 9}, {"fin", {}, 10}};
     ASSERT_EQ(std::size(attendus), etapes.size());
     for (size_t i = 0; i < etapes.size(); ++i) {
         EXPECT_EQ(attendus[i].nom, etapes[i].nom);
