@@ -62,10 +62,17 @@ const char* const DOSSIER_MENUS = "Images/Menus/";
     std::exit(1);
 }
 
-// Run at every exit, the window-close request included: gives the desktop its
-// screen mode back and stops the audio thread.
+// Gives the desktop its screen mode back and stops the audio thread. Called
+// when the game loop ends, while every library is still whole; also run at
+// exit for the ways out that skip the loop's end (the window-close request, a
+// fatal error), where the libraries loaded with the window (the GL driver and
+// its compiler) may already have been torn down.
+bool sdlFerme = false;
 void fermerSDL() {
+    if (sdlFerme) return;
+    sdlFerme = true;
     if (audioOuvert) Mix_CloseAudio();
+    audioOuvert = false;
     SDL_Quit();
 }
 
@@ -82,6 +89,9 @@ Jeu::Jeu(const std::string& essai, const std::string& rejeu) : fichierRejeu(reje
     initTexture();
     resize(largeur, hauteur);
     boucle();
+    delete menuCourant;
+    menuCourant = nullptr;
+    fermerSDL();
 }
 
 // The game without its window and loop, for the caller to drive frame by frame
