@@ -105,6 +105,7 @@ Jeu::Jeu(SansFenetre) {
 }
 
 void Jeu::prendreManagers() {
+    Menu::oublierSelections();  // the menus' cursors are this run's
     clavier = ClavierManager::getInstance();
     options = OptionsManager::getInstance();
     sons = SonsManager::getInstance();

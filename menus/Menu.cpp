@@ -3,6 +3,8 @@
 
 #include <SDL/SDL_opengl.h>
 
+#include <map>
+
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
@@ -15,7 +17,30 @@ Menu::Menu(float x, float y, float largeur, float hauteur)
       hauteur(hauteur), texture(0), selection(1), code(0), nbChoix(0), delai(DELAI_REPETITION), nom("Menu"),
       libelles(nullptr) {}
 
-Menu::~Menu() { delete[] libelles; }
+namespace {
+// Where the cursor stood on each screen when it was left, for this run.
+std::map<std::string, int>& memoire() {
+    static std::map<std::string, int> selections;
+    return selections;
+}
+}  // namespace
+
+Menu::~Menu() {
+    if (garderSelection) memoire()[cleMemoire()] = selection;
+    delete[] libelles;
+}
+
+// A screen by name and number of items: the difficulty menu has a level list
+// item in solo play only.
+std::string Menu::cleMemoire() const { return nom + "/" + std::to_string(nbChoix); }
+
+void Menu::oublierSelections() { memoire().clear(); }
+
+void Menu::retrouverSelection() {
+    garderSelection = true;
+    const auto trouvee = memoire().find(cleMemoire());
+    if (trouvee != memoire().end() && trouvee->second >= 1 && trouvee->second <= nbChoix) selection = trouvee->second;
+}
 
 std::string Menu::cheminFond(const std::string& fichier) {
     OptionsManager* o = OptionsManager::getInstance();
@@ -123,10 +148,10 @@ void Menu::dessinerAvis(double y) {
     glColor3f(1, 1, 1);
 }
 
-void Menu::ombrerItems() {
+void Menu::ombrerItems(int choisi) {
     const bool large = options->isWide();
     const double b = large ? 0.14 : 0.2, t = large ? 0.29 : 0.32;
-    const double s = selection, n = nbChoix;
+    const double s = choisi > 0 ? choisi : selection, n = nbChoix;
     glDisable(GL_TEXTURE_2D);
     glColor4d(0, 0, 0, 0.3);
     glBegin(GL_QUADS);

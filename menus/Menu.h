@@ -32,12 +32,17 @@ public:
     std::string getLibelle(int i) const { return libelles && i >= 0 && i < nbChoix ? libelles[i] : std::string(); }
 
     static constexpr float DELAI_REPETITION = 200;  // ms between moves of a held key
+    // A new run of the game: every screen opens on its first item again.
+    static void oublierSelections();
 
 protected:
     // "Images/Menus/<quality>/<ratio>/" + fichier.
     static std::string cheminFond(const std::string& fichier);
     // Builds the item bar from language lines.
     void creerItems(std::initializer_list<int> lignes);
+    // After creerItems: the cursor comes back where the player left this
+    // screen earlier in the run, and is kept when the screen is left.
+    void retrouverSelection();
     // The key-repeat timer: false while it runs, and it runs out at once in a
     // frame where no direction is held. True when a direction may act: the
     // timer has run out, or a button was just pressed anew.
@@ -57,8 +62,8 @@ protected:
     bool choisirSous(double x, double y);
     // The background image over the screen's quad.
     void dessinerFond();
-    // Darkens every column of the bar but the selected one.
-    void ombrerItems();
+    // Darkens every column of the bar but the selected one (or item choisi).
+    void ombrerItems(int choisi = 0);
     // The notice, if any, centred at height y in the highlight font.
     void dessinerAvis(double y);
 
@@ -77,4 +82,8 @@ protected:
     std::string* libelles;
     std::string avis;
     Souris::Lecture pointeur;  // the pointer as this frame read it
+
+private:
+    std::string cleMemoire() const;
+    bool garderSelection = false;
 };

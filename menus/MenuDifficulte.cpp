@@ -13,6 +13,7 @@ MenuDifficulte::MenuDifficulte(bool duel) : Menu(0, 0, 1, 1), duel(duel) {
         creerItems({LangManager::FACILE, LangManager::DIFFICILE, LangManager::RETOUR});
     else
         creerItems({LangManager::FACILE, LangManager::DIFFICILE, LangManager::LIGNE_NIVEAUX, LangManager::RETOUR});
+    retrouverSelection();
 }
 
 // The chosen item's code: cancel chooses the last item, back.

@@ -44,6 +44,7 @@ MenuOptions::MenuOptions() : Menu(0, 0, 1, 1), dansPage(0), ligne(0), attenteTou
     delai = 0;
     creerItems({LangManager::PAGE_JEU, LangManager::PAGE_VIDEO, LangManager::PAGE_AUDIO,
                 LangManager::PAGE_TOUCHES, LangManager::RETOUR});
+    retrouverSelection();
 }
 
 void MenuOptions::reset() {

@@ -81,13 +81,24 @@ int MenuPause::itemSous(double x, double y) const {
     return static_cast<int>((x - L) / colonne) + 1;
 }
 
-// The items share the box's width; every one but the selected is shaded.
+// The items share the box's width. As on the main menu's bar, the selected
+// item stands in a lighter box and every other one is shaded.
 void MenuPause::draw() {
     dessinerFond();
     const bool large = options->isWide();
     double L, W, B, T;
     boites(L, W, B, T);
     const double colonne = 2 * W / nbChoix;
+    glDisable(GL_TEXTURE_2D);
+    glColor4d(1, 1, 1, 0.18);
+    glBegin(GL_QUADS);
+    glVertex2d(L + (selection - 1) * colonne, T);
+    glVertex2d(L + selection * colonne, T);
+    glVertex2d(L + selection * colonne, B);
+    glVertex2d(L + (selection - 1) * colonne, B);
+    glEnd();
+    glColor3f(1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
     // A label too long for its box (French at 16:10) is drawn narrower.
     for (int i = 0; i < nbChoix; ++i) {
         const double largeur = textes->largeurPour(libelles[i].c_str(), large ? 0.05 : 0.04, 0.85 * colonne, 0.5);

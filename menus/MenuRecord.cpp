@@ -9,6 +9,8 @@
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "settings/LegendeTouches.h"
+#include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 #include "world/NiveauManager.h"
 
@@ -183,6 +185,12 @@ void MenuRecord::draw() {
             const std::string lettre(1, nomsSaisis[0][static_cast<size_t>(i)]);
             textes->draw(lettre.c_str(), i == curseur ? 2 : 1, X_NOM + PAS_LETTRE * i, Y_NOM, H_NOM, H_NOM, 0.5, 1);
         }
+    }
+    // While the name is entered, how to enter it, with the player's own keys.
+    if (curseur >= 0) {
+        const std::string aide = LegendeTouches::saisie();
+        const double y = options->isWide() ? 0.33 : 0.345;  // between the panel and the bar
+        textes->draw(aide.c_str(), 1, 0.5, y, textes->largeurPour(aide.c_str(), 0.045, 0.9, 0.5), 0.045, 0.5, 3);
     }
     glColor3f(1, 1, 1);
     dessinerAvis(0.84);  // at the top of the panel, above the rows

@@ -16,6 +16,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 TOUCHES = {"entree": 13, "echap": 27, "haut": 273, "bas": 274, "droite": 275, "gauche": 276}
 # Runs of the game, each from a fresh start: (what the frame shows, the keys and
@@ -97,6 +98,7 @@ def jouer(source, dossier, langue, largeur, hauteur, partie, premier):
                                env=env, capture_output=True, text=True)
             if "X11 display" not in r.stderr and "video device" not in r.stderr:
                 break
+            time.sleep(2)
         if r.returncode != 0:
             sys.stderr.write(r.stderr)
             raise SystemExit("tour-ecrans: the game failed in %s" % dossier)

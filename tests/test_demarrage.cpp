@@ -248,7 +248,7 @@ TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
     taper("Escape");              // back to the bar
     taper("Escape");              // leave: saved
     ASSERT_TRUE(attendreEcran(p, "MenuPrincipal")) << p.sortie();
-    taper("Escape");              // quit from the main menu
+    quitterDuMenu();
     ASSERT_TRUE(p.attendre(5000)) << "the game did not end from its menu";
     EXPECT_EQ(0, p.statut()) << p.erreurs();
     std::ifstream reglages(jeu() + "/Data/Options.dat");
@@ -329,7 +329,7 @@ TEST_F(Demarrage, SousUneLimiteDeTailleLesSauvegardesEchouentSansTuerLeJeu) {
     taper("space");                          // music off
     taper("Escape");                         // back to the bar
     taper("Escape", 800);                    // leave: refused again, told already
-    taper("Escape");                         // quit from the main menu
+    quitterDuMenu();
     ASSERT_TRUE(p.attendre(5000)) << "the game did not end from its menu\n" << p.erreurs();
     EXPECT_EQ(0, p.statut()) << p.erreurs();
     EXPECT_EQ(ancien, dossier.lire("jeu/Data/Options.dat"));

@@ -135,7 +135,7 @@ TEST_F(Duel, ElementDeuxMeneAuDuelEtRetourAuMenu) {
     ASSERT_EQ("MenuDifficulte", ecran()) << "item 2 opens the difficulty menu";
     taper(SDLK_ESCAPE);
     ASSERT_EQ("MenuPrincipal", ecran()) << "cancel goes back to the main menu";
-    taper(SDLK_d);
+    EXPECT_EQ(2, jeu->getMenuCourant()->getSelection()) << "on the item it left from";
     taper(SDLK_SPACE);
     taper(SDLK_SPACE);
     ASSERT_FALSE(jeu->estEnMenu());
@@ -159,6 +159,8 @@ TEST_F(Duel, ElementDeuxMeneAuDuelEtRetourAuMenu) {
     taper(SDLK_SPACE);
     ASSERT_EQ("MenuPrincipal", ecran());
     EXPECT_FALSE(ClavierManager::getInstance()->estDuel());
+    EXPECT_EQ(2, jeu->getMenuCourant()->getSelection()) << "the menu is back on Versus";
+    taper(SDLK_a);
     taper(SDLK_SPACE);
     taper(SDLK_SPACE);
     ASSERT_FALSE(jeu->estEnMenu());

@@ -72,6 +72,11 @@ TEST_F(Ecran, Pause) {
     EXPECT_NEAR(0.5, boite.xMax, 1e-5);
     EXPECT_NEAR(0.33, boite.yMin, 1e-5);
     EXPECT_NEAR(0.485, boite.yMax, 1e-5);
+    // ...and a lighter box stands behind item 2, under its text, as on the main menu.
+    Boite choisi = boiteDe({s.begin() + 6, s.begin() + 12});
+    EXPECT_NEAR(0.5, choisi.xMin, 1e-5);
+    EXPECT_NEAR(0.795, choisi.xMax, 1e-5);
+    EXPECT_NEAR(0.33, choisi.yMin, 1e-5);
 }
 
 TEST_F(Ecran, TableauDesScores) {

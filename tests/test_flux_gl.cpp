@@ -14,6 +14,7 @@
 #include "menus/MenuBilan.h"
 #include "menus/MenuNiveaux.h"
 #include "menus/MenuPause.h"
+#include "menus/MenuPrincipal.h"
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
@@ -90,8 +91,33 @@ TEST_F(Flux, DuTitreAuMenuEtItemDeuxVersLeDuel) {
     EXPECT_EQ("MenuDifficulte", ecran()) << "item 2 leads to the duel's difficulty menu";
     taper(SDLK_ESCAPE);
     EXPECT_EQ("MenuPrincipal", ecran());
+    EXPECT_EQ(2, jeu->getMenuCourant()->getSelection()) << "back on the item it left from";
+}
+
+// Leaving the game from the main menu asks first, whether by cancel, by the
+// Quit item or by the mouse; the question opens on no.
+TEST_F(Flux, QuitterDemandeConfirmation) {
+    taper(SDLK_SPACE);
+    ASSERT_EQ("MenuPrincipal", ecran());
+    auto principal = [&] { return static_cast<MenuPrincipal*>(jeu->getMenuCourant()); };
     taper(SDLK_ESCAPE);
-    EXPECT_TRUE(jeu->getQuitter()) << "cancel on the main menu ends the program";
+    EXPECT_TRUE(principal()->questionOuverte()) << "cancel asks";
+    EXPECT_FALSE(jeu->getQuitter());
+    EXPECT_EQ(2, principal()->getSelection()) << "no is chosen first";
+    taper(SDLK_SPACE);
+    EXPECT_FALSE(principal()->questionOuverte()) << "no goes back to the menu";
+    EXPECT_EQ(MenuPrincipal::QUITTER, principal()->getSelection()) << "on the Quit item";
+    EXPECT_FALSE(jeu->getQuitter());
+    taper(SDLK_SPACE);
+    EXPECT_TRUE(principal()->questionOuverte()) << "the Quit item asks too";
+    taper(SDLK_ESCAPE);
+    EXPECT_FALSE(principal()->questionOuverte()) << "cancel on the question is no";
+    EXPECT_FALSE(jeu->getQuitter());
+    taper(SDLK_ESCAPE);
+    taper(SDLK_a);
+    EXPECT_EQ(1, principal()->getSelection()) << "left goes to yes";
+    taper(SDLK_SPACE);
+    EXPECT_TRUE(jeu->getQuitter()) << "yes leaves";
 }
 
 TEST_F(Flux, LaLangueChoisieSAppliqueEnQuittantLesOptions) {
@@ -152,6 +178,8 @@ TEST_F(Flux, UnMatchQuitteEtUnAutreRecommence) {
     EXPECT_EQ(piece(1), musique());
 
     taper(SDLK_SPACE);
+    EXPECT_EQ(2, jeu->getMenuCourant()->getSelection()) << "the difficulty menu opens where it was left";
+    taper(SDLK_a);
     taper(SDLK_SPACE);
     ASSERT_FALSE(jeu->estEnMenu());
     EXPECT_EQ(1, NiveauManager::getInstance()->getNumDifficulte()) << "a new level manager";
@@ -419,6 +447,7 @@ TEST_F(Flux, UnNiveauIllisibleRameneAuMenuAvecUnAvis) {
     taper(SDLK_ESCAPE);
     ASSERT_EQ("MenuPrincipal", ecran());
     EXPECT_TRUE(jeu->getMenuCourant()->getAvis().empty());
+    for (int i = 0; i < 2; ++i) taper(SDLK_d);  // from About round to Play
     taper(SDLK_SPACE);  // Play, on the new menu
     taper(SDLK_d);
     taper(SDLK_SPACE);  // Hard: its level reads
@@ -468,10 +497,11 @@ TEST_F(FluxNiveaux, AtteindreUnNiveauLOuvreDansLaListe) {
     ASSERT_EQ("MenuPrincipal", ecran());
 
     taper(SDLK_SPACE);
+    for (int i = 0; i < 2; ++i) taper(SDLK_a);  // from Levels, where the menu was left, to Easy
     taper(SDLK_SPACE);  // Easy: the series
     ASSERT_FALSE(jeu->estEnMenu());
     finirNiveau();
-    const MenuBilan::Bilan& b = env()->getMenuBilan()->getBilan();
+    const MenuBilan::Bilan b = env()->getMenuBilan()->getBilan();  // a copy: the summary goes when confirmed
     EXPECT_EQ(1, b.niveau);
     EXPECT_EQ(Medaille::OR, b.medaille);
     EXPECT_TRUE(b.nouveauRecord) << "a first finish";

@@ -80,6 +80,7 @@ void baisserLaResolution() {
     taper("a");       // the previous mode
     taper("Escape");  // back to the bar
     taper("Escape", 800);  // leave: saved
+    for (int i = 0; i < 3; ++i) taper("a");  // the main menu is back on Options: to Play
 }
 
 // From the main menu: an easy match on a level whose start is its goal, then
@@ -92,7 +93,9 @@ void gagnerEtQuitter(ProcessusJeu& p, const std::string& scores) {
     taper("space");  // Easy
     for (int i = 0; i < 80 && lire(scores) == avant && p.enCours(); ++i) taper("space", 250);
     ASSERT_NE(avant, lire(scores)) << "no record saved\n" << p.erreurs();
-    for (int i = 0; i < 6 && p.enCours(); ++i) taper("Escape", 600);
+    for (int i = 0; i < 6 && p.enCours() && ecranCourant(p) != "MenuPrincipal"; ++i) taper("Escape", 600);
+    ASSERT_EQ("MenuPrincipal", ecranCourant(p)) << p.sortie();
+    quitterDuMenu();
     ASSERT_TRUE(p.attendre(5000)) << "the game did not end from its menu\n" << p.erreurs();
     EXPECT_EQ(0, p.statut()) << p.erreurs();
 }
@@ -157,6 +160,7 @@ TEST_F(Installation, LesFichiersDuJoueurVontDansSesDossiers) {
         dossier.ecrire("ailleurs/Data/.garde", "");
         const std::map<std::string, std::string> variables = {
             {"SDL_AUDIODRIVER", "dummy"},
+            {"LEAPGRID_TRACE", "1"},
             {"HOME", dossier.chemin() + "/maison"},
             {"XDG_CONFIG_HOME", c.xdg ? dossier.chemin() + "/xdg-config" : ""},
             {"XDG_DATA_HOME", c.xdg ? dossier.chemin() + "/xdg-donnees" : ""},

@@ -82,6 +82,7 @@ TEST_F(Ecrans, LaListeDesNiveauxEnSoloSeulement) {
     } cas[] = {{false, 0, MenuDifficulte::FACILE}, {false, 2, MenuDifficulte::NIVEAUX}, {false, 3, MenuDifficulte::RETOUR},
                {true, 1, MenuDifficulte::DIFFICILE}, {true, 2, MenuDifficulte::RETOUR}};
     for (const Cas& c : cas) {
+        Menu::oublierSelections();  // each case counts from the first item
         MenuDifficulte m(c.duel);
         EXPECT_EQ(c.duel ? 3 : 4, m.getNbChoix());
         m.refresh(10);  // a new menu waits for the keys to be released
@@ -107,12 +108,14 @@ TEST_F(Ecrans, CodesDeValidationEtDAnnulation) {
     MenuPrincipal principal;
     MenuDifficulte difficulte;
     MenuAPropos apropos;
-    for (Cas c : {Cas{"main", &principal, 6}, Cas{"difficulty", &difficulte, 3}, Cas{"about", &apropos, 1}}) {
+    // Cancel on the main menu asks before leaving: no code yet.
+    for (Cas c : {Cas{"main", &principal, 0}, Cas{"difficulty", &difficulte, 3}, Cas{"about", &apropos, 1}}) {
         appui(SDLK_ESCAPE);
         c.menu->refresh(10);
         EXPECT_EQ(c.codeAnnulation, c.menu->getCode()) << c.nom;
         relache(SDLK_ESCAPE);
     }
+    EXPECT_TRUE(principal.questionOuverte());
     principal.reset();
     EXPECT_EQ(0, principal.getCode());
     appui(SDLK_SPACE);

@@ -7,6 +7,7 @@
 #include "app/Jeu.h"
 #include "menus/Menu.h"
 #include "menus/MenuOptions.h"
+#include "menus/MenuPrincipal.h"
 #include "menus/MenuRecord.h"
 #include "menus/MenuResultatDuel.h"
 #include "render/TextesManager.h"
@@ -126,7 +127,10 @@ TEST_F(SourisMenus, TitreMenuPrincipalEtAPropos) {
     cliquer(colonne(3, 3), Y_BARRE);
     EXPECT_EQ("MenuPrincipal", ecran()) << "Back";
     cliquer(0.5, 0.5, SDL_BUTTON_RIGHT);
-    EXPECT_TRUE(jeu->getQuitter()) << "a right click on the main menu is its cancel";
+    ASSERT_TRUE(static_cast<MenuPrincipal*>(menu())->questionOuverte()) << "a right click on the main menu is its cancel";
+    EXPECT_FALSE(jeu->getQuitter()) << "which asks first";
+    cliquer(0.39, 0.47);
+    EXPECT_TRUE(jeu->getQuitter()) << "a click on yes leaves";
 }
 
 TEST_F(SourisMenus, LesPagesDesOptions) {

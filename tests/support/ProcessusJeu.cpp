@@ -100,15 +100,26 @@ std::string attendreFenetre(ProcessusJeu& p, const std::string& attendue) {
     return taille;
 }
 
+std::string ecranCourant(ProcessusJeu& p) {
+    const std::string s = p.sortie();
+    const size_t dernier = s.rfind("ecran ");
+    if (dernier == std::string::npos) return std::string();
+    const size_t fin = s.find('\n', dernier);
+    return fin == std::string::npos ? std::string() : s.substr(dernier + 6, fin - dernier - 6);
+}
+
 bool attendreEcran(ProcessusJeu& p, const std::string& ecran) {
     for (int i = 0; i < 1200 && p.enCours(); ++i) {
-        const std::string s = p.sortie();
-        const size_t dernier = s.rfind("ecran ");
-        if (dernier != std::string::npos && s.compare(dernier, std::string::npos, "ecran " + ecran + "\n") == 0)
-            return true;
+        if (ecranCourant(p) == ecran) return true;
         p.attendre(25);
     }
     return false;
+}
+
+void quitterDuMenu() {
+    taper("Escape");  // the quit question, on no
+    taper("a");       // yes
+    taper("space");
 }
 
 void taper(const std::string& touche, int pauseMs) {

@@ -43,6 +43,10 @@ std::string attendreFenetre(ProcessusJeu& p, const std::string& attendue);
 // <ecran>" as its newest screen line; false when it did not within a
 // generous delay or ended first.
 bool attendreEcran(ProcessusJeu& p, const std::string& ecran);
+// The last screen the game reported (LEAPGRID_TRACE), empty for none yet.
+std::string ecranCourant(ProcessusJeu& p);
+// From the main menu: cancel, then yes to the quit question.
+void quitterDuMenu();
 
 // A key held for a little over a frame, as a person taps it, then a pause.
 // A failure of xdotool fails the running test.
