@@ -17,6 +17,7 @@ namespace {
 // The left edge of the pages' texts, inside the panel (which starts at 0.06).
 const double X_TEXTE = 0.07;
 const int PAGE_RETOUR = 5;
+const long AVIS_TOUCHE_MS = 2000;
 // Rows of each page (game, video, audio, keys), for wrapping.
 const int LIGNES_PAGE[] = {0, 6, 5, 2, 8};
 // The key binding each row of the keys page edits, and its label's language line.
@@ -67,6 +68,9 @@ void MenuOptions::partir() {
 }
 
 void MenuOptions::refresh(long ecoule) {
+    // The refused key's notice gives way to what was there before it.
+    if (avisToucheMs > 0 && (avisToucheMs -= ecoule) <= 0)
+        setAvis(echecSignale ? texte(LangManager::LIGNE_SAUVEGARDE_RATEE) : "");
     if (dansPage == 0)
         refreshBarre(ecoule);
     else
@@ -203,11 +207,15 @@ int MenuOptions::parcourirPage() {
 void MenuOptions::prendreTouche() {
     const int k = clavier->getDerniereTouche();
     if (k == 0) return;
-    if (clavier->toucheDisponnible(k)) {
-        clavier->setToucheTemp(TOUCHE_LIGNE[ligne - 1], k);
+    const int bouton = TOUCHE_LIGNE[ligne - 1];
+    if (k == clavier->getToucheTemp(bouton) || clavier->toucheDisponnible(k)) {
+        clavier->setToucheTemp(bouton, k);
         sons->jouerSon(sons->sonBeep2);
     } else {
+        // Said for a moment, not only beeped: the player sees why.
         sons->jouerSon(sons->sonBeep3);
+        setAvis(texte(LangManager::TOUCHE_PRISE));
+        avisToucheMs = AVIS_TOUCHE_MS;
     }
     clavier->initJ1();
     clavier->initJ2();

@@ -45,4 +45,5 @@ private:
     int ligne;
     bool attenteTouche;
     bool echecSignale;  // the last save failed and the notice says so
+    long avisToucheMs = 0;  // how long the refused key's notice stays
 };

@@ -238,6 +238,24 @@ const std::string AVIS = "texte " + std::to_string(LangManager::LIGNE_SAUVEGARDE
 
 }  // namespace
 
+// A key already bound elsewhere is refused, and the screen says why for two seconds.
+TEST_F(Ecran, OptionsUneToucheRefuseeDitPourquoi) {
+    textesNumerotes(monde);
+    MenuOptions m;
+    m.refresh(10);
+    for (int i = 0; i < 3; ++i) taper(m, SDLK_d);
+    taper(m, SDLK_SPACE);       // the keys page, on player 1's up
+    taper(m, SDLK_SPACE, 250);  // wait for a key
+    taper(m, SDLK_a, 250);      // player 1's left
+    EXPECT_EQ(SDLK_w, ClavierManager::getInstance()->getToucheTemp(0));
+    const std::string prise = "texte " + std::to_string(LangManager::TOUCHE_PRISE);
+    EXPECT_EQ(prise, m.getAvis());
+    for (int t = 0; t < 1500; t += 10) m.refresh(10);
+    EXPECT_EQ(prise, m.getAvis()) << "still there after a second and a half";
+    for (int t = 0; t < 600; t += 10) m.refresh(10);
+    EXPECT_EQ("", m.getAvis()) << "gone after two seconds";
+}
+
 // A save that fails is told on the options screen until it is left; when the
 // failure comes with the attempt to leave, the player is kept there once to read it.
 TEST_F(Ecran, OptionsUneSauvegardeRateeEstAnnoncee) {
