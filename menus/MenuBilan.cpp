@@ -42,11 +42,16 @@ void MenuBilan::dessinerPaire(const std::string& libelle, const std::string& val
 void MenuBilan::draw() {
     LangManager* lang = LangManager::getInstance();
     Environnement::bande(0, 1, 0.08f, 0.06f, 0.16f, 1);  // the whole screen: the level end has faded to white
-    const std::string titre =
-        lang->ligne(LangManager::NIVEAU) + " " + std::to_string(bilan.difficulte) + "@" + std::to_string(bilan.niveau);
+    const std::string titre = !bilan.fichier.empty()
+                                  ? bilan.fichier
+                                  : lang->ligne(LangManager::NIVEAU) + " " + std::to_string(bilan.difficulte) + "@" +
+                                        std::to_string(bilan.niveau);
     textes->draw(titre.c_str(), 3, 0.5, 0.7, textes->largeurPour(titre.c_str(), 0.08, 0.9, 0.5), 0.09, 0.5, 3);
-    dessinerPaire(lang->ligne(LangManager::LIGNE_TEMPS_NIVEAU), AffichageRecords::temps(bilan.tempsMs), 0.58);
-    dessinerPaire(lang->ligne(LangManager::LIGNE_MEILLEUR), AffichageRecords::temps(bilan.meilleurMs), 0.5);
+    const bool essai = !bilan.fichier.empty();
+    dessinerPaire(lang->ligne(essai ? LangManager::TERMINE_ESSAI : LangManager::LIGNE_TEMPS_NIVEAU),
+                  AffichageRecords::temps(bilan.tempsMs), 0.58);
+    if (bilan.meilleurMs > 0)
+        dessinerPaire(lang->ligne(LangManager::LIGNE_MEILLEUR), AffichageRecords::temps(bilan.meilleurMs), 0.5);
     if (bilan.medaille != Medaille::AUCUNE) {
         AffichageRecords::couleur(bilan.medaille);
         dessinerPaire(lang->ligne(LangManager::LIGNE_MEDAILLE), AffichageRecords::nom(bilan.medaille), 0.42);

@@ -2,6 +2,8 @@
 // shown over the level end's white screen until the player confirms.
 #pragma once
 
+#include <string>
+
 #include "menus/Menu.h"
 #include "settings/ParsNiveaux.h"
 
@@ -14,6 +16,9 @@ public:
         int meilleurMs;  // the best, this finish counted
         Medaille medaille;  // this finish's
         bool nouveauRecord;
+        // A level file of the player's: its name as the title, and no best
+        // time or medal (meilleurMs 0); empty for a shipped level.
+        std::string fichier;
     };
 
     explicit MenuBilan(const Bilan& bilan);

@@ -208,7 +208,8 @@ TEST_F(Flux, LaDerniereArriveeMeneAuRecord) {
 }
 
 // A match on one level file: it opens at once, plays that file (not the
-// series), and its end leads to the main menu with no score table written.
+// series), its end shows the file's name and time, then leads to the main
+// menu with no score table or best time written.
 // A refused file leaves the game on its menus.
 TEST_F(Flux, UnFichierDeNiveauSeJoueSeulPuisRetourAuMenu) {
     monde.dossier.ecrire("essai.dat", "60 4 3\n100 100 100\n0 0 0\n1 1 1\n");
@@ -219,10 +220,20 @@ TEST_F(Flux, UnFichierDeNiveauSeJoueSeulPuisRetourAuMenu) {
     Joueur* j = Environnement::getInstance()->getJoueur(1);
     ASSERT_NE(nullptr, j);
     j->setZ(1);  // over the goal row
+    Environnement* env = Environnement::getInstance();
+    for (int i = 0; i < 400 && env->getEtat() != ETAT_BILAN; ++i) avancer(10);
+    ASSERT_EQ(ETAT_BILAN, env->getEtat());
+    const MenuBilan::Bilan b = env->getMenuBilan()->getBilan();
+    EXPECT_EQ("essai.dat", b.fichier);
+    EXPECT_GT(b.tempsMs, 0);
+    EXPECT_EQ(0, b.meilleurMs) << "no best time for a file of one's own";
+    EXPECT_EQ(Medaille::AUCUNE, b.medaille);
+    taper(SDLK_SPACE);
     for (int i = 0; i < 400 && !jeu->estEnMenu(); ++i) avancer(10);
     ASSERT_TRUE(jeu->estEnMenu());
     EXPECT_EQ("MenuPrincipal", ecran());
     EXPECT_FALSE(monde.dossier.existe("Niveaux/1/Scores.dat"));
+    EXPECT_FALSE(monde.dossier.existe("Niveaux/1/records.dat"));
 
     taper(SDLK_SPACE);
     taper(SDLK_SPACE);

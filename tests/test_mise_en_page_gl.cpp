@@ -84,8 +84,9 @@ TEST_F(MiseEnPage, LesLibellesDePauseDansLeursCases) {
         std::vector<Boite> b = quads(sommetsDessines([&] { m.draw(); }));
         const std::string libelles[] = {LangManager::getInstance()->ligne(LangManager::REPRENDRE),
                                         LangManager::getInstance()->ligne(LangManager::QUITTER_MATCH)};
-        // The background first, then the glyphs of each label in order (spaces draw nothing).
-        size_t q = 1;
+        // The background first, the chosen item's box, then the glyphs of each
+        // label in order (spaces draw nothing).
+        size_t q = 2;
         for (int i = 0; i < 2; ++i) {
             const double gauche = L + i * W, droite = L + (i + 1) * W;
             for (char c : libelles[i]) {

@@ -3,6 +3,7 @@
 
 #include <SDL/SDL_opengl.h>
 
+#include <filesystem>
 #include <functional>
 #include <algorithm>
 #include <string>
@@ -412,10 +413,16 @@ void Environnement::noterDebutNiveau() {
     }
 }
 
-// A level file of the player's own keeps no best time and shows no summary.
+// A level file of the player's own keeps no best time: its summary shows the
+// file's name and the time only.
 void Environnement::noterArrivee() {
-    if (estDuel() || niveaux->estFichierEssai() || !joueurs[0]) return;
+    if (estDuel() || !joueurs[0]) return;
     const int d = niveaux->getNumDifficulte(), n = niveaux->getNumNiveau(), t = getTempsNiveauMs(1);
+    delete menuBilan;
+    if (niveaux->estFichierEssai()) {
+        menuBilan = new MenuBilan({d, n, t, 0, Medaille::AUCUNE, false, nomFichierEssai()});
+        return;
+    }
     RecordsNiveaux records(d);
     records.charger();
     const bool nouveau = records.proposer(n, t);
@@ -423,7 +430,6 @@ void Environnement::noterArrivee() {
     const bool ecrit = records.sauver();
     ParsNiveaux pars;
     pars.charger(d);
-    delete menuBilan;
     menuBilan = new MenuBilan({d, n, t, records.meilleur(n), pars.medaille(n, t), nouveau});
     if (!ecrit) menuBilan->setAvis(lang->ligne(LangManager::LIGNE_SAUVEGARDE_RATEE));
 }
@@ -613,7 +619,18 @@ void Environnement::agrandir(float x, float y, float kx, float ky, const std::fu
     glPopMatrix();
 }
 
+// The tried file's name, cut to what the HUD and the summary have room for.
+std::string Environnement::nomFichierEssai() {
+    const size_t MAX = 24;
+    const std::string nom = std::filesystem::path(niveaux->getFichier()).filename().string();
+    if (nom.size() <= MAX) return nom;
+    size_t coupe = MAX - 3;
+    while (coupe > 0 && (static_cast<unsigned char>(nom[coupe]) & 0xC0) == 0x80) --coupe;  // whole characters
+    return nom.substr(0, coupe) + "...";
+}
+
 std::string Environnement::niveauCourant() {
+    if (niveaux->estFichierEssai()) return nomFichierEssai();
     return lang->ligne(LangManager::NIVEAU) + " " + std::to_string(niveaux->getNumDifficulte()) + "@" +
            std::to_string(niveaux->getNumNiveau());
 }
@@ -650,7 +667,9 @@ void Environnement::texte(const std::string& t, double x, double y, double l, do
 void Environnement::dessinerTextes(int i, float r) {
     texte(niveauCourant(), 0.97, 0.93, 0.06, 0.06, 0.4, 2, r);
     texteTempsRestant(i, r);
-    texte(horloge(i), 0.5, 0.93, 0.045, 0.06, 0.4, 3, r);
+    // One level played alone (a level file, or a level from the list) is no
+    // series: only its own clock shows, and a long file name has the room.
+    if (!niveaux->estFichierEssai() && !niveaux->estNiveauSeul()) texte(horloge(i), 0.5, 0.93, 0.045, 0.06, 0.4, 3, r);
     if (regarde)
         texte(lang->ligne(estRapide() ? LangManager::LIGNE_REPLAY_RAPIDE : LangManager::LIGNE_REPLAY), 0.5, 0.86, 0.04,
               0.04, 0.5, 3, r);

@@ -148,6 +148,7 @@ private:
     void dessinerAttente(int i, float r);
     void dessinerGagnants(float r);
     std::string niveauCourant();
+    std::string nomFichierEssai();
     std::string tempsRestant(int i);
     std::string horloge(int i);
     // Each view's camera follows its player and the cell it will land on.

@@ -40,6 +40,7 @@ public:
     bool estNiveauSeul() const { return dernierNiveau > 0; }
     // A match on a level file of the player's (setFichier), not a shipped one.
     bool estFichierEssai() const { return !fichier.empty(); }
+    const std::string& getFichier() const { return fichier; }
     void detruireNiveau();
     void niveauSuivant();
 
