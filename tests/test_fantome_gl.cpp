@@ -13,6 +13,7 @@
 #include "tests/support/MondeTest.h"
 #include "world/Environnement.h"
 #include "world/FichierNiveau.h"
+#include "world/Joueur.h"
 #include "world/NiveauManager.h"
 #include "world/noyau/Rejoueur.h"
 
@@ -21,8 +22,8 @@ namespace {
 const std::string NIVEAU = "60 6 3\n100 100 100\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n";
 const std::string REGLAGES = "1024 768 0 0 2 10 1 English 0 3 1 1 10 10 1 1";
 
-// A run of level 1: up held for two seconds, then nothing, 10 ms frames.
-Rejeu runDuNiveau() {
+// A run of level 1 (NIVEAU unless told): up held for two seconds, then nothing, 10 ms frames.
+Rejeu runDuNiveau(const std::string& niveau = NIVEAU) {
     Rejeu r;
     r.difficulte = 1;
     r.numero = 1;
@@ -30,7 +31,7 @@ Rejeu runDuNiveau() {
     r.viesDepart = 3;
     r.sauvegardeX = 1;
     r.sauvegardeZ = 5;
-    r.hachage = Rejeu::hacher(std::vector<unsigned char>(NIVEAU.begin(), NIVEAU.end()));
+    r.hachage = Rejeu::hacher(std::vector<unsigned char>(niveau.begin(), niveau.end()));
     Boutons haut;
     haut.haut = true;
     for (int i = 0; i < 600; ++i) r.ajouter(10, i < 200 ? haut : Boutons());
@@ -53,16 +54,17 @@ protected:
         TextesManager::kill();
         LangManager::kill();
     }
-    void sauverRun() {
-        const std::vector<unsigned char> o = runDuNiveau().encoder();
+    void sauverRun(const std::string& niveau = NIVEAU) {
+        const std::vector<unsigned char> o = runDuNiveau(niveau).encoder();
         monde.dossier.ecrire("Replays/1/niveau1.rep", std::string(o.begin(), o.end()));
     }
     // Level 1 of the series, its intro skipped.
-    void jouer(const std::string& reglages) {
+    void jouer(const std::string& reglages, std::initializer_list<int> touches = {SDLK_SPACE, SDLK_SPACE,
+                                                                                   SDLK_SPACE, SDLK_ESCAPE}) {
         monde.reglages(reglages);
         LangManager::kill();
         jeu = new Jeu(Jeu::SansFenetre{});
-        for (int k : {SDLK_SPACE, SDLK_SPACE, SDLK_SPACE, SDLK_ESCAPE}) taper(k);
+        for (int k : touches) taper(k);
         for (int i = 0; i < 2000 && env()->getEtat() != ETAT_JEU; ++i) image();
         ASSERT_EQ(ETAT_JEU, env()->getEtat());
     }
@@ -122,4 +124,38 @@ TEST_F(FantomeJeu, AucunSansRunOuOptionCoupee) {
     EXPECT_FALSE(env()->getFantome().present()) << "the option is off";
     for (int n = 0; n < 20; ++n) image();
     EXPECT_FALSE(env()->getFantome().present());
+}
+
+// A duel has no ghost, even on a level with a best run.
+TEST_F(FantomeJeu, AucunEnDuel) {
+    sauverRun();
+    jouer(REGLAGES + " 1", {SDLK_SPACE, SDLK_d, SDLK_SPACE, SDLK_SPACE, SDLK_ESCAPE});
+    ASSERT_TRUE(env()->estDuel());
+    for (int n = 0; n < 50; ++n) image();
+    EXPECT_FALSE(env()->getFantome().present());
+}
+
+// The ghost plays on a level of its own: the tiles it breaks and the bonus it
+// takes stay whole and unused for the player, whose lives do not change.
+TEST_F(FantomeJeu, NeCasseRienPourLeJoueur) {
+    const std::string niveau = "60 6 3\n100 100 100\n1 20 1\n1 2 1\n1 20 1\n1 1 1\n1 1 1\n";
+    monde.dossier.ecrire("Niveaux/1/niveau1.dat", niveau);
+    sauverRun(niveau);
+    jouer(REGLAGES + " 1");
+    ASSERT_TRUE(env()->getFantome().present());
+    NiveauManager* n = NiveauManager::getInstance();
+    const int vies = env()->getJoueur(1)->getVies();
+    float zMin = 1e9f;
+    for (int i = 0; i < 250; ++i) {
+        image();
+        if (env()->getFantome().getCorps()) zMin = std::min(zMin, env()->getFantome().getCorps()->z);
+    }
+    EXPECT_LT(zMin, 2.f) << "the ghost crossed the tiles";
+    // Level cells count from 1 past a border; the middle column is 2.
+    for (int z : {2, 4}) {
+        EXPECT_EQ(20, n->getType(2, z)) << "row " << z;
+        EXPECT_TRUE(n->collision(2, z)) << "row " << z << ": still there to land on";
+    }
+    EXPECT_EQ(2, n->getType(2, 3));
+    EXPECT_EQ(vies, env()->getJoueur(1)->getVies());
 }

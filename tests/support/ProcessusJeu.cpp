@@ -123,7 +123,10 @@ void quitterDuMenu() {
 }
 
 void taper(const std::string& touche, int pauseMs) {
-    const std::string commande = "xdotool keydown " + touche + " && sleep 0.12 && xdotool keyup " + touche;
+    // One xdotool for both: a second process to release the key can start
+    // late on a loaded machine, and a key held past the menus' repeat delay
+    // moves twice.
+    const std::string commande = "xdotool keydown " + touche + " sleep 0.12 keyup " + touche;
     if (std::system(commande.c_str()) != 0) ADD_FAILURE() << commande;
     ::usleep(static_cast<useconds_t>(pauseMs) * 1000);
 }
