@@ -101,7 +101,7 @@ TEST(CodageTGA, MemesPixelsQueLeBrutDansChaqueForme) {
 // ships decodes to exactly the pixels of its raw twin, and takes far less room.
 TEST(CodageTGA, LesImagesDuJeuSontCellesDuRenduBrut) {
     DossierTemporaire d;
-    const std::string commande = "'" GENART "' --brut '" + d.chemin() + "/brut' '" POLICE "' 2>&1";
+    const std::string commande = "'" GENART "' --brut '" + d.chemin() + "/brut' '" POLICE "' '" POLICE_CHASSE "' 2>&1";
     const int etat = std::system(commande.c_str());
     ASSERT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0) << commande;
     uintmax_t tailleBrute = 0, tailleJeu = 0;

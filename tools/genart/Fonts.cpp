@@ -34,7 +34,11 @@ struct Style {
     float taille, contourRayon;
 };
 
-// Glyphs advance by half a cell, so each is squeezed to fit the middle half.
+// The game advances by half a cell whatever the letter, so the glyphs come
+// from a fixed-pitch face, typeset as it was designed: each at a pen
+// position a quarter cell in, with the face's advance scaled to half a cell.
+// A proportional face squeezed into the same slots leaves a narrow letter
+// ("l", "i") floating in a wide gap, and words read broken ("Due l").
 // Each cell is drawn on its own canvas, so no descender or outline reaches
 // the cell below, and a transparent pixel border keeps texture filtering from
 // picking up a neighbour.
@@ -48,10 +52,13 @@ Image police(const Police& p, const Style& s) {
         // baseline: it is drawn a little smaller, so the accent is not cut.
         const int ligneDeBase = static_cast<int>(std::lround(cellule.hauteur() * 0.76f));
         const int hautMax = ligneDeBase - 1 - static_cast<int>(std::ceil(s.contourRayon));
+        const float echelle = cellule.largeur() / 2.0f / p.glyphe('0', s.taille).avance;
         float taille = s.taille;
-        Glyphe g = p.glyphe(caractere(n), taille, 0.62f);
-        while (g.haut > hautMax && taille > s.taille / 2) g = p.glyphe(caractere(n), taille *= 0.95f, 0.62f);
-        const int ox = static_cast<int>(std::lround(cellule.largeur() / 2.0f - g.largeur / 2.0f));
+        Glyphe g = p.glyphe(caractere(n), taille, echelle);
+        while (g.haut > hautMax && taille > s.taille / 2) g = p.glyphe(caractere(n), taille *= 0.95f, echelle);
+        // A smaller capital keeps the middle of its slot.
+        const float stylo = cellule.largeur() / 2.0f - g.avance / 2.0f;
+        const int ox = static_cast<int>(std::lround(stylo)) + g.gauche;
         const int oy = ligneDeBase - g.haut;
         poserGlyphe(cellule, g, ox, oy, {0, 0, 0, 0}, s.contourRayon, s.contour);
         Image encre(g.largeur, g.hauteur);
