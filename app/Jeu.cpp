@@ -501,8 +501,9 @@ void Jeu::drawMatch() {
         drawDuel();
         return;
     }
-    preparerVue(niveaux, environnement->getCamera(1));
+    preparerVue(environnement->getCamera(1));
     niveaux->draw();
+    niveaux->drawFondDerriere();
     environnement->draw();
 }
 
@@ -525,8 +526,9 @@ void Jeu::drawVue(int numero) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glFrustum(-demiLargeur, demiLargeur, -demiHauteur, demiHauteur, 1.5, static_cast<double>(options->getClipping()));
-    preparerVue(niveaux, environnement->getCamera(numero));
+    preparerVue(environnement->getCamera(numero));
     niveaux->draw();
+    niveaux->drawFondDerriere();
     environnement->drawVue(numero, EcranPartage::ratio(ratio, numero));
 }
 
@@ -555,10 +557,11 @@ void Jeu::preparerVue(NiveauManager* niveaux, float x, float y, float z) {
     gluLookAt(x, y + 1, z + 3, x, 0, z, 0, 1, 0);
 }
 
-void Jeu::preparerVue(NiveauManager* niveaux, const CameraMatch& camera) {
-    Environnement::begin2D();
-    niveaux->drawFond();
-    Environnement::end2D();
+// The background comes after the level (NiveauManager::drawFondDerriere).
+void Jeu::preparerVue(const CameraMatch& camera) {
+    glDisable(GL_BLEND);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     const Point3 o = camera.oeil(), c = camera.cible();

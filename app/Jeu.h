@@ -64,8 +64,9 @@ public:
     // The level background in 2D, then the camera 1 above and 3 behind the
     // camera point (x, y, z), looking at the plane y = 0 below it.
     static void preparerVue(NiveauManager* niveaux, float x, float y, float z);
-    // The level background in 2D, then the match camera's view.
-    static void preparerVue(NiveauManager* niveaux, const CameraMatch& camera);
+    // The match camera's view, for the level and then its background
+    // (NiveauManager::drawFondDerriere).
+    static void preparerVue(const CameraMatch& camera);
 
 private:
     // A scripted run (LEAPGRID_SCRIPT) drives the screens and the match.

@@ -72,9 +72,18 @@ bool sommetsBornes(const CMD2Model::Frame& f) {
     return true;
 }
 
+// The turn DEMI_TOUR about x, then about y: vec_RotateX and vec_RotateY's very
+// arithmetic, with the cosine and sine taken once rather than for every
+// corner of every frame drawn.
 void versEspaceModele(float (&v)[3]) {
-    vec_RotateX(&v, DEMI_TOUR);
-    vec_RotateY(&v, DEMI_TOUR);
+    static const float c = static_cast<float>(std::cos(static_cast<double>(DEMI_TOUR)));
+    static const float s = static_cast<float>(std::sin(static_cast<double>(DEMI_TOUR)));
+    const float y = v[1], z = v[2];
+    v[1] = y * c - z * s;
+    v[2] = y * s + z * c;
+    const float x = v[0], z2 = v[2];
+    v[0] = x * c + z2 * s;
+    v[2] = z2 * c - x * s;
 }
 
 void croix(const float (&a)[3], const float (&b)[3], float (&r)[3]) {

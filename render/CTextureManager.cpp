@@ -22,6 +22,7 @@ namespace {
 const int DAMIER = 64;
 const int CASE_DAMIER = 8;
 const int SEUIL_MAPPAGE = 256 * 1024;
+const int SEUIL_RENDU = 8 * 1024 * 1024;
 
 void parametres2D() {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
@@ -39,9 +40,15 @@ CTextureManager::CTextureManager() : m_It(), m_pNormCubeMapID(nullptr) {}
 // raise its mapping threshold after the first such buffer is freed and keep
 // the next ones in the heap, resident for good; a fixed threshold gives every
 // big buffer back when freed.
+//
+// Fixing that threshold also fixes the trim threshold at its small default,
+// and the GL driver takes and frees its working memory at the top of the heap
+// every frame: trimmed back each time, it cost a system call, a TLB flush and
+// fresh page faults per frame. The heap keeps that much free at its top.
 void CTextureManager::FixerSeuilAllocation() {
 #ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, SEUIL_MAPPAGE);
+    mallopt(M_TRIM_THRESHOLD, SEUIL_RENDU);
 #endif
 }
 

@@ -223,3 +223,27 @@ void NiveauManager::refresh(long ecoule) {
 void NiveauManager::draw() { dessin.draw(); }
 
 void NiveauManager::drawFond() { glCallList(LISTE_FOND); }
+
+// The view's depth was cleared to the far end, so a pixel still there holds
+// nothing of the level. Lighting stays as the caller had it.
+void NiveauManager::drawFondDerriere() {
+    glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT | GL_VIEWPORT_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, 1, 0, 1, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_FALSE);
+    glDepthRange(1, 1);
+    glCallList(LISTE_FOND);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopAttrib();
+}

@@ -71,6 +71,10 @@ public:
     void refresh(long ecoule);
     void draw();
     void drawFond();
+    // The background drawn after the level, at the far end of the depth
+    // range: only the pixels the level left empty are filled, where drawing
+    // it first would fill the whole view and have most of it covered.
+    void drawFondDerriere();
     // The display lists compiled again (background, squares of blocks), in a
     // new OpenGL context: after the window was made again.
     void refaireListes();
