@@ -29,7 +29,9 @@ void Bloc::init() {
 void Bloc::draw() { dessinerPave(PROFONDEUR, 0.5f, COTE_S1); }
 
 // The top face's normal is (-1, 0, 0), not straight up: with the fixed light
-// it gives the tops their shading, and the art is drawn for that.
+// it gives the tops their shading, and the art is drawn for that. Every face
+// turns clockwise seen from outside, so the level's lists can leave out the
+// faces turned away from the camera.
 void Bloc::dessinerPave(float d, float s0, float s1) {
     const float g = x - 0.5f, dr = x + 0.5f, av = z - 0.5f, ar = z + 0.5f, b = y - d;
     const FaceBloc faces[] = {
@@ -37,7 +39,7 @@ void Bloc::dessinerPave(float d, float s0, float s1) {
         {{0, 0, 1}, {{s0, 0, g, b, av}, {s1, 0, dr, b, av}, {s1, 1, dr, y, av}, {s0, 1, g, y, av}}},
         {{0, 0, -1}, {{s0, 0, g, b, ar}, {s1, 0, g, y, ar}, {s1, 1, dr, y, ar}, {s0, 1, dr, b, ar}}},
         {{0, -1, 0}, {{s0, 0, g, b, av}, {s1, 0, g, y, av}, {s1, 1, g, y, ar}, {s0, 1, g, b, ar}}},
-        {{0, 1, 0}, {{s0, 0, dr, b, av}, {s1, 0, dr, y, av}, {s1, 1, dr, y, ar}, {s0, 1, dr, b, ar}}},
+        {{0, 1, 0}, {{s0, 0, dr, b, av}, {s0, 1, dr, b, ar}, {s1, 1, dr, y, ar}, {s1, 0, dr, y, av}}},
     };
     glBindTexture(GL_TEXTURE_2D, texture);
     dessinerFaces(faces, 5);

@@ -26,6 +26,8 @@ public:
     virtual void setSolid(bool solid);
     virtual int getType();
     virtual int getNumeroObjet();
+    // The image the block is drawn with: the level groups its lists by it.
+    unsigned int getTexture() const { return texture; }
 
     // Whether the block's look can change during a level (a tile that
     // breaks); the level watches such blocks.

@@ -109,11 +109,12 @@ void DessinNiveau::pourChaqueCellule(int numero, F f) {
         }
 }
 
-// Squares in row order, and within a square the blocks in grid order: two
-// blocks that share a face are drawn in the same order as a plain walk of the
-// grid would, so coincident faces resolve the same way. A square's list
-// holds the very primitives that one list per block held, so the rasteriser
-// sees the same triangles.
+// Squares in row order. Faces turned away from the camera are left out: of
+// the two faces two neighbours share, only one faces the camera, so no
+// coincident faces are left to fight, and the order of the blocks within a
+// square no longer shows; it groups them by image. A square's list holds the
+// very primitives that one list per block held, so the rasteriser sees the
+// same triangles.
 void DessinNiveau::draw() {
     if (!grille || carres.empty()) return;
     ++compteur;
@@ -133,7 +134,12 @@ void DessinNiveau::dessinerCarre(int numero) {
     Carre& carre = carres[static_cast<size_t>(numero)];
     carre.vu = compteur;
     if (perime(carre)) compiler(numero);
+    glEnable(GL_CULL_FACE);
+    glFrontFace(GL_CW);
+    glCullFace(GL_BACK);
     glCallList(carre.liste);
+    glDisable(GL_CULL_FACE);
+    glFrontFace(GL_CCW);
     for (const auto& v : carre.variables)
         if (v.second) (*grille)[static_cast<size_t>(v.first)]->draw();
 }
@@ -147,8 +153,9 @@ bool DessinNiveau::perime(const Carre& carre) const {
     return false;
 }
 
-// The list holds the blocks drawn the same every frame, in grid order; the
-// others are only noted. They never share a surface with a neighbour (a
+// The list holds the blocks drawn the same every frame, grouped by image
+// (each change of image costs the driver a state change); the others are
+// only noted. They never share a surface with a neighbour (a
 // broken tile's flaps hang inside its cell), so drawing them after the list
 // gives the same pixels as drawing them in their turn.
 void DessinNiveau::compiler(int numero) {
@@ -157,15 +164,18 @@ void DessinNiveau::compiler(int numero) {
     blocsCompiles -= carre.blocs;
     carre.blocs = 0;
     carre.variables.clear();
-    glNewList(carre.liste, GL_COMPILE);
+    std::vector<Bloc*> fixes;
     pourChaqueCellule(numero, [&](int cellule, Bloc* b) {
         const bool aPart = b->seDessineChaqueImage();
         if (b->estVariable()) carre.variables.emplace_back(cellule, aPart);
-        if (aPart) return;
-        b->draw();
-        ++carre.blocs;
+        if (!aPart) fixes.push_back(b);
     });
+    std::stable_sort(fixes.begin(), fixes.end(),
+                     [](const Bloc* a, const Bloc* b) { return a->getTexture() < b->getTexture(); });
+    glNewList(carre.liste, GL_COMPILE);
+    for (Bloc* b : fixes) b->draw();
     glEndList();
+    carre.blocs = static_cast<int>(fixes.size());
     blocsCompiles += carre.blocs;
     carre.aJour = true;
 }
