@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/support/MondeTest.h"
+#include "tools/verifniveau/Courbe.h"
 #include "tools/verifniveau/Marge.h"
 #include "tools/verifniveau/Naif.h"
 #include "tools/verifniveau/Rapport.h"
@@ -153,6 +154,34 @@ TEST_F(Verification, LePremierNiveauFacilePardonne) {
     EXPECT_EQ(FinVol::ARRIVE, vol.fin);
 }
 
+// A road two columns wide that steps aside and back: the model player's hand
+// errs by up to 80 ms, it sometimes misses a lane, and then goes on from where
+// it comes back. With a minute to spare nearly every replay finishes; with
+// the clock set just above the par a fall costs the level.
+TEST_F(Verification, UneChuteCouteUneVieEtDuTemps) {
+    const char* dessin[] = {"GGGGGGG", "GGGGGGG", "..###..", "..###..", "..###..", "..###..", "....##.",
+                            "....##.", "....##.", "....##.", "..###..", "..###..", "..###..", "..###..",
+                            ".##....", ".##....", ".##....", ".##....", "..###..", "..###..", "..###..",
+                            "..###..", ".#####.", "...#...", ".#####."};
+    std::string grille;
+    for (const char* ligne : dessin) {
+        for (const char* c = ligne; *c; ++c) grille += std::string(*c == 'G' ? "100" : (*c == '#' ? "1" : "0")) + " ";
+        grille += "\n";
+    }
+    for (const auto& [temps, finissent] : {std::pair{60, true}, std::pair{11, false}}) {
+        SCOPED_TRACE(temps);
+        const Verdict v = juger(std::to_string(temps) + " 25 7\n" + grille);
+        ASSERT_TRUE(v.route.trouvee);
+        const std::string chemin = monde.dossier.chemin() + "/essai.dat";
+        Simulateur sim(FichierNiveau::lire(chemin), chemin, 16);
+        Marge m(sim);
+        int reussis = 0;
+        for (int k = 1; k <= Marge::ESSAIS; ++k) reussis += m.rejouer(v.route, 80, 7919u * k);
+        EXPECT_EQ(finissent, reussis >= 38) << reussis << " of " << Marge::ESSAIS;
+        EXPECT_GT(reussis, 0);
+    }
+}
+
 // Every shipped level as a player with a slightly late or early hand plays
 // it: nearly every replay of its route (38 of 40) with key times off by up
 // to 30 ms still finishes, the tightest slack the series allow; and every
@@ -222,5 +251,47 @@ TEST_F(Verification, LeJeuNaif) {
         std::vector<std::string> attendus = c.finissent;
         std::sort(attendus.begin(), attendus.end());
         EXPECT_EQ(attendus, finissent);
+    }
+}
+
+// The curve's rules on made-up measures: a curve that keeps them all, then
+// one broken at a time, each named once.
+TEST(Courbe, LesReglesDeLaCourbe) {
+    auto serie = [](std::vector<int> marges, long par, int limite) {
+        std::vector<Mesure> s;
+        for (int m : marges) {
+            Mesure x;
+            x.finissable = true;
+            x.par = par;
+            x.limite = limite;
+            x.marge = m;
+            s.push_back(x);
+        }
+        return s;
+    };
+    const std::vector<Mesure> facile = serie({160, 150, 140, 130, 120, 110, 100, 100, 90, 90, 80, 75}, 13000, 40);
+    const std::vector<Mesure> difficile = serie({80, 70, 70, 60, 60, 50, 50, 40, 40, 40, 30, 30}, 18000, 34);
+    EXPECT_TRUE(Courbe::regles(facile, difficile).empty());
+    struct Cas {
+        const char* quoi;
+        bool dansFacile;
+        size_t niveau;
+        int marge;
+        const char* message;
+    } cas[] = {
+        {"easy 2 too tight", true, 1, 120, "easy 2 is tighter than ±130 ms"},
+        {"the last easy level too loose", true, 11, 110, "the last easy level is not between ±60 ms and ±100 ms"},
+        {"the last easy level too tight", true, 11, 50, "the last easy level is not between ±60 ms and ±100 ms"},
+        {"a level looser than the one before by more", true, 6, 140, "easy 6 is tighter than easy 7 by more than 25 ms"},
+        {"hard 1 far from the last easy level", false, 0, 45, "hard 1 is more than 25 ms from the last easy level"},
+        {"a hard level under 30 ms", false, 10, 20, "hard 11 is tighter than ±30 ms"},
+        {"the last hard level too loose", false, 11, 55, "the last hard level is looser than ±50 ms"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        std::vector<Mesure> f = facile, d = difficile;
+        (c.dansFacile ? f : d)[c.niveau].marge = c.marge;
+        const std::vector<std::string> ecarts = Courbe::regles(f, d);
+        EXPECT_EQ(1, std::count(ecarts.begin(), ecarts.end(), c.message));
     }
 }

@@ -19,9 +19,9 @@ struct Mesure {
 class Courbe {
 public:
     // A route's slack: the largest shift S on the grid 10, 20, ... 200, 250,
-    // 300, 400 ms such that, with every key press and release of the route
-    // moved at random by up to +/-S ms (each replay its own draw, the player
-    // aiming for the route's cells as in --marge), at least REUSSIS of
+    // 300, 400 ms such that, with every key press and release moved at random
+    // by up to +/-S ms (each replay its own draw, the player following the
+    // route as Marge::rejouer does), at least REUSSIS of
     // ESSAIS replays still finish; every smaller shift on the grid passes
     // too. 0 when even 10 ms fails.
     static int marge(const std::string& chemin, long* par, bool* finissable);

@@ -1,11 +1,24 @@
-// Replays of a route with its key times shifted.
+// Replays of a route by a player who watches the ball, with its key times shifted.
 #include "tools/verifniveau/Marge.h"
+
+#include <algorithm>
 
 namespace {
 
 const int ECARTS[] = {25, 50, 75, 100, 150, 200, 300, 400};
-const int NOUVEAUX_ESSAIS = 3;
 const int CODE_BUT = 100;
+// How far the player looks along the route for a cell it can reach in one
+// flight, and back along it for where a landing put it.
+const size_t AVANCE = 4;
+// A landing's miss: the square distance (cells) from the cell's middle, plus
+// the square speed error (cells/s) against the route's there, weighted as the
+// drift it makes over half a flight.
+const float POIDS_VITESSE = 0.25f;
+// The route's own keys are kept while their landing misses by no more than
+// this: a player whose ball is on course does not change what it does.
+const float SUR_LA_ROUTE = 0.04f;
+// Flights a replay may take, per cell of the route, before it counts as lost.
+const size_t VOLS_PAR_CIBLE = 3, VOLS_EN_PLUS = 30;
 
 // A small generator of our own, so every run draws the same shifts.
 int tirer(unsigned& graine, int ecart) {
@@ -14,63 +27,119 @@ int tirer(unsigned& graine, int ecart) {
     return v - ecart;
 }
 
+bool surCellule(const Vol& v, const Etape& etape) { return v.colonne == etape.colonne && v.ligne == etape.ligne; }
+
 }  // namespace
 
 bool Marge::rejouer(const Route& route, int ecart, unsigned graine) {
+    if (!route.trouvee || route.etapes.empty()) return false;
     sim.setRejeu(true);
-    const Vol v = sim.depart();
+    Vol v = sim.depart();
+    std::vector<Cible> cibles;
+    if (v.fin == FinVol::ATTERRI) {
+        cibles = suivreRoute(route, graine);
+        // The route's own landings, for the speed the player means to keep;
+        // past a flight the game no longer flies as the search did (another
+        // frame step), the player aims for the cells alone.
+        EtatVol e = v.apres;
+        for (Cible& c : cibles) {
+            const Vol prevu = sim.voler(e, c.etape->plan, c.issue);
+            if (prevu.fin != FinVol::ATTERRI || !surCellule(prevu, *c.etape)) break;
+            c.prevu = e = prevu.apres;
+            c.vitesseConnue = true;
+        }
+    }
     bool fini = v.fin == FinVol::ARRIVE;
-    if (v.fin == FinVol::ATTERRI) fini = suivre(route, v.apres, 1, ecart, graine, static_cast<int>(graine % 4));
+    size_t i = 0;
+    const size_t maximum = cibles.size() * VOLS_PAR_CIBLE + VOLS_EN_PLUS;
+    for (size_t n = 0; n < maximum && !cibles.empty() && v.fin == FinVol::ATTERRI; ++n) {
+        size_t vise = i;
+        const Plan& plan = choisir(v.apres, cibles, i, &vise);
+        const int d[4] = {tirer(graine, ecart), tirer(graine, ecart), tirer(graine, ecart), tirer(graine, ecart)};
+        v = sim.volerDecale(v.apres, plan, cibles[vise].issue, d);
+        fini = v.fin == FinVol::ARRIVE;
+        i = std::min(placer(cibles, vise, v.colonne, v.ligne), cibles.size() - 1);
+    }
     sim.setRejeu(false);
     return fini;
 }
 
-// Flies the steps from debut on; a random push's last step is flown with the
-// throw issue, and the route for that throw continues.
-bool Marge::suivre(const Route& route, const EtatVol& depart, size_t debut, int ecart, unsigned& graine,
-                   int issue) {
-    EtatVol e = depart;
-    for (size_t i = debut; i < route.etapes.size(); ++i) {
-        const Vol v = viser(e, route.etapes[i], ecart, graine, issue);
-        if (v.fin != FinVol::ATTERRI) return v.fin == FinVol::ARRIVE;
-        e = v.apres;
+// The route's cells after the start, in order; at a random push the throw is
+// drawn from graine and the route for that throw follows. The flight onto the
+// push is the first of that throw's route.
+std::vector<Marge::Cible> Marge::suivreRoute(const Route& route, unsigned& graine) {
+    std::vector<Cible> cibles;
+    const Route* r = &route;
+    size_t debut = 1;
+    int issue = (tirer(graine, 1000) + 1000) % 4;
+    for (;;) {
+        for (size_t k = debut; k < r->etapes.size(); ++k) cibles.push_back({&r->etapes[k], issue, {}, false});
+        if (r->issues.size() != 4) break;
+        r = &r->issues[static_cast<size_t>(issue)];
+        if (r->etapes.empty()) return {};
+        cibles.push_back({&r->etapes[0], issue, {}, false});
+        debut = 1;
+        issue = (tirer(graine, 1000) + 1000) % 4;
     }
-    // Just short of the goal, a player aims for it again.
-    for (int k = 0; route.issues.empty() && !route.etapes.empty() && k < NOUVEAUX_ESSAIS; ++k) {
-        const Vol v = viser(e, route.etapes.back(), ecart, graine, issue);
-        if (v.fin != FinVol::ATTERRI) return v.fin == FinVol::ARRIVE;
-        e = v.apres;
-    }
-    if (route.issues.size() != 4) return false;
-    const Route& suite = route.issues[static_cast<size_t>(issue)];
-    if (suite.etapes.empty()) return false;
-    const Vol v = viser(e, suite.etapes[0], ecart, graine, issue);
-    if (v.fin != FinVol::ATTERRI) return v.fin == FinVol::ARRIVE;
-    return suivre(suite, v.apres, 1, ecart, graine, static_cast<int>(graine % 4));
+    return cibles;
 }
 
-// The route's own keys while they still land on its cell from where the
-// player is; otherwise the menu's plan landing nearest that cell's middle (any
-// goal cell, when the step reaches the goal).
-Vol Marge::viser(const EtatVol& e, const Etape& etape, int ecart, unsigned& graine, int issue) {
-    auto vise = [&etape](const Vol& v) {
-        if (v.fin == FinVol::ARRIVE) return etape.code == CODE_BUT;
-        return v.fin == FinVol::ATTERRI && v.colonne == etape.colonne && v.ligne == etape.ligne;
+const Plan& Marge::choisir(const EtatVol& e, const std::vector<Cible>& cibles, size_t i, size_t* vise) {
+    auto atteint = [&e](const Vol& v, const Cible& c) {
+        if (c.etape->code == CODE_BUT) return v.fin == FinVol::ARRIVE;
+        return v.fin == FinVol::ATTERRI && surCellule(v, *c.etape) && v.apres.viesPerdues == e.viesPerdues;
     };
-    const Plan* choisi = &etape.plan;
-    if (!vise(sim.voler(e, etape.plan, issue))) {
-        float meilleure = 1e9f;
-        for (const Plan& p : Plan::tous()) {
-            const Vol v = sim.voler(e, p, issue);
-            const float dx = v.apres.joueur.x - v.colonne, dz = v.apres.joueur.z - v.ligne;
-            if (vise(v) && dx * dx + dz * dz < meilleure) {
-                meilleure = dx * dx + dz * dz;
-                choisi = &p;
+    // What the player sees of a landing: where the ball comes down, and how
+    // fast it goes on (unknown before the landing when a random push throws it).
+    auto manque = [](const Vol& v, const Cible& c) {
+        const CorpsJoueur::Instantane &j = v.apres.joueur, &p = c.prevu.joueur;
+        const float dx = j.x - c.etape->colonne, dz = j.z - c.etape->ligne;
+        float m = dx * dx + dz * dz;
+        if (c.vitesseConnue && !v.aleatoire && v.fin == FinVol::ATTERRI)
+            m += POIDS_VITESSE * ((j.vx - p.vx) * (j.vx - p.vx) + (j.vz - p.vz) * (j.vz - p.vz));
+        return m;
+    };
+    *vise = i;
+    const Plan& prevu = cibles[i].etape->plan;
+    const Vol direct = sim.voler(e, prevu, cibles[i].issue);
+    if (atteint(direct, cibles[i]) && manque(direct, cibles[i]) <= SUR_LA_ROUTE) return prevu;
+    const std::vector<Plan>& menu = Plan::tous();
+    std::vector<Vol> vols;
+    vols.reserve(menu.size());
+    for (const Plan& p : menu) vols.push_back(sim.voler(e, p, cibles[i].issue));
+    for (size_t k = i; k < cibles.size() && k <= i + AVANCE; ++k) {
+        const Plan* meilleur = nullptr;
+        float plusPetit = 0;
+        for (size_t p = 0; p < vols.size(); ++p)
+            if (atteint(vols[p], cibles[k]) && (!meilleur || manque(vols[p], cibles[k]) < plusPetit)) {
+                meilleur = &menu[p];
+                plusPetit = manque(vols[p], cibles[k]);
             }
+        if (meilleur) {
+            *vise = k;
+            return *meilleur;
         }
     }
-    const int d[4] = {tirer(graine, ecart), tirer(graine, ecart), tirer(graine, ecart), tirer(graine, ecart)};
-    return sim.volerDecale(e, *choisi, issue, d);
+    // None of the next cells in one flight (after a fall, from a standstill):
+    // the safe landing nearest the next one.
+    const Plan* meilleur = &prevu;
+    float plusPetit = 0;
+    for (size_t p = 0; p < vols.size(); ++p) {
+        const Vol& v = vols[p];
+        if (v.fin != FinVol::ATTERRI || v.apres.viesPerdues != e.viesPerdues) continue;
+        const float dx = v.apres.joueur.x - cibles[i].etape->colonne, dz = v.apres.joueur.z - cibles[i].etape->ligne;
+        if (meilleur == &prevu || dx * dx + dz * dz < plusPetit) {
+            meilleur = &menu[p];
+            plusPetit = dx * dx + dz * dz;
+        }
+    }
+    return *meilleur;  // with no safe landing at all, the route's keys, come what may
+}
+
+size_t Marge::placer(const std::vector<Cible>& cibles, size_t vise, int colonne, int ligne) {
+    for (size_t j = vise + 1; j > 0 && j + AVANCE > vise; --j)
+        if (cibles[j - 1].etape->colonne == colonne && cibles[j - 1].etape->ligne == ligne) return j;
+    return vise;
 }
 
 Marge::Tolerance Marge::toleranceTemps(const Route& route) {

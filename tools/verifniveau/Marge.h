@@ -1,5 +1,7 @@
-// How much a found route forgives: replayed with every key time moved at random, and at other frame steps.
+// How much a found route forgives: replayed by a player who watches the ball, with every key time moved at random.
 #pragma once
+
+#include <vector>
 
 #include "tools/verifniveau/Recherche.h"
 
@@ -7,13 +9,19 @@ class Marge {
 public:
     explicit Marge(Simulateur& simulateur) : sim(simulateur) {}
 
-    // Plays the route again from the start as a player aiming for the same
-    // cells would: each flight with the route's keys, or, when those would
-    // miss the route's next cell from where the player is, the menu's plan
-    // that lands nearest its middle; each key time moved by up to ecart ms
-    // (drawn from graine). Every landing counts
-    // wherever it falls. True when it still reaches the goal in time with a
-    // life left.
+    // Plays the route again from the start as a player following it would.
+    // At each bounce the player aims for the route's next cell: it keeps the
+    // route's keys while they still land near that cell's middle with about
+    // the route's speed; otherwise it picks, from the search's menu of
+    // flights, the one landing nearest that middle and nearest the route's
+    // speed there (braking or steering against a drift). When no flight
+    // reaches that cell, it aims for the first of the next cells one does.
+    // Each key time of the chosen flight is then moved by up to ecart ms
+    // (drawn from graine). Every landing counts wherever it falls; a fall
+    // costs a life and the player goes on from where it comes back, toward
+    // the route's next cell it can reach. The random push throws as graine
+    // says, and the route for that throw continues. True when the goal is
+    // reached in time with a life left.
     bool rejouer(const Route& route, int ecart, unsigned graine);
     // The largest of the tried shifts (ms) for which every one of ESSAIS
     // replays finishes (0 when even the smallest fails some), and how many
@@ -30,9 +38,23 @@ public:
     static constexpr int ESSAIS = 40;
 
 private:
-    bool suivre(const Route& route, const EtatVol& e, size_t debut, int ecart, unsigned& graine, int issue);
-    // The flight toward etape's cell from e, its keys shifted.
-    Vol viser(const EtatVol& e, const Etape& etape, int ecart, unsigned& graine, int issue);
+    // One cell of the route to reach, in order, across the random push's
+    // throws: the route's flight to it, the throw any push landed on by then
+    // gives, and the route's state on landing there.
+    struct Cible {
+        const Etape* etape;
+        int issue;
+        EtatVol prevu;
+        bool vitesseConnue;  // prevu holds the route's landing there
+    };
+    std::vector<Cible> suivreRoute(const Route& route, unsigned& graine);
+    // The flight the player chooses from e toward the cibles from i on;
+    // *vise says which one it aims for.
+    const Plan& choisir(const EtatVol& e, const std::vector<Cible>& cibles, size_t i, size_t* vise);
+    // Where the player is along the route after landing on (colonne, ligne)
+    // while aiming for cible vise: the cible after the last one at or before
+    // vise on that cell, or vise when the cell is off the route.
+    static size_t placer(const std::vector<Cible>& cibles, size_t vise, int colonne, int ligne);
 
     Simulateur& sim;
 };
