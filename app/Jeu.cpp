@@ -1,25 +1,17 @@
-// The application: start-up, frame loop and screen mode.
+// The application's shell: start-up, window and screen mode, events and the frame loop; the screens' flow is FluxEcrans's.
 #include "app/Jeu.h"
 
 #include <SDL/SDL_mixer.h>
 #include <SDL/SDL_opengl.h>
-#include <GL/glu.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "app/DessinMatch.h"
 #include "app/ScriptJeu.h"
-#include "menus/MenuAPropos.h"
-#include "menus/MenuDifficulte.h"
-#include "menus/MenuNiveaux.h"
-#include "menus/MenuOptions.h"
-#include "menus/MenuPrincipal.h"
-#include "menus/MenuRecord.h"
-#include "menus/MenuResultatDuel.h"
-#include "menus/MenuScores.h"
-#include "menus/PreMenu.h"
+#include "menus/Menu.h"
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
@@ -29,11 +21,7 @@
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 #include "settings/Souris.h"
-#include "world/EcranPartage.h"
 #include "world/Environnement.h"
-#include "world/Joueur.h"
-#include "world/Enregistrement.h"
-#include "world/Match.h"
 #include "world/NiveauManager.h"
 
 namespace {
@@ -54,8 +42,6 @@ const size_t ICONE_MAX = 1u << 20;  // a window icon is a few kilobytes
 #define CLASSE_FENETRE "org.leapgrid.Leapgrid"  // the desktop entry's name
 
 bool audioOuvert = false;
-
-const char* const DOSSIER_MENUS = "Images/Menus/";
 
 [[noreturn]] void echecFatal(const char* quoi) {
     std::fprintf(stderr, "Leapgrid: %s: %s\n", quoi, SDL_GetError());
@@ -89,8 +75,7 @@ Jeu::Jeu(const std::string& essai, const std::string& rejeu) : fichierRejeu(reje
     initTexture();
     resize(largeur, hauteur);
     boucle();
-    delete menuCourant;
-    menuCourant = nullptr;
+    flux->oublierMenu();
     fermerSDL();
 }
 
@@ -101,7 +86,7 @@ Jeu::Jeu(SansFenetre) {
     initGL();
     initTexture();
     resize(largeur, hauteur);
-    menuCourant = new PreMenu();
+    flux->ouvrirTitre();
 }
 
 void Jeu::prendreManagers() {
@@ -113,10 +98,12 @@ void Jeu::prendreManagers() {
     lang->charger();
     largeur = options->getLargeur();
     hauteur = options->getHauteur();
+    flux = std::make_unique<FluxEcrans>(
+        FluxEcrans::Coquille{[this] { appliquerVideo(); }, [this] { quitter = true; }});
 }
 
 Jeu::~Jeu() {
-    delete menuCourant;
+    flux->oublierMenu();
     delete script;
 }
 
@@ -265,7 +252,7 @@ void Jeu::refaireFenetre() {
 void Jeu::contexteNeuf() {
     initGL();
     textures->Recharger();
-    if (niveaux) niveaux->refaireListes();
+    if (flux->getNiveaux()) flux->getNiveaux()->refaireListes();
 }
 
 // Resolution, full screen and anti-aliasing need a new window; texture
@@ -282,7 +269,7 @@ void Jeu::appliquerVideo() {
     options->appliquerVideo();
     if (fenetre) refaireFenetre();
     if (images || fenetre) {
-        remplacerMenu(nullptr);  // no screen holds a texture or font while they start again
+        flux->remplacerMenu(nullptr);  // no screen holds a texture or font while they start again
         TextesManager::kill();
         initGL();
         initTexture();
@@ -341,7 +328,7 @@ void Jeu::resize(int l, int h) {
 }
 
 void Jeu::boucle() {
-    menuCourant = new PreMenu();
+    flux->ouvrirTitre();
     if (!fichierEssai.empty()) essayerNiveau(fichierEssai);
     if (!fichierRejeu.empty() && !regarderRejeu(fichierRejeu)) quitter = true;
     horloge.demarrer(SDL_GetTicks());
@@ -361,7 +348,7 @@ void Jeu::boucle() {
     ClavierManager::kill();
     Souris::kill();
     TextesManager::kill();
-    terminerMatch();
+    flux->terminerMatch();
     NiveauManager::kill();
 }
 
@@ -403,16 +390,19 @@ void Jeu::gestionClavier() {
 // a player who looks away must not lose a life: a running match pauses.
 void Jeu::fenetreQuittee() {
     clavier->toutRelacher();
-    if (!enMenu && environnement) environnement->mettreEnPause();
+    Environnement* environnement = flux->getEnvironnement();
+    if (!flux->estEnMenu() && environnement) environnement->mettreEnPause();
 }
 
 void Jeu::refresh(long ecoule) {
-    if (enMenu) {
-        menuCourant->refresh(ecoule);
-        gestionMenu();
+    if (flux->estEnMenu()) {
+        flux->getMenuCourant()->refresh(ecoule);
+        flux->gestionMenu();
     } else {
-        refreshMatch(ecoule);
+        flux->avancerMatch(ecoule);
     }
+    const bool enMenu = flux->estEnMenu();
+    Environnement* environnement = flux->getEnvironnement();
     // Clicks made in play are dropped: no screen reads them, and the next one must not.
     if (!enMenu && !(environnement && (environnement->getEtat() == ETAT_PAUSE || environnement->getEtat() == ETAT_BILAN)))
         Souris::getInstance()->oublier();
@@ -423,149 +413,13 @@ void Jeu::pointeur(const SDL_Event& evenement) {
     const SDL_Surface* surface = SDL_GetVideoSurface();
     const int l = surface ? surface->w : largeur, h = surface ? surface->h : hauteur;
     // A menu's picture may sit between bars: the pointer is read in it.
-    if (enMenu && l == largeur && h == hauteur) {
+    if (flux->estEnMenu() && l == largeur && h == hauteur) {
         int x0, y0, lm, hm;
         zoneMenu(x0, y0, lm, hm);
         Souris::getInstance()->evenement(evenement, lm, hm, x0, y0);
         return;
     }
     Souris::getInstance()->evenement(evenement, l, h);
-}
-
-
-
-// A new match at difficulty 1 or 2: the first level, player 1, and player 2
-// in a duel.
-void Jeu::initJeu(int difficulte) {
-    terminerMatch();
-    // A level chosen from the level list is played alone: that one level,
-    // then the end of the series.
-    match = std::make_unique<Match>(difficulte, fichierEssai, duel, niveauSeul > 0 ? niveauSeul : 1, niveauSeul > 0);
-    niveaux = match->getNiveaux();
-    environnement = match->getEnvironnement();
-    clavier->setDuel(duel);
-}
-
-void Jeu::terminerMatch() {
-    match.reset();
-    niveaux = nullptr;
-    environnement = nullptr;
-}
-
-void Jeu::refreshMatch(long ecoule) {
-    if (!environnement->getFinJeu()) {
-        niveaux->refresh(ecoule);
-        environnement->refresh(ecoule);
-        return;
-    }
-    finirMatch();
-}
-
-// However the match ended, the keyboard leaves the duel. A finished duel
-// shows its result screen, which keeps its own copy of the figures; a quit
-// match or a tried level file goes back to the main menu.
-void Jeu::finirMatch() {
-    clavier->setDuel(false);
-    if (environnement->estDuel() && !environnement->jeuQuitte()) {
-        const int victoires[2] = {environnement->getVictoires(1), environnement->getVictoires(2)};
-        const int tempsMs[2] = {environnement->getTempsMs(1), environnement->getTempsMs(2)};
-        const int couleurs[2] = {options->getColor(0), options->getColor(1)};
-        remplacerMenu(new MenuResultatDuel(victoires, tempsMs, couleurs));
-        terminerMatch();
-    } else if (niveauSeul > 0 && !environnement->niveauIllisible() && !rejeuRegarde) {
-        remplacerMenu(new MenuNiveaux(difficulteListe, niveauSeul));
-        terminerMatch();
-    } else if (environnement->jeuQuitte() || !fichierEssai.empty() || rejeuRegarde) {
-        rejeuRegarde = false;
-        fichierEssai.clear();
-        Menu* menu = new MenuPrincipal();
-        if (environnement->niveauIllisible()) menu->setAvis(lang->ligne(LangManager::LIGNE_NIVEAU_ILLISIBLE));
-        remplacerMenu(menu);
-        terminerMatch();
-    } else {
-        // The record screen keeps the finished match until it is left.
-        remplacerMenu(new MenuRecord(environnement->getTempsJeu(0), environnement->getTempsJeu(1)));
-    }
-    niveaux = nullptr;
-    environnement = nullptr;
-    duel = false;
-    sons->chargerMusique(sons->musiqueMenu);
-    sons->jouerMusique(-1);
-    enMenu = 1;
-}
-
-// The match camera (see world/CameraMatch) frames the player and its landing.
-void Jeu::drawMatch() {
-    if (environnement->getFinJeu()) return;
-    if (environnement->estDuel()) {
-        drawDuel();
-        return;
-    }
-    preparerVue(environnement->getCamera(1));
-    niveaux->draw();
-    niveaux->drawFondDerriere();
-    environnement->draw();
-}
-
-// Each view draws the level with its own background, camera and HUD; the pause
-// screen, when up, covers the whole window.
-void Jeu::drawDuel() {
-    drawVue(1);
-    drawVue(2);
-    resize(largeur, hauteur);
-    environnement->drawPause();
-}
-
-void Jeu::drawVue(int numero) {
-    const Cadre c = EcranPartage::vue(numero);
-    const float ratio = options->getRatio();
-    glViewport(static_cast<GLint>(c.x * largeur), static_cast<GLint>(c.y * hauteur),
-               static_cast<GLsizei>(c.largeur * largeur), static_cast<GLsizei>(c.hauteur * hauteur));
-    float demiLargeur = 0, demiHauteur = 0;
-    EcranPartage::champ(ratio, numero, demiLargeur, demiHauteur);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-demiLargeur, demiLargeur, -demiHauteur, demiHauteur, 1.5, static_cast<double>(options->getClipping()));
-    preparerVue(environnement->getCamera(numero));
-    niveaux->draw();
-    niveaux->drawFondDerriere();
-    environnement->drawVue(numero, EcranPartage::ratio(ratio, numero));
-}
-
-// The background fills the view at its own ratio: what overflows the view is
-// cut, never squeezed.
-void Jeu::preparerVue(NiveauManager* niveaux, float x, float y, float z) {
-    Environnement::begin2D();
-    GLint vue[4] = {0, 0, 1, 1};
-    glGetIntegerv(GL_VIEWPORT, vue);
-    const double rVue = static_cast<double>(vue[2]) / (vue[3] > 0 ? vue[3] : 1);
-    const double rImage = OptionsManager::getInstance()->getRatioImages();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    if (rVue >= rImage) {
-        const double k = rImage / rVue;
-        glOrtho(0, 1, 0.5 - k / 2, 0.5 + k / 2, -1, 1);
-    } else {
-        const double k = rVue / rImage;
-        glOrtho(0.5 - k / 2, 0.5 + k / 2, 0, 1, -1, 1);
-    }
-    glMatrixMode(GL_MODELVIEW);
-    niveaux->drawFond();
-    Environnement::end2D();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(x, y + 1, z + 3, x, 0, z, 0, 1, 0);
-}
-
-// The background comes after the level (NiveauManager::drawFondDerriere).
-void Jeu::preparerVue(const CameraMatch& camera) {
-    glDisable(GL_BLEND);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_DEPTH_TEST);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    const Point3 o = camera.oeil(), c = camera.cible();
-    gluLookAt(o.x, o.y, o.z, c.x, c.y, c.z, 0, 1, 0);
 }
 
 void Jeu::draw() {
@@ -575,10 +429,10 @@ void Jeu::draw() {
 
 void Jeu::drawImage() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (enMenu) {
+    if (flux->estEnMenu()) {
         drawMenu();
     } else {
-        drawMatch();
+        DessinMatch(flux->getNiveaux(), flux->getEnvironnement(), largeur, hauteur).dessiner();
     }
 }
 
@@ -599,50 +453,21 @@ void Jeu::drawMenu() {
     glViewport(x0, y0, l, h);
     options->setZoneDessin(l, h);
     Environnement::begin2D();
-    menuCourant->draw();
+    flux->getMenuCourant()->draw();
     Environnement::end2D();
     options->setZoneDessin(largeur, hauteur);
     glViewport(0, 0, largeur, hauteur);
 }
 
-// The screen that follows, by current screen name and chosen code; the first
-// matching row acts. A new screen is built before the old one is destroyed.
-void Jeu::gestionMenu() {
-    struct Transition {
-        const char* nom;
-        int code;
-        void (Jeu::*action)();
-    };
-    static const Transition TRANSITIONS[] = {
-        {"PreMenu", 1, &Jeu::versMenuPrincipalEnMusique},
-        {"MenuPrincipal", 1, &Jeu::versMenuDifficulte},
-        {"MenuPrincipal", 2, &Jeu::versMenuDuel},
-        {"MenuPrincipal", 3, &Jeu::versMenuScores},
-        {"MenuPrincipal", 4, &Jeu::versMenuOptions},
-        {"MenuPrincipal", 5, &Jeu::versMenuAPropos},
-        {"MenuPrincipal", 6, &Jeu::quitterJeu},
-        {"MenuDifficulte", 1, &Jeu::commencerMatch},
-        {"MenuDifficulte", 2, &Jeu::commencerMatch},
-        {"MenuDifficulte", 3, &Jeu::versMenuPrincipal},
-        {"MenuDifficulte", 4, &Jeu::versMenuNiveaux},
-        {"MenuNiveaux", 1, &Jeu::jouerNiveauChoisi},
-        {"MenuNiveaux", 2, &Jeu::versMenuDifficulte},
-        {"MenuAPropos", 1, &Jeu::versMenuPrincipal},
-        {"MenuScores", 3, &Jeu::versMenuPrincipal},
-        {"MenuOptions", 5, &Jeu::quitterOptions},
-        {"MenuRecord", 1, &Jeu::quitterRecord},
-        {"MenuResultatDuel", 1, &Jeu::versMenuPrincipal},
-    };
-    const std::string nom = menuCourant->getNom();
-    const int code = menuCourant->getCode();
-    if (code == 0) return;
-    for (const Transition& t : TRANSITIONS) {
-        if (nom == t.nom && code == t.code) {
-            (this->*t.action)();
-            return;
-        }
-    }
-}
+// The screen flow and the match's drawing have classes of their own.
+void Jeu::gestionMenu() { flux->gestionMenu(); }
+void Jeu::initJeu(int difficulte) { flux->initJeu(difficulte); }
+bool Jeu::essayerNiveau(const std::string& chemin) { return flux->essayerNiveau(chemin); }
+bool Jeu::regarderRejeu(const std::string& chemin) { return flux->regarderRejeu(chemin); }
+
+void Jeu::preparerVue(NiveauManager* niveaux, float x, float y, float z) { DessinMatch::preparerVue(niveaux, x, y, z); }
+
+void Jeu::preparerVue(const CameraMatch& camera) { DessinMatch::preparerVue(camera); }
 
 // With LEAPGRID_TRACE set, each screen the game comes to (a menu by name, a
 // match by its state) is one line on standard output, for tests that drive
@@ -651,130 +476,12 @@ void Jeu::tracerEcran() {
     static const bool actif = std::getenv("LEAPGRID_TRACE") != nullptr;
     if (!actif) return;
     std::string ecranVu;
-    if (enMenu && menuCourant) ecranVu = menuCourant->getNom();
+    Menu* menuCourant = flux->getMenuCourant();
+    Environnement* environnement = flux->getEnvironnement();
+    if (flux->estEnMenu() && menuCourant) ecranVu = menuCourant->getNom();
     else if (environnement) ecranVu = "match " + std::to_string(environnement->getEtat());
     if (ecranVu == ecranTrace) return;
     ecranTrace = ecranVu;
     std::printf("ecran %s\n", ecranVu.c_str());
     std::fflush(stdout);
-}
-
-void Jeu::remplacerMenu(Menu* nouveau) {
-    Souris::getInstance()->oublier();  // a click acts on the screen it was made on only
-    Menu* ancien = menuCourant;
-    menuCourant = nouveau;
-    delete ancien;
-}
-
-void Jeu::versMenuPrincipalEnMusique() {
-    sons->chargerMusique(sons->musiqueMenu);
-    sons->jouerMusique(-1);
-    remplacerMenu(new MenuPrincipal());
-}
-
-void Jeu::versMenuPrincipal() {
-    duel = false;
-    remplacerMenu(new MenuPrincipal());
-}
-
-void Jeu::versMenuDifficulte() {
-    duel = false;
-    remplacerMenu(new MenuDifficulte());
-}
-
-void Jeu::versMenuDuel() {
-    duel = true;
-    remplacerMenu(new MenuDifficulte(true));
-}
-void Jeu::versMenuAPropos() { remplacerMenu(new MenuAPropos()); }
-void Jeu::versMenuScores() { remplacerMenu(new MenuScores()); }
-void Jeu::versMenuOptions() { remplacerMenu(new MenuOptions()); }
-
-// The music switch and the language apply at once; the main menu is built
-// after the language is reloaded, so it shows the new texts.
-void Jeu::quitterOptions() {
-    sons->reload();
-    lang->charger();
-    appliquerVideo();
-    remplacerMenu(new MenuPrincipal());
-}
-
-void Jeu::quitterJeu() { quitter = true; }
-
-// The difficulty menu stays current, unrefreshed and undrawn, for the whole match.
-void Jeu::commencerMatch() {
-    niveauSeul = 0;
-    commencerMatch(menuCourant->getCode());
-}
-
-void Jeu::versMenuNiveaux() { remplacerMenu(new MenuNiveaux(difficulteListe, niveauSeul > 0 ? niveauSeul : 1)); }
-
-// The list stays current, unrefreshed and undrawn, for the whole level.
-void Jeu::jouerNiveauChoisi() {
-    const MenuNiveaux* liste = static_cast<MenuNiveaux*>(menuCourant);
-    difficulteListe = liste->getDifficulte();
-    niveauSeul = liste->getNiveau();
-    commencerMatch(difficulteListe);
-}
-
-// The menu pictures are released for the match (the pause screen loads its
-// own); the screens that follow it load theirs again.
-void Jeu::commencerMatch(int difficulte) {
-    sons->chargerMusique(sons->musiqueIntro);
-    sons->jouerMusique(0);
-    textures->DeleteTexturesUnder(DOSSIER_MENUS);
-    initJeu(difficulte);
-    enMenu = 0;
-}
-
-bool Jeu::essayerNiveau(const std::string& chemin) {
-    fichierEssai = chemin;
-    niveauSeul = 0;
-    initJeu(1);
-    if (niveaux->getFinJeu()) {
-        std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), niveaux->getRefus().c_str());
-        fichierEssai.clear();
-        terminerMatch();
-        return false;
-    }
-    sons->chargerMusique(sons->musiqueIntro);
-    sons->jouerMusique(0);
-    enMenu = 0;
-    return true;
-}
-
-bool Jeu::regarderRejeu(const std::string& chemin) {
-    Rejeu r;
-    std::string refus;
-    uint64_t hachage = 0;
-    if (!Enregistrement::lire(chemin, r, refus)) {
-        std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), refus.c_str());
-        return false;
-    }
-    const std::string niveau = NiveauManager::cheminNiveau(r.difficulte, r.numero);
-    if (!Enregistrement::hacherFichier(niveau, hachage) || hachage != r.hachage) {
-        std::fprintf(stderr, "Leapgrid: %s: refused: level %s is missing or changed since the run was recorded\n",
-                     chemin.c_str(), niveau.c_str());
-        return false;
-    }
-    terminerMatch();
-    match = std::make_unique<Match>(r.difficulte, std::string(), false, r.numero, true);
-    niveaux = match->getNiveaux();
-    environnement = match->getEnvironnement();
-    if (niveaux->getFinJeu()) {
-        terminerMatch();
-        return false;
-    }
-    environnement->regarder(r);
-    clavier->setDuel(false);
-    rejeuRegarde = true;
-    sons->chargerMusique(sons->musiqueIntro);
-    sons->jouerMusique(0);
-    enMenu = 0;
-    return true;
-}
-
-void Jeu::quitterRecord() {
-    remplacerMenu(new MenuPrincipal());
-    terminerMatch();
 }

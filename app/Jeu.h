@@ -1,4 +1,4 @@
-// The application: start-up of SDL, OpenGL and audio, then the frame loop, until the player quits.
+// The application's shell: start-up of SDL, OpenGL and audio, the window, then the frame loop, until the player quits.
 #pragma once
 
 #include <SDL/SDL.h>
@@ -6,13 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "app/FluxEcrans.h"
 #include "app/HorlogeBoucle.h"
 
 class CameraMatch;
 class Menu;
 class CTextureManager;
-class Environnement;
-class Match;
 class NiveauManager;
 class ClavierManager;
 class LangManager;
@@ -33,8 +32,8 @@ public:
     explicit Jeu(SansFenetre);
     ~Jeu();
 
-    Menu* getMenuCourant() { return menuCourant; }
-    bool estEnMenu() const { return enMenu != 0; }
+    Menu* getMenuCourant() { return flux->getMenuCourant(); }
+    bool estEnMenu() const { return flux->estEnMenu(); }
     bool getQuitter() const { return quitter; }
 
     void initSDL();
@@ -93,30 +92,6 @@ private:
     // window's ratio differs.
     void drawMenu();
     void ouvrirAudio();
-    // Screen flow: the current screen replaced, the match started or the game ended.
-    void remplacerMenu(Menu* nouveau);
-    void versMenuPrincipalEnMusique();
-    void versMenuPrincipal();
-    void versMenuDifficulte();
-    // The difficulty menu, the match it starts being a duel.
-    void versMenuDuel();
-    void versMenuAPropos();
-    void versMenuScores();
-    void versMenuOptions();
-    // The level list, and one level of it played alone; its end leads back
-    // to the list, with no score table.
-    void versMenuNiveaux();
-    void jouerNiveauChoisi();
-    void quitterOptions();
-    void quitterJeu();
-    void commencerMatch();
-    void commencerMatch(int difficulte);
-    void quitterRecord();
-    // Match mode: the level and the match advanced, then drawn behind player 1.
-    void refreshMatch(long ecoule);
-    void finirMatch();
-    // The match ends and goes away with its level and state; nothing when none is on.
-    void terminerMatch();
     // One line on standard output for each new screen, with LEAPGRID_TRACE set.
     void tracerEcran();
     // A mouse event, in the screens' units.
@@ -126,31 +101,19 @@ private:
     void zoneMenu(int& x0, int& y0, int& l, int& h) const;
     // The window lost the keyboard focus or was minimised.
     void fenetreQuittee();
-    void drawMatch();
-    // A duel: the window split in two views, each with its own camera and HUD.
-    void drawDuel();
-    void drawVue(int numero);
 
-    int enMenu = 1;
-    Menu* menuCourant = nullptr;
     OptionsManager* options = nullptr;
     ClavierManager* clavier = nullptr;
-    NiveauManager* niveaux = nullptr;
     LangManager* lang = nullptr;
     CTextureManager* textures = nullptr;
-    Environnement* environnement = nullptr;
     SonsManager* sons = nullptr;
     SDL_Surface* ecran = nullptr;
     int largeur = 0;   // the window's size, as opened or resized
     int hauteur = 0;
     bool quitter = false;
-    std::unique_ptr<Match> match;  // the match being played, or the one the record screen shows
+    std::unique_ptr<FluxEcrans> flux;  // the screens, and the match they start
     std::string fichierRejeu;  // the replay the game opens on
-    bool rejeuRegarde = false;  // the match is a watched replay: it ends back at the main menu
-    std::string fichierEssai;  // the level file of a match started by essayerNiveau
-    bool duel = false;  // the difficulty menu on screen starts a duel
-    int niveauSeul = 0;       // the level played alone from the level list; 0 for a series
-    int difficulteListe = 1;  // the level list's difficulty, kept while its level is played
+    std::string fichierEssai;  // the level file the game opens on
     HorlogeBoucle horloge;
     ScriptJeu* script = nullptr;
     std::string ecranTrace;  // the last screen traced

@@ -34,7 +34,6 @@
 
 #include "app/Jeu.h"
 #include "menus/Menu.h"
-#include "menus/MenuPrincipal.h"
 #include "render/CaptureEcran.h"
 #include "settings/ClavierManager.h"
 #include "settings/FichierLu.h"
@@ -181,7 +180,7 @@ bool ScriptJeu::etapeEcran(Jeu& jeu, const Etape& e) {
     if (!preparee) {
         preparee = true;
         if (!jeu.estEnMenu()) sortirDuMatch(jeu);
-        if (!titre && jeu.getMenuCourant()->getNom() != "MenuPrincipal") jeu.versMenuPrincipalEnMusique();
+        if (!titre && jeu.getMenuCourant()->getNom() != "MenuPrincipal") jeu.flux->versMenuPrincipalEnMusique();
         demarrerMesure();
         return false;
     }
@@ -201,7 +200,7 @@ bool ScriptJeu::etapeMatch(Jeu& jeu, const Etape& e) {
     if (matchManque(jeu, e)) return true;
     if (mesure.debutMs < 0) {
         appuyerOk(false);
-        if (jeu.environnement->getEtat() == ETAT_JEU) {
+        if (jeu.flux->getEnvironnement()->getEtat() == ETAT_JEU) {
             versJeuMs = maintenantMs(CLOCK_MONOTONIC) - debutMatch;
             demarrerMesure();
         }
@@ -223,10 +222,10 @@ bool ScriptJeu::etapeMatch(Jeu& jeu, const Etape& e) {
 void ScriptJeu::demarrerMatch(Jeu& jeu, const Etape& e, bool duel) {
     preparee = true;
     if (!jeu.estEnMenu()) sortirDuMatch(jeu);
-    if (jeu.getMenuCourant()->getNom() == "PreMenu") jeu.versMenuPrincipalEnMusique();
+    if (jeu.getMenuCourant()->getNom() == "PreMenu") jeu.flux->versMenuPrincipalEnMusique();
     debutMatch = maintenantMs(CLOCK_MONOTONIC);
-    jeu.duel = duel;
-    jeu.commencerMatch(e.arguments[0]);
+    jeu.flux->setDuel(duel);
+    jeu.flux->commencerMatch(e.arguments[0]);
     std::printf("mesure etape=debut_%s %d ms=%.1f\n", e.nom.c_str(), e.arguments[0],
                 maintenantMs(CLOCK_MONOTONIC) - debutMatch);
     appuyerOk(true);
@@ -234,8 +233,8 @@ void ScriptJeu::demarrerMatch(Jeu& jeu, const Etape& e, bool duel) {
 
 // A refused level, or a match that never gets to play, is reported and left.
 bool ScriptJeu::matchManque(Jeu& jeu, const Etape& e) {
-    const bool refuse = jeu.niveaux && jeu.niveaux->getFinJeu();
-    if (jeu.estEnMenu() || !jeu.environnement || jeu.environnement->getFinJeu() || refuse ||
+    const bool refuse = jeu.flux->getNiveaux() && jeu.flux->getNiveaux()->getFinJeu();
+    if (jeu.estEnMenu() || !jeu.flux->getEnvironnement() || jeu.flux->getEnvironnement()->getFinJeu() || refuse ||
         (mesure.debutMs < 0 && maintenantMs(CLOCK_MONOTONIC) - debutMatch > ATTENTE_JEU_MS)) {
         std::printf("mesure etape=%s %d absent=1\n", e.nom.c_str(), e.arguments[0]);
         std::fflush(stdout);
@@ -255,7 +254,7 @@ bool ScriptJeu::etapeJouer(Jeu& jeu, const Etape& e) {
     if (matchManque(jeu, e)) return true;
     if (mesure.debutMs < 0) {
         appuyerOk(false);
-        if (jeu.environnement->getEtat() == ETAT_JEU) demarrerMesure();
+        if (jeu.flux->getEnvironnement()->getEtat() == ETAT_JEU) demarrerMesure();
         return false;
     }
     return ++mesure.images >= e.arguments[1];
@@ -312,12 +311,9 @@ bool ScriptJeu::etapeChargement(Jeu& jeu, const Etape& e) {
 }
 
 void ScriptJeu::sortirDuMatch(Jeu& jeu) {
-    jeu.duel = false;
+    jeu.flux->setDuel(false);
     if (jeu.estEnMenu()) return;
-    jeu.clavier->setDuel(false);
-    jeu.remplacerMenu(new MenuPrincipal());
-    jeu.terminerMatch();
-    jeu.enMenu = 1;
+    jeu.flux->abandonnerMatch();
 }
 
 bool ScriptJeu::etapeCourse(Jeu& jeu, const Etape& e) {
@@ -325,14 +321,14 @@ bool ScriptJeu::etapeCourse(Jeu& jeu, const Etape& e) {
     if (!preparee) {
         preparee = true;
         if (!jeu.estEnMenu()) sortirDuMatch(jeu);
-        if (jeu.getMenuCourant()->getNom() == "PreMenu") jeu.versMenuPrincipalEnMusique();
+        if (jeu.getMenuCourant()->getNom() == "PreMenu") jeu.flux->versMenuPrincipalEnMusique();
         debutMatch = maintenantMs(CLOCK_MONOTONIC);
-        jeu.duel = false;
-        jeu.commencerMatch(e.arguments[0]);
+        jeu.flux->setDuel(false);
+        jeu.flux->commencerMatch(e.arguments[0]);
         appuyerOk(true);
         return false;
     }
-    Environnement* env = jeu.environnement;
+    Environnement* env = jeu.flux->getEnvironnement();
     const bool fini = env && env->getEtat() == ETAT_FIN_NIVEAU;
     // Played through, lost, or never started: reported and left.
     if (fini || jeu.estEnMenu() || !env || env->getFinJeu() ||

@@ -48,7 +48,9 @@ void MenuBilan::draw() {
                                         std::to_string(bilan.niveau);
     textes->draw(titre.c_str(), 3, 0.5, 0.7, textes->largeurPour(titre.c_str(), 0.08, 0.9, 0.5), 0.09, 0.5, 3);
     const bool essai = !bilan.fichier.empty();
-    dessinerPaire(lang->ligne(essai ? LangManager::TERMINE_ESSAI : LangManager::LIGNE_TEMPS_NIVEAU),
+    // The two lines come from different blocks of names.
+    const int ligneTemps = essai ? static_cast<int>(LangManager::TERMINE_ESSAI) : LangManager::LIGNE_TEMPS_NIVEAU;
+    dessinerPaire(lang->ligne(ligneTemps),
                   AffichageRecords::temps(bilan.tempsMs), 0.58);
     if (bilan.meilleurMs > 0)
         dessinerPaire(lang->ligne(LangManager::LIGNE_MEILLEUR), AffichageRecords::temps(bilan.meilleurMs), 0.5);

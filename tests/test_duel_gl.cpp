@@ -377,3 +377,46 @@ TEST_F(Duel, ChaqueVueMontreSonJoueur) {
         EXPECT_EQ(0, n == 1 ? verts : rouges) << "not the other one";
     }
 }
+
+// With the real art, both players at the goal in the same frame: over the
+// level-end veil each view says Draw on one line, and no second line names a
+// winner under it. Glyph edges are dark on the nearly white veil.
+TEST_F(Duel, ArriveeEnsembleSeLitEgaliteSurUneLigne) {
+    arreter();
+    reglages("256 192 0 0 0 10 1 English 0 2 0 0");
+    monde.prendreArtDuJeu();
+    demarrer();
+    lancerDuel();
+    provoquer(joueur(1), Fin::ARRIVEE);
+    provoquer(joueur(2), Fin::ARRIVEE);
+    ASSERT_TRUE(jusqua([&] { return env()->getEtat() == ETAT_FIN_NIVEAU; }));
+    ASSERT_EQ(3, env()->getGagnantsNiveau());
+    ASSERT_TRUE(jusqua([&] { return env()->getFondu() > 0.8f; }));
+    ASSERT_EQ(ETAT_FIN_NIVEAU, env()->getEtat());
+    jeu->drawImage();
+    glFinish();
+    const int L = FenetreGL::LARGEUR, H = FenetreGL::HAUTEUR;
+    std::vector<unsigned char> image(static_cast<size_t>(L) * H * 4);
+    glReadPixels(0, 0, L, H, GL_RGBA, GL_UNSIGNED_BYTE, image.data());
+    const float k = EcranPartage::echelleHUD();
+    for (int n : {1, 2}) {
+        SCOPED_TRACE(n);
+        const Cadre c = EcranPartage::vue(n);
+        // Dark pixels across the middle half of the view, between the view's
+        // heights bas and haut of a line's glyphs, as the HUD scales them.
+        auto sombres = [&](float bas, float haut) {
+            int compte = 0;
+            const float b = 0.5f + k * (bas - 0.5f), h = 0.5f + k * (haut - 0.5f);
+            for (int y = static_cast<int>((c.y + c.hauteur * b) * H); y < static_cast<int>((c.y + c.hauteur * h) * H);
+                 ++y)
+                for (int x = static_cast<int>((c.x + c.largeur / 4) * L); x < static_cast<int>((c.x + 3 * c.largeur / 4) * L);
+                     ++x) {
+                    const unsigned char* p = &image[(static_cast<size_t>(y) * L + x) * 4];
+                    if (p[0] + p[1] + p[2] < 450) ++compte;
+                }
+            return compte;
+        };
+        EXPECT_GT(sombres(0.385f, 0.435f), 0) << "the Draw line";
+        EXPECT_EQ(0, sombres(0.305f, 0.355f)) << "no winner's line under it";
+    }
+}

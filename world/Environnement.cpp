@@ -1,26 +1,21 @@
-// The match: its state machine, the play clocks, the camera overrides, and the HUD drawn over the scene.
+// The match: its state machine, the play clocks, the camera overrides; the HUD over the scene is HUD's.
 #include "world/Environnement.h"
 
 #include <SDL/SDL_opengl.h>
 
-#include <filesystem>
-#include <functional>
 #include <algorithm>
 #include <string>
 
 #include "menus/MenuBilan.h"
 #include "menus/MenuPause.h"
-#include "render/CTextureManager.h"
-#include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
-#include "settings/LegendeTouches.h"
 #include "settings/OptionsManager.h"
 #include "settings/ParsNiveaux.h"
 #include "settings/RecordsNiveaux.h"
 #include "settings/SonsManager.h"
-#include "world/CouleursJoueurs.h"
 #include "world/EcranPartage.h"
+#include "world/HUD.h"
 #include "world/Joueur.h"
 #include "world/HorlogeNiveau.h"
 #include "world/NiveauManager.h"
@@ -59,18 +54,15 @@ void Environnement::kill() {
 }
 
 Environnement::Environnement()
-    : options(nullptr), niveaux(nullptr), textures(nullptr), clavier(nullptr), textes(nullptr), lang(nullptr),
+    : options(nullptr), niveaux(nullptr), clavier(nullptr), lang(nullptr),
       sons(nullptr), fondu(0), cameraZIntro(0), cameraYFin(0), etat(ETAT_INTRO), etatAvantPause(ETAT_JEU),
-      textureBoard(0),
       joueurs{nullptr, nullptr}, menuPause(nullptr) {
-    textures = CTextureManager::GetInstance();
     options = OptionsManager::getInstance();
     niveaux = NiveauManager::getInstance();
     clavier = ClavierManager::getInstance();
-    textes = TextesManager::getInstance();
     sons = SonsManager::getInstance();
     lang = LangManager::getInstance();
-    textureBoard = textures->LoadTexture("Images/Board/" + options->getPathTextures() + "/board.tga", false);
+    hud = std::make_unique<HUD>(*this);
 }
 
 Environnement::~Environnement() {
@@ -160,7 +152,7 @@ void Environnement::oublierNon() {
     if (estDuel()) clavier->initNon(2);
 }
 
-Joueur* Environnement::getJoueur(int numero) { return numero >= 1 && numero <= 2 ? joueurs[numero - 1] : nullptr; }
+Joueur* Environnement::getJoueur(int numero) const { return numero >= 1 && numero <= 2 ? joueurs[numero - 1] : nullptr; }
 
 float Environnement::getCameraX(int numero) {
     Joueur* j = getJoueur(numero);
@@ -361,7 +353,7 @@ void Environnement::recommencerNiveau(const int* vies) {
 void Environnement::refreshFinNiveau(long ecoule) {
     if (!joueurs[0] || pauseDemandee()) return;
     cameraYFin += (ecoule * 3) / 1000.0f;
-    fondu = cameraYFin / 5;
+    fondu = std::min(cameraYFin / 5, 1.0f);  // the veil at most opaque
     if (cameraYFin > FIN_CAMERA_Y) etat = menuBilan ? ETAT_BILAN : ETAT_NIVEAU_SUIVANT;
 }
 
@@ -420,7 +412,7 @@ void Environnement::noterArrivee() {
     const int d = niveaux->getNumDifficulte(), n = niveaux->getNumNiveau(), t = getTempsNiveauMs(1);
     delete menuBilan;
     if (niveaux->estFichierEssai()) {
-        menuBilan = new MenuBilan({d, n, t, 0, Medaille::AUCUNE, false, nomFichierEssai()});
+        menuBilan = new MenuBilan({d, n, t, 0, Medaille::AUCUNE, false, HUD::nomFichierEssai(niveaux->getFichier())});
         return;
     }
     RecordsNiveaux records(d);
@@ -430,7 +422,7 @@ void Environnement::noterArrivee() {
     const bool ecrit = records.sauver();
     ParsNiveaux pars;
     pars.charger(d);
-    menuBilan = new MenuBilan({d, n, t, records.meilleur(n), pars.medaille(n, t), nouveau});
+    menuBilan = new MenuBilan({d, n, t, records.meilleur(n), pars.medaille(n, t), nouveau, std::string()});
     if (!ecrit) menuBilan->setAvis(lang->ligne(LangManager::LIGNE_SAUVEGARDE_RATEE));
 }
 
@@ -479,7 +471,7 @@ void Environnement::drawVue(int numero, float ratio) {
     if (niveaux->getFinJeu() || !getJoueur(numero)) return;
     begin2D();
     glColor4f(1, 1, 1, 1);  // the other view's veils leave their colour behind
-    dessinerHUD(numero - 1, ratio);
+    hud->dessiner(numero - 1, ratio);
     end2D();
 }
 
@@ -491,285 +483,13 @@ void Environnement::drawPause() {
     end2D();
 }
 
-void Environnement::begin2D() {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, 1, 0, 1, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-}
-
-// A band across the screen, dark enough that white text stays legible over anything.
-void Environnement::bande(float bas, float haut, float r, float v, float b, float alpha) {
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(r, v, b, alpha);
-    glBegin(GL_QUADS);
-    glVertex2f(0, bas);
-    glVertex2f(1, bas);
-    glVertex2f(1, haut);
-    glVertex2f(0, haut);
-    glEnd();
-    glColor4f(1, 1, 1, 1);
-    glEnable(GL_TEXTURE_2D);
-}
-
-void Environnement::end2D() {
-    glDisable(GL_BLEND);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_DEPTH_TEST);
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
-}
-
-// ---- HUD -------------------------------------------------------------------
-
-namespace {
-
-// One textured quad, corners given in order with their texture coordinates.
-struct Coin {
-    float x, y, u, v;
-};
-
-void quad(const Coin (&c)[4]) {
-    glBegin(GL_QUADS);
-    for (const Coin& k : c) {
-        glTexCoord2f(k.u, k.v);
-        glVertex2f(k.x, k.y);
-    }
-    glEnd();
-}
-
-
-void voile(float alpha) {
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(1, 1, 1, alpha);
-    glBegin(GL_QUADS);
-    glVertex2f(0, 0);
-    glVertex2f(1, 0);
-    glVertex2f(1, 1);
-    glVertex2f(0, 1);
-    glEnd();
-    glEnable(GL_TEXTURE_2D);
-}
-
-}  // namespace
-
 void Environnement::draw2D() {
     if (niveaux->getFinJeu() || !joueurs[0]) return;
     const float r = options->getRatio();
     begin2D();
-    dessinerHUD(0, r);
+    hud->dessiner(0, r);
     if (etat == ETAT_BILAN) menuBilan->draw();
     // Last, so that a pause during the level end shows over its white veil.
     if (etat == ETAT_PAUSE) menuPause->draw();
     end2D();
-}
-
-void Environnement::dessinerHUD(int i, float r) {
-    if (!estDuel()) {
-        dessinerTextes(i, r);
-        if (etat == ETAT_INTRO && niveaux->getNumNiveau() == 1) dessinerCommandes();
-        glBindTexture(GL_TEXTURE_2D, textureBoard);
-        dessinerVies(i, r);
-        dessinerProgression(i, r);
-        dessinerVoiles(i, r);
-        return;
-    }
-    // A duel view is smaller than the window: the HUD grows back toward its
-    // solo size, each part about the corner or edge it keeps to.
-    const float k = EcranPartage::echelleHUD();
-    agrandir(0.5f, 0.5f, k, k, [&] { dessinerVoiles(i, r); });
-    agrandir(0, 1, k, k, [&] {
-        dessinerVies(i, r);
-        dessinerNomDuel(i, r);
-    });
-    agrandir(1, 1, k, k, [&] { texte(niveauCourant(), 0.97, 0.93, 0.06, 0.06, 0.4, 2, r); });
-    agrandir(0.5f, 1, k, k, [&] { texte(horloge(i), 0.5, 0.93, 0.045, 0.06, 0.4, 3, r); });
-    agrandir(0, 0, k, k, [&] { texteTempsRestant(i, r); });
-    agrandir(1, 0.5f, k, 1, [&] { dessinerProgression(i, r); });
-    agrandir(0.5f, 0.5f, k, k, [&] {
-        dessinerAttente(i, r);
-        dessinerGagnants(r);
-    });
-    glColor4f(1, 1, 1, 1);
-}
-
-// The first intro of a series shows player 1's keys, over a band of its own.
-void Environnement::dessinerCommandes() {
-    const std::string legende = LegendeTouches::texte();
-    const double largeur = textes->largeurPour(legende.c_str(), 0.04, 0.92, 0.5);
-    bande(0.1f, 0.17f, 0, 0, 0, 0.5f);
-    textes->draw(legende.c_str(), 1, 0.5, 0.11, largeur, 0.05, 0.5, 3);
-}
-
-void Environnement::agrandir(float x, float y, float kx, float ky, const std::function<void()>& dessin) {
-    glPushMatrix();
-    glTranslatef(x, y, 0);
-    glScalef(kx, ky, 1);
-    glTranslatef(-x, -y, 0);
-    dessin();
-    glPopMatrix();
-}
-
-// The tried file's name, cut to what the HUD and the summary have room for.
-std::string Environnement::nomFichierEssai() {
-    const size_t MAX = 24;
-    const std::string nom = std::filesystem::path(niveaux->getFichier()).filename().string();
-    if (nom.size() <= MAX) return nom;
-    size_t coupe = MAX - 3;
-    while (coupe > 0 && (static_cast<unsigned char>(nom[coupe]) & 0xC0) == 0x80) --coupe;  // whole characters
-    return nom.substr(0, coupe) + "...";
-}
-
-std::string Environnement::niveauCourant() {
-    if (niveaux->estFichierEssai()) return nomFichierEssai();
-    return lang->ligne(LangManager::NIVEAU) + " " + std::to_string(niveaux->getNumDifficulte()) + "@" +
-           std::to_string(niveaux->getNumNiveau());
-}
-
-// Seconds rounded up: "0s" only once the time is up.
-std::string Environnement::tempsRestant(int i) {
-    return lang->ligne(LangManager::TEMPS_NIVEAU) + " " +
-           std::to_string(HorlogeNiveau::secondes(joueurs[i]->capturer().temps)) + "s";
-}
-
-std::string Environnement::horloge(int i) {
-    const int t = regles.getTempsMs(i + 1);
-    return lang->ligne(LangManager::TEMPS_SERIE) + " " + std::to_string(t / 1000) + "<" +
-           std::to_string(t / 100 - (t / 1000) * 10) + " ";
-}
-
-// The countdown turns to the warning colour for the last ten seconds.
-void Environnement::texteTempsRestant(int i, float r) {
-    if (HorlogeNiveau::alerte(joueurs[i]->capturer().temps)) glColor4f(1, 0.35f, 0.2f, 1);
-    texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r);
-    glColor4f(1, 1, 1, 1);
-}
-
-// The text manager corrects glyph widths for the window's ratio; a duel view
-// has its own.
-void Environnement::texte(const std::string& t, double x, double y, double l, double h, double esp, int align,
-                          float r) {
-    const float rFenetre = options->getRatio();
-    textes->draw(t.c_str(), 1, x, y, r == rFenetre ? l : l * rFenetre / r, h, esp, align);
-}
-
-// Right-aligned text ends a fifth of a glyph past its anchor: the anchors keep
-// the captions clear of the edges.
-void Environnement::dessinerTextes(int i, float r) {
-    texte(niveauCourant(), 0.97, 0.93, 0.06, 0.06, 0.4, 2, r);
-    texteTempsRestant(i, r);
-    // One level played alone (a level file, or a level from the list) is no
-    // series: only its own clock shows, and a long file name has the room.
-    if (!niveaux->estFichierEssai() && !niveaux->estNiveauSeul()) texte(horloge(i), 0.5, 0.93, 0.045, 0.06, 0.4, 3, r);
-    if (regarde)
-        texte(lang->ligne(estRapide() ? LangManager::LIGNE_REPLAY_RAPIDE : LangManager::LIGNE_REPLAY), 0.5, 0.86, 0.04,
-              0.04, 0.5, 3, r);
-}
-
-// In a duel each player's lives are icons of that player's colour.
-void Environnement::dessinerVies(int i, float r) {
-    const int c = joueurs[i]->getColor();
-    const bool couleur = estDuel() && c >= 0 && c < NB_COULEURS_JOUEURS;
-    const float v0 = couleur ? vieCouleurBas(c) : 0.9072265625f, v1 = couleur ? vieCouleurHaut(c) : 0.9853515625f;
-    glBindTexture(GL_TEXTURE_2D, textureBoard);
-    for (int k = 0; k < joueurs[i]->getVies(); ++k) {
-        const float xl = 0.015f / r + k * 0.05f / r, xr = 0.015f / r + (k + 1) * 0.05f / r;
-        quad({{xl, 0.99f, 0, v1}, {xr, 0.99f, 0.625f, v1}, {xr, 0.94f, 0.625f, v0}, {xl, 0.94f, 0, v0}});
-    }
-}
-
-// The bar on the right edge and the player's marker on it: near the bottom
-// on the start row, rising as the player nears the goal. In a duel the
-// opponent's marker shows too, under the player's own.
-void Environnement::dessinerProgression(int i, float r) {
-    glBindTexture(GL_TEXTURE_2D, textureBoard);
-    quad({{1 - 0.03f / r, 0.9f, 1, 1}, {1 - 0.055f / r, 0.9f, 0.859375f, 1},
-          {1 - 0.055f / r, 0.2f, 0.859375f, 0.482421875f}, {1 - 0.03f / r, 0.2f, 1, 0.482421875f}});
-    if (joueurs[1 - i]) dessinerMarqueur(1 - i, r);
-    dessinerMarqueur(i, r);
-}
-
-void Environnement::dessinerMarqueur(int i, float r) {
-    Joueur* j = joueurs[i];
-    const float z = j->getZ(), h = static_cast<float>(niveaux->getHauteur());
-    // Levels of three rows or fewer would divide by zero: their marker stays at the start.
-    const float p = h > 4 ? ((z - 3) + z / (h - 1)) / (h - 4) : 1.0f;
-    float y = 0.9f - 0.7f * p + 0.005f;
-    if (y > 0.88f) y = 0.88f;
-    const float c = static_cast<float>(j->getColor());
-    const float u0 = c / 5 * 70 / 128, u1 = (c + 1) / 5 * 70 / 128;
-    quad({{1 - 0.035f / r, y, u0, 1}, {1 - 0.05f / r, y, u1, 1}, {1 - 0.05f / r, y + 0.014f, u1, 0.986328125f},
-          {1 - 0.035f / r, y + 0.014f, u0, 0.986328125f}});
-}
-
-void Environnement::dessinerVoiles(int i, float r) {
-    if (fondu > 0) {
-        if (fondu > 1) fondu = 1;
-        voile(fondu);
-        dessinerBanniere(lang->ligne(LangManager::NIVEAU_REUSSI), r);
-        glColor3f(1, 1, 1);
-    }
-    Joueur* j = joueurs[i];
-    const int e = j->getEtat();
-    if (e == ETAT_JOUEUR_TEMPS_ECOULE || e == ETAT_JOUEUR_SANS_VIE) {
-        float a = 1 - j->getTempsAnimation() / 2600.0f;
-        if (a > 1) a = 1;
-        voile(a);
-        dessinerBanniere(
-            lang->ligne(e == ETAT_JOUEUR_TEMPS_ECOULE ? LangManager::TEMPS_ECOULE : LangManager::PLUS_DE_VIES), r);
-    }
-}
-
-// Under the lives, the player's name in the player's colour, so each half of
-// the screen says whose it is.
-void Environnement::dessinerNomDuel(int i, float r) {
-    const CouleurJoueur& c = couleurJoueur(joueurs[i]->getColor());
-    glColor4f(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, 1);
-    texte(lang->ligne(LangManager::JOUEUR_1 + i), 0.015 / r, 0.875, 0.05, 0.05, 0.5, 1, r);
-    glColor4f(1, 1, 1, 1);
-}
-
-// A player at the goal, or out, watches the level go on from where it ended
-// under a grey veil, until the other player is done too.
-void Environnement::dessinerAttente(int i, float r) {
-    Joueur* j = joueurs[i];
-    if (etat != ETAT_JEU || (!j->niveauTermine() && j->vivant())) return;
-    bande(0.3f, 0.7f, 0, 0, 0, 0.35f);
-    texte(lang->ligne(j->niveauTermine() ? LangManager::ARRIVE : LangManager::ELIMINE), 0.5, 0.5, 0.1, 0.1, 0.5, 3,
-          r);
-    texte(lang->ligne(LangManager::ATTENTE), 0.5, 0.38, 0.06, 0.06, 0.5, 3, r);
-}
-
-// Over the level-end veil: who reached the goal first.
-void Environnement::dessinerGagnants(float r) {
-    if (fondu <= 0) return;
-    glColor4f(1, 1, 1, fondu);
-    float y = 0.38f;
-    if (gagnantsNiveau == 3) {  // both in the same frame: a draw, said once
-        texte(lang->ligne(LangManager::EGALITE), 0.5, y, 0.06, 0.06, 0.5, 3, r);
-        return;
-    }
-    for (int i = 0; i < 2; ++i) {
-        if (!(regles.getGagnants() & (1 << i))) continue;
-        texte(lang->ligne(LangManager::JOUEUR_1 + i) + " " + lang->ligne(LangManager::GAGNE_NIVEAU), 0.5, y, 0.06,
-              0.06, 0.5, 3, r);
-        y -= 0.08f;
-    }
-}
-
-// Over a dark band, legible on the white veil as on the chequered goal; a
-// text too long for the view is drawn narrower.
-void Environnement::dessinerBanniere(const std::string& t, float r) {
-    bande(0.47f, 0.63f, 0, 0, 0, 0.55f);
-    const double etendue = (t.empty() ? 0 : (t.size() - 1) * 0.5) + 1;
-    texte(t, 0.5, 0.5, std::min(0.1, 0.94 * r / etendue), 0.1, 0.5, 3, r);
 }

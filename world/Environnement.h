@@ -1,18 +1,19 @@
 // One match: the players, the state machine (intro, play, pause, level end, next level), the play clocks,
-// the camera during the intro and the level end, the pause screen and the HUD.
+// the camera during the intro and the level end, the pause screen; its HUD is drawn by HUD.
 #pragma once
 
-#include <functional>
+#include <memory>
 #include <string>
 
+#include "world/Dessin2D.h"
 #include "world/Enregistrement.h"
 #include "world/Fantome.h"
 #include "world/noyau/ReglesMatch.h"
 #include "world/noyau/Rejeu.h"
 #include "world/CameraMatch.h"
 
-class CTextureManager;
 class ClavierManager;
+class HUD;
 class Joueur;
 class LangManager;
 class MenuBilan;
@@ -20,7 +21,6 @@ class MenuPause;
 class NiveauManager;
 class OptionsManager;
 class SonsManager;
-class TextesManager;
 
 enum EtatMatch {
     ETAT_INTRO = 0,            // the camera travels from the goal back to the player
@@ -87,7 +87,7 @@ public:
 
     int getEtat() const { return etat; }
     float getFondu() const { return fondu; }
-    Joueur* getJoueur(int numero);
+    Joueur* getJoueur(int numero) const;
     // Null until the first pause.
     MenuPause* getMenuPause() { return menuPause; }
     // The summary of the solo level just finished, from the player's arrival
@@ -98,10 +98,12 @@ public:
 
     // The unit square (0,0)-(1,1) covers the screen; depth test and lighting
     // off, alpha blending on. end2D restores the 3D state.
-    static void begin2D();
-    static void end2D();
+    static void begin2D() { Dessin2D::debut(); }
+    static void end2D() { Dessin2D::fin(); }
     // A band of that colour across the 2D screen, from bas to haut.
-    static void bande(float bas, float haut, float r, float v, float b, float alpha);
+    static void bande(float bas, float haut, float r, float v, float b, float alpha) {
+        Dessin2D::bande(bas, haut, r, v, b, alpha);
+    }
 
 private:
     Environnement();
@@ -137,33 +139,11 @@ private:
     void niveauReussi(int t);
     // The watched run's frames that fit in ecoule ms of watching.
     void avancerRegarde(long ecoule);
-    // HUD parts, for the player of slot i in a view of ratio r.
-    void dessinerHUD(int i, float r);
-    void dessinerTextes(int i, float r);
-    void dessinerVies(int i, float r);
-    void dessinerProgression(int i, float r);
-    void dessinerMarqueur(int i, float r);
-    void dessinerVoiles(int i, float r);
-    void dessinerNomDuel(int i, float r);
-    void dessinerAttente(int i, float r);
-    void dessinerGagnants(float r);
-    std::string niveauCourant();
-    std::string nomFichierEssai();
-    std::string tempsRestant(int i);
-    std::string horloge(int i);
     // Each view's camera follows its player and the cell it will land on.
     void suivreCameras(long ecoule);
     CameraMatch::Champ champ(int numero);
     void dessinerReperes(int numero);
     void sonnerSecondes();
-    void texteTempsRestant(int i, float r);
-    // Draws dessin scaled by (kx, ky) about the point (x, y).
-    static void agrandir(float x, float y, float kx, float ky, const std::function<void()>& dessin);
-    // Text whose glyph width is given for a view of ratio r.
-    void texte(const std::string& t, double x, double y, double l, double h, double esp, int align, float r);
-    // The keys, on the first intro of a series; a banner over a dark band.
-    void dessinerCommandes();
-    void dessinerBanniere(const std::string& texte, float r);
     // The state the camera shows: under the pause screen, the paused one.
     int etatVisible() const { return etat == ETAT_PAUSE ? etatAvantPause : etat; }
     // Opens the pause screen on a cancel press; true when it did.
@@ -173,9 +153,7 @@ private:
 
     OptionsManager* options;
     NiveauManager* niveaux;
-    CTextureManager* textures;
     ClavierManager* clavier;
-    TextesManager* textes;
     LangManager* lang;
     SonsManager* sons;
     float fondu;
@@ -183,11 +161,9 @@ private:
     float cameraYFin;
     int etat;
     int etatAvantPause;  // the state the pause screen returns to
-    unsigned int textureBoard;
     Joueur* joueurs[2];
     MenuPause* menuPause;
     int victoires[2];
-    int gagnantsNiveau;
     int debutNiveau[2] = {0, 0};  // the match clocks when the level (re)started
     int viesDebut[2] = {0, 0};    // the lives the level (re)started with
     MenuBilan* menuBilan = nullptr;
@@ -202,4 +178,5 @@ private:
     int vitesse = 1;
     CameraMatch cameras[2];
     int secondesAffichees[2] = {0, 0};
+    std::unique_ptr<HUD> hud;  // reads this match, draws over it
 };

@@ -1,0 +1,272 @@
+// The screen flow: the transition table between screens, and the match each screen starts, keeps and ends.
+#include "app/FluxEcrans.h"
+
+#include <cstdio>
+#include <string>
+#include <utility>
+
+#include "menus/MenuAPropos.h"
+#include "menus/MenuDifficulte.h"
+#include "menus/MenuNiveaux.h"
+#include "menus/MenuOptions.h"
+#include "menus/MenuPrincipal.h"
+#include "menus/MenuRecord.h"
+#include "menus/MenuResultatDuel.h"
+#include "menus/MenuScores.h"
+#include "menus/PreMenu.h"
+#include "render/CTextureManager.h"
+#include "settings/ClavierManager.h"
+#include "settings/LangManager.h"
+#include "settings/OptionsManager.h"
+#include "settings/SonsManager.h"
+#include "settings/Souris.h"
+#include "world/Enregistrement.h"
+#include "world/Environnement.h"
+#include "world/Match.h"
+#include "world/NiveauManager.h"
+
+namespace {
+const char* const DOSSIER_MENUS = "Images/Menus/";
+}  // namespace
+
+FluxEcrans::FluxEcrans(Coquille c)
+    : coquille(std::move(c)), options(OptionsManager::getInstance()), clavier(ClavierManager::getInstance()),
+      lang(LangManager::getInstance()), sons(SonsManager::getInstance()) {}
+
+FluxEcrans::~FluxEcrans() { delete menuCourant; }
+
+void FluxEcrans::ouvrirTitre() { menuCourant = new PreMenu(); }
+
+void FluxEcrans::oublierMenu() {
+    delete menuCourant;
+    menuCourant = nullptr;
+}
+
+void FluxEcrans::abandonnerMatch() {
+    clavier->setDuel(false);
+    remplacerMenu(new MenuPrincipal());
+    terminerMatch();
+    enMenu = 1;
+}
+
+// A new match at difficulty 1 or 2: the first level, player 1, and player 2
+// in a duel.
+void FluxEcrans::initJeu(int difficulte) {
+    terminerMatch();
+    // A level chosen from the level list is played alone: that one level,
+    // then the end of the series.
+    match = std::make_unique<Match>(difficulte, fichierEssai, duel, niveauSeul > 0 ? niveauSeul : 1, niveauSeul > 0);
+    niveaux = match->getNiveaux();
+    environnement = match->getEnvironnement();
+    clavier->setDuel(duel);
+}
+
+void FluxEcrans::terminerMatch() {
+    match.reset();
+    niveaux = nullptr;
+    environnement = nullptr;
+}
+
+void FluxEcrans::avancerMatch(long ecoule) {
+    if (!environnement->getFinJeu()) {
+        niveaux->refresh(ecoule);
+        environnement->refresh(ecoule);
+        return;
+    }
+    finirMatch();
+}
+
+// However the match ended, the keyboard leaves the duel. A finished duel
+// shows its result screen, which keeps its own copy of the figures; a quit
+// match or a tried level file goes back to the main menu.
+void FluxEcrans::finirMatch() {
+    clavier->setDuel(false);
+    if (environnement->estDuel() && !environnement->jeuQuitte()) {
+        const int victoires[2] = {environnement->getVictoires(1), environnement->getVictoires(2)};
+        const int tempsMs[2] = {environnement->getTempsMs(1), environnement->getTempsMs(2)};
+        const int couleurs[2] = {options->getColor(0), options->getColor(1)};
+        remplacerMenu(new MenuResultatDuel(victoires, tempsMs, couleurs));
+        terminerMatch();
+    } else if (niveauSeul > 0 && !environnement->niveauIllisible() && !rejeuRegarde) {
+        remplacerMenu(new MenuNiveaux(difficulteListe, niveauSeul));
+        terminerMatch();
+    } else if (environnement->jeuQuitte() || !fichierEssai.empty() || rejeuRegarde) {
+        rejeuRegarde = false;
+        fichierEssai.clear();
+        Menu* menu = new MenuPrincipal();
+        if (environnement->niveauIllisible()) menu->setAvis(lang->ligne(LangManager::LIGNE_NIVEAU_ILLISIBLE));
+        remplacerMenu(menu);
+        terminerMatch();
+    } else {
+        // The record screen keeps the finished match until it is left.
+        remplacerMenu(new MenuRecord(environnement->getTempsJeu(0), environnement->getTempsJeu(1)));
+    }
+    niveaux = nullptr;
+    environnement = nullptr;
+    duel = false;
+    sons->chargerMusique(sons->musiqueMenu);
+    sons->jouerMusique(-1);
+    enMenu = 1;
+}
+
+// The screen that follows, by current screen name and chosen code; the first
+// matching row acts. A new screen is built before the old one is destroyed.
+void FluxEcrans::gestionMenu() {
+    struct Transition {
+        const char* nom;
+        int code;
+        void (FluxEcrans::*action)();
+    };
+    static const Transition TRANSITIONS[] = {
+        {"PreMenu", 1, &FluxEcrans::versMenuPrincipalEnMusique},
+        {"MenuPrincipal", 1, &FluxEcrans::versMenuDifficulte},
+        {"MenuPrincipal", 2, &FluxEcrans::versMenuDuel},
+        {"MenuPrincipal", 3, &FluxEcrans::versMenuScores},
+        {"MenuPrincipal", 4, &FluxEcrans::versMenuOptions},
+        {"MenuPrincipal", 5, &FluxEcrans::versMenuAPropos},
+        {"MenuPrincipal", 6, &FluxEcrans::quitterJeu},
+        {"MenuDifficulte", 1, &FluxEcrans::commencerMatch},
+        {"MenuDifficulte", 2, &FluxEcrans::commencerMatch},
+        {"MenuDifficulte", 3, &FluxEcrans::versMenuPrincipal},
+        {"MenuDifficulte", 4, &FluxEcrans::versMenuNiveaux},
+        {"MenuNiveaux", 1, &FluxEcrans::jouerNiveauChoisi},
+        {"MenuNiveaux", 2, &FluxEcrans::versMenuDifficulte},
+        {"MenuAPropos", 1, &FluxEcrans::versMenuPrincipal},
+        {"MenuScores", 3, &FluxEcrans::versMenuPrincipal},
+        {"MenuOptions", 5, &FluxEcrans::quitterOptions},
+        {"MenuRecord", 1, &FluxEcrans::quitterRecord},
+        {"MenuResultatDuel", 1, &FluxEcrans::versMenuPrincipal},
+    };
+    const std::string nom = menuCourant->getNom();
+    const int code = menuCourant->getCode();
+    if (code == 0) return;
+    for (const Transition& t : TRANSITIONS) {
+        if (nom == t.nom && code == t.code) {
+            (this->*t.action)();
+            return;
+        }
+    }
+}
+
+void FluxEcrans::remplacerMenu(Menu* nouveau) {
+    Souris::getInstance()->oublier();  // a click acts on the screen it was made on only
+    Menu* ancien = menuCourant;
+    menuCourant = nouveau;
+    delete ancien;
+}
+
+void FluxEcrans::versMenuPrincipalEnMusique() {
+    sons->chargerMusique(sons->musiqueMenu);
+    sons->jouerMusique(-1);
+    remplacerMenu(new MenuPrincipal());
+}
+
+void FluxEcrans::versMenuPrincipal() {
+    duel = false;
+    remplacerMenu(new MenuPrincipal());
+}
+
+void FluxEcrans::versMenuDifficulte() {
+    duel = false;
+    remplacerMenu(new MenuDifficulte());
+}
+
+void FluxEcrans::versMenuDuel() {
+    duel = true;
+    remplacerMenu(new MenuDifficulte(true));
+}
+
+void FluxEcrans::versMenuAPropos() { remplacerMenu(new MenuAPropos()); }
+
+void FluxEcrans::versMenuScores() { remplacerMenu(new MenuScores()); }
+
+void FluxEcrans::versMenuOptions() { remplacerMenu(new MenuOptions()); }
+
+// The music switch and the language apply at once; the main menu is built
+// after the language is reloaded, so it shows the new texts.
+void FluxEcrans::quitterOptions() {
+    sons->reload();
+    lang->charger();
+    coquille.appliquerVideo();
+    remplacerMenu(new MenuPrincipal());
+}
+
+void FluxEcrans::quitterJeu() { coquille.quitter(); }
+
+// The difficulty menu stays current, unrefreshed and undrawn, for the whole match.
+void FluxEcrans::commencerMatch() {
+    niveauSeul = 0;
+    commencerMatch(menuCourant->getCode());
+}
+
+void FluxEcrans::versMenuNiveaux() { remplacerMenu(new MenuNiveaux(difficulteListe, niveauSeul > 0 ? niveauSeul : 1)); }
+
+// The list stays current, unrefreshed and undrawn, for the whole level.
+void FluxEcrans::jouerNiveauChoisi() {
+    const MenuNiveaux* liste = static_cast<MenuNiveaux*>(menuCourant);
+    difficulteListe = liste->getDifficulte();
+    niveauSeul = liste->getNiveau();
+    commencerMatch(difficulteListe);
+}
+
+// The menu pictures are released for the match (the pause screen loads its
+// own); the screens that follow it load theirs again.
+void FluxEcrans::commencerMatch(int difficulte) {
+    sons->chargerMusique(sons->musiqueIntro);
+    sons->jouerMusique(0);
+    CTextureManager::GetInstance()->DeleteTexturesUnder(DOSSIER_MENUS);
+    initJeu(difficulte);
+    enMenu = 0;
+}
+
+bool FluxEcrans::essayerNiveau(const std::string& chemin) {
+    fichierEssai = chemin;
+    niveauSeul = 0;
+    initJeu(1);
+    if (niveaux->getFinJeu()) {
+        std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), niveaux->getRefus().c_str());
+        fichierEssai.clear();
+        terminerMatch();
+        return false;
+    }
+    sons->chargerMusique(sons->musiqueIntro);
+    sons->jouerMusique(0);
+    enMenu = 0;
+    return true;
+}
+
+bool FluxEcrans::regarderRejeu(const std::string& chemin) {
+    Rejeu r;
+    std::string refus;
+    uint64_t hachage = 0;
+    if (!Enregistrement::lire(chemin, r, refus)) {
+        std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), refus.c_str());
+        return false;
+    }
+    const std::string niveau = NiveauManager::cheminNiveau(r.difficulte, r.numero);
+    if (!Enregistrement::hacherFichier(niveau, hachage) || hachage != r.hachage) {
+        std::fprintf(stderr, "Leapgrid: %s: refused: level %s is missing or changed since the run was recorded\n",
+                     chemin.c_str(), niveau.c_str());
+        return false;
+    }
+    terminerMatch();
+    match = std::make_unique<Match>(r.difficulte, std::string(), false, r.numero, true);
+    niveaux = match->getNiveaux();
+    environnement = match->getEnvironnement();
+    if (niveaux->getFinJeu()) {
+        terminerMatch();
+        return false;
+    }
+    environnement->regarder(r);
+    clavier->setDuel(false);
+    rejeuRegarde = true;
+    sons->chargerMusique(sons->musiqueIntro);
+    sons->jouerMusique(0);
+    enMenu = 0;
+    return true;
+}
+
+void FluxEcrans::quitterRecord() {
+    remplacerMenu(new MenuPrincipal());
+    terminerMatch();
+}
