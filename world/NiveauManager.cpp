@@ -11,6 +11,7 @@
 #include "render/CTextureManager.h"
 #include "settings/OptionsManager.h"
 #include "world/BlocCassable.h"
+#include "world/Dessin2D.h"
 #include "world/TypeBloc.h"
 
 NiveauManager* NiveauManager::niveauManager = nullptr;
@@ -228,22 +229,12 @@ void NiveauManager::drawFond() { glCallList(LISTE_FOND); }
 // nothing of the level. Lighting stays as the caller had it.
 void NiveauManager::drawFondDerriere() {
     glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT | GL_VIEWPORT_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, 1, 0, 1, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
+    Dessin2D::debut();
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glDepthMask(GL_FALSE);
     glDepthRange(1, 1);
     glCallList(LISTE_FOND);
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
+    Dessin2D::fin();
     glPopAttrib();
 }

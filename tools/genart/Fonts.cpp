@@ -44,6 +44,8 @@ struct Style {
 // picking up a neighbour.
 Image police(const Police& p, const Style& s) {
     Image im(TAILLE, TAILLE);
+    // The face's advance (the same for every glyph) scaled to half a cell.
+    const float echelle = TAILLE / 10.0f / 2 / p.glyphe('0', s.taille).avance;
     for (int n = 0; n < NB_CELLULES; ++n) {
         const int x0 = (n % 10) * TAILLE / 10, y0 = (n / 10) * TAILLE / 10;
         const int x1 = (n % 10 + 1) * TAILLE / 10, y1 = (n / 10 + 1) * TAILLE / 10;
@@ -52,7 +54,6 @@ Image police(const Police& p, const Style& s) {
         // baseline: it is drawn a little smaller, so the accent is not cut.
         const int ligneDeBase = static_cast<int>(std::lround(cellule.hauteur() * 0.76f));
         const int hautMax = ligneDeBase - 1 - static_cast<int>(std::ceil(s.contourRayon));
-        const float echelle = cellule.largeur() / 2.0f / p.glyphe('0', s.taille).avance;
         float taille = s.taille;
         Glyphe g = p.glyphe(caractere(n), taille, echelle);
         while (g.haut > hautMax && taille > s.taille / 2) g = p.glyphe(caractere(n), taille *= 0.95f, echelle);
