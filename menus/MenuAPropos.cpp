@@ -25,8 +25,11 @@ MenuAPropos::MenuAPropos() : Menu(0, 0, 1, 1) {
 void MenuAPropos::draw() {
     Menu::draw();
     LangManager* lang = LangManager::getInstance();
+    static const int LIGNES[9] = {LangManager::A_PROPOS_1, LangManager::A_PROPOS_2, LangManager::A_PROPOS_3,
+                                  LangManager::A_PROPOS_4, LangManager::A_PROPOS_5, LangManager::A_PROPOS_6,
+                                  LangManager::A_PROPOS_7, LangManager::A_PROPOS_8, LangManager::A_PROPOS_9};
     for (int i = 0; i < 9; ++i)
-        textes->draw(lang->ligne(LangManager::A_PROPOS_1 + i).c_str(), 1, X_TEXTE, LIGNES_Y[i], 0.035, 0.05, 0.5, 1);
+        textes->draw(lang->ligne(LIGNES[i]).c_str(), 1, X_TEXTE, LIGNES_Y[i], 0.035, 0.05, 0.5, 1);
     // The keys, as they are bound now, in the highlight font.
     const std::string legende = LegendeTouches::texte();
     const double largeur = textes->largeurPour(legende.c_str(), 0.035, LARGEUR_PANNEAU, 0.5);

@@ -262,7 +262,7 @@ void MenuOptions::ecrireLigne(int rang, double y, const std::string& t) {
 }
 
 void MenuOptions::drawOptionsJeu() {
-    auto couleur = [](int c) { return c >= 0 && c <= 4 ? texte(LangManager::ROUGE + c) : std::string("?"); };
+    auto couleur = [](int c) { return c >= 0 && c <= 4 ? LangManager::getInstance()->couleurs[c] : std::string("?"); };
     ecrireLigne(1, 0.80, texte(LangManager::LANGUE) + Langues::affiche(options->getLangTemp()));
     ecrireLigne(2, 0.75, texte(LangManager::COULEUR_J1) + couleur(options->getColorTemp(0)));
     ecrireLigne(3, 0.70, texte(LangManager::COULEUR_J2) + couleur(options->getColorTemp(1)));
@@ -290,8 +290,9 @@ void MenuOptions::drawOptionsVideo() {
     ecrireLigne(5, 0.60, texte(LangManager::TEXTURES) +
                              nomDans(options->getTexturesTemp(),
                                      {{0, LangManager::TEXTURES_BASSES}, {1, LangManager::TEXTURES_HAUTES}}));
+    static const int AVIS[] = {LangManager::AVIS_VIDEO_1, LangManager::AVIS_VIDEO_2, LangManager::AVIS_VIDEO_3};
     for (int i = 0; i < 3; ++i)
-        textes->draw(texte(LangManager::AVIS_VIDEO_1 + i).c_str(), 1, X_TEXTE, 0.50 - 0.05 * i, 0.05, 0.05, 0.5, 1);
+        textes->draw(texte(AVIS[i]).c_str(), 1, X_TEXTE, 0.50 - 0.05 * i, 0.05, 0.05, 0.5, 1);
 }
 
 void MenuOptions::drawOptionsAudio() {

@@ -156,8 +156,8 @@ void MenuRecord::enregistrer() {
 std::string MenuRecord::texteRang() const {
     LangManager* lang = LangManager::getInstance();
     if (rangs[0] == 0) return lang->ligne(LangManager::NON_CLASSE);
-    const int suffixe = rangs[0] <= 3 ? LangManager::SUFFIXE_1 + rangs[0] - 1 : LangManager::SUFFIXE_N;
-    return std::to_string(rangs[0]) + lang->ligne(suffixe);
+    static const int SUFFIXES[] = {LangManager::SUFFIXE_1, LangManager::SUFFIXE_2, LangManager::SUFFIXE_3};
+    return std::to_string(rangs[0]) + lang->ligne(rangs[0] <= 3 ? SUFFIXES[rangs[0] - 1] : LangManager::SUFFIXE_N);
 }
 
 void MenuRecord::draw() {

@@ -1,10 +1,13 @@
-// Language files: texts by position, what a short or missing file leaves, and unsafe names.
+// Language files: texts by key and by position, what a short or missing file leaves, and unsafe names.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <sstream>
 
 #include "settings/LangManager.h"
 #include "settings/Langues.h"
@@ -146,6 +149,60 @@ TEST_F(Langue, LesFichiersLivres) {
         EXPECT_EQ(anglais ? "About" : "\xC0 propos", l->ligne(LangManager::A_PROPOS)) << langue;
         EXPECT_EQ(anglais ? "Play" : "Jouer", l->ligne(LangManager::JOUER)) << "the mark is not a character";
     }
+}
+
+// Keyed files: any order, comments, blank lines and unknown keys; a text the file lacks is the
+// English one, said once a run; the texts keep their spaces.
+TEST_F(Langue, TextesParCles) {
+    dossier.ecrire("Data/Lang/English.dat", "\xEF\xBB\xBF# English\nmenu.play Play\nmenu.quit Quit\nback Back\n");
+    dossier.ecrire("Data/Lang/Essai.dat",
+                   "# a comment\r\nmenu.quit Sortir\r\n\r\nmenu.play  Jouer \r\nmenu.play Encore\r\n"
+                   "no.such.key Rien\r\ncolour.red Rouge\r\ndifficulty.hard\r\n");
+    testing::internal::CaptureStderr();
+    charger("English");
+    LangManager* l = charger("Essai");
+    const std::string dit = testing::internal::GetCapturedStderr();
+    EXPECT_NE(std::string::npos, dit.find("Data/Lang/English.dat: " + std::to_string(LangManager::NB_LIGNES - 3) +
+                                          " texts missing (the first: menu.duel)\n"))
+        << dit;
+    EXPECT_EQ(" Jouer ", l->ligne(LangManager::JOUER)) << "the text is the rest of the line, as it is; the first wins";
+    EXPECT_EQ("Sortir", l->ligne(LangManager::QUITTER));
+    EXPECT_EQ("Back", l->ligne(LangManager::RETOUR)) << "a missing text is the English one";
+    EXPECT_EQ("Rouge", l->couleurs[0]);
+    EXPECT_EQ("", l->difficultes[1]) << "a key alone gives an empty text";
+    EXPECT_EQ("", l->ligne(LangManager::DUEL)) << "in neither file";
+    EXPECT_NE(std::string::npos, dit.find("Data/Lang/Essai.dat: " + std::to_string(LangManager::NB_LIGNES - 4) +
+                                          " texts missing, shown in English (the first: menu.duel)"))
+        << dit;
+    testing::internal::CaptureStderr();
+    charger("English");
+    charger("Essai");
+    EXPECT_EQ("", testing::internal::GetCapturedStderr()) << "said once a run";
+    EXPECT_EQ("Back", l->ligne(LangManager::RETOUR));
+}
+
+// Every language file the game ships gives every key once, and no key the game does not know:
+// a text added to one file and forgotten in another fails here.
+TEST(LanguesLivrees, MemesClesPartout) {
+    namespace fs = std::filesystem;
+    int fichiers = 0;
+    for (const auto& e : fs::directory_iterator(std::string(LEAPGRID_GAME_DIR) + "/Data/Lang")) {
+        if (e.path().extension() != ".dat") continue;
+        ++fichiers;
+        std::ifstream f(e.path());
+        std::string ligne;
+        std::set<std::string> vues;
+        for (int n = 1; std::getline(f, ligne); ++n) {
+            if (n == 1 && ligne.rfind("\xEF\xBB\xBF", 0) == 0) ligne.erase(0, 3);
+            if (ligne.empty() || ligne[0] == '#') continue;
+            const std::string cle = ligne.substr(0, ligne.find(' '));
+            EXPECT_NE(0, LangManager::numero(cle)) << e.path() << " line " << n << ": unknown key " << cle;
+            EXPECT_TRUE(vues.insert(cle).second) << e.path() << " line " << n << ": " << cle << " twice";
+        }
+        for (int n = 1; n <= LangManager::NB_LIGNES; ++n)
+            EXPECT_EQ(1u, vues.count(LangManager::cle(n))) << e.path() << " lacks " << LangManager::cle(n);
+    }
+    EXPECT_GE(fichiers, 2);
 }
 
 // One French file: a settings file that still says "French" reads it, and the
