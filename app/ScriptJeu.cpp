@@ -12,6 +12,9 @@
 //   jouer D N      a match on level 1 of Niveaux/D, intro skipped, N frames of play; the match goes on
 //   jouer_duel D N the same as a duel
 //   attendre N     N frames of whatever is on screen
+//   course D B     a solo match from level 1 of Niveaux/D, player 1 holding one button all along
+//                  (B: 0 forward, 1 back, 2 left, 3 right) until the level ends, is lost or
+//                  times out; prints whether it was finished, its time, lives left and frames
 //   touche K       taps the key of SDL key code K (13 Return, 27 Escape, 273-276 up, down,
 //                  right, left): pressed through the event queue this frame, released the next
 //   tenir K N      the same key held for N frames

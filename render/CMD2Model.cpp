@@ -9,7 +9,7 @@
 #include <iterator>
 #include <vector>
 
-#include "app/gl_ext.h"
+#include "render/gl_ext.h"
 #include "render/CTextureManager.h"
 #include "render/Vecteurs.h"
 #include "settings/FichierLu.h"

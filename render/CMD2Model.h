@@ -57,7 +57,6 @@ public:
 
     int GetNumFrames() const { return m_frames ? m_header.num_frames : 0; }
     float GetScale() const { return m_scale; }
-    unsigned int GetTextureID() const { return m_texID; }
     // Vertex i of frame f in model space (y up), as drawn; false outside the model.
     bool GetVertex(int frame, int i, float (&position)[3]) const;
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "render/Accents.h"
+#include "settings/Accents.h"
 #include "render/CTextureManager.h"
 #include "settings/OptionsManager.h"
 
@@ -46,10 +46,6 @@ TextesManager::TextesManager() : polices{}, options(OptionsManager::getInstance(
     for (int n = 1; n <= NB_POLICES; ++n)
         polices[n] = textures->LoadTexture(
             "Images/Fonts/" + options->getPathTextures() + "/font" + std::to_string(n) + ".tga", false);
-}
-
-unsigned int TextesManager::getPolice(int police) {
-    return police >= 1 && police <= NB_POLICES ? polices[police] : 0;
 }
 
 // From the first glyph's left edge to the last one's right edge, n glyphs span

@@ -14,7 +14,6 @@ public:
     void draw(const char* texte, int police, double x, double y, double largeur, double hauteur,
               double espacement, int alignement);
 
-    unsigned int getPolice(int police);
     // The glyph width (as draw takes it) at which texte spans at most place
     // across the screen: largeur, or less for a text too long for its place.
     double largeurPour(const char* texte, double largeur, double place, double espacement);

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <set>
 
-#include "render/Accents.h"
+#include "settings/Accents.h"
 #include "settings/FichierLu.h"
 #include "settings/FluxLu.h"
 #include "settings/Langues.h"

@@ -1,7 +1,7 @@
 // The texts of the chosen language, read from Data/Lang/<language>.dat: one text a line, its key
 // first (older files held one text a line by position, and still load). A text the chosen file
 // lacks is shown in English. A file declares itself UTF-8 by starting with the byte order mark
-// (EF BB BF); the texts are then held one byte a character (see render/Accents.h).
+// (EF BB BF); the texts are then held one byte a character (see settings/Accents.h).
 #pragma once
 
 #include <string>

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "render/Accents.h"
+#include "settings/Accents.h"
 
 const Langues::Langue Langues::LANGUES[] = {
     {"Francais", "French", "Français", "fr"},

@@ -3,7 +3,7 @@
 
 #include <SDL/SDL.h>
 
-#include "render/Accents.h"
+#include "settings/Accents.h"
 #include "settings/ClavierManager.h"
 #include "settings/Langues.h"
 #include "settings/OptionsManager.h"

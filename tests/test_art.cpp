@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "render/Accents.h"
+#include "settings/Accents.h"
 #include "render/CMD2Model.h"
 #include "render/LoadFileTGA.h"
 

@@ -8,7 +8,7 @@
 #include "menus/MenuPause.h"
 #include "menus/MenuRecord.h"
 #include "menus/MenuScores.h"
-#include "render/Accents.h"
+#include "settings/Accents.h"
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"

@@ -4,7 +4,7 @@
 #include <SDL/SDL_opengl.h>
 
 #include "app/Jeu.h"
-#include "app/gl_ext.h"
+#include "render/gl_ext.h"
 #include "settings/OptionsManager.h"
 #include "tests/support/DossierTemporaire.h"
 #include "tests/support/FenetreGL.h"

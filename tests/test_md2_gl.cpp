@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "app/gl_ext.h"
+#include "render/gl_ext.h"
 #include "render/CEntity.h"
 #include "render/CMD2Model.h"
 #include "render/CTextureManager.h"

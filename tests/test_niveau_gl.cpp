@@ -236,6 +236,22 @@ TEST_F(Niveau, BlocEpaisEtTuileMince) {
     EXPECT_EQ(5u * 6, sommetsDessines([&] { n->getBloc(1, 1)->draw(); }).size());
 }
 
+// A block made not solid lets the player fall through it, and solid again holds it, as the rules see it.
+TEST_F(Niveau, UnBlocQuiNEstPlusSolideLaissePasser) {
+    NiveauManager* n = charger("60 1 2\n1 20\n");
+    Bloc* pierre = n->getBloc(1, 1);
+    ASSERT_TRUE(n->collision(1, 1));
+    pierre->setSolid(false);
+    EXPECT_FALSE(n->collision(1, 1));
+    EXPECT_FALSE(pierre->isSolid());
+    pierre->setSolid(true);
+    EXPECT_TRUE(n->collision(1, 1));
+    EXPECT_TRUE(n->collision(2, 1)) << "the other cell is untouched";
+    Bloc ailleurs(1, 0, 1, 0, 1);
+    ailleurs.setSolid(false);
+    EXPECT_TRUE(n->collision(1, 1)) << "a block that is not the level's changes nothing";
+}
+
 TEST_F(Niveau, LaTrappeSOuvreEnCinqImages) {
     NiveauManager* n = charger("60 1 1\n20\n");
     auto* tuile = dynamic_cast<BlocCassable*>(n->getBloc(1, 1));

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "render/Accents.h"
+#include "settings/Accents.h"
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
 #include "settings/OptionsManager.h"

@@ -7,6 +7,7 @@
 
 #include "render/CTextureManager.h"
 #include "settings/OptionsManager.h"
+#include "world/NiveauManager.h"
 
 const float Bloc::PROFONDEUR = 0.3f;
 const float Bloc::COTE_S1 = 0.6640625f;  // 85 / 128
@@ -59,7 +60,13 @@ void Bloc::dessinerFaces(const FaceBloc* faces, int nombre) {
 }
 
 bool Bloc::isSolid() { return solid; }
-void Bloc::setSolid(bool s) { solid = s; }
+// The player collides with the level's rules grid, not with this drawing: a block of the
+// current level passes the change on to it.
+void Bloc::setSolid(bool s) {
+    solid = s;
+    NiveauManager* niveau = NiveauManager::existant();
+    if (niveau && niveau->getBloc(getX(), getZ()) == this) niveau->setSolide(getX(), getZ(), s);
+}
 int Bloc::getType() { return type; }
 int Bloc::getNumeroObjet() { return numeroObjet; }
 bool Bloc::estVariable() { return false; }

@@ -27,7 +27,6 @@ public:
     void setHauteur(int hauteur);
     int getHauteur() const { return hauteur; }
     void setChamp(const Champ& c) { champ = c; }
-    const Champ& getChamp() const { return champ; }
 
     // Frames the point at once, without easing (the intro's travel).
     void placer(const Point3& point);

@@ -163,7 +163,6 @@ private:
     int etatAvantPause;  // the state the pause screen returns to
     Joueur* joueurs[2];
     MenuPause* menuPause;
-    int victoires[2];
     int debutNiveau[2] = {0, 0};  // the match clocks when the level (re)started
     int viesDebut[2] = {0, 0};    // the lives the level (re)started with
     MenuBilan* menuBilan = nullptr;

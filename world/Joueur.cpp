@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/gl_ext.h"
+#include "render/gl_ext.h"
 #include "render/CTextureManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/OptionsManager.h"
@@ -85,20 +85,9 @@ void Joueur::setVies(int n) {
     etRendre([&](Evenements* ev) { corps.setVies(n, ev); });
 }
 void Joueur::resetPosition() { corps.resetPosition(niveaux->getGrille()); }
-void Joueur::resetDeplacement() { corps.resetDeplacement(); }
 Joueur::Instantane Joueur::capturer() const { return corps.capturer(); }
 void Joueur::restaurer(const Instantane& i) { corps.restaurer(i); }
-void Joueur::sauvegardePosition() { corps.sauvegardePosition(niveaux->getGrille()); }
-void Joueur::repositionner() { corps.repositionner(); }
 void Joueur::gestionDeplacements(long ecoule) { corps.gestionDeplacements(ecoule, boutons(corps.numJoueur)); }
-
-void Joueur::pesenteur(long ecoule) {
-    etRendre([&](Evenements* ev) { corps.pesenteur(ecoule, niveaux->getGrille(), ev); });
-}
-
-void Joueur::collision() {
-    etRendre([&](Evenements* ev) { corps.collision(niveaux->getGrille(), hasard, ev); });
-}
 
 // A player stepped alone (a match steps its players through its rules).
 void Joueur::refresh(long ecoule) {

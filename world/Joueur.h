@@ -55,11 +55,6 @@ public:
     void init();
     void initJoueur();
     void resetPosition();
-    void resetDeplacement();
-    void sauvegardePosition();
-    void collision();
-    void pesenteur(long ecoule);
-    void repositionner();
     void gestionDeplacements(long ecoule);
     void drawJoueur(bool contour);
     void drawModele(const CorpsJoueur& c, bool contour);

@@ -190,6 +190,11 @@ void NiveauManager::remplacer(float x, float z, int type) {
     dessin.modifier(indice / largeur, indice % largeur);
 }
 
+void NiveauManager::setSolide(float x, float z, bool solide) {
+    const int i = regles.indice(x, z);
+    if (i >= 0 && regles.code(i)) regles.setSolide(i, solide);
+}
+
 void NiveauManager::casser(float x, float z) {
     const int i = regles.indice(x, z);
     if (i < 0 || !regles.code(i)) return;

@@ -21,6 +21,8 @@ class NiveauManager {
 public:
     static NiveauManager* getInstance();
     static void kill();
+    // The level manager if there is one, without making one.
+    static NiveauManager* existant() { return niveauManager; }
 
     void setDifficulte(int difficulte);
     // A series of one level: that file instead of the difficulty's levels.
@@ -47,6 +49,8 @@ public:
     Bloc* getBloc(float x, float z);
     int getType(float x, float z);
     bool collision(float x, float z);
+    // Whether the player can land on the cell at (x, z), for the rules (Bloc::setSolid).
+    void setSolide(float x, float z, bool solide);
     // Replaces the block under (x, z) by a used block (type 101).
     void utiliser(float x, float z);
     // Replaces the block under (x, z) by a new block of that type; an empty

@@ -40,6 +40,5 @@ struct TypeBloc {
 
     static const float FACTEUR_ELAN;   // horizontal speed multiplier of bonus blocks
     static const int BONUS_TEMPS_MS;   // time given or taken by the time blocks
-    static constexpr int CASSABLE = 20;
     static constexpr int UTILISE = 101;
 };

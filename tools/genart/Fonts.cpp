@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "render/Accents.h"
+#include "settings/Accents.h"
 #include "tools/genart/Art.h"
 
 namespace {

@@ -30,7 +30,6 @@ public:
         hasard.semer(g);
     }
     uint64_t getGraine() const { return graine; }
-    Hasard& getHasard() { return hasard; }
 
     // One frame of play with the buttons of each slot.
     Issue avancer(long ecoule, const Boutons boutons[2], GrilleNiveau& g, Evenements* ev);

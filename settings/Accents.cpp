@@ -1,5 +1,5 @@
 // Decoding UTF-8 into the game's one-byte-per-character texts.
-#include "render/Accents.h"
+#include "settings/Accents.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The OpenGL extension loader.
-#include "app/gl_ext.h"
+#include "render/gl_ext.h"
 
 #include <SDL/SDL.h>
 
