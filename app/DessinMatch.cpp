@@ -5,9 +5,9 @@
 #include <GL/glu.h>
 
 #include "app/Jeu.h"
+#include "render/CameraMatch.h"
+#include "render/EcranPartage.h"
 #include "settings/OptionsManager.h"
-#include "world/CameraMatch.h"
-#include "world/EcranPartage.h"
 #include "world/Environnement.h"
 #include "world/NiveauManager.h"
 

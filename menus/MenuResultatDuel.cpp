@@ -4,9 +4,9 @@
 #include <SDL/SDL_opengl.h>
 
 #include "render/CTextureManager.h"
+#include "render/CouleursJoueurs.h"
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
-#include "world/CouleursJoueurs.h"
 
 namespace {
 

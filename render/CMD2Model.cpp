@@ -9,9 +9,9 @@
 #include <iterator>
 #include <vector>
 
-#include "render/gl_ext.h"
 #include "render/CTextureManager.h"
 #include "render/Vecteurs.h"
+#include "render/gl_ext.h"
 #include "settings/FichierLu.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "settings/Accents.h"
 #include "render/CTextureManager.h"
+#include "settings/Accents.h"
 #include "settings/OptionsManager.h"
 
 TextesManager* TextesManager::textesManagerinst = nullptr;

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/Accents.h"
 #include "render/CMD2Model.h"
 #include "render/LoadFileTGA.h"
+#include "settings/Accents.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "app/Jeu.h"
+#include "render/CameraMatch.h"
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
 #include "tests/support/MondeTest.h"
-#include "world/CameraMatch.h"
 #include "world/Environnement.h"
 #include "world/Joueur.h"
 #include "world/NiveauManager.h"

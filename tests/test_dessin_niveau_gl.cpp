@@ -12,12 +12,12 @@
 
 #include "app/Jeu.h"
 #include "render/CTextureManager.h"
+#include "render/DessinNiveau.h"
 #include "settings/OptionsManager.h"
 #include "tests/support/DossierTemporaire.h"
 #include "tests/support/FabriqueTGA.h"
 #include "tests/support/FenetreGL.h"
 #include "world/BlocCassable.h"
-#include "world/DessinNiveau.h"
 #include "world/NiveauManager.h"
 
 namespace {
@@ -202,7 +202,7 @@ TEST_F(DessinNiveauTest, SeulsLesCarresEnVueSontCompiles) {
         for (int c = 1; c < 201; ++c)
             grille[static_cast<size_t>(r) * 201 + c].reset(new Bloc(static_cast<float>(c), -0.6f, static_cast<float>(r), 0, 1, 0));
     DessinNiveau dessin;
-    dessin.preparer(&grille, 201, 201);
+    dessin.preparer([&](int i) -> BlocDessinable* { return grille[static_cast<size_t>(i)].get(); }, 201, 201);
     const int carres = ((201 + DessinNiveau::COTE - 1) / DessinNiveau::COTE) * ((201 + DessinNiveau::COTE - 1) / DessinNiveau::COTE);
     image({100, 0, 199}, [&] { dessin.draw(); });
     const int enVue = dessin.getListesCompilees();

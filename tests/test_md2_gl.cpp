@@ -5,10 +5,10 @@
 
 #include <cmath>
 
-#include "render/gl_ext.h"
 #include "render/CEntity.h"
 #include "render/CMD2Model.h"
 #include "render/CTextureManager.h"
+#include "render/gl_ext.h"
 #include "tests/support/DossierTemporaire.h"
 #include "tests/support/FabriqueMD2.h"
 #include "tests/support/FabriqueTGA.h"

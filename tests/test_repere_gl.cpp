@@ -7,11 +7,11 @@
 #include <string>
 
 #include "app/Jeu.h"
+#include "render/RepereArrivee.h"
 #include "tests/support/FenetreGL.h"
 #include "tests/support/MondeTest.h"
 #include "tests/support/PixelSous.h"
 #include "world/NiveauManager.h"
-#include "world/RepereArrivee.h"
 
 // Each block code the game knows, one level each, the marker in red (colour 0)
 // on the middle block: red ring, rim darker than the ring, light centre.

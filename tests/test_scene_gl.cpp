@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "app/Jeu.h"
+#include "render/CameraMatch.h"
 #include "settings/OptionsManager.h"
 #include "tests/support/FenetreGL.h"
 #include "tests/support/MondeTest.h"
 #include "tests/support/PixelSous.h"
-#include "world/CameraMatch.h"
 #include "world/Environnement.h"
 #include "world/Joueur.h"
 #include "world/NiveauManager.h"

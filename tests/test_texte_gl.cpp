@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "settings/Accents.h"
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
+#include "settings/Accents.h"
 #include "settings/OptionsManager.h"
 #include "tests/support/DossierTemporaire.h"
 #include "tests/support/FenetreGL.h"

@@ -1,17 +1,12 @@
 // One block of a level: a textured slab whose top face is the 1 x 1 square the player bounces on.
 #pragma once
 
+#include "render/BlocDessinable.h"
 #include "world/Objet3D.h"
 
 class CTextureManager;
 
-// One quad of a block: its normal, then four corners as (s, t, x, y, z).
-struct FaceBloc {
-    float normale[3];
-    float coins[4][5];
-};
-
-class Bloc : public Objet3D {
+class Bloc : public Objet3D, public BlocDessinable {
 public:
     // Position (x, y, z) is the centre of the top face.
     Bloc(float x, float y, float z, int numeroObjet, int type);
@@ -27,24 +22,20 @@ public:
     virtual int getType();
     virtual int getNumeroObjet();
     // The image the block is drawn with: the level groups its lists by it.
-    unsigned int getTexture() const { return texture; }
+    unsigned int getTexture() const override { return texture; }
 
     // Whether the block's look can change during a level (a tile that
     // breaks); the level watches such blocks.
-    virtual bool estVariable();
+    bool estVariable() override;
     // Whether the block is drawn afresh every frame instead of from the
     // level's compiled lists (a broken tile).
-    virtual bool seDessineChaqueImage();
+    bool seDessineChaqueImage() override;
 
     // Side depth of a thick block, and the texture strip its sides use.
     static const float PROFONDEUR;
     static const float COTE_S1;
 
 protected:
-    // The top face and four sides (no bottom), sides d deep, textured from s0 to s1.
-    void dessinerPave(float d, float s0, float s1);
-    static void dessinerFaces(const FaceBloc* faces, int nombre);
-
     int type;
     int numeroObjet;
     unsigned int texture;

@@ -1,7 +1,7 @@
 // The breakable tile and its opening trapdoors.
 #include "world/BlocCassable.h"
 
-#include <SDL/SDL_opengl.h>
+#include "render/GeometrieBloc.h"
 
 const float BlocCassable::EPAISSEUR = 0.025f;
 const float BlocCassable::OUVERTURE_MAX = 200.0f;
@@ -24,39 +24,9 @@ void BlocCassable::refresh(long ecoule) {
     }
 }
 
-// Two half-tiles hinged at the tile's left and right edges swing down about
-// the z axis, drawing in a little as they open.
 void BlocCassable::draw() {
-    if (solid) {
-        dessinerPave(EPAISSEUR, 0.5f, 1.0f);
-        return;
-    }
-    const float p = ouverture / OUVERTURE_MAX;
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glPushMatrix();
-    glTranslatef(x - 0.5f + p * EPAISSEUR, y, z);
-    glRotatef(-90 * p, 0, 0, 1);
-    glTranslatef(0.5f, 0, 0);
-    drawDemiTrappe(-0.5f, 0, 0, 0.25f);
-    glPopMatrix();
-    glPushMatrix();
-    glTranslatef(x + 0.5f - p * EPAISSEUR, y, z);
-    glRotatef(90 * p, 0, 0, 1);
-    glTranslatef(-0.5f, 0, 0);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    drawDemiTrappe(0, 0.5f, 0.25f, 0.5f);
-    glPopMatrix();
-}
-
-void BlocCassable::drawDemiTrappe(float a, float b, float sa, float sb) {
-    const float t = EPAISSEUR;
-    const FaceBloc faces[] = {
-        {{-1, 0, 0}, {{sa, 0, a, 0, -0.5f}, {sb, 0, b, 0, -0.5f}, {sb, 1, b, 0, 0.5f}, {sa, 1, a, 0, 0.5f}}},
-        {{-1, 0, 0}, {{0.5f, 0, a, -t, -0.5f}, {1, 0, b, -t, -0.5f}, {1, 1, b, -t, 0.5f}, {0.5f, 1, a, -t, 0.5f}}},
-        {{0, 0, 1}, {{0.5f, 0, a, -t, -0.5f}, {1, 0, b, -t, -0.5f}, {1, 1, b, 0, -0.5f}, {0.5f, 1, a, 0, -0.5f}}},
-        {{0, 0, -1}, {{0.5f, 0, a, -t, 0.5f}, {1, 0, a, 0, 0.5f}, {1, 1, b, 0, 0.5f}, {0.5f, 1, b, -t, 0.5f}}},
-        {{0, -1, 0}, {{0.5f, 0, a, -t, -0.5f}, {1, 0, a, 0, -0.5f}, {1, 1, a, 0, 0.5f}, {0.5f, 1, a, -t, 0.5f}}},
-        {{0, 1, 0}, {{0.5f, 0, b, -t, -0.5f}, {1, 0, b, 0, -0.5f}, {1, 1, b, 0, 0.5f}, {0.5f, 1, b, -t, 0.5f}}},
-    };
-    dessinerFaces(faces, 6);
+    if (solid)
+        GeometrieBloc::pave(x, y, z, EPAISSEUR, 0.5f, 1.0f, texture);
+    else
+        GeometrieBloc::trappes(x, y, z, EPAISSEUR, ouverture / OUVERTURE_MAX, texture);
 }

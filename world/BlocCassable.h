@@ -20,8 +20,5 @@ public:
     static const float OUVERTURE_MAX;  // milliseconds to open fully
 
 private:
-    // Box from x = a to b, 0.025 thick, one tile deep; top textured from sa to sb.
-    void drawDemiTrappe(float a, float b, float sa, float sb);
-
     float ouverture;
 };

@@ -1,25 +1,23 @@
 // The match: its state machine, the play clocks, the camera overrides; the HUD over the scene is HUD's.
 #include "world/Environnement.h"
 
-#include <SDL/SDL_opengl.h>
-
 #include <algorithm>
 #include <string>
 
 #include "menus/MenuBilan.h"
 #include "menus/MenuPause.h"
+#include "render/EcranPartage.h"
+#include "render/RepereArrivee.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
 #include "settings/ParsNiveaux.h"
 #include "settings/RecordsNiveaux.h"
 #include "settings/SonsManager.h"
-#include "world/EcranPartage.h"
 #include "world/HUD.h"
-#include "world/Joueur.h"
 #include "world/HorlogeNiveau.h"
+#include "world/Joueur.h"
 #include "world/NiveauManager.h"
-#include "world/RepereArrivee.h"
 #include "world/Trajectoire.h"
 
 Environnement* Environnement::environnement = nullptr;
@@ -470,7 +468,7 @@ void Environnement::drawVue(int numero, float ratio) {
         if (j) j->draw();
     if (niveaux->getFinJeu() || !getJoueur(numero)) return;
     begin2D();
-    glColor4f(1, 1, 1, 1);  // the other view's veils leave their colour behind
+    Dessin2D::couleur(1, 1, 1, 1);  // the other view's veils leave their colour behind
     hud->dessiner(numero - 1, ratio);
     end2D();
 }
@@ -478,7 +476,7 @@ void Environnement::drawVue(int numero, float ratio) {
 void Environnement::drawPause() {
     if (etat != ETAT_PAUSE) return;
     begin2D();
-    glColor4f(1, 1, 1, 1);
+    Dessin2D::couleur(1, 1, 1, 1);
     menuPause->draw();
     end2D();
 }

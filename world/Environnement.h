@@ -5,12 +5,12 @@
 #include <memory>
 #include <string>
 
-#include "world/Dessin2D.h"
+#include "render/CameraMatch.h"
+#include "render/Dessin2D.h"
 #include "world/Enregistrement.h"
 #include "world/Fantome.h"
 #include "world/noyau/ReglesMatch.h"
 #include "world/noyau/Rejeu.h"
-#include "world/CameraMatch.h"
 
 class ClavierManager;
 class HUD;

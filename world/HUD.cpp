@@ -1,20 +1,18 @@
 // The HUD drawn over a match: it reads the match's state through its public calls and holds no rules.
 #include "world/HUD.h"
 
-#include <SDL/SDL_opengl.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <string>
 
 #include "render/CTextureManager.h"
+#include "render/CouleursJoueurs.h"
+#include "render/Dessin2D.h"
+#include "render/EcranPartage.h"
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
 #include "settings/LegendeTouches.h"
 #include "settings/OptionsManager.h"
-#include "world/CouleursJoueurs.h"
-#include "world/Dessin2D.h"
-#include "world/EcranPartage.h"
 #include "world/Environnement.h"
 #include "world/HorlogeNiveau.h"
 #include "world/Joueur.h"
@@ -31,7 +29,7 @@ void HUD::dessiner(int i, float r) {
     if (!match.estDuel()) {
         dessinerTextes(i, r);
         if (match.getEtat() == ETAT_INTRO && niveaux->getNumNiveau() == 1) dessinerCommandes();
-        glBindTexture(GL_TEXTURE_2D, textureBoard);
+        Dessin2D::image(textureBoard);
         dessinerVies(i, r);
         dessinerProgression(i, r);
         dessinerVoiles(i, r);
@@ -53,7 +51,7 @@ void HUD::dessiner(int i, float r) {
         dessinerAttente(i, r);
         dessinerGagnants(r);
     });
-    glColor4f(1, 1, 1, 1);
+    Dessin2D::couleur(1, 1, 1, 1);
 }
 
 // The first intro of a series shows player 1's keys, over a band of its own.
@@ -93,9 +91,9 @@ std::string HUD::horloge(int i) {
 
 // The countdown turns to the warning colour for the last ten seconds.
 void HUD::texteTempsRestant(int i, float r) {
-    if (HorlogeNiveau::alerte(match.getJoueur(i + 1)->capturer().temps)) glColor4f(1, 0.35f, 0.2f, 1);
+    if (HorlogeNiveau::alerte(match.getJoueur(i + 1)->capturer().temps)) Dessin2D::couleur(1, 0.35f, 0.2f, 1);
     texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r);
-    glColor4f(1, 1, 1, 1);
+    Dessin2D::couleur(1, 1, 1, 1);
 }
 
 // The text manager corrects glyph widths for the window's ratio; a duel view
@@ -124,7 +122,7 @@ void HUD::dessinerVies(int i, float r) {
     const int c = j->getColor();
     const bool couleur = match.estDuel() && c >= 0 && c < NB_COULEURS_JOUEURS;
     const float v0 = couleur ? vieCouleurBas(c) : 0.9072265625f, v1 = couleur ? vieCouleurHaut(c) : 0.9853515625f;
-    glBindTexture(GL_TEXTURE_2D, textureBoard);
+    Dessin2D::image(textureBoard);
     for (int k = 0; k < j->getVies(); ++k) {
         const float xl = 0.015f / r + k * 0.05f / r, xr = 0.015f / r + (k + 1) * 0.05f / r;
         Dessin2D::quad({{xl, 0.99f, 0, v1}, {xr, 0.99f, 0.625f, v1}, {xr, 0.94f, 0.625f, v0}, {xl, 0.94f, 0, v0}});
@@ -135,7 +133,7 @@ void HUD::dessinerVies(int i, float r) {
 // on the start row, rising as the player nears the goal. In a duel the
 // opponent's marker shows too, under the player's own.
 void HUD::dessinerProgression(int i, float r) {
-    glBindTexture(GL_TEXTURE_2D, textureBoard);
+    Dessin2D::image(textureBoard);
     Dessin2D::quad({{1 - 0.03f / r, 0.9f, 1, 1}, {1 - 0.055f / r, 0.9f, 0.859375f, 1},
                     {1 - 0.055f / r, 0.2f, 0.859375f, 0.482421875f}, {1 - 0.03f / r, 0.2f, 1, 0.482421875f}});
     if (match.getJoueur(2 - i)) dessinerMarqueur(1 - i, r);
@@ -160,7 +158,7 @@ void HUD::dessinerVoiles(int i, float r) {
     if (fondu > 0) {
         Dessin2D::voile(fondu);
         dessinerBanniere(lang->ligne(LangManager::NIVEAU_REUSSI), r);
-        glColor3f(1, 1, 1);
+        Dessin2D::couleur(1, 1, 1);
     }
     Joueur* j = match.getJoueur(i + 1);
     const int e = j->getEtat();
@@ -177,9 +175,9 @@ void HUD::dessinerVoiles(int i, float r) {
 // the screen says whose it is.
 void HUD::dessinerNomDuel(int i, float r) {
     const CouleurJoueur& c = couleurJoueur(match.getJoueur(i + 1)->getColor());
-    glColor4f(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, 1);
+    Dessin2D::couleur(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, 1);
     texte(lang->ligne(LangManager::JOUEUR_1 + i), 0.015 / r, 0.875, 0.05, 0.05, 0.5, 1, r);
-    glColor4f(1, 1, 1, 1);
+    Dessin2D::couleur(1, 1, 1, 1);
 }
 
 // A player at the goal, or out, watches the level go on from where it ended
@@ -197,7 +195,7 @@ void HUD::dessinerAttente(int i, float r) {
 void HUD::dessinerGagnants(float r) {
     const float fondu = match.getFondu();
     if (fondu <= 0) return;
-    glColor4f(1, 1, 1, fondu);
+    Dessin2D::couleur(1, 1, 1, fondu);
     float y = 0.38f;
     const int gagnants = match.getGagnantsNiveau();
     if (gagnants == 3) {  // both in the same frame: a draw, said once

@@ -1,14 +1,12 @@
 // The player: physics, landings, lives, time and drawing.
 #include "world/Joueur.h"
 
-#include <SDL/SDL_opengl.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "render/gl_ext.h"
 #include "render/CTextureManager.h"
+#include "render/DessinJoueur.h"
 #include "settings/ClavierManager.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
@@ -17,9 +15,6 @@
 namespace {
 
 const float ECHELLE_MODELE = 0.3f;
-const int FRAME_AFFICHEE = 1;
-const int DRAPEAUX_CONTOUR = CEntity::TEXTURE | CEntity::BUMP | CEntity::COMMANDES;  // 22
-const int DRAPEAUX_MODELE = CEntity::TEXTURE | CEntity::ACTIVE_2D;                  // 34
 
 // Which of the sound manager's effects each landing sound is.
 Mix_Chunk* SonsManager::*effet(SonBloc son) {
@@ -44,7 +39,7 @@ Joueur::Joueur(int numJoueur)
 void Joueur::init() {
     corps.vies = 3;
     initJoueur();
-    if (!InitExtensions()) std::exit(1);
+    if (!DessinJoueur::preparer()) std::exit(1);
     textures->LoadTexture("Images/Joueur/ombre.tga", false);
     options = OptionsManager::getInstance();
     modele.LoadModel("Objets/joueur.md2");
@@ -146,41 +141,10 @@ void Joueur::draw() {
 // test, so the player shows through the blocks in front of it.
 void Joueur::drawJoueur(bool contour) { drawModele(corps, contour); }
 
-// The ghost: the model alone at body c's place, blended at alpha, leaving the
-// depth buffer as it was so it hides nothing behind it.
-void Joueur::drawFantome(const CorpsJoueur& c, float alpha) {
-    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_BLEND);
-    glBlendColor(0, 0, 0, alpha);
-    glBlendFunc(GL_CONSTANT_ALPHA, GL_ONE_MINUS_CONSTANT_ALPHA);
-    glDepthMask(GL_FALSE);
-    drawModele(c, false);
-    glPopAttrib();
-}
+void Joueur::drawFantome(const CorpsJoueur& c, float alpha) { DessinJoueur::fantome(entite, pose(c), alpha); }
 
-void Joueur::drawModele(const CorpsJoueur& c, bool contour) {
-    float lumiere[3] = {0, -10, 0};
-    const float x = c.x, y = c.y, z = c.z, vx = c.vx, vz = c.vz;
-    glPushMatrix();
-    glTranslatef(x, y - (contour ? 0.595f : 0.6f), z);
-    if (c.etat == ETAT_JOUEUR_EN_JEU) {
-        glRotatef(vz * 20 / 6, 1, 0, 0);
-        glRotatef(vx * (-20) / 6, 0, 0, 1);
-        glRotatef(vx * (-80) / 6, 0, 1, 0);
-        if (c.typeRebond == 1) glRotatef(y * 270, 0, 1, 0);
-    }
-    glDisable(GL_LIGHTING);
-    if (contour) {
-        glDisable(GL_TEXTURE_2D);
-        glDisable(GL_DEPTH_TEST);
-        glScalef(0.45f, 0.4f, 0.45f);
-        entite.DrawEntity(FRAME_AFFICHEE, DRAPEAUX_CONTOUR, lumiere);
-        glEnable(GL_DEPTH_TEST);
-        glEnable(GL_TEXTURE_2D);
-    } else {
-        glScalef(0.4f, 0.4f, 0.4f);
-        entite.DrawEntity(FRAME_AFFICHEE, DRAPEAUX_MODELE, lumiere);
-    }
-    glEnable(GL_LIGHTING);
-    glPopMatrix();
+void Joueur::drawModele(const CorpsJoueur& c, bool contour) { DessinJoueur::modele(entite, pose(c), contour); }
+
+PoseJoueur Joueur::pose(const CorpsJoueur& c) {
+    return {c.x, c.y, c.z, c.vx, c.vz, c.etat == ETAT_JOUEUR_EN_JEU, c.typeRebond == 1};
 }

@@ -3,6 +3,7 @@
 
 #include "render/CEntity.h"
 #include "render/CMD2Model.h"
+#include "render/DessinJoueur.h"
 #include "world/Objet3DMobile.h"
 #include "world/Ombre.h"
 #include "world/noyau/CorpsJoueur.h"
@@ -95,6 +96,9 @@ private:
         f(&ev);
         rendre(ev);
     }
+
+    // Where the model of body c stands this frame.
+    static PoseJoueur pose(const CorpsJoueur& c);
 
     CorpsJoueur corps;
     Hasard hasard;  // the random draws of a player stepped alone (a match has its own)

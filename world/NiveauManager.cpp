@@ -1,17 +1,15 @@
 // The level manager and the level file format.
 #include "world/NiveauManager.h"
 
-#include <SDL/SDL_opengl.h>
-
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
 
 #include "render/CTextureManager.h"
+#include "render/FondNiveau.h"
 #include "settings/OptionsManager.h"
 #include "world/BlocCassable.h"
-#include "world/Dessin2D.h"
 #include "world/TypeBloc.h"
 
 NiveauManager* NiveauManager::niveauManager = nullptr;
@@ -41,19 +39,7 @@ void NiveauManager::refaireListes() {
     dessin.toutLiberer();
 }
 
-void NiveauManager::compilerFond() {
-    glNewList(LISTE_FOND, GL_COMPILE);
-    glDisable(GL_BLEND);
-    glBindTexture(GL_TEXTURE_2D, textureFond);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0); glVertex3f(0, 0, 0);
-    glTexCoord2f(1, 0); glVertex3f(1, 0, 0);
-    glTexCoord2f(1, 1); glVertex3f(1, 1, 0);
-    glTexCoord2f(0, 1); glVertex3f(0, 1, 0);
-    glEnd();
-    glEnable(GL_BLEND);
-    glEndList();
-}
+void NiveauManager::compilerFond() { FondNiveau::compiler(textureFond); }
 
 NiveauManager::~NiveauManager() { detruireNiveau(); }
 
@@ -100,7 +86,7 @@ void NiveauManager::chargerNiveau() {
                 creerBloc(static_cast<float>(c), static_cast<float>(r), numero, code));
         }
     }
-    dessin.preparer(&grille, hauteur, largeur);
+    dessin.preparer([this](int i) -> BlocDessinable* { return grille[static_cast<size_t>(i)].get(); }, hauteur, largeur);
 }
 
 Bloc* NiveauManager::creerBloc(float c, float r, int numero, int code) {
@@ -228,18 +214,6 @@ void NiveauManager::refresh(long ecoule) {
 
 void NiveauManager::draw() { dessin.draw(); }
 
-void NiveauManager::drawFond() { glCallList(LISTE_FOND); }
+void NiveauManager::drawFond() { FondNiveau::dessiner(); }
 
-// The view's depth was cleared to the far end, so a pixel still there holds
-// nothing of the level. Lighting stays as the caller had it.
-void NiveauManager::drawFondDerriere() {
-    glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT | GL_VIEWPORT_BIT);
-    Dessin2D::debut();
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glDepthMask(GL_FALSE);
-    glDepthRange(1, 1);
-    glCallList(LISTE_FOND);
-    Dessin2D::fin();
-    glPopAttrib();
-}
+void NiveauManager::drawFondDerriere() { FondNiveau::dessinerDerriere(); }

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "render/DessinNiveau.h"
+#include "render/ImagesBlocs.h"
 #include "world/Bloc.h"
-#include "world/DessinNiveau.h"
 #include "world/FichierNiveau.h"
-#include "world/ImagesBlocs.h"
 #include "world/noyau/Evenement.h"
 #include "world/noyau/GrilleNiveau.h"
 
@@ -75,9 +75,7 @@ public:
     void refresh(long ecoule);
     void draw();
     void drawFond();
-    // The background drawn after the level, at the far end of the depth
-    // range: only the pixels the level left empty are filled, where drawing
-    // it first would fill the whole view and have most of it covered.
+    // The background drawn after the level, where the level left the view empty (FondNiveau).
     void drawFondDerriere();
     // The display lists compiled again (background, squares of blocks), in a
     // new OpenGL context: after the window was made again.
@@ -90,7 +88,6 @@ public:
     static constexpr int COTE_MAX = FichierNiveau::COTE_MAX;
     static constexpr int TEMPS_MAX = FichierNiveau::TEMPS_MAX;
     static constexpr int PREMIER_OBJET = 10;
-    static constexpr int LISTE_FOND = 1;
 
 private:
     NiveauManager();

@@ -1,25 +1,11 @@
 // The player's shadow.
 #include "world/Ombre.h"
 
-#include <SDL/SDL_opengl.h>
-
 #include "render/CTextureManager.h"
+#include "render/DessinOmbre.h"
 #include "world/NiveauManager.h"
 
 const float Ombre::HAUTEUR_SOL = -0.599f;
-
-namespace {
-int cellule(float v) { return static_cast<int>(v + 0.5f); }
-
-// How far from the centre the rectangle crosses into the next cell, found in
-// 0.01 steps (so the cut lies up to 0.01 past the true boundary).
-float decoupe(float centre, float demi) {
-    const int depart = cellule(centre - demi);
-    float q = -demi;
-    while (q < demi && cellule(centre + q) == depart) q += 0.01f;
-    return q;
-}
-}  // namespace
 
 Ombre::Ombre()
     : Objet3D(), texture(0), textures(CTextureManager::GetInstance()), niveaux(NiveauManager::getInstance()),
@@ -30,48 +16,7 @@ Ombre::Ombre()
 void Ombre::setWidth(float w) { width = w; }
 void Ombre::setHeight(float h) { height = h; }
 
-bool Ombre::solide(float a, float b) { return niveaux->collision(a, b); }
-
-void Ombre::piece(float xa, float xb, float za, float zb, float sa, float sb, float ta, float tb) {
-    glPushMatrix();
-    glBegin(GL_QUADS);
-    glNormal3f(1, 0, 0);
-    glTexCoord2f(sa, ta); glVertex3f(xa, HAUTEUR_SOL, za);
-    glTexCoord2f(sb, ta); glVertex3f(xa, HAUTEUR_SOL, zb);
-    glTexCoord2f(sb, tb); glVertex3f(xb, HAUTEUR_SOL, zb);
-    glTexCoord2f(sa, tb); glVertex3f(xb, HAUTEUR_SOL, za);
-    glEnd();
-    glPopMatrix();
-}
-
-// s runs along z and t along x; each piece keeps its share of the texture.
 void Ombre::draw() {
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glDisable(GL_LIGHTING);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    const float X0 = x - width, X1 = x + width, Z0 = z - height, Z1 = z + height;
-    const bool memeColonne = cellule(X0) == cellule(X1), memeLigne = cellule(Z0) == cellule(Z1);
-    const bool entiere = (memeColonne && memeLigne && solide(x, z)) ||
-                         (solide(X0, Z0) && solide(X0, Z1) && solide(X1, Z1) && solide(X1, Z0));
-    if (entiere) {
-        piece(X0, X1, Z0, Z1, 0, 1, 0, 1);
-    } else if (memeColonne && !memeLigne) {
-        const float q = decoupe(z, height), a = (height + q) / (2 * height);
-        if (solide(X0, Z0)) piece(X0, X1, Z0, z + q, 0, a, 0, 1);
-        if (solide(X0, Z1)) piece(X0, X1, z + q, Z1, a, 1, 0, 1);
-    } else if (!memeColonne && memeLigne) {
-        const float p = decoupe(x, width), b = (width + p) / (2 * width);
-        if (solide(X0, Z0)) piece(X0, x + p, Z0, Z1, 0, 1, 0, b);
-        if (solide(X1, Z0)) piece(x + p, X1, Z0, Z1, 0, 1, b, 1);
-    } else if (!memeColonne && !memeLigne) {
-        const float q = decoupe(z, height), a = (height + q) / (2 * height);
-        const float p = decoupe(x, width), b = (width + p) / (2 * width);
-        if (solide(X0, Z0)) piece(X0, x + p, Z0, z + q, 0, a, 0, b);
-        if (solide(X0, Z1)) piece(X0, x + p, z + q, Z1, a, 1, 0, b);
-        if (solide(X1, Z1)) piece(x + p, X1, z + q, Z1, a, 1, b, 1);
-        if (solide(X1, Z0)) piece(x + p, X1, Z0, z + q, 0, a, b, 1);
-    }
-    glDisable(GL_BLEND);
-    glEnable(GL_LIGHTING);
+    DessinOmbre::dessiner(x, HAUTEUR_SOL, z, width, height, texture,
+                          [this](float a, float b) { return niveaux->collision(a, b); });
 }

@@ -16,9 +16,6 @@ public:
     static const float HAUTEUR_SOL;  // just above the block tops
 
 private:
-    // One piece spanning x from xa to xb and z from za to zb, with its part of the texture.
-    void piece(float xa, float xb, float za, float zb, float sa, float sb, float ta, float tb);
-    bool solide(float a, float b);
 
     unsigned int texture;
     CTextureManager* textures;

@@ -1,9 +1,9 @@
 // The HUD board: life icon, progress bar and the five player markers, at the texture places the HUD reads.
 #include <string>
 
+#include "render/CouleursJoueurs.h"
 #include "tools/genart/Art.h"
 #include "tools/genart/Palette.h"
-#include "world/CouleursJoueurs.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The colours of our art.
 #include "tools/genart/Palette.h"
 
-#include "world/CouleursJoueurs.h"
+#include "render/CouleursJoueurs.h"
 
 namespace {
 Couleur joueur(int i) {

@@ -19,6 +19,10 @@ public:
     };
     // A textured quad, corners given in order.
     static void quad(const Coin (&c)[4]);
+    // The colour that following drawing is tinted with (white: as the images are).
+    static void couleur(float r, float v, float b, float alpha = 1);
+    // The image that following quads are textured with.
+    static void image(unsigned int texture);
     // Draws dessin scaled by (kx, ky) about the point (x, y).
     static void agrandir(float x, float y, float kx, float ky, const std::function<void()>& dessin);
 };

@@ -1,5 +1,5 @@
 // The level's squares of cells, their display lists and the test against the camera's view.
-#include "world/DessinNiveau.h"
+#include "render/DessinNiveau.h"
 
 #include <SDL/SDL_opengl.h>
 
@@ -60,9 +60,9 @@ bool boiteVisible(const Plan plans[6], const double mini[3], const double maxi[3
 
 DessinNiveau::~DessinNiveau() { vider(); }
 
-void DessinNiveau::preparer(const std::vector<std::unique_ptr<Bloc>>* g, int h, int l) {
+void DessinNiveau::preparer(Cellules cellules, int h, int l) {
     vider();
-    grille = g;
+    grille = std::move(cellules);
     hauteur = h;
     largeur = l;
     lignesCarres = (h + COTE - 1) / COTE;
@@ -105,7 +105,7 @@ void DessinNiveau::pourChaqueCellule(int numero, F f) {
     for (int l = l0; l < l1; ++l)
         for (int c = c0; c < c1; ++c) {
             const int cellule = l * largeur + c;
-            if (Bloc* b = (*grille)[static_cast<size_t>(cellule)].get()) f(cellule, b);
+            if (BlocDessinable* b = grille(cellule)) f(cellule, b);
         }
 }
 
@@ -141,13 +141,13 @@ void DessinNiveau::dessinerCarre(int numero) {
     glDisable(GL_CULL_FACE);
     glFrontFace(GL_CCW);
     for (const auto& v : carre.variables)
-        if (v.second) (*grille)[static_cast<size_t>(v.first)]->draw();
+        if (v.second) grille(v.first)->draw();
 }
 
 bool DessinNiveau::perime(const Carre& carre) const {
     if (!carre.aJour) return true;
     for (const auto& v : carre.variables) {
-        Bloc* b = (*grille)[static_cast<size_t>(v.first)].get();
+        BlocDessinable* b = grille(v.first);
         if (!b || b->seDessineChaqueImage() != v.second) return true;
     }
     return false;
@@ -164,16 +164,16 @@ void DessinNiveau::compiler(int numero) {
     blocsCompiles -= carre.blocs;
     carre.blocs = 0;
     carre.variables.clear();
-    std::vector<Bloc*> fixes;
-    pourChaqueCellule(numero, [&](int cellule, Bloc* b) {
+    std::vector<BlocDessinable*> fixes;
+    pourChaqueCellule(numero, [&](int cellule, BlocDessinable* b) {
         const bool aPart = b->seDessineChaqueImage();
         if (b->estVariable()) carre.variables.emplace_back(cellule, aPart);
         if (!aPart) fixes.push_back(b);
     });
     std::stable_sort(fixes.begin(), fixes.end(),
-                     [](const Bloc* a, const Bloc* b) { return a->getTexture() < b->getTexture(); });
+                     [](const BlocDessinable* a, const BlocDessinable* b) { return a->getTexture() < b->getTexture(); });
     glNewList(carre.liste, GL_COMPILE);
-    for (Bloc* b : fixes) b->draw();
+    for (BlocDessinable* b : fixes) b->draw();
     glEndList();
     carre.blocs = static_cast<int>(fixes.size());
     blocsCompiles += carre.blocs;

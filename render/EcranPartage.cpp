@@ -1,5 +1,5 @@
 // The duel's split screen.
-#include "world/EcranPartage.h"
+#include "render/EcranPartage.h"
 
 Cadre EcranPartage::vue(int numero, Decoupage d) {
     const bool premier = numero != 2;

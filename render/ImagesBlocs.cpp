@@ -1,5 +1,5 @@
 // The block images a texture folder holds.
-#include "world/ImagesBlocs.h"
+#include "render/ImagesBlocs.h"
 
 #include <dirent.h>
 

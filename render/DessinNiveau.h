@@ -2,11 +2,11 @@
 // camera can see it, and skips the squares the camera cannot see.
 #pragma once
 
-#include <memory>
+#include <functional>
 #include <utility>
 #include <vector>
 
-#include "world/Bloc.h"
+#include "render/BlocDessinable.h"
 
 class DessinNiveau {
 public:
@@ -23,9 +23,11 @@ public:
     DessinNiveau(const DessinNiveau&) = delete;
     DessinNiveau& operator=(const DessinNiveau&) = delete;
 
-    // A new grid of hauteur rows of largeur cells, row after row; nothing is
-    // compiled yet. The grid must outlive the drawing or the next preparer.
-    void preparer(const std::vector<std::unique_ptr<Bloc>>* grille, int hauteur, int largeur);
+    // The block of a cell (row times largeur plus column), or nullptr for an empty one.
+    using Cellules = std::function<BlocDessinable*(int cellule)>;
+    // A new grid of hauteur rows of largeur cells; nothing is compiled yet.
+    // The blocks it gives must outlive the drawing or the next preparer.
+    void preparer(Cellules cellules, int hauteur, int largeur);
     // Releases every list and forgets the grid.
     void vider();
     // Releases every list, keeping the grid: each square is compiled again
@@ -58,7 +60,7 @@ private:
     template <typename F>
     void pourChaqueCellule(int numero, F f);
 
-    const std::vector<std::unique_ptr<Bloc>>* grille = nullptr;
+    Cellules grille;
     int hauteur = 0;
     int largeur = 0;
     int lignesCarres = 0;

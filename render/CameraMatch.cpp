@@ -1,5 +1,5 @@
 // The match's eye: where it stands, how it eases, what it keeps in the picture.
-#include "world/CameraMatch.h"
+#include "render/CameraMatch.h"
 
 #include <cmath>
 

@@ -1,11 +1,11 @@
 // The landing marker, drawn as flat rings just over the block tops.
-#include "world/RepereArrivee.h"
+#include "render/RepereArrivee.h"
 
 #include <SDL/SDL_opengl.h>
 
 #include <cmath>
 
-#include "world/CouleursJoueurs.h"
+#include "render/CouleursJoueurs.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Drawing over the screen in 2D: the orthographic unit square and the few shapes the HUD and the screens draw on it.
-#include "world/Dessin2D.h"
+#include "render/Dessin2D.h"
 
 #include <SDL/SDL_opengl.h>
 
@@ -70,3 +70,7 @@ void Dessin2D::agrandir(float x, float y, float kx, float ky, const std::functio
     dessin();
     glPopMatrix();
 }
+
+void Dessin2D::couleur(float r, float v, float b, float alpha) { glColor4f(r, v, b, alpha); }
+
+void Dessin2D::image(unsigned int texture) { glBindTexture(GL_TEXTURE_2D, texture); }
