@@ -18,10 +18,12 @@
 #include "settings/RecordsNiveaux.h"
 #include "settings/ClavierManager.h"
 #include "settings/FichierAtomique.h"
+#include "settings/FichierLu.h"
 #include "settings/FichiersJoueur.h"
 #include "settings/OptionsManager.h"
 #include "world/Enregistrement.h"
 #include "world/FichierNiveau.h"
+#include "world/NiveauManager.h"
 
 namespace {
 
@@ -44,6 +46,8 @@ void nettoyerSauvegardesInterrompues() {
     for (int d = 1; d <= TableScores::NB_DIFFICULTES; ++d) {
         fichiers.push_back(TableScores::chemin(d));
         fichiers.push_back(RecordsNiveaux::chemin(d));
+        for (int n = 1; FichierLu::ordinaire(NiveauManager::cheminNiveau(d, n)); ++n)
+            fichiers.push_back(Enregistrement::chemin(d, n));
     }
     for (const std::string& f : fichiers)
         FichierAtomique::nettoyerRestes(FichiersJoueur::estParUtilisateur() ? FichiersJoueur::cheminUtilisateur(f) : f);
@@ -89,16 +93,18 @@ int jouer(int argc, char** argv) {
     nettoyerSauvegardesInterrompues();
     // No window, no display: the rules alone replay the run.
     if (!aVerifier.empty()) return VerificationRejeu::verifier(aVerifier, stdout);
+    // A replay is checked whole, its level too, before the window opens: a
+    // refused one ends the game with status 2, as --check-replay does.
     if (!rejeu.empty()) {
         Rejeu r;
         std::string refus;
-        if (!Enregistrement::lire(rejeu, r, refus)) {
+        if (!Enregistrement::lire(rejeu, r, refus, nullptr, false)) {
             std::fprintf(stderr, "leapgrid: %s: refused: %s\n", ligne.rejeu.c_str(), refus.c_str());
             return 2;
         }
     }
     Jeu jeu(essai, rejeu);
-    return 0;
+    return jeu.rejeuRefuse() ? 2 : 0;
 }
 
 }  // namespace

@@ -443,7 +443,9 @@ TEST_F(Demarrage, LaMeilleureCourseSeRejoueSansFenetre) {
     abime[abime.size() / 2] ^= 0x40;
     dossier.ecrire("abime.rep", abime);
     EXPECT_EQ(2, verifier(dossier.chemin() + "/abime.rep", texte)) << texte;
-    EXPECT_EQ("leapgrid: " + dossier.chemin() + "/abime.rep: refused: damaged replay (checksum mismatch)\n", texte);
+    // Read in one pass: the damage shows where it first breaks the frames, or at the checksum.
+    EXPECT_EQ(0u, texte.find("leapgrid: " + dossier.chemin() + "/abime.rep: refused: damaged replay (")) << texte;
+    EXPECT_EQ(1, std::count(texte.begin(), texte.end(), '\n')) << texte;
 
     dossier.ecrire("jeu/Niveaux/1/niveau1.dat", "60 3 3\n1 1 1\n1 1 1\n1 1 1\n");
     EXPECT_EQ(2, verifier(rejeu, texte)) << texte;

@@ -35,7 +35,9 @@ Rejeu runDuNiveau(const std::string& niveau = NIVEAU) {
     Boutons haut;
     haut.haut = true;
     for (int i = 0; i < 600; ++i) r.ajouter(10, i < 200 ? haut : Boutons());
-    r.tempsMs = 6000;
+    // The run ends short of the goal: its header claims no time, as the game
+    // would write it (a claim its frames do not give is refused).
+    r.tempsMs = 0;
     return r;
 }
 

@@ -2,29 +2,27 @@
 #include "world/Fantome.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "settings/FichiersJoueur.h"
 #include "world/Enregistrement.h"
-#include "world/FichierNiveau.h"
 #include "world/Joueur.h"
 
 void Fantome::charger(int difficulte, int numero, const std::string& chemin) {
     rejoueur.reset();
     Rejeu r;
     std::string refus;
-    const std::string fichier = FichiersJoueur::lecture(Enregistrement::chemin(difficulte, numero));
-    // No saved run yet is the usual case: nothing to say.
-    if (!Enregistrement::lire(fichier, r, refus)) {
-        if (refus != "not a readable file") std::fprintf(stderr, "leapgrid: %s: no ghost: %s\n", fichier.c_str(), refus.c_str());
+    ControleRejeu controle;
+    // No saved run yet is the usual case: nothing to say. A run of another
+    // version of the level would not follow this one: refused as it is read.
+    if (!Enregistrement::lireDuJoueur(difficulte, numero, r, refus, &controle)) {
+        if (refus != "not a readable file")
+            std::fprintf(stderr, "leapgrid: %s: no ghost: %s\n", FichiersJoueur::lecture(Enregistrement::chemin(difficulte, numero)).c_str(),
+                         refus.c_str());
         return;
     }
-    uint64_t hachage = 0;
-    const FichierNiveau lu = FichierNiveau::lire(chemin);
-    // A run of another version of the level would not follow this one.
-    if (r.difficulte != difficulte || r.numero != numero || !lu.accepte() ||
-        !Enregistrement::hacherFichier(chemin, hachage) || hachage != r.hachage)
-        return;
-    rejoueur.reset(new Rejoueur(r, lu));
+    if (r.difficulte != difficulte || r.numero != numero || controle.getCheminNiveau() != chemin) return;
+    rejoueur = std::make_unique<Rejoueur>(std::move(r), controle.getNiveau());
 }
 
 void Fantome::avancer(long ms) {
