@@ -18,12 +18,10 @@
 #include "settings/RecordsNiveaux.h"
 #include "settings/ClavierManager.h"
 #include "settings/FichierAtomique.h"
-#include "settings/FichierLu.h"
 #include "settings/FichiersJoueur.h"
 #include "settings/OptionsManager.h"
 #include "world/Enregistrement.h"
 #include "world/FichierNiveau.h"
-#include "world/NiveauManager.h"
 
 namespace {
 
@@ -46,11 +44,16 @@ void nettoyerSauvegardesInterrompues() {
     for (int d = 1; d <= TableScores::NB_DIFFICULTES; ++d) {
         fichiers.push_back(TableScores::chemin(d));
         fichiers.push_back(RecordsNiveaux::chemin(d));
-        for (int n = 1; FichierLu::ordinaire(NiveauManager::cheminNiveau(d, n)); ++n)
-            fichiers.push_back(Enregistrement::chemin(d, n));
     }
-    for (const std::string& f : fichiers)
-        FichierAtomique::nettoyerRestes(FichiersJoueur::estParUtilisateur() ? FichiersJoueur::cheminUtilisateur(f) : f);
+    const auto ici = [](const std::string& f) {
+        return FichiersJoueur::estParUtilisateur() ? FichiersJoueur::cheminUtilisateur(f) : f;
+    };
+    for (const std::string& f : fichiers) FichierAtomique::nettoyerRestes(ici(f));
+    // The best runs' folders hold nothing else: whatever level a save was cut short on.
+    for (int d = 1; d <= TableScores::NB_DIFFICULTES; ++d) {
+        const std::string rejeu = ici(Enregistrement::chemin(d, 1));
+        FichierAtomique::nettoyerDossier(rejeu.substr(0, rejeu.rfind('/')));
+    }
 }
 
 int jouer(int argc, char** argv) {
