@@ -17,10 +17,7 @@ VerrouDossier::VerrouDossier(const std::string& fichier) {
     // Never blocked for good: another program could hold the lock forever.
     const struct timespec pas = {0, 5 * 1000 * 1000};
     for (int attente = 0; attente <= ATTENTE_MAX_MS; attente += 5) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            tenuOk = true;
-            return;
-        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return;
         if (errno != EWOULDBLOCK && errno != EINTR) return;
         ::nanosleep(&pas, nullptr);
     }

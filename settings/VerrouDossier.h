@@ -14,11 +14,8 @@ public:
     VerrouDossier(const VerrouDossier&) = delete;
     VerrouDossier& operator=(const VerrouDossier&) = delete;
 
-    bool tenu() const { return tenuOk; }
-
     static const int ATTENTE_MAX_MS = 2000;
 
 private:
     int fd = -1;
-    bool tenuOk = false;
 };
