@@ -86,18 +86,23 @@ bool Enregistrement::lire(const std::string& fichier, Rejeu& r, std::string& ref
     return ok;
 }
 
+bool Enregistrement::lireOctets(const unsigned char* o, size_t taille, Rejeu& r, std::string& refus,
+                                ControleRejeu* controle, bool garder) {
+    size_t lus = 0;
+    const Rejeu::Source source = [&](unsigned char* d, size_t n) {
+        n = std::min(n, taille - lus);
+        std::memcpy(d, o + lus, n);
+        lus += n;
+        return n;
+    };
+    return lireSource(source, taille, r, refus, controle, garder);
+}
+
 bool Enregistrement::lireDuJoueur(int difficulte, int numero, Rejeu& r, std::string& refus, ControleRejeu* controle) {
     const std::string relatif = chemin(difficulte, numero);
     std::string texte;
     if (!FichiersJoueur::lireEnSession(relatif, texte)) return lire(FichiersJoueur::lecture(relatif), r, refus, controle);
-    size_t lus = 0;
-    const Rejeu::Source source = [&](unsigned char* o, size_t n) {
-        n = std::min(n, texte.size() - lus);
-        std::memcpy(o, texte.data() + lus, n);
-        lus += n;
-        return n;
-    };
-    return lireSource(source, texte.size(), r, refus, controle, true);
+    return lireOctets(reinterpret_cast<const unsigned char*>(texte.data()), texte.size(), r, refus, controle, true);
 }
 
 bool Enregistrement::terminer(int tempsMs, int vies) {
@@ -113,6 +118,11 @@ bool Enregistrement::terminer(int tempsMs, int vies) {
     VerrouDossier verrou(cible);
     if (!meilleur(tempsMs)) return false;
     const std::vector<unsigned char> octets = rejeu.encoder();
+    // Kept only when it reads back as it will be read: a run the rules alone
+    // would not play to this finish would be refused at every attempt.
+    Rejeu relu;
+    std::string refus;
+    if (!lireOctets(octets.data(), octets.size(), relu, refus, nullptr, false)) return false;
     const std::string texte(octets.begin(), octets.end());
     if (FichiersJoueur::estEnMemoire()) {
         FichiersJoueur::garderEnSession(relatif, texte);

@@ -15,8 +15,9 @@ public:
                    float sauvegardeZ);
     void image(long ecoule, const Boutons& b) { rejeu.ajouter(ecoule, b); }
     // The attempt reached the goal: kept when it beats the saved run (or
-    // there is none, or it is refused), read again under the folder's lock.
-    // True when it was written (in memory only: kept for the session).
+    // there is none, or it is refused), read again under the folder's lock,
+    // and when it replays to this very finish. True when it was written (in
+    // memory only: kept for the session).
     bool terminer(int tempsMs, int vies);
     const Rejeu& getRejeu() const { return rejeu; }
 
@@ -39,6 +40,8 @@ public:
 
 private:
     static bool lireSource(const Rejeu::Source& source, uint64_t taille, Rejeu& r, std::string& refus,
+                           ControleRejeu* controle, bool garder);
+    static bool lireOctets(const unsigned char* o, size_t taille, Rejeu& r, std::string& refus,
                            ControleRejeu* controle, bool garder);
     // True when a run of tempsMs beats the saved best run.
     bool meilleur(int tempsMs) const;
