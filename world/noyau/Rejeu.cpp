@@ -97,7 +97,6 @@ struct Rejeu::Lecteur {
     }
 };
 
-
 // A frame like the last run's lengthens it: its bytes are written again.
 void Rejeu::ajouter(long ecoule, const Boutons& b) {
     const uint16_t e = static_cast<uint16_t>(ecoule < 0 ? 0 : (ecoule > ECOULE_MAX ? ECOULE_MAX : ecoule));

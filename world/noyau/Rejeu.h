@@ -39,7 +39,6 @@ public:
     // One more frame of play.
     void ajouter(long ecoule, const Boutons& b);
     long nombreImages() const { return images; }
-    size_t nombreSeries() const { return series; }
     void vider() {
         octets.clear();
         series = 0;
