@@ -330,7 +330,7 @@ void Jeu::resize(int l, int h) {
 void Jeu::boucle() {
     flux->ouvrirTitre();
     if (!fichierEssai.empty()) essayerNiveau(fichierEssai);
-    if (!fichierRejeu.empty() && !regarderRejeu(fichierRejeu)) quitter = true;
+    if (!fichierRejeu.empty() && !regarderRejeu(fichierRejeu)) quitter = refusRejeu = true;
     horloge.demarrer(SDL_GetTicks());
     while (!quitter) {
         long ecoule = horloge.ecoule(SDL_GetTicks());

@@ -35,6 +35,8 @@ public:
     Menu* getMenuCourant() { return flux->getMenuCourant(); }
     bool estEnMenu() const { return flux->estEnMenu(); }
     bool getQuitter() const { return quitter; }
+    // The replay the game was started on was refused (the exit status says so).
+    bool rejeuRefuse() const { return refusRejeu; }
 
     void initSDL();
     void initSons();
@@ -113,6 +115,7 @@ private:
     bool quitter = false;
     std::unique_ptr<FluxEcrans> flux;  // the screens, and the match they start
     std::string fichierRejeu;  // the replay the game opens on
+    bool refusRejeu = false;
     std::string fichierEssai;  // the level file the game opens on
     HorlogeBoucle horloge;
     ScriptJeu* script = nullptr;

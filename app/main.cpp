@@ -45,8 +45,15 @@ void nettoyerSauvegardesInterrompues() {
         fichiers.push_back(TableScores::chemin(d));
         fichiers.push_back(RecordsNiveaux::chemin(d));
     }
-    for (const std::string& f : fichiers)
-        FichierAtomique::nettoyerRestes(FichiersJoueur::estParUtilisateur() ? FichiersJoueur::cheminUtilisateur(f) : f);
+    const auto ici = [](const std::string& f) {
+        return FichiersJoueur::estParUtilisateur() ? FichiersJoueur::cheminUtilisateur(f) : f;
+    };
+    for (const std::string& f : fichiers) FichierAtomique::nettoyerRestes(ici(f));
+    // The best runs' folders hold nothing else: whatever level a save was cut short on.
+    for (int d = 1; d <= TableScores::NB_DIFFICULTES; ++d) {
+        const std::string rejeu = ici(Enregistrement::chemin(d, 1));
+        FichierAtomique::nettoyerDossier(rejeu.substr(0, rejeu.rfind('/')));
+    }
 }
 
 int jouer(int argc, char** argv) {
@@ -89,16 +96,18 @@ int jouer(int argc, char** argv) {
     nettoyerSauvegardesInterrompues();
     // No window, no display: the rules alone replay the run.
     if (!aVerifier.empty()) return VerificationRejeu::verifier(aVerifier, stdout);
+    // A replay is checked whole, its level too, before the window opens: a
+    // refused one ends the game with status 2, as --check-replay does.
     if (!rejeu.empty()) {
         Rejeu r;
         std::string refus;
-        if (!Enregistrement::lire(rejeu, r, refus)) {
+        if (!Enregistrement::lire(rejeu, r, refus, nullptr, false)) {
             std::fprintf(stderr, "leapgrid: %s: refused: %s\n", ligne.rejeu.c_str(), refus.c_str());
             return 2;
         }
     }
     Jeu jeu(essai, rejeu);
-    return 0;
+    return jeu.rejeuRefuse() ? 2 : 0;
 }
 
 }  // namespace

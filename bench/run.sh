@@ -5,9 +5,13 @@
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
-cmake --build build --target leapgrid bench_duel bench_vsync bench_jeu base_sdl_gl bench_rejeu verifniveau -j"$(nproc)"
+cmake --build build --target leapgrid bench_duel bench_vsync bench_jeu base_sdl_gl bench_rejeu bench_memoire_rejeu verifniveau -j"$(nproc)"
 # No display needed: the rules replay alone, and the checker runs without one.
 build/bench/bench_rejeu build/game build/tools/verifniveau
+# Peak memory of --check-replay and of the ghost on the largest replays the reader takes
+# (LEAPGRID_AVANT=<an older leapgrid> measures it too, in the same run).
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+    build/bench/bench_memoire_rejeu build/game build/game/leapgrid ${LEAPGRID_AVANT:+"$LEAPGRID_AVANT"}
 if cmake --build build --target bench_tga -j"$(nproc)" 2>/dev/null; then
     xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" build/bench/bench_tga
 fi

@@ -38,9 +38,19 @@ bool TableScores::lire(int difficulte, std::string (&noms)[TAILLE], std::string 
         noms[i] = NOM_VIDE;
         temps[i] = TEMPS_VIDE;
     }
-    const std::string fichier = FichiersJoueur::lecture(chemin(difficulte));
-    FluxLu flux(fichier);
+    std::string texte;
+    if (FichiersJoueur::lireEnSession(chemin(difficulte), texte)) {
+        std::istringstream session(texte);
+        lireFlux(session, noms, temps);
+        return true;
+    }
+    FluxLu flux(FichiersJoueur::lecture(chemin(difficulte)));
     if (!flux) return false;
+    lireFlux(flux, noms, temps);
+    return true;
+}
+
+void TableScores::lireFlux(std::istream& flux, std::string (&noms)[TAILLE], std::string (&temps)[TAILLE]) {
     CryptageManager* cryptage = CryptageManager::getInstance();
     for (int i = 0; i < TAILLE; ++i) {
         std::string nom, t;
@@ -52,7 +62,6 @@ bool TableScores::lire(int difficulte, std::string (&noms)[TAILLE], std::string 
         if (t != TEMPS_VIDE) cryptage->deCrypt(t);
         temps[i] = t;
     }
-    return true;
 }
 
 bool TableScores::ecrire(int difficulte, const std::string (&noms)[TAILLE], const std::string (&temps)[TAILLE]) {
@@ -63,5 +72,8 @@ bool TableScores::ecrire(int difficulte, const std::string (&noms)[TAILLE], cons
         if (t != TEMPS_VIDE) cryptage->crypt(t);
         contenu << noms[i] << '\t' << t << '\n';
     }
-    return FichierAtomique::ecrire(FichiersJoueur::ecriture(chemin(difficulte)), contenu.str());
+    if (!FichiersJoueur::estEnMemoire())
+        return FichierAtomique::ecrire(FichiersJoueur::ecriture(chemin(difficulte)), contenu.str());
+    FichiersJoueur::garderEnSession(chemin(difficulte), contenu.str());
+    return true;
 }

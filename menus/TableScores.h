@@ -1,6 +1,7 @@
 // One difficulty's table of the ten best times, read from and written to Niveaux/<d>/Scores.dat.
 #pragma once
 
+#include <istream>
 #include <string>
 
 class TableScores {
@@ -16,6 +17,10 @@ public:
     // Reads the table, unscrambling every time but the placeholder; what
     // cannot be read keeps its placeholder. False when the file did not open.
     static bool lire(int difficulte, std::string (&noms)[TAILLE], std::string (&temps)[TAILLE]);
-    // Writes the table whole or not at all (temporary file, then rename).
+    // Writes the table whole or not at all (temporary file, then rename); in
+    // memory only, kept for the session.
     static bool ecrire(int difficulte, const std::string (&noms)[TAILLE], const std::string (&temps)[TAILLE]);
+
+private:
+    static void lireFlux(std::istream& flux, std::string (&noms)[TAILLE], std::string (&temps)[TAILLE]);
 };

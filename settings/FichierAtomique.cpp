@@ -4,7 +4,9 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <functional>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -56,12 +58,33 @@ bool FichierAtomique::ecrire(const std::string& chemin, const std::string& conte
 
 namespace {
 
-// mkstemp's six characters: letters and digits.
-bool nomDeReste(const std::string& nom, const std::string& prefixe) {
-    if (nom.size() != prefixe.size() + 6 || nom.compare(0, prefixe.size(), prefixe) != 0) return false;
-    for (size_t i = prefixe.size(); i < nom.size(); ++i)
+// mkstemp's six characters, letters and digits, after the temporary suffix at the end of nom.
+bool finDeReste(const std::string& nom) {
+    const size_t n = std::strlen(FichierAtomique::SUFFIXE_TEMPORAIRE) + 6;
+    if (nom.size() <= n || nom.compare(nom.size() - n, n - 6, FichierAtomique::SUFFIXE_TEMPORAIRE) != 0) return false;
+    for (size_t i = nom.size() - 6; i < nom.size(); ++i)
         if (!std::isalnum(static_cast<unsigned char>(nom[i]))) return false;
     return true;
+}
+
+// The leftovers among a folder's names that garder picks: only regular files
+// of this user, untouched for AGE_RESTE seconds (a save of another running
+// copy is younger), looked at through the folder, never through a link.
+int retirerRestes(const std::string& dossier, const std::function<bool(const std::string&)>& garder) {
+    DIR* d = ::opendir(dossier.c_str());
+    if (!d) return 0;
+    const time_t limite = std::time(nullptr) - FichierAtomique::AGE_RESTE;
+    int retires = 0;
+    while (const dirent* e = ::readdir(d)) {
+        if (!finDeReste(e->d_name) || !garder(e->d_name)) continue;
+        struct stat s;
+        if (::fstatat(::dirfd(d), e->d_name, &s, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(s.st_mode) ||
+            s.st_uid != ::geteuid() || s.st_mtime > limite)
+            continue;
+        if (::unlinkat(::dirfd(d), e->d_name, 0) == 0) ++retires;
+    }
+    ::closedir(d);
+    return retires;
 }
 
 }  // namespace
@@ -71,19 +94,11 @@ int FichierAtomique::nettoyerRestes(const std::string& chemin) {
     const size_t barre = chemin.rfind('/');
     const std::string dossier = barre == std::string::npos ? "." : chemin.substr(0, barre + 1);
     const std::string prefixe = (barre == std::string::npos ? chemin : chemin.substr(barre + 1)) + SUFFIXE_TEMPORAIRE;
-    DIR* d = ::opendir(dossier.c_str());
-    if (!d) return 0;
-    const time_t limite = std::time(nullptr) - AGE_RESTE;
-    int retires = 0;
-    while (const dirent* e = ::readdir(d)) {
-        if (!nomDeReste(e->d_name, prefixe)) continue;
-        struct stat s;
-        // Through the folder's descriptor, never following a link.
-        if (::fstatat(::dirfd(d), e->d_name, &s, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(s.st_mode) ||
-            s.st_uid != ::geteuid() || s.st_mtime > limite)
-            continue;
-        if (::unlinkat(::dirfd(d), e->d_name, 0) == 0) ++retires;
-    }
-    ::closedir(d);
-    return retires;
+    return retirerRestes(dossier, [&](const std::string& nom) {
+        return nom.size() == prefixe.size() + 6 && nom.compare(0, prefixe.size(), prefixe) == 0;
+    });
+}
+
+int FichierAtomique::nettoyerDossier(const std::string& dossier) {
+    return dossier.empty() ? 0 : retirerRestes(dossier, [](const std::string&) { return true; });
 }

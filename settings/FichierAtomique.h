@@ -22,5 +22,9 @@ public:
     // untouched for AGE_RESTE seconds (a save of another running copy is
     // younger). The number removed.
     static int nettoyerRestes(const std::string& chemin);
+    // The same for every file of a folder that holds only the game's own
+    // files (the best runs): any name ending in SUFFIXE_TEMPORAIRE and six
+    // letters or digits.
+    static int nettoyerDossier(const std::string& dossier);
     static const int AGE_RESTE = 10 * 60;
 };

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -17,6 +18,7 @@ const std::string PREFIXE_CONFIG = "Data/";
 
 FichiersJoueur::Dossiers dossiers;
 bool enMemoire = false;
+std::map<std::string, std::string> session;  // the files kept in memory, by game-folder path
 
 bool absolu(const char* chemin) { return chemin && chemin[0] == '/'; }
 
@@ -53,11 +55,13 @@ FichiersJoueur::Dossiers FichiersJoueur::depuis(const char* home, const char* xd
 void FichiersJoueur::portable() {
     dossiers = Dossiers();
     enMemoire = false;
+    session.clear();
 }
 
 void FichiersJoueur::parUtilisateur(const Dossiers& d) {
     enMemoire = d.config.empty() || d.donnees.empty();
     dossiers = enMemoire ? Dossiers() : d;
+    session.clear();
 }
 
 void FichiersJoueur::parUtilisateurDepuisEnvironnement() {
@@ -95,4 +99,15 @@ std::string FichiersJoueur::ecriture(const std::string& relatif) {
     if (utilisateur.empty()) return relatif;
     creerDossiersDe(utilisateur);
     return utilisateur;
+}
+
+void FichiersJoueur::garderEnSession(const std::string& relatif, const std::string& contenu) {
+    session[relatif] = contenu;
+}
+
+bool FichiersJoueur::lireEnSession(const std::string& relatif, std::string& contenu) {
+    const auto f = session.find(relatif);
+    if (!enMemoire || f == session.end()) return false;
+    contenu = f->second;
+    return true;
 }

@@ -34,6 +34,13 @@ public:
     // which holds the shipped defaults, if any.
     static std::string lecture(const std::string& relatif);
     // The file to write. In per-user mode its folders are created first (0700);
-    // "" in memory only, where every write fails.
+    // "" in memory only, where a file written there fails.
     static std::string ecriture(const std::string& relatif);
+
+    // In memory only, the player's records, scores and best runs are kept
+    // here for the session, by game-folder path: what the game would have
+    // saved, read back until it quits.
+    static void garderEnSession(const std::string& relatif, const std::string& contenu);
+    // What was kept for relatif this session; false when nothing was.
+    static bool lireEnSession(const std::string& relatif, std::string& contenu);
 };

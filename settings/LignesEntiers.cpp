@@ -81,6 +81,22 @@ bool LignesEntiers::lire(const std::string& chemin, const std::string& entete, c
     return analyser(std::string(octets.begin(), octets.end()), entete, bornes, lignes, refus);
 }
 
+void LignesEntiers::recuperer(const std::string& texte, const std::string& entete, const std::vector<Borne>& bornes,
+                              std::vector<std::vector<long>>& lignes) {
+    lignes.clear();
+    const std::string bom = "\xEF\xBB\xBF";
+    size_t debut = texte.compare(0, bom.size(), bom) == 0 ? bom.size() : 0;
+    while (debut < texte.size() && lignes.size() < LIGNES_MAX) {
+        size_t fin = texte.find('\n', debut);
+        if (fin == std::string::npos) fin = texte.size();
+        std::string t = texte.substr(debut, fin - debut);
+        debut = fin + 1;
+        if (!t.empty() && t.back() == '\r') t.pop_back();
+        std::vector<long> champs;
+        if (t != entete && ligne(t, bornes, champs)) lignes.push_back(champs);
+    }
+}
+
 std::string LignesEntiers::ecrire(const std::string& entete, const std::vector<std::vector<long>>& lignes) {
     std::string texte = entete + "\n";
     for (const std::vector<long>& champs : lignes) {

@@ -23,6 +23,11 @@ public:
     // The same on bytes already in memory.
     static bool analyser(const std::string& texte, const std::string& entete, const std::vector<Borne>& bornes,
                          std::vector<std::vector<long>>& lignes, std::string& refus);
+    // The rows that can still be read from a file analyser refused: every
+    // line that is a good row once a byte-order mark and a carriage return
+    // are dropped; blank, damaged or foreign lines cost only themselves.
+    static void recuperer(const std::string& texte, const std::string& entete, const std::vector<Borne>& bornes,
+                          std::vector<std::vector<long>>& lignes);
     // The header and rows as lire reads them.
     static std::string ecrire(const std::string& entete, const std::vector<std::vector<long>>& lignes);
 };

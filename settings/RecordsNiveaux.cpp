@@ -1,12 +1,18 @@
 // The best-times file.
 #include "settings/RecordsNiveaux.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
+#include <filesystem>
+#include <set>
 #include <vector>
 
 #include "settings/FichierAtomique.h"
+#include "settings/FichierLu.h"
 #include "settings/FichiersJoueur.h"
 #include "settings/LignesEntiers.h"
+#include "settings/VerrouDossier.h"
 
 const char* const RecordsNiveaux::ENTETE = "leapgrid records 1";
 
@@ -20,19 +26,40 @@ const std::vector<LignesEntiers::Borne> BORNES = {
 
 std::string RecordsNiveaux::chemin(int d) { return "Niveaux/" + std::to_string(d) + "/records.dat"; }
 
+const char* const RecordsNiveaux::SUFFIXE_ABIME = ".damaged";
+
 RecordsNiveaux::RecordsNiveaux(int d) : difficulte(d) {}
 
 void RecordsNiveaux::charger() {
     records.clear();
-    const std::string fichier = FichiersJoueur::lecture(chemin(difficulte));
+    std::string texte, refus;
+    if (FichiersJoueur::lireEnSession(chemin(difficulte), texte)) {
+        depuisTexte(texte, refus);
+        return;
+    }
+    lireFichier(FichiersJoueur::lecture(chemin(difficulte)));
+}
+
+// A refused file still gives the rows that can be read: a best time is never
+// lost to one bad line. The player hears of it once a session.
+bool RecordsNiveaux::lireFichier(const std::string& fichier) {
     std::vector<std::vector<long>> lignes;
     std::string refus;
     bool absent = false;
-    if (!LignesEntiers::lire(fichier, ENTETE, BORNES, lignes, refus, &absent)) {
-        if (!absent) std::fprintf(stderr, "Leapgrid: %s refused (%s): no best times kept\n", fichier.c_str(), refus.c_str());
-        return;
+    if (LignesEntiers::lire(fichier, ENTETE, BORNES, lignes, refus, &absent) || absent) {
+        garder(lignes);
+        return true;
     }
+    std::vector<unsigned char> octets;
+    if (FichierLu::lireTout(fichier, octets, LignesEntiers::TAILLE_MAX))
+        LignesEntiers::recuperer(std::string(octets.begin(), octets.end()), ENTETE, BORNES, lignes);
     garder(lignes);
+    static std::set<std::string> signales;  // by full path: the game folder is chosen once, tests change it
+    std::error_code erreur;
+    if (signales.insert(std::filesystem::absolute(fichier, erreur).string()).second)
+        std::fprintf(stderr, "Leapgrid: %s refused (%s): its %zu readable rows are kept, the file itself as %s%s\n",
+                     fichier.c_str(), refus.c_str(), lignes.size(), fichier.c_str(), SUFFIXE_ABIME);
+    return false;
 }
 
 bool RecordsNiveaux::depuisTexte(const std::string& texte, std::string& refus) {
@@ -58,8 +85,21 @@ std::string RecordsNiveaux::texte() const {
     return LignesEntiers::ecrire(ENTETE, lignes);
 }
 
-bool RecordsNiveaux::sauver() const {
-    return FichierAtomique::ecrire(FichiersJoueur::ecriture(chemin(difficulte)), texte());
+// The file is read again under the folder's lock and merged just before it
+// is replaced: what another copy of the game saved meanwhile is kept too. A
+// refused file is first put aside whole, under its own name plus SUFFIXE_ABIME.
+bool RecordsNiveaux::sauver() {
+    const std::string relatif = chemin(difficulte);
+    if (FichiersJoueur::estEnMemoire()) {
+        FichiersJoueur::garderEnSession(relatif, texte());
+        return true;
+    }
+    const std::string cible = FichiersJoueur::ecriture(relatif);
+    VerrouDossier verrou(cible);
+    struct stat s;
+    if (!lireFichier(cible) && ::lstat(cible.c_str(), &s) == 0 && S_ISREG(s.st_mode))
+        std::rename(cible.c_str(), (cible + SUFFIXE_ABIME).c_str());
+    return FichierAtomique::ecrire(cible, texte());
 }
 
 bool RecordsNiveaux::atteint(int niveau) const {

@@ -11,16 +11,20 @@ public:
     static constexpr int NIVEAU_MAX = 999;
     static constexpr long TEMPS_MAX_MS = 99999999;  // a little over a day
     static const char* const ENTETE;                 // the first line, with the format's version
+    static const char* const SUFFIXE_ABIME;          // ".damaged": a refused file, put aside at the next save
 
     // "Niveaux/<d>/records.dat", beside the score table.
     static std::string chemin(int difficulte);
 
     explicit RecordsNiveaux(int difficulte = 1);
-    // Reads the player's file. A damaged file is refused with one line on
-    // standard error and the table starts empty; an absent one quietly.
+    // Reads the player's file. A damaged file keeps the rows that can still
+    // be read, and is named once a session on standard error; an absent one
+    // is quietly empty.
     void charger();
-    // Writes the whole table or nothing; false when it could not.
-    bool sauver() const;
+    // Writes the whole table or nothing, merged with what the file holds by
+    // then (another copy of the game may have saved since), under a lock;
+    // false when it could not. In memory only, kept for the session.
+    bool sauver();
 
     int getDifficulte() const { return difficulte; }
     // Level 1 is always reached.
@@ -42,6 +46,8 @@ private:
         int meilleur = 0;
     };
     void garder(const std::vector<std::vector<long>>& lignes);
+    // Merges the file's rows in; false when it was refused (its readable rows merged all the same).
+    bool lireFichier(const std::string& fichier);
 
     int difficulte;
     std::map<int, Record> records;

@@ -361,10 +361,13 @@ TEST_F(Demarrage, AuDemarrageLesRestesDeSauvegardeSontRetiresEtLeScriptTrouveDeL
     dossier.ecrire("jeu/Data/Options.dat.tmp.Ef34Gh", "");
     dossier.ecrire("jeu/Data/Clavier.dat.tmp.Ij56Kl", "");
     dossier.ecrire("jeu/Data/Notes.tmp.Ab12Cd", "");
+    // A best run's save cut short, beside the level's replay.
+    dossier.ecrire("jeu/Replays/2/niveau3.rep.tmp.Mn78Op", "");
     const time_t ancien = std::time(nullptr) - 3600;
     const struct timespec temps[2] = {{ancien, 0}, {ancien, 0}};
-    for (const char* f : {"Options.dat.tmp.Ab12Cd", "Clavier.dat.tmp.Ij56Kl", "Notes.tmp.Ab12Cd"})
-        ASSERT_EQ(0, ::utimensat(AT_FDCWD, (jeu() + "/Data/" + f).c_str(), temps, 0)) << f;
+    for (const char* f : {"Data/Options.dat.tmp.Ab12Cd", "Data/Clavier.dat.tmp.Ij56Kl", "Data/Notes.tmp.Ab12Cd",
+                          "Replays/2/niveau3.rep.tmp.Mn78Op"})
+        ASSERT_EQ(0, ::utimensat(AT_FDCWD, (jeu() + "/" + f).c_str(), temps, 0)) << f;
     dossier.ecrire("appelant/script.txt", "titre 20\nfin\n");
     std::map<std::string, std::string> variables = sonMuet;
     variables["LEAPGRID_SCRIPT"] = "script.txt";
@@ -374,6 +377,7 @@ TEST_F(Demarrage, AuDemarrageLesRestesDeSauvegardeSontRetiresEtLeScriptTrouveDeL
     EXPECT_NE(std::string::npos, p.sortie().find("mesure etape=titre 20 images=")) << p.sortie();
     EXPECT_FALSE(dossier.existe("jeu/Data/Options.dat.tmp.Ab12Cd"));
     EXPECT_FALSE(dossier.existe("jeu/Data/Clavier.dat.tmp.Ij56Kl"));
+    EXPECT_FALSE(dossier.existe("jeu/Replays/2/niveau3.rep.tmp.Mn78Op"));
     EXPECT_TRUE(dossier.existe("jeu/Data/Options.dat.tmp.Ef34Gh")) << "a recent one may be another copy's";
     EXPECT_TRUE(dossier.existe("jeu/Data/Notes.tmp.Ab12Cd")) << "not the game's";
 }
@@ -405,8 +409,8 @@ TEST_F(Demarrage, LaMeilleureCourseSeRejoueSansFenetre) {
     ASSERT_TRUE(fs::exists(rejeu)) << sortie;
 
     // No display: the game finds its folder and the level the replay names.
-    auto verifier = [&](const std::string& fichier, std::string& texte) {
-        const std::string commande = "env -u DISPLAY '" + exe + "' --check-replay '" + fichier + "' 2>&1";
+    auto verifier = [&](const std::string& fichier, std::string& texte, const char* option = "--check-replay") {
+        const std::string commande = "env -u DISPLAY '" + exe + "' " + option + " '" + fichier + "' 2>&1";
         texte.clear();
         FILE* f = ::popen(commande.c_str(), "r");
         if (!f) return -1;
@@ -439,14 +443,38 @@ TEST_F(Demarrage, LaMeilleureCourseSeRejoueSansFenetre) {
     EXPECT_EQ(1, verifier(dossier.chemin() + "/court.rep", texte)) << texte;
     EXPECT_NE(std::string::npos, texte.find("not finished")) << texte;
 
+    // Refused files: one line and status 2, from --check-replay and from
+    // --replay alike, before any window (there is no display to open one on).
     std::string abime(octets.begin(), octets.end());
     abime[abime.size() / 2] ^= 0x40;
     dossier.ecrire("abime.rep", abime);
-    EXPECT_EQ(2, verifier(dossier.chemin() + "/abime.rep", texte)) << texte;
-    EXPECT_EQ("leapgrid: " + dossier.chemin() + "/abime.rep: refused: damaged replay (checksum mismatch)\n", texte);
-
-    dossier.ecrire("jeu/Niveaux/1/niveau1.dat", "60 3 3\n1 1 1\n1 1 1\n1 1 1\n");
-    EXPECT_EQ(2, verifier(rejeu, texte)) << texte;
-    EXPECT_NE(std::string::npos, texte.find("changed since the run was recorded")) << texte;
-    EXPECT_EQ(1, std::count(texte.begin(), texte.end(), '\n')) << texte;
+    Rejeu menteur = court, fige = court;
+    menteur.tempsMs = 1;  // a finish its frames never make
+    fige.vider();
+    for (int i = 0; i < 1000; ++i) fige.ajouter(0, b);  // a frozen frame, not play
+    for (const auto& [nom, faux] : {std::pair<const char*, const Rejeu*>{"menteur.rep", &menteur}, {"fige.rep", &fige}}) {
+        const std::vector<unsigned char> o = faux->encoder();
+        dossier.ecrire(nom, std::string(o.begin(), o.end()));
+    }
+    const std::string niveauChange = "60 3 3\n1 1 1\n1 1 1\n1 1 1\n";
+    struct Cas {
+        const char* fichier;
+        const char* raison;
+    } cas[] = {
+        // Read in one pass: the damage shows where it first breaks the frames, or at the checksum.
+        {"abime.rep", "damaged replay ("},
+        {"menteur.rep", "claims 0.001 s, its frames give no finish"},
+        {"fige.rep", "frames of no time"},
+        {nullptr, "level Niveaux/1/niveau1.dat changed since the run was recorded"},
+    };
+    for (const Cas& k : cas) {
+        const std::string fichier = k.fichier ? dossier.chemin() + "/" + k.fichier : rejeu;
+        if (!k.fichier) dossier.ecrire("jeu/Niveaux/1/niveau1.dat", niveauChange);
+        for (const char* option : {"--check-replay", "--replay"}) {
+            EXPECT_EQ(2, verifier(fichier, texte, option)) << option << " " << fichier << ": " << texte;
+            EXPECT_NE(std::string::npos, texte.find(fichier + ": refused: ")) << option << ": " << texte;
+            EXPECT_NE(std::string::npos, texte.find(k.raison)) << option << ": " << texte;
+            EXPECT_EQ(1, std::count(texte.begin(), texte.end(), '\n')) << option << ": " << texte;
+        }
+    }
 }

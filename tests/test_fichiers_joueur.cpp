@@ -10,6 +10,7 @@
 #include "settings/ClavierManager.h"
 #include "settings/FichiersJoueur.h"
 #include "settings/OptionsManager.h"
+#include "settings/RecordsNiveaux.h"
 #include "tests/support/DossierTemporaire.h"
 
 namespace fs = std::filesystem;
@@ -157,8 +158,8 @@ TEST(DossierJeu, ReconnuASesFichiersPasASonSeulDossierData) {
 }
 
 // With no home folder at all, the player's files stay in memory: the shipped
-// defaults are read, and no save ever lands in the game folder (an installed
-// one is everyone's).
+// defaults are read, no save ever lands in the game folder (an installed one
+// is everyone's), and the scores and best times saved read back all session.
 TEST(FichiersJoueur, SansDossierPersonnelRienNEstEcritDansLeDossierDuJeu) {
     DossierTemporaire dossier;
     dossier.ecrire("Data/Options.dat", "800\n600\n");
@@ -170,8 +171,21 @@ TEST(FichiersJoueur, SansDossierPersonnelRienNEstEcritDansLeDossierDuJeu) {
     EXPECT_EQ("800\n600\n", dossier.lire("Data/Options.dat"));
     std::string noms[TableScores::TAILLE], temps[TableScores::TAILLE];
     for (int i = 0; i < TableScores::TAILLE; ++i) noms[i] = "ABC", temps[i] = "12.5";
-    EXPECT_FALSE(TableScores::ecrire(1, noms, temps));
+    ASSERT_TRUE(TableScores::ecrire(1, noms, temps)) << "kept for the session";
     EXPECT_FALSE(dossier.existe("Niveaux/1/Scores.dat"));
+    std::string lusNoms[TableScores::TAILLE], lusTemps[TableScores::TAILLE];
+    ASSERT_TRUE(TableScores::lire(1, lusNoms, lusTemps));
+    EXPECT_EQ("ABC", lusNoms[0]);
+    EXPECT_EQ("12.5", lusTemps[9]);
+    RecordsNiveaux records(1);
+    records.proposer(1, 4321);
+    records.atteindre(2);
+    ASSERT_TRUE(records.sauver());
+    EXPECT_FALSE(dossier.existe("Niveaux/1/records.dat"));
+    RecordsNiveaux relus(1);
+    relus.charger();
+    EXPECT_EQ(4321, relus.meilleur(1)) << "the level list shows the best time";
+    EXPECT_TRUE(relus.atteint(2)) << "level 2 is reached";
     EXPECT_EQ(800, OptionsManager::getInstance()->getLargeur()) << "the settings still hold for the session";
     FichiersJoueur::portable();
     EXPECT_FALSE(FichiersJoueur::estEnMemoire());

@@ -15,8 +15,10 @@
 #include "menus/MenuNiveaux.h"
 #include "menus/MenuPause.h"
 #include "menus/MenuPrincipal.h"
+#include "menus/MenuScores.h"
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
+#include "settings/FichiersJoueur.h"
 #include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
 #include "settings/RecordsNiveaux.h"
@@ -205,6 +207,34 @@ TEST_F(Flux, LaDerniereArriveeMeneAuRecord) {
     EXPECT_TRUE(monde.dossier.existe("Niveaux/1/Scores.dat"));
     taper(SDLK_SPACE);
     EXPECT_EQ("MenuPrincipal", ecran());
+}
+
+// With no home folder, the score entered is kept for the session: the score
+// table shows it, though no file is written and no message names one.
+TEST_F(Flux, SansDossierPersonnelLeScoreResteDansLaSession) {
+    FichiersJoueur::parUtilisateur(FichiersJoueur::depuis(nullptr, nullptr, nullptr));
+    ::testing::internal::CaptureStderr();
+    taper(SDLK_SPACE);
+    taper(SDLK_SPACE);
+    taper(SDLK_SPACE);
+    taper(SDLK_ESCAPE);
+    Environnement::getInstance()->getJoueur(1)->setZ(1);  // over the goal row
+    passerLeBilan();
+    for (int i = 0; i < 400 && !jeu->estEnMenu(); ++i) avancer(10);
+    const bool record = jeu->estEnMenu() && ecran() == "MenuRecord";
+    for (int i = 0; i < 4; ++i) taper(SDLK_SPACE);  // name AAA, saved, then the main menu
+    const std::string apresRecord = ecran();
+    for (int i = 0; i < 2; ++i) taper(SDLK_d);  // from Play to Scores
+    taper(SDLK_SPACE);
+    const std::string erreurs = ::testing::internal::GetCapturedStderr();
+    const bool ecrit = monde.dossier.existe("Niveaux/1/Scores.dat") || monde.dossier.existe("Niveaux/1/records.dat");
+    FichiersJoueur::portable();
+    ASSERT_TRUE(record);
+    EXPECT_EQ("MenuPrincipal", apresRecord);
+    ASSERT_EQ("MenuScores", ecran());
+    EXPECT_EQ("AAA", static_cast<MenuScores*>(jeu->getMenuCourant())->getNom(0, 0));
+    EXPECT_FALSE(ecrit);
+    EXPECT_EQ("", erreurs);
 }
 
 // A match on one level file: it opens at once, plays that file (not the
@@ -537,6 +567,29 @@ TEST_F(FluxNiveaux, AtteindreUnNiveauLOuvreDansLaListe) {
     taper(SDLK_d);
     EXPECT_EQ(std::vector<int>{1}, liste()->getListe()) << "the hard series has its own list";
     EXPECT_EQ(2, liste()->getDifficulte());
+}
+
+// With no home folder, a level finished in the series shows in the level
+// list for the rest of the session: its best time, and the next level reached.
+TEST_F(FluxNiveaux, SansDossierPersonnelLaListeGardeLaSession) {
+    FichiersJoueur::parUtilisateur(FichiersJoueur::depuis(nullptr, nullptr, nullptr));
+    taper(SDLK_SPACE);
+    taper(SDLK_SPACE);  // Easy: the series
+    ASSERT_FALSE(jeu->estEnMenu());
+    finirNiveau();
+    const int tempsMs = env()->getMenuBilan()->getBilan().tempsMs;
+    taper(SDLK_SPACE);
+    taper(SDLK_ESCAPE);
+    taper(SDLK_ESCAPE);  // pause
+    taper(SDLK_a);
+    taper(SDLK_SPACE);  // leave
+    versListe();
+    const std::vector<int> niveaux = liste()->getListe();
+    const int meilleur = liste()->getRecords().meilleur(1);
+    FichiersJoueur::portable();
+    EXPECT_EQ((std::vector<int>{1, 2}), niveaux) << "level 2 is reached";
+    EXPECT_EQ(tempsMs, meilleur) << "level 1's best time";
+    EXPECT_FALSE(monde.dossier.existe("Niveaux/1/records.dat"));
 }
 
 // A level played alone: its summary, then back to the list on that level; it

@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "settings/FichiersJoueur.h"
 #include "settings/ParsNiveaux.h"
@@ -41,56 +45,131 @@ TEST(RecordsNiveaux, SeGardentEtSeRelisent) {
     EXPECT_FALSE(autre.atteint(2)) << "each difficulty has its own file";
 }
 
-// Whatever the damage, the whole file is refused with one line and the game
-// starts from an empty table.
-TEST(RecordsNiveaux, UnFichierAbimeEstRefuseEntier) {
+// Whatever the damage, the rows that can still be read are kept, the file is
+// named once on standard error, and the next save puts the damaged file aside
+// whole before it writes the table back: no best time is lost to one bad line.
+TEST(RecordsNiveaux, UnFichierAbimeGardeSesLignesLisibles) {
     const std::string e = std::string(RecordsNiveaux::ENTETE) + "\n";
     struct Cas {
         const char* quoi;
         std::string texte;
+        std::vector<int> gardes;  // levels whose 5000 ms best survives
     } cas[] = {
-        {"another format", "leapgrid records 2\n1 1 5000\n"},
-        {"no header", "1 1 5000\n"},
-        {"empty", ""},
-        {"a field missing", e + "2 1\n"},
-        {"a field too many", e + "2 1 5000 7\n"},
-        {"letters", e + "2 1 5OOO\n"},
-        {"negative", e + "2 1 -5000\n"},
-        {"level 0", e + "0 1 5000\n"},
-        {"level too high", e + "1000 1 5000\n"},
-        {"reached not 0 or 1", e + "2 2 5000\n"},
-        {"huge number", e + "2 1 99999999999999999999\n"},
-        {"two spaces", e + "2  1 5000\n"},
-        {"carriage return", e + "2 1 5000\r\n"},
-        {"blank line", e + "2 1 5000\n\n3 1 10\n"},
-        {"binary", e + std::string("2 1 5\0" "000\n", 9)},
+        {"another format", "leapgrid records 2\n1 1 5000\n", {1}},
+        {"no header", "1 1 5000\n", {1}},
+        {"empty", "", {}},
+        {"a field missing", e + "2 1\n4 1 5000\n", {4}},
+        {"a field too many", e + "2 1 5000 7\n", {}},
+        {"letters", e + "2 1 5OOO\n", {}},
+        {"negative", e + "2 1 -5000\n", {}},
+        {"level 0", e + "0 1 5000\n", {}},
+        {"level too high", e + "1000 1 5000\n", {}},
+        {"reached not 0 or 1", e + "2 2 5000\n", {}},
+        {"huge number", e + "2 1 99999999999999999999\n", {}},
+        {"two spaces", e + "2  1 5000\n", {}},
+        {"carriage returns", "leapgrid records 1\r\n1 1 5000\r\n2 1 5000\r\n3 1 5000\r\n4 1 5000\r\n", {1, 2, 3, 4}},
+        {"blank line", e + "2 1 5000\n\n3 1 5000\n", {2, 3}},
+        {"byte-order mark", "\xEF\xBB\xBF" + e + "1 1 5000\n2 1 5000\n", {1, 2}},
+        {"a comment", e + "# my times\n1 1 5000\n", {1}},
+        {"one line out of range", e + "1 1 5000\n2 1 5000\n3 1 100000000\n4 1 5000\n", {1, 2, 4}},
+        {"binary", e + std::string("2 1 5\0" "000\n3 1 5000\n", 19), {3}},
     };
-    DossierTemporaire dossier;
     for (const Cas& c : cas) {
-        dossier.ecrire("Niveaux/1/records.dat", e + "3 1 7000\n");
-        RecordsNiveaux bon(1);
-        bon.charger();
-        ASSERT_TRUE(bon.atteint(3));
+        DossierTemporaire dossier;
         dossier.ecrire("Niveaux/1/records.dat", c.texte);
-        RecordsNiveaux r(1);
+        RecordsNiveaux r(1), encore(1);
         ::testing::internal::CaptureStderr();
         r.charger();
+        encore.charger();  // the level list and the summary each read it: said once
         const std::string erreurs = ::testing::internal::GetCapturedStderr();
-        EXPECT_FALSE(r.atteint(2)) << c.quoi;
-        EXPECT_FALSE(r.atteint(3)) << c.quoi << ": nothing of it is kept";
-        EXPECT_TRUE(r.atteint(1)) << c.quoi;
-        EXPECT_EQ(0, r.meilleur(2)) << c.quoi;
         EXPECT_NE(std::string::npos, erreurs.find("Niveaux/1/records.dat refused")) << c.quoi << ": " << erreurs;
-        EXPECT_EQ(1, std::count(erreurs.begin(), erreurs.end(), '\n')) << c.quoi << ": one line";
+        EXPECT_EQ(1, std::count(erreurs.begin(), erreurs.end(), '\n')) << c.quoi << ": one line, once";
+        for (int n = 1; n <= 4; ++n) {
+            const bool garde = std::find(c.gardes.begin(), c.gardes.end(), n) != c.gardes.end();
+            EXPECT_EQ(garde ? 5000 : 0, r.meilleur(n)) << c.quoi << ", level " << n;
+        }
+        EXPECT_TRUE(r.proposer(9, 4000));
+        ASSERT_TRUE(r.sauver()) << c.quoi;
+        EXPECT_EQ(c.texte, dossier.lire("Niveaux/1/records.dat" + std::string(RecordsNiveaux::SUFFIXE_ABIME)))
+            << c.quoi << ": the damaged file, aside as it was";
+        RecordsNiveaux relu(1);
+        ::testing::internal::CaptureStderr();
+        relu.charger();
+        EXPECT_EQ("", ::testing::internal::GetCapturedStderr()) << c.quoi << ": the new file reads";
+        for (int n : c.gardes) EXPECT_EQ(5000, relu.meilleur(n)) << c.quoi << ", level " << n << " written back";
+        EXPECT_EQ(4000, relu.meilleur(9)) << c.quoi;
     }
-    // Not a regular file: refused, never waited on.
-    std::filesystem::remove(dossier.chemin() + "/Niveaux/1/records.dat");
-    std::filesystem::create_directory(dossier.chemin() + "/Niveaux/1/records.dat");
-    RecordsNiveaux dossierALaPlace(1);
+}
+
+// Not a regular file: refused, never waited on, and never moved or replaced.
+TEST(RecordsNiveaux, UnDossierALaPlaceDuFichierResteEnPlace) {
+    DossierTemporaire dossier;
+    std::filesystem::create_directories(dossier.chemin() + "/Niveaux/1/records.dat");
+    RecordsNiveaux r(1);
     ::testing::internal::CaptureStderr();
-    dossierALaPlace.charger();
+    r.charger();
     EXPECT_NE(std::string::npos, ::testing::internal::GetCapturedStderr().find("refused"));
-    EXPECT_FALSE(dossierALaPlace.sauver()) << "a folder in the way is not replaced";
+    EXPECT_FALSE(r.sauver()) << "a folder in the way is not replaced";
+    EXPECT_TRUE(std::filesystem::is_directory(dossier.chemin() + "/Niveaux/1/records.dat"));
+}
+
+// Two copies of the game read the table, then each saves its own finish: the
+// file keeps the best of both (the slower writer once wrote over a 3.52 s with
+// its 8.19 s), and every level either reached.
+TEST(RecordsNiveaux, DeuxCopiesDuJeuGardentLeMeilleurDesDeux) {
+    DossierTemporaire dossier;
+    dossier.ecrire("Niveaux/1/records.dat", std::string(RecordsNiveaux::ENTETE) + "\n1 1 9000\n");
+    RecordsNiveaux rapide(1), lent(1);
+    rapide.charger();
+    lent.charger();
+    rapide.proposer(1, 3520);
+    rapide.atteindre(2);
+    lent.proposer(1, 8190);
+    lent.proposer(3, 12000);
+    ASSERT_TRUE(rapide.sauver());
+    ASSERT_TRUE(lent.sauver());
+    RecordsNiveaux relu(1);
+    relu.charger();
+    EXPECT_EQ(3520, relu.meilleur(1));
+    EXPECT_TRUE(relu.atteint(2));
+    EXPECT_EQ(12000, relu.meilleur(3));
+    EXPECT_EQ(3520, lent.meilleur(1)) << "the table saved holds what it merged";
+}
+
+// Many real processes saving at the same moment, each its own level, each
+// having read the table before any saved: every level is in the file after.
+TEST(RecordsNiveaux, DesSauvegardesSimultaneesNePerdentRien) {
+    DossierTemporaire dossier;
+    dossier.ecrire("Niveaux/1/records.dat", std::string(RecordsNiveaux::ENTETE) + "\n");
+    const int copies = 8;
+    int depart[2];
+    ASSERT_EQ(0, ::pipe(depart));
+    std::vector<pid_t> enfants;
+    for (int k = 0; k < copies; ++k) {
+        const pid_t p = ::fork();
+        ASSERT_GE(p, 0);
+        if (p == 0) {
+            RecordsNiveaux r(1);
+            r.charger();
+            ::close(depart[1]);
+            char c;
+            while (::read(depart[0], &c, 1) > 0) {  // all start when the pipe closes
+            }
+            r.proposer(10 + k, 1000 + k);
+            ::_exit(r.sauver() ? 0 : 1);
+        }
+        enfants.push_back(p);
+    }
+    ::close(depart[0]);
+    ::close(depart[1]);
+    for (pid_t p : enfants) {
+        int statut = 0;
+        ASSERT_EQ(p, ::waitpid(p, &statut, 0));
+        EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0);
+    }
+    RecordsNiveaux relu(1);
+    relu.charger();
+    for (int k = 0; k < copies; ++k) EXPECT_EQ(1000 + k, relu.meilleur(10 + k)) << "level " << 10 + k;
 }
 
 TEST(RecordsNiveaux, UnNiveauEcritDeuxFoisGardeSonMeilleur) {

@@ -2,14 +2,19 @@
 #include "world/Enregistrement.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <random>
 
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
 #include "settings/FichiersJoueur.h"
+#include "settings/VerrouDossier.h"
 
 namespace {
 
@@ -53,13 +58,51 @@ void Enregistrement::commencer(int difficulte, int numero, const std::string& fi
     actif = hacherFichier(fichier, rejeu.hachage);
 }
 
-bool Enregistrement::lire(const std::string& fichier, Rejeu& r, std::string& refus) {
-    std::vector<unsigned char> octets;
-    if (!FichierLu::lireTout(fichier, octets, Rejeu::TAILLE_MAX)) {
+bool Enregistrement::lireSource(const Rejeu::Source& source, uint64_t taille, Rejeu& r, std::string& refus,
+                                ControleRejeu* controle, bool garder) {
+    ControleRejeu local;
+    ControleRejeu& c = controle ? *controle : local;
+    return Rejeu::decoder(source, taille, r, refus, &c, garder) && c.resultat(r, refus);
+}
+
+// Read in pieces from the open file: nothing is ever held but the frames kept.
+bool Enregistrement::lire(const std::string& fichier, Rejeu& r, std::string& refus, ControleRejeu* controle,
+                          bool garder) {
+    const int fd = FichierLu::ouvrir(fichier);
+    struct stat s;
+    if (fd < 0 || ::fstat(fd, &s) != 0) {
+        if (fd >= 0) ::close(fd);
         refus = "not a readable file";
         return false;
     }
-    return Rejeu::decoder(octets, r, refus);
+    const Rejeu::Source source = [fd](unsigned char* o, size_t n) -> size_t {
+        ssize_t lus;
+        do lus = ::read(fd, o, n);
+        while (lus < 0 && errno == EINTR);
+        return lus > 0 ? static_cast<size_t>(lus) : 0;
+    };
+    const bool ok = lireSource(source, static_cast<uint64_t>(s.st_size), r, refus, controle, garder);
+    ::close(fd);
+    return ok;
+}
+
+bool Enregistrement::lireOctets(const unsigned char* o, size_t taille, Rejeu& r, std::string& refus,
+                                ControleRejeu* controle, bool garder) {
+    size_t lus = 0;
+    const Rejeu::Source source = [&](unsigned char* d, size_t n) {
+        n = std::min(n, taille - lus);
+        std::memcpy(d, o + lus, n);
+        lus += n;
+        return n;
+    };
+    return lireSource(source, taille, r, refus, controle, garder);
+}
+
+bool Enregistrement::lireDuJoueur(int difficulte, int numero, Rejeu& r, std::string& refus, ControleRejeu* controle) {
+    const std::string relatif = chemin(difficulte, numero);
+    std::string texte;
+    if (!FichiersJoueur::lireEnSession(relatif, texte)) return lire(FichiersJoueur::lecture(relatif), r, refus, controle);
+    return lireOctets(reinterpret_cast<const unsigned char*>(texte.data()), texte.size(), r, refus, controle, true);
 }
 
 bool Enregistrement::terminer(int tempsMs, int vies) {
@@ -68,16 +111,33 @@ bool Enregistrement::terminer(int tempsMs, int vies) {
     if (!actif) return false;
     actif = false;
     const std::string relatif = chemin(rejeu.difficulte, rejeu.numero);
-    Rejeu ancien;
-    std::string refus;
-    // A saved run of another version of the level no longer counts.
-    if (lire(FichiersJoueur::lecture(relatif), ancien, refus) && ancien.hachage == rejeu.hachage &&
-        ancien.tempsMs <= tempsMs)
-        return false;
     const std::string cible = FichiersJoueur::ecriture(relatif);
     creerDossiers(cible);
+    // Read again under the lock just before it is replaced: a faster run
+    // another copy of the game saved meanwhile stays.
+    VerrouDossier verrou(cible);
+    if (!meilleur(tempsMs)) return false;
     const std::vector<unsigned char> octets = rejeu.encoder();
-    if (FichierAtomique::ecrire(cible, std::string(octets.begin(), octets.end()))) return true;
+    // Kept only when it reads back as it will be read: a run the rules alone
+    // would not play to this finish would be refused at every attempt.
+    Rejeu relu;
+    std::string refus;
+    if (!lireOctets(octets.data(), octets.size(), relu, refus, nullptr, false)) return false;
+    const std::string texte(octets.begin(), octets.end());
+    if (FichiersJoueur::estEnMemoire()) {
+        FichiersJoueur::garderEnSession(relatif, texte);
+        return true;
+    }
+    if (FichierAtomique::ecrire(cible, texte)) return true;
     std::fprintf(stderr, "Leapgrid: the best run could not be saved to %s\n", cible.c_str());
     return false;
+}
+
+// A saved run counts when it is whole, of this version of the level, and
+// really finishes it (its frames checked, not its header taken on trust).
+bool Enregistrement::meilleur(int tempsMs) const {
+    Rejeu ancien;
+    std::string refus;
+    return !lireDuJoueur(rejeu.difficulte, rejeu.numero, ancien, refus) || ancien.tempsMs <= 0 ||
+           ancien.tempsMs > tempsMs;
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "world/FichierNiveau.h"
 #include "world/noyau/Rejoueur.h"
 
 class Joueur;
@@ -13,6 +14,8 @@ class Fantome {
 public:
     // The saved run of level numero of difficulte, whose file is chemin; no
     // ghost when there is none, it cannot be read, or the level changed since.
+    // The run read and checked is kept for the next attempts while neither
+    // file changes: an attempt starts without reading it again.
     void charger(int difficulte, int numero, const std::string& chemin);
     void oublier() { rejoueur.reset(); }
     // ms more of play time.
@@ -28,5 +31,11 @@ public:
     static constexpr float ALPHA = 0.35f;
 
 private:
+    // Reads and checks the run, keeping it (or its refusal) under signature.
+    void lire(int difficulte, int numero, const std::string& chemin, const std::string& signature);
+
     std::unique_ptr<Rejoueur> rejoueur;
+    std::string signatureLue;      // the files' identity when last read; empty: nothing kept
+    std::unique_ptr<Rejeu> run;    // the run read, or null when refused
+    FichierNiveau niveau;          // its level
 };

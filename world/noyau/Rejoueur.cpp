@@ -1,7 +1,9 @@
 // A replay played back on the rules: the attempt starts as the game started it.
 #include "world/noyau/Rejoueur.h"
 
-Rejoueur::Rejoueur(const Rejeu& r, const FichierNiveau& niveau) : rejeu(r), grille(niveau) {
+#include <utility>
+
+Rejoueur::Rejoueur(Rejeu r, const FichierNiveau& niveau) : rejeu(std::move(r)), grille(niveau) {
     joueur.vies = rejeu.viesDepart;
     joueur.sauvegardeX = rejeu.sauvegardeX;
     joueur.sauvegardeZ = rejeu.sauvegardeZ;
@@ -13,9 +15,14 @@ Rejoueur::Rejoueur(const Rejeu& r, const FichierNiveau& niveau) : rejeu(r), gril
 
 bool Rejoueur::avancerImage(Evenements* ev) {
     long ecoule = 0;
-    Boutons b[2];
-    if (issue != ReglesMatch::EN_COURS || !rejeu.suivante(curseur, ecoule, b[0])) return false;
-    issue = regles.avancer(ecoule, b, grille, ev);
+    Boutons b;
+    return !termine() && rejeu.suivante(curseur, ecoule, b) && jouer(ecoule, b, ev);
+}
+
+bool Rejoueur::jouer(long ecoule, const Boutons& b, Evenements* ev) {
+    if (termine()) return false;
+    const Boutons boutons[2] = {b, Boutons()};
+    issue = regles.avancer(ecoule, boutons, grille, ev);
     return true;
 }
 
