@@ -14,7 +14,7 @@
 DessinMatch::DessinMatch(NiveauManager* n, Environnement* e, int l, int h)
     : niveaux(n), environnement(e), largeur(l), hauteur(h) {}
 
-// The match camera (see world/CameraMatch) frames the player and its landing.
+// The match camera (see render/CameraMatch) frames the player and its landing.
 void DessinMatch::dessiner() {
     if (environnement->getFinJeu()) return;
     if (environnement->estDuel()) {
