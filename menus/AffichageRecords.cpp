@@ -27,8 +27,9 @@ std::string AffichageRecords::nom(Medaille m) {
 }
 
 std::string AffichageRecords::temps(int ms) {
-    if (ms < 0) ms = 0;
-    return std::to_string(ms / 1000) + "." + std::to_string(ms / 100 % 10) + " s";
+    // Rounded to the nearest tenth: 41.96 s reads 42.0 s, never 41.9 s.
+    const long dixiemes = ms < 0 ? 0 : (static_cast<long>(ms) + 50) / 100;
+    return std::to_string(dixiemes / 10) + "." + std::to_string(dixiemes % 10) + " s";
 }
 
 void AffichageRecords::couleur(Medaille m) {
