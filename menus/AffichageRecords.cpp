@@ -4,6 +4,7 @@
 #include <SDL/SDL_opengl.h>
 
 #include "settings/LangManager.h"
+#include "settings/ObjectifsNiveau.h"
 
 namespace {
 
@@ -26,11 +27,7 @@ std::string AffichageRecords::nom(Medaille m) {
     return s ? LangManager::getInstance()->ligne(s->ligne) : std::string();
 }
 
-std::string AffichageRecords::temps(int ms) {
-    // Rounded to the nearest tenth: 41.96 s reads 42.0 s, never 41.9 s.
-    const long dixiemes = ms < 0 ? 0 : (static_cast<long>(ms) + 50) / 100;
-    return std::to_string(dixiemes / 10) + "." + std::to_string(dixiemes % 10) + " s";
-}
+std::string AffichageRecords::temps(int ms) { return ObjectifsNiveau::temps(ms); }
 
 void AffichageRecords::couleur(Medaille m) {
     const StyleMedaille* s = style(m);

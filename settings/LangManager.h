@@ -89,7 +89,12 @@ public:
         // The ghost of the best run.
         FANTOME,                              // options: "Ghost: "
     };
-    static constexpr int NB_LIGNES = FANTOME;
+    // A level's targets: what the next medal needs, on the summary.
+    enum LigneObjectifs : int {
+        LIGNE_PROCHAINE = FANTOME + 1,  // "Next medal: "
+        LIGNE_PLUS_VITE,                // after a time: " faster"
+    };
+    static constexpr int NB_LIGNES = LIGNE_PLUS_VITE;
     static_assert(APPUYER_TOUCHE + 1 == NIVEAUX_GAGNES, "the duel's lines follow the keys page's");
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
     static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <set>
 
 #include "render/Accents.h"
@@ -101,6 +102,24 @@ bool SerieNiveaux::charger(const std::string& d, std::string& refus) {
         }
     }
     return true;
+}
+
+bool SerieNiveaux::chargerOuNumeros(const std::string& d) {
+    std::string refus;
+    if (charger(d, refus)) return true;
+    const std::string chemin = d + "/" + FICHIER;
+    struct stat s;
+    if (::lstat(chemin.c_str(), &s) == 0)
+        std::fprintf(stderr, "Leapgrid: %s: the levels are played by number\n", refus.c_str());
+    for (int n = 1; n <= NUMEROS_MAX; ++n) {
+        Niveau niveau;
+        niveau.fichier = "niveau" + std::to_string(n) + ".dat";
+        // Whatever stands under the name is a level (one that cannot be read
+        // says so when played); the first name missing ends the series.
+        if (::lstat((d + "/" + niveau.fichier).c_str(), &s) != 0) break;
+        niveaux.push_back(niveau);
+    }
+    return false;
 }
 
 bool SerieNiveaux::depuisTexte(const std::string& texte, const std::string& nomFichier, std::string& refus) {

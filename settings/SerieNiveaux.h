@@ -14,6 +14,7 @@ public:
     static constexpr size_t TEXTE_MAX = 200;        // bytes of one name, about, title or lesson
     static constexpr size_t NOM_NIVEAU_MAX = 64;    // bytes of a level's file name
     static constexpr int NIVEAUX_MAX = 100;
+    static constexpr int NUMEROS_MAX = 999;         // levels numbered when there is no series file
     static constexpr int CELLULE_MAX = 999;         // a fork's row or column (a level is at most 1000 a side)
     static const char* const LANGUE_DEFAUT;         // "en": the text shown when a language has none
 
@@ -32,6 +33,10 @@ public:
     // Reads <dossier>/serie.txt. Refused (false, and the series left empty):
     // refus is one line naming the file, and the line where it applies.
     bool charger(const std::string& dossier, std::string& refus);
+    // A shipped series: charger, and when its file is refused (said in one
+    // line on standard error) or missing, the folder's niveau1.dat,
+    // niveau2.dat... by number, up to the first name missing, untitled. False then.
+    bool chargerOuNumeros(const std::string& dossier);
     // The same on bytes in memory; nomFichier names them in refus.
     bool depuisTexte(const std::string& texte, const std::string& nomFichier, std::string& refus);
     // The text charger reads back as this series.

@@ -139,19 +139,36 @@ TEST_F(Match, FinDeNiveauPuisNiveauSuivantPuisFinDeSerie) {
     EXPECT_FALSE(env->jeuQuitte());
 }
 
+// A failed attempt (out of time, or out of lives) starts again at once from
+// the start block: a short count-in, never the intro's flyover again.
 TEST_F(Match, RecommencerLeNiveauQuandLeJoueurEstHorsJeu) {
     taper(SDLK_SPACE);
-    frames(10);
-    const std::string avant = env->getTempsJeu(0);
-    j->setTemps(0);
-    frames(2);
-    ASSERT_EQ(ETAT_JOUEUR_TEMPS_ECOULE, j->getEtat());
-    frames(80);
-    EXPECT_EQ(ETAT_INTRO, env->getEtat()) << "the level starts again";
-    EXPECT_EQ(3, j->getVies());
-    EXPECT_EQ(60, j->getTemps());
-    EXPECT_EQ(ETAT_JOUEUR_EN_JEU, j->getEtat());
-    EXPECT_EQ(avant, env->getTempsJeu(0)) << "the failed attempt's time still counts";
+    const float departZ = j->getZ();
+    for (const char* echec : {"out of time", "out of lives"}) {
+        SCOPED_TRACE(echec);
+        frames(10);
+        if (echec[7] == 't') {
+            j->setTemps(0);
+        } else {
+            j->setVies(1);
+            j->setZ(-5);  // off the grid: it falls
+        }
+        int n = 0;
+        for (; n < 200 && env->getEtat() == ETAT_JEU; ++n) frames(1);
+        const std::string avant = env->getTempsJeu(0);
+        ASSERT_EQ(ETAT_REPRISE, env->getEtat()) << "the level starts again at once";
+        EXPECT_EQ(3, j->getVies());
+        EXPECT_EQ(60, j->getTemps());
+        EXPECT_EQ(ETAT_JOUEUR_EN_JEU, j->getEtat());
+        EXPECT_EQ(departZ, j->getZ()) << "from the start block";
+        const int repriseFrames = static_cast<int>(Environnement::DUREE_REPRISE / 40) + 1;
+        frames(repriseFrames - 1);
+        EXPECT_EQ(ETAT_REPRISE, env->getEtat());
+        EXPECT_EQ(avant, env->getTempsJeu(0)) << "the count-in is not played time; the failed attempt's still counts";
+        EXPECT_EQ(departZ, j->getZ()) << "the ball waits for the count-in";
+        frames(1);
+        EXPECT_EQ(ETAT_JEU, env->getEtat()) << "then play, without the intro";
+    }
 }
 
 TEST_F(Match, LeHUD) {
