@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 
 #include "settings/SerieNiveaux.h"
@@ -185,5 +186,37 @@ TEST(SerieNiveaux, LesSeriesLivreesSontCompletes) {
             }
             EXPECT_EQ(0, ::access(s.cheminNiveau(n).c_str(), R_OK)) << s.cheminNiveau(n);
         }
+    }
+}
+
+// A shipped series whose file is refused still plays: its levels by number up
+// to the first gap, with one line on standard error; without a file, quietly.
+TEST(SerieNiveaux, UnFichierRefuseLaisseJouerLesNiveauxParNumero) {
+    struct Cas {
+        const char* quoi;
+        const char* serie;  // nullptr: no series file
+        int niveaux;
+        int lignesErreur;
+    } cas[] = {
+        {"good", "name en S\nlevel niveau3.dat\ntitle en Three\nlevel niveau1.dat\ntitle en One\n", 2, 0},
+        {"missing", nullptr, 3, 0},
+        {"refused", "name en S\ntitle en Orphan\n", 3, 1},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        DossierTemporaire d;
+        for (const char* n : {"niveau1.dat", "niveau2.dat", "niveau3.dat", "niveau5.dat"}) d.ecrire(std::string("S/") + n, "");
+        if (c.serie) d.ecrire("S/serie.txt", c.serie);
+        ::testing::internal::CaptureStderr();
+        SerieNiveaux s;
+        EXPECT_EQ(c.lignesErreur == 0 && c.serie, s.chargerOuNumeros("S"));
+        const std::string erreurs = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(c.lignesErreur, std::count(erreurs.begin(), erreurs.end(), '\n')) << erreurs;
+        if (c.lignesErreur) {
+            EXPECT_NE(std::string::npos, erreurs.find("S/serie.txt line 2")) << erreurs;
+        }
+        ASSERT_EQ(c.niveaux, s.nombre());
+        EXPECT_EQ(c.serie && !c.lignesErreur ? "S/niveau3.dat" : "S/niveau1.dat", s.cheminNiveau(1));
+        EXPECT_EQ("", s.cheminNiveau(c.niveaux + 1)) << "past the last level, no file";
     }
 }
