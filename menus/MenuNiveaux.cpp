@@ -105,7 +105,7 @@ void MenuNiveaux::dessinerLigne(int i, double y, double largeurNom) {
     const int meilleur = records.meilleur(n);
     if (meilleur <= 0) {
         const std::string sans = lang->ligne(LangManager::LIGNE_SANS_TEMPS);
-        textes->draw(sans.c_str(), police, dx + 0.62, y, textes->largeurPour(sans.c_str(), l * 0.8, 0.3, 0.5), h, 0.5, 2);
+        textes->draw(sans.c_str(), police, dx + 0.62, y, textes->largeurPour(sans.c_str(), l * 0.8, 0.18, 0.5), h, 0.5, 2);
         return;
     }
     textes->draw(AffichageRecords::temps(meilleur).c_str(), police, dx + 0.62, y, l, h, 0.5, 2);
@@ -136,7 +136,7 @@ void MenuNiveaux::draw() {
         const int dernier = std::min(n, premier + LIGNES_VISIBLES);
         double largeurNom = 0.045;
         for (int i = premier; i < dernier; ++i)
-            largeurNom = std::min(largeurNom, textes->largeurPour(nomLigne(i).c_str(), 0.045, 0.36, 0.5));
+            largeurNom = std::min(largeurNom, textes->largeurPour(nomLigne(i).c_str(), 0.045, 0.32, 0.5));
         for (int i = premier; i < dernier; ++i) dessinerLigne(i, 0.76 - 0.037 * (i - premier), largeurNom);
         dessinerObjectifs();
     }
