@@ -349,3 +349,50 @@ TEST_F(Match, LaPauseAussiPendantLaFinDuNiveau) {
     EXPECT_EQ(ETAT_INTRO, env->getEtat());
     EXPECT_EQ(2, NiveauManager::getInstance()->getNumNiveau());
 }
+
+// The intro presents a titled level over its own band (title, lesson, gold
+// and silver times), inside the screen at every ratio; an untitled level
+// without a par has no band. A retried attempt shows its count-in instead.
+TEST_F(Match, LIntroPresenteLeNiveauEtLaRepriseDecompte) {
+    auto glyphes = [&](float bas, float haut) {
+        int n = 0;
+        for (const Boite& b : quadsDuHUD(env))  // glyphs left of the progress bar
+            n += b.xMax - b.xMin < 0.1 && b.xMax < 0.9f && b.yMin >= bas && b.yMax <= haut;
+        return n;
+    };
+    auto recommencer = [&](const char* mode) {
+        monde.reglages(mode);
+        Environnement::kill();
+        env = Environnement::getInstance();
+        NiveauManager* n = NiveauManager::getInstance();
+        n->setDifficulte(1);
+        n->detruireNiveau();
+        n->chargerNiveau();
+        env->ajouterJoueur(new Joueur(1));
+        j = env->getJoueur(1);
+    };
+    recommencer("1024 768 0");
+    EXPECT_EQ(0, glyphes(0.2f, 0.42f)) << "no series file, no pars: nothing to present";
+
+    monde.dossier.ecrire("Niveaux/1/serie.txt", "name en T\nlevel niveau1.dat\ntitle en Wide road\n"
+                                                "lesson en Hold forward.\nlevel niveau2.dat\ntitle en Next\n");
+    monde.dossier.ecrire("Niveaux/1/pars.dat", "leapgrid pars 1\n1 20000\n");
+    for (const char* mode : {"1024 768 0", "1280 800 1", "1280 720 1"}) {
+        SCOPED_TRACE(mode);
+        recommencer(mode);
+        ASSERT_EQ(ETAT_INTRO, env->getEtat());
+        // "Wide road", "Hold forward.", "23.0 s", "30.0 s": every glyph drawn
+        // (the medals' names come from a language file, which this folder lacks).
+        EXPECT_EQ(8 + 12 + 5 + 5, glyphes(0.2f, 0.42f));
+        for (const Boite& b : quadsDuHUD(env)) {
+            EXPECT_GE(b.xMin, 0.0f);
+            EXPECT_LE(b.xMax, 1.0f);
+        }
+        taper(SDLK_SPACE);
+        j->setTemps(0);
+        for (int i = 0; i < 200 && env->getEtat() == ETAT_JEU; ++i) frames(1);
+        ASSERT_EQ(ETAT_REPRISE, env->getEtat());
+        EXPECT_EQ(0, glyphes(0.2f, 0.42f)) << "no intro band on a retry";
+        EXPECT_EQ(1, glyphes(0.43f, 0.6f)) << "the count-in's figure";
+    }
+}

@@ -55,6 +55,7 @@ void HUD::dessiner(int i, float r) {
     Dessin2D::agrandir(0.5f, 0.5f, k, k, [&] {
         dessinerAttente(i, r);
         dessinerGagnants(r);
+        if (match.getEtat() == ETAT_REPRISE) dessinerDecompte(r);
     });
     glColor4f(1, 1, 1, 1);
 }
