@@ -243,7 +243,7 @@ bool FluxEcrans::regarderRejeu(const std::string& chemin) {
         std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), refus.c_str());
         return false;
     }
-    const std::string niveau = NiveauManager::cheminNiveau(r.difficulte, r.numero);
+    const std::string niveau = NiveauManager::cheminDansSerieLivree(r.difficulte, r.numero);
     if (!Enregistrement::hacherFichier(niveau, hachage) || hachage != r.hachage) {
         std::fprintf(stderr, "Leapgrid: %s: refused: level %s is missing or changed since the run was recorded\n",
                      chemin.c_str(), niveau.c_str());

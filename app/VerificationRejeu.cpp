@@ -13,7 +13,7 @@ int VerificationRejeu::verifier(const std::string& chemin, std::FILE* sortie) {
         std::fprintf(stderr, "leapgrid: %s: refused: %s\n", chemin.c_str(), refus.c_str());
         return 2;
     }
-    const std::string niveau = NiveauManager::cheminNiveau(r.difficulte, r.numero);
+    const std::string niveau = NiveauManager::cheminDansSerieLivree(r.difficulte, r.numero);
     const FichierNiveau lu = FichierNiveau::lire(niveau);
     uint64_t hachage = 0;
     if (!lu.accepte() || !Enregistrement::hacherFichier(niveau, hachage)) {

@@ -77,7 +77,7 @@ void HUD::dessinerPresentation() {
     const std::string lecon = ObjectifsNiveau::lecon(niveaux->getSerie(), n);
     const std::string cibles = ObjectifsNiveau::cibles(niveaux->getPars().par(n));
     if (titre.empty() && cibles.empty()) return;
-    Dessin2D::bande(0.2f, 0.42f, 0, 0, 0, 0.5f);
+    Dessin2D::bande(0.2f, 0.42f, 0, 0, 0, 0.6f);
     const auto ligne = [this](const std::string& t, int police, double y, double h) {
         textes->draw(t.c_str(), police, 0.5, y, textes->largeurPour(t.c_str(), h * 0.8, 0.92, 0.5), h, 0.5, 3);
     };

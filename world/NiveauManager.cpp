@@ -63,6 +63,13 @@ std::string NiveauManager::cheminNiveau(int d, int n) {
 
 std::string NiveauManager::dossierSerie(int d) { return "Niveaux/" + std::to_string(d); }
 
+std::string NiveauManager::cheminDansSerieLivree(int d, int n) {
+    SerieNiveaux s;
+    s.chargerOuNumeros(dossierSerie(d));
+    const std::string chemin = s.cheminNiveau(n);
+    return chemin.empty() ? cheminNiveau(d, n) : chemin;
+}
+
 void NiveauManager::setDifficulte(int d) {
     difficulte = d;
     serie.chargerOuNumeros(dossierSerie(d));

@@ -92,6 +92,10 @@ public:
     static std::string cheminNiveau(int difficulte, int numero);
     // A shipped series' folder: "Niveaux/<difficulte>".
     static std::string dossierSerie(int difficulte);
+    // The file of level numero of the shipped series, as its series file
+    // orders them (a replay names its level by series and place); past the
+    // series' end, the file its number would have.
+    static std::string cheminDansSerieLivree(int difficulte, int numero);
 
     // Sane bounds of a level header; a file outside them is refused.
     static constexpr int COTE_MAX = FichierNiveau::COTE_MAX;
