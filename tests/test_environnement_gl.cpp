@@ -55,6 +55,18 @@ protected:
         frames(1);
         monde.relacher(k);
     }
+    // A fresh match on level 1 of series 1 in that video mode ("1024 768 0"), read again from its files.
+    void nouveauMatch(const char* mode) {
+        monde.reglages(mode);
+        Environnement::kill();
+        env = Environnement::getInstance();
+        NiveauManager* n = NiveauManager::getInstance();
+        n->setDifficulte(1);
+        n->detruireNiveau();
+        n->chargerNiveau();
+        env->ajouterJoueur(new Joueur(1));
+        j = env->getJoueur(1);
+    }
     MondeTest monde;
     Environnement* env = nullptr;
     Joueur* j = nullptr;
@@ -246,14 +258,7 @@ TEST_F(Match, LesTouchesALaPremiereIntroEtDesMarges) {
         return glyphes;
     };
     for (const char* mode : {"1024 768 0", "1280 800 1"}) {
-        monde.reglages(mode);
-        Environnement::kill();
-        env = Environnement::getInstance();
-        NiveauManager* n = NiveauManager::getInstance();
-        n->setDifficulte(1);
-        n->detruireNiveau();
-        n->chargerNiveau();
-        env->ajouterJoueur(new Joueur(1));
+        nouveauMatch(mode);
         ASSERT_EQ(ETAT_INTRO, env->getEtat());
         EXPECT_GE(legende(), 8) << mode << ": W S A D, Space, Escape";
         for (const Boite& b : quadsDuHUD(env)) {
@@ -360,18 +365,7 @@ TEST_F(Match, LIntroPresenteLeNiveauEtLaRepriseDecompte) {
             n += b.xMax - b.xMin < 0.1 && b.xMax < 0.9f && b.yMin >= bas && b.yMax <= haut;
         return n;
     };
-    auto recommencer = [&](const char* mode) {
-        monde.reglages(mode);
-        Environnement::kill();
-        env = Environnement::getInstance();
-        NiveauManager* n = NiveauManager::getInstance();
-        n->setDifficulte(1);
-        n->detruireNiveau();
-        n->chargerNiveau();
-        env->ajouterJoueur(new Joueur(1));
-        j = env->getJoueur(1);
-    };
-    recommencer("1024 768 0");
+    nouveauMatch("1024 768 0");
     EXPECT_EQ(0, glyphes(0.2f, 0.42f)) << "no series file, no pars: nothing to present";
 
     monde.dossier.ecrire("Niveaux/1/serie.txt", "name en T\nlevel niveau1.dat\ntitle en Wide road\n"
@@ -379,7 +373,7 @@ TEST_F(Match, LIntroPresenteLeNiveauEtLaRepriseDecompte) {
     monde.dossier.ecrire("Niveaux/1/pars.dat", "leapgrid pars 1\n1 20000\n");
     for (const char* mode : {"1024 768 0", "1280 800 1", "1280 720 1"}) {
         SCOPED_TRACE(mode);
-        recommencer(mode);
+        nouveauMatch(mode);
         ASSERT_EQ(ETAT_INTRO, env->getEtat());
         // "Wide road", "Hold forward.", "23.0 s", "30.0 s": every glyph drawn
         // (the medals' names come from a language file, which this folder lacks).
