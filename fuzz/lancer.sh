@@ -2,12 +2,12 @@
 # Fuzzes every reader of the game's files (or those named) for the given number of seconds each.
 # Builds the targets with clang in build/fuzz if needed; the corpus grows in build/fuzz/corpus/<target>
 # and any crash, leak or hang is written to build/fuzz/trouvailles/.
-# Usage: fuzz/lancer.sh <seconds> [tga md2 wav niveau options clavier lang scores records pars rejeu]
+# Usage: fuzz/lancer.sh <seconds> [tga md2 wav niveau options clavier lang scores records pars rejeu serie]
 set -eu
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 duree="${1:?usage: fuzz/lancer.sh <seconds> [targets]}"
 shift
-cibles="${*:-tga md2 wav niveau options clavier lang scores records pars rejeu}"
+cibles="${*:-tga md2 wav niveau options clavier lang scores records pars rejeu serie}"
 construction="$racine/build/fuzz"
 jeu="$racine/build/game"
 [ -d "$jeu/Images" ] || { echo "build the game first (./test.sh or ./play.sh)" >&2; exit 2; }

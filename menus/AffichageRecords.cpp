@@ -4,6 +4,7 @@
 #include <SDL/SDL_opengl.h>
 
 #include "settings/LangManager.h"
+#include "settings/ObjectifsNiveau.h"
 
 namespace {
 
@@ -26,10 +27,7 @@ std::string AffichageRecords::nom(Medaille m) {
     return s ? LangManager::getInstance()->ligne(s->ligne) : std::string();
 }
 
-std::string AffichageRecords::temps(int ms) {
-    if (ms < 0) ms = 0;
-    return std::to_string(ms / 1000) + "." + std::to_string(ms / 100 % 10) + " s";
-}
+std::string AffichageRecords::temps(int ms) { return ObjectifsNiveau::temps(ms); }
 
 void AffichageRecords::couleur(Medaille m) {
     const StyleMedaille* s = style(m);

@@ -16,7 +16,7 @@ public:
     static const StyleMedaille* style(Medaille m);
     // The medal's name in the language; empty for none.
     static std::string nom(Medaille m);
-    // "41.2 s" for 41 234 ms (tenths, cut, as the game's clocks show them).
+    // "41.2 s" for 41 234 ms, "41.3 s" for 41 250 ms: rounded to the tenth.
     static std::string temps(int ms);
     // Text drawn in the medal's colour (white for none), then white again.
     static void couleur(Medaille m);

@@ -7,6 +7,7 @@
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "settings/ObjectifsNiveau.h"
 #include "settings/SonsManager.h"
 #include "settings/Souris.h"
 #include "world/Environnement.h"
@@ -37,8 +38,8 @@ void MenuBilan::dessinerPaire(const std::string& libelle, const std::string& val
     textes->draw(valeur.c_str(), 1, 0.52, y, l, HAUTEUR_TEXTE, 0.5, 1);
 }
 
-// Title, time, best, medal, a new best, then how to go on; the texts are cut
-// to the screen's width in any language and ratio.
+// Title, time, best, medal, targets, the next medal, a new best, then how to
+// go on; the texts are cut to the screen's width in any language and ratio.
 void MenuBilan::draw() {
     LangManager* lang = LangManager::getInstance();
     Environnement::bande(0, 1, 0.08f, 0.06f, 0.16f, 1);  // the whole screen: the level end has faded to white
@@ -46,24 +47,28 @@ void MenuBilan::draw() {
                                   ? bilan.fichier
                                   : lang->ligne(LangManager::NIVEAU) + " " + std::to_string(bilan.difficulte) + "@" +
                                         std::to_string(bilan.niveau);
-    textes->draw(titre.c_str(), 3, 0.5, 0.7, textes->largeurPour(titre.c_str(), 0.08, 0.9, 0.5), 0.09, 0.5, 3);
+    textes->draw(titre.c_str(), 3, 0.5, 0.76, textes->largeurPour(titre.c_str(), 0.08, 0.9, 0.5), 0.09, 0.5, 3);
+    centrer(bilan.titreNiveau, 2, 0.69, 0.055);
     const bool essai = !bilan.fichier.empty();
     // The two lines come from different blocks of names.
     const int ligneTemps = essai ? static_cast<int>(LangManager::TERMINE_ESSAI) : LangManager::LIGNE_TEMPS_NIVEAU;
-    dessinerPaire(lang->ligne(ligneTemps),
-                  AffichageRecords::temps(bilan.tempsMs), 0.58);
+    dessinerPaire(lang->ligne(ligneTemps), AffichageRecords::temps(bilan.tempsMs), 0.6);
     if (bilan.meilleurMs > 0)
-        dessinerPaire(lang->ligne(LangManager::LIGNE_MEILLEUR), AffichageRecords::temps(bilan.meilleurMs), 0.5);
+        dessinerPaire(lang->ligne(LangManager::LIGNE_MEILLEUR), AffichageRecords::temps(bilan.meilleurMs), 0.535);
     if (bilan.medaille != Medaille::AUCUNE) {
         AffichageRecords::couleur(bilan.medaille);
-        dessinerPaire(lang->ligne(LangManager::LIGNE_MEDAILLE), AffichageRecords::nom(bilan.medaille), 0.42);
+        dessinerPaire(lang->ligne(LangManager::LIGNE_MEDAILLE), AffichageRecords::nom(bilan.medaille), 0.47);
         glColor4f(1, 1, 1, 1);
     }
-    if (bilan.nouveauRecord) {
-        const std::string t = lang->ligne(LangManager::LIGNE_NOUVEAU_RECORD);
-        textes->draw(t.c_str(), 2, 0.5, 0.33, textes->largeurPour(t.c_str(), 0.06, 0.9, 0.5), 0.065, 0.5, 3);
-    }
-    const std::string suite = lang->ligne(LangManager::LIGNE_CONTINUER);
-    textes->draw(suite.c_str(), 1, 0.5, 0.235, textes->largeurPour(suite.c_str(), 0.04, 0.9, 0.5), 0.045, 0.5, 3);
-    dessinerAvis(0.15);
+    centrer(ObjectifsNiveau::cibles(bilan.parMs), 1, 0.405, 0.045);
+    const std::string prochaine = ObjectifsNiveau::prochaine(bilan.parMs, bilan.tempsMs);
+    if (!prochaine.empty()) centrer(lang->ligne(LangManager::LIGNE_PROCHAINE) + prochaine, 1, 0.35, 0.045);
+    if (bilan.nouveauRecord) centrer(lang->ligne(LangManager::LIGNE_NOUVEAU_RECORD), 2, 0.28, 0.06);
+    centrer(lang->ligne(LangManager::LIGNE_CONTINUER), 1, 0.21, 0.042);
+    dessinerAvis(0.14);
+}
+
+void MenuBilan::centrer(const std::string& t, int police, double y, double h) {
+    if (t.empty()) return;
+    textes->draw(t.c_str(), police, 0.5, y, textes->largeurPour(t.c_str(), h, 0.9, 0.5), h * 1.08, 0.5, 3);
 }

@@ -11,6 +11,7 @@
 #include "settings/ClavierManager.h"
 #include "settings/FichierLu.h"
 #include "settings/LangManager.h"
+#include "settings/ObjectifsNiveau.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 #include "world/NiveauManager.h"
@@ -33,7 +34,8 @@ void MenuNiveaux::charger() {
     records.charger();
     pars.charger(d);
     liste.clear();
-    for (int n = 1; n <= RecordsNiveaux::NIVEAU_MAX && FichierLu::ordinaire(NiveauManager::cheminNiveau(d, n)); ++n)
+    serie.chargerOuNumeros(NiveauManager::dossierSerie(d));
+    for (int n = 1; n <= serie.nombre() && FichierLu::ordinaire(serie.cheminNiveau(n)); ++n)
         if (records.atteint(n)) liste.push_back(n);
     ligne = 0;
 }
@@ -85,18 +87,25 @@ void MenuNiveaux::reset() {
     code = 0;
 }
 
-// A row: "Level n", its best time, its medal; the chosen row in the
+std::string MenuNiveaux::nomLigne(int i) const {
+    const int n = liste[static_cast<size_t>(i)];
+    const std::string titre = ObjectifsNiveau::titre(serie, n);
+    if (titre.empty()) return LangManager::getInstance()->ligne(LangManager::NIVEAU) + " " + std::to_string(n);
+    return std::to_string(n) + ". " + titre;
+}
+
+// A row: its name, its best time, its medal; the chosen row in the
 // highlight font.
-void MenuNiveaux::dessinerLigne(int i, double y) {
+void MenuNiveaux::dessinerLigne(int i, double y, double largeurNom) {
     LangManager* lang = LangManager::getInstance();
     const int n = liste[static_cast<size_t>(i)];
     const int police = i == ligne ? 2 : 1;
     const double dx = options->isWide() ? 0 : 0.04, l = 0.045, h = 0.045;
-    const std::string titre = lang->ligne(LangManager::NIVEAU) + " " + std::to_string(n);
-    textes->draw(titre.c_str(), police, dx + 0.1, y, l, h, 0.5, 1);
+    textes->draw(nomLigne(i).c_str(), police, dx + 0.1, y, largeurNom, h, 0.5, 1);
     const int meilleur = records.meilleur(n);
     if (meilleur <= 0) {
-        textes->draw(lang->ligne(LangManager::LIGNE_SANS_TEMPS).c_str(), police, dx + 0.42, y, l * 0.8, h, 0.5, 1);
+        const std::string sans = lang->ligne(LangManager::LIGNE_SANS_TEMPS);
+        textes->draw(sans.c_str(), police, dx + 0.62, y, textes->largeurPour(sans.c_str(), l * 0.8, 0.18, 0.5), h, 0.5, 2);
         return;
     }
     textes->draw(AffichageRecords::temps(meilleur).c_str(), police, dx + 0.62, y, l, h, 0.5, 2);
@@ -106,15 +115,30 @@ void MenuNiveaux::dessinerLigne(int i, double y) {
     glColor4f(1, 1, 1, 1);
 }
 
+void MenuNiveaux::dessinerObjectifs() {
+    const int n = getNiveau();
+    for (const auto& [texte, y] : {std::make_pair(ObjectifsNiveau::lecon(serie, n), 0.415),
+                                   std::make_pair(ObjectifsNiveau::cibles(pars.par(n)), 0.372)}) {
+        if (texte.empty()) continue;
+        textes->draw(texte.c_str(), 1, 0.5, y, textes->largeurPour(texte.c_str(), 0.036, 0.86, 0.5), 0.038, 0.5, 3);
+    }
+}
+
 void MenuNiveaux::draw() {
     Menu::draw();
     const std::string titre = LangManager::getInstance()->ligne(LangManager::LIGNE_CHOISIR_NIVEAU);
     textes->draw(titre.c_str(), 3, 0.5, 0.86, textes->largeurPour(titre.c_str(), 0.06, 0.9, 0.5), 0.07, 0.5, 3);
     if (selection <= 2) {
-        // A window of rows that keeps the chosen one in sight.
+        // A window of rows that keeps the chosen one in sight; every name in
+        // it at one width, the longest fitting before the times.
         const int n = static_cast<int>(liste.size());
         const int premier = std::max(0, std::min(ligne - LIGNES_VISIBLES / 2, n - LIGNES_VISIBLES));
-        for (int i = premier; i < n && i < premier + LIGNES_VISIBLES; ++i) dessinerLigne(i, 0.76 - 0.037 * (i - premier));
+        const int dernier = std::min(n, premier + LIGNES_VISIBLES);
+        double largeurNom = 0.045;
+        for (int i = premier; i < dernier; ++i)
+            largeurNom = std::min(largeurNom, textes->largeurPour(nomLigne(i).c_str(), 0.045, 0.32, 0.5));
+        for (int i = premier; i < dernier; ++i) dessinerLigne(i, 0.76 - 0.037 * (i - premier), largeurNom);
+        dessinerObjectifs();
     }
     ombrerItems();
 }

@@ -1,17 +1,20 @@
-// The level list: every level the player has reached in a difficulty, with its best time and medal;
+// The level list: every level the player has reached in a difficulty, with its title, best time and medal,
+// and the chosen level's lesson and targets;
 // the bar chooses the difficulty (or back), up and down the level, confirm plays it alone.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "menus/Menu.h"
 #include "settings/ParsNiveaux.h"
 #include "settings/RecordsNiveaux.h"
+#include "settings/SerieNiveaux.h"
 
 class MenuNiveaux : public Menu {
 public:
     enum Code { JOUER = 1, RETOUR = 2 };
-    static constexpr int LIGNES_VISIBLES = 12;
+    static constexpr int LIGNES_VISIBLES = 9;
 
     // Opens on that difficulty (1 or 2), on that level when it is listed.
     explicit MenuNiveaux(int difficulte = 1, int niveau = 1);
@@ -27,16 +30,22 @@ public:
     const std::vector<int>& getListe() const { return liste; }
     const RecordsNiveaux& getRecords() const { return records; }
     const ParsNiveaux& getPars() const { return pars; }
+    const SerieNiveaux& getSerie() const { return serie; }
 
 private:
     // Reads the records and pars of the difficulty on the bar and lists its
     // reached levels (as far as its level files go).
     void charger();
     void deplacerLigne(long ecoule);
-    void dessinerLigne(int i, double y);
+    void dessinerLigne(int i, double y, double largeurNom);
+    // A row's name: its number and title ("3. Sidesteps"), or "Level 3" untitled.
+    std::string nomLigne(int i) const;
+    // Under the list, the chosen level's lesson and its gold and silver times.
+    void dessinerObjectifs();
 
     RecordsNiveaux records;
     ParsNiveaux pars;
+    SerieNiveaux serie;  // the difficulty's levels in play order, titled
     std::vector<int> liste;
     int ligne = 0;             // index in liste of the chosen level
     int difficulteChargee = 0;

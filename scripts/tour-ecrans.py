@@ -3,7 +3,7 @@
 """Usage: scripts/tour-ecrans.py GAME_FOLDER OUT
 
 Plays scripted tours (title, menus, the options pages, the level list, a
-level with its intro, pause and summary, the score table, a duel) on a copy of
+level with its intro, pause, restart count-in and summary, the score table, a duel) on a copy of
 the game folder with fresh player files, in English and in French, at 4:3
 (1024 x 768), 16:10 (1280 x 800) and 16:9 (1280 x 720), on a virtual display.
 The frames land in OUT/<language>-<width>x<height>/NN-<screen>.png, and one
@@ -27,8 +27,8 @@ TOUR = [
      ("options-touches", "echap droite entree w10"), ("menu-retour", "echap echap w20"),
      ("question-quitter", "echap w20")],
     [("difficulte", "w20 entree w20 entree w20"), ("niveaux", "droite droite entree w20"), ("intro", "entree w40"),
-     ("jeu", "echap w60"), ("pause", "echap w20"), ("bilan", "echap w10 tenir:119:700 w150"),
-     ("niveaux-apres", "entree w40")],
+     ("jeu", "echap w60"), ("pause", "echap w20"), ("reprise", "droite entree w8"),
+     ("bilan", "w200 tenir:119:700 w150"), ("niveaux-apres", "entree w40")],
     [("scores", "w20 entree w20 droite droite entree w20")],
     [("a-propos", "w20 entree w20 droite droite droite droite entree w20")],
     [("duel-difficulte", "w20 entree w20 droite entree w20"), ("duel", "entree w40 echap w60")],

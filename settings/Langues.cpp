@@ -28,6 +28,11 @@ std::string Langues::affiche(const std::string& nom) {
     return i < 0 ? nom : Accents::depuisUtf8(LANGUES[i].affiche);
 }
 
+std::string Langues::code(const std::string& nom) {
+    const int i = position(nom);
+    return i >= 0 && LANGUES[i].prefixe ? LANGUES[i].prefixe : "en";
+}
+
 // "C" and "POSIX" start with no language prefix, so they fall to the default.
 std::string Langues::deLaLocale(const std::string& locale) {
     for (int i = 0; i < NB_LANGUES; ++i) {

@@ -25,6 +25,9 @@ public:
     // The name the options show (in the game's one-byte texts); an unknown
     // name is shown as it is.
     static std::string affiche(const std::string& nom);
+    // The two-letter code of a language (its locale prefix: "fr"), by file
+    // name or alias; "en" for any other name.
+    static std::string code(const std::string& nom);
     // The language of the system's locale: the first non-empty of LC_ALL,
     // LC_MESSAGES and LANG, as getenv gives them (no setlocale).
     static std::string duSysteme();

@@ -122,4 +122,6 @@
     X(RECORD_PLACE, "record.hint.move") \
     X(TOUCHE_PRISE, "keys.in_use") \
     X(TERMINE_ESSAI, "try.completed_in") \
-    X(FANTOME, "options.ghost")
+    X(FANTOME, "options.ghost") \
+    X(LIGNE_PROCHAINE, "summary.next_medal") \
+    X(LIGNE_PLUS_VITE, "summary.faster")

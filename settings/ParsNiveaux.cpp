@@ -26,6 +26,14 @@ Medaille ParsNiveaux::medaillePour(int parMs, int ms) {
     return Medaille::BRONZE;
 }
 
+int ParsNiveaux::limite(int parMs, Medaille m) {
+    if (parMs <= 0) return 0;
+    const long long p = parMs;
+    if (m == Medaille::OR) return static_cast<int>(POURCENT_OR * p / 100);
+    if (m == Medaille::ARGENT) return static_cast<int>(POURCENT_ARGENT * p / 100);
+    return 0;
+}
+
 void ParsNiveaux::charger(int difficulte) {
     pars.clear();
     std::vector<std::vector<long>> lignes;

@@ -16,6 +16,9 @@ public:
 
     // "Niveaux/<d>/pars.dat", shipped with the levels.
     static std::string chemin(int difficulte);
+    // The slowest time in ms that still earns the medal against par: gold
+    // and silver have one; bronze (any finish), none or no par give 0.
+    static int limite(int parMs, Medaille m);
     // The medal of a finish in ms against par; none without a par or a time.
     static Medaille medaillePour(int parMs, int ms);
 

@@ -478,3 +478,44 @@ TEST_F(Demarrage, LaMeilleureCourseSeRejoueSansFenetre) {
         }
     }
 }
+
+// A failed attempt is played again at once: after a time-out, and after
+// "Restart level", the trace goes from play through the count-in back to
+// play, and the intro's flyover (match 0) shows on the level's first attempt
+// only. The level list's series file names the level.
+TEST_F(Demarrage, UnEssaiRateRepartAussitot) {
+    // Two seconds on a long straight road: the clock runs out before the goal.
+    std::string niveau = "2 40 3\n100 100 100\n";
+    for (int i = 1; i < 40; ++i) niveau += "1 1 1\n";
+    dossier.ecrire("jeu/Niveaux/1/niveau1.dat", niveau);
+    dossier.ecrire("jeu/Niveaux/1/serie.txt", "name en Test\nlevel niveau1.dat\ntitle en Too slow\n");
+    const auto copie = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
+    fs::copy(fs::path(LEAPGRID_EXE).parent_path() / "Data/Lang", jeu() + "/Data/Lang", copie);
+    std::map<std::string, std::string> variables = sonMuet;
+    variables["LEAPGRID_TRACE"] = "1";
+    ProcessusJeu p(exe, jeu(), variables);
+    ASSERT_TRUE(attendreEcran(p, "PreMenu")) << p.sortie();
+    taper("space");
+    ASSERT_TRUE(attendreEcran(p, "MenuPrincipal")) << p.sortie();
+    taper("space");
+    ASSERT_TRUE(attendreEcran(p, "MenuDifficulte")) << p.sortie();
+    taper("space");
+    ASSERT_TRUE(attendreEcran(p, "match 0")) << "the first attempt opens on the intro\n" << p.sortie();
+    taper("Escape");
+    const size_t jeu1 = attendreSortie(p, "ecran match 1\n");
+    ASSERT_NE(std::string::npos, jeu1) << p.sortie();
+    // The clock runs out: straight into the count-in, then play.
+    const size_t reprise = attendreSortie(p, "ecran match 6\necran match 1\n", jeu1);
+    ASSERT_NE(std::string::npos, reprise) << p.sortie();
+    ASSERT_TRUE(attendreEcran(p, "match 1")) << p.sortie();
+    taper("Escape");
+    ASSERT_TRUE(attendreEcran(p, "match 4")) << p.sortie();
+    taper("d");  // "Restart level"
+    taper("space");
+    const size_t recommence = attendreSortie(p, "ecran match 6\necran match 1\n", reprise + 1);
+    ASSERT_NE(std::string::npos, recommence) << p.sortie();
+    EXPECT_EQ(std::string::npos, p.sortie().find("ecran match 0", jeu1)) << "no flyover after the first attempt\n"
+                                                                           << p.sortie();
+    arreter(p);
+    EXPECT_EQ(std::string::npos, p.erreurs().find("serie.txt")) << p.erreurs();
+}

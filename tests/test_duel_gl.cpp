@@ -274,7 +274,7 @@ TEST_F(Duel, ToutOrdreDeFinTermineLeNiveau) {
             EXPECT_EQ(c.gagnants & 1, env()->getVictoires(1));
             EXPECT_EQ(c.gagnants >> 1, env()->getVictoires(2));
         } else {
-            EXPECT_EQ(ETAT_INTRO, env()->getEtat()) << "nobody arrived: the level again";
+            EXPECT_EQ(ETAT_REPRISE, env()->getEtat()) << "nobody arrived: the level again at once";
             for (int n : {1, 2}) {
                 EXPECT_TRUE(joueur(n)->enJeu());
                 EXPECT_EQ(3, joueur(n)->getVies());

@@ -55,6 +55,18 @@ protected:
         frames(1);
         monde.relacher(k);
     }
+    // A fresh match on level 1 of series 1 in that video mode ("1024 768 0"), read again from its files.
+    void nouveauMatch(const char* mode) {
+        monde.reglages(mode);
+        Environnement::kill();
+        env = Environnement::getInstance();
+        NiveauManager* n = NiveauManager::getInstance();
+        n->setDifficulte(1);
+        n->detruireNiveau();
+        n->chargerNiveau();
+        env->ajouterJoueur(new Joueur(1));
+        j = env->getJoueur(1);
+    }
     MondeTest monde;
     Environnement* env = nullptr;
     Joueur* j = nullptr;
@@ -139,19 +151,36 @@ TEST_F(Match, FinDeNiveauPuisNiveauSuivantPuisFinDeSerie) {
     EXPECT_FALSE(env->jeuQuitte());
 }
 
+// A failed attempt (out of time, or out of lives) starts again at once from
+// the start block: a short count-in, never the intro's flyover again.
 TEST_F(Match, RecommencerLeNiveauQuandLeJoueurEstHorsJeu) {
     taper(SDLK_SPACE);
-    frames(10);
-    const std::string avant = env->getTempsJeu(0);
-    j->setTemps(0);
-    frames(2);
-    ASSERT_EQ(ETAT_JOUEUR_TEMPS_ECOULE, j->getEtat());
-    frames(80);
-    EXPECT_EQ(ETAT_INTRO, env->getEtat()) << "the level starts again";
-    EXPECT_EQ(3, j->getVies());
-    EXPECT_EQ(60, j->getTemps());
-    EXPECT_EQ(ETAT_JOUEUR_EN_JEU, j->getEtat());
-    EXPECT_EQ(avant, env->getTempsJeu(0)) << "the failed attempt's time still counts";
+    const float departZ = j->getZ();
+    for (const char* echec : {"out of time", "out of lives"}) {
+        SCOPED_TRACE(echec);
+        frames(10);
+        if (echec[7] == 't') {
+            j->setTemps(0);
+        } else {
+            j->setVies(1);
+            j->setZ(-5);  // off the grid: it falls
+        }
+        int n = 0;
+        for (; n < 200 && env->getEtat() == ETAT_JEU; ++n) frames(1);
+        const std::string avant = env->getTempsJeu(0);
+        ASSERT_EQ(ETAT_REPRISE, env->getEtat()) << "the level starts again at once";
+        EXPECT_EQ(3, j->getVies());
+        EXPECT_EQ(60, j->getTemps());
+        EXPECT_EQ(ETAT_JOUEUR_EN_JEU, j->getEtat());
+        EXPECT_EQ(departZ, j->getZ()) << "from the start block";
+        const int repriseFrames = static_cast<int>(Environnement::DUREE_REPRISE / 40) + 1;
+        frames(repriseFrames - 1);
+        EXPECT_EQ(ETAT_REPRISE, env->getEtat());
+        EXPECT_EQ(avant, env->getTempsJeu(0)) << "the count-in is not played time; the failed attempt's still counts";
+        EXPECT_EQ(departZ, j->getZ()) << "the ball waits for the count-in";
+        frames(1);
+        EXPECT_EQ(ETAT_JEU, env->getEtat()) << "then play, without the intro";
+    }
 }
 
 TEST_F(Match, LeHUD) {
@@ -229,14 +258,7 @@ TEST_F(Match, LesTouchesALaPremiereIntroEtDesMarges) {
         return glyphes;
     };
     for (const char* mode : {"1024 768 0", "1280 800 1"}) {
-        monde.reglages(mode);
-        Environnement::kill();
-        env = Environnement::getInstance();
-        NiveauManager* n = NiveauManager::getInstance();
-        n->setDifficulte(1);
-        n->detruireNiveau();
-        n->chargerNiveau();
-        env->ajouterJoueur(new Joueur(1));
+        nouveauMatch(mode);
         ASSERT_EQ(ETAT_INTRO, env->getEtat());
         EXPECT_GE(legende(), 8) << mode << ": W S A D, Space, Escape";
         for (const Boite& b : quadsDuHUD(env)) {
@@ -331,4 +353,40 @@ TEST_F(Match, LaPauseAussiPendantLaFinDuNiveau) {
     frames(1);
     EXPECT_EQ(ETAT_INTRO, env->getEtat());
     EXPECT_EQ(2, NiveauManager::getInstance()->getNumNiveau());
+}
+
+// The intro presents a titled level over its own band (title, lesson, gold
+// and silver times), inside the screen at every ratio; an untitled level
+// without a par has no band. A retried attempt shows its count-in instead.
+TEST_F(Match, LIntroPresenteLeNiveauEtLaRepriseDecompte) {
+    auto glyphes = [&](float bas, float haut) {
+        int n = 0;
+        for (const Boite& b : quadsDuHUD(env))  // glyphs left of the progress bar
+            n += b.xMax - b.xMin < 0.1 && b.xMax < 0.9f && b.yMin >= bas && b.yMax <= haut;
+        return n;
+    };
+    nouveauMatch("1024 768 0");
+    EXPECT_EQ(0, glyphes(0.2f, 0.42f)) << "no series file, no pars: nothing to present";
+
+    monde.dossier.ecrire("Niveaux/1/serie.txt", "name en T\nlevel niveau1.dat\ntitle en Wide road\n"
+                                                "lesson en Hold forward.\nlevel niveau2.dat\ntitle en Next\n");
+    monde.dossier.ecrire("Niveaux/1/pars.dat", "leapgrid pars 1\n1 20000\n");
+    for (const char* mode : {"1024 768 0", "1280 800 1", "1280 720 1"}) {
+        SCOPED_TRACE(mode);
+        nouveauMatch(mode);
+        ASSERT_EQ(ETAT_INTRO, env->getEtat());
+        // "Wide road", "Hold forward.", "23.0 s", "30.0 s": every glyph drawn
+        // (the medals' names come from a language file, which this folder lacks).
+        EXPECT_EQ(8 + 12 + 5 + 5, glyphes(0.2f, 0.42f));
+        for (const Boite& b : quadsDuHUD(env)) {
+            EXPECT_GE(b.xMin, 0.0f);
+            EXPECT_LE(b.xMax, 1.0f);
+        }
+        taper(SDLK_SPACE);
+        j->setTemps(0);
+        for (int i = 0; i < 200 && env->getEtat() == ETAT_JEU; ++i) frames(1);
+        ASSERT_EQ(ETAT_REPRISE, env->getEtat());
+        EXPECT_EQ(0, glyphes(0.2f, 0.42f)) << "no intro band on a retry";
+        EXPECT_EQ(1, glyphes(0.43f, 0.6f)) << "the count-in's figure";
+    }
 }

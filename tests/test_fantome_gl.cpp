@@ -173,7 +173,7 @@ TEST_F(FantomeJeu, ChaqueTentativeCourtLeRunTelQuIlEst) {
         taper(SDLK_ESCAPE);  // pause
         taper(SDLK_d);
         taper(SDLK_SPACE);  // restart the level
-        taper(SDLK_ESCAPE);  // skip its intro
+        taper(SDLK_SPACE);  // cut its count-in short
         return env()->getEtat() == ETAT_JEU;
     };
     const std::vector<unsigned char> o = runDuNiveau().encoder();

@@ -629,7 +629,7 @@ TEST_F(FluxNiveaux, UnNiveauJoueSeulGardeSonTempsEtRevientALaListe) {
     EXPECT_EQ("MenuDifficulte", ecran());
 }
 
-// Restart from the pause: the level's intro again, the lives and time limit
+// Restart from the pause: the level again at once, the lives and time limit
 // it started with; the match clock keeps what was played.
 TEST_F(FluxNiveaux, RecommencerLeNiveauDepuisLaPause) {
     monde.dossier.ecrire("Niveaux/1/niveau1.dat", "60 9 3\n100 100 100\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n");
@@ -651,15 +651,15 @@ TEST_F(FluxNiveaux, RecommencerLeNiveauDepuisLaPause) {
     EXPECT_EQ(LangManager::getInstance()->ligne(LangManager::LIGNE_RECOMMENCER),
               env()->getMenuPause()->getLibelle(env()->getMenuPause()->getSelection() - 1));
     taper(SDLK_SPACE);
-    EXPECT_EQ(ETAT_INTRO, env()->getEtat()) << "the level from its intro";
-    EXPECT_EQ(piece(2), musique()) << "the intro music";
+    EXPECT_EQ(ETAT_REPRISE, env()->getEtat()) << "the level at once, from its count-in: no intro";
+    EXPECT_EQ(piece(3), musique()) << "the game music";
     EXPECT_EQ(vies, j->getVies()) << "the lives it started with";
     EXPECT_EQ(60, j->getTemps()) << "its whole time limit";
     EXPECT_EQ(1, NiveauManager::getInstance()->getNumNiveau());
     EXPECT_EQ(joue, env()->getTempsMs(1)) << "the match clock keeps what was played";
     EXPECT_EQ(0, env()->getTempsNiveauMs(1)) << "the level's own clock starts again";
-    taper(SDLK_ESCAPE);
-    EXPECT_EQ(ETAT_JEU, env()->getEtat());
+    avancer(Environnement::DUREE_REPRISE);
+    EXPECT_EQ(ETAT_JEU, env()->getEtat()) << "the count-in runs out into play";
     EXPECT_EQ(0, env()->getMenuPause()->getCode()) << "the pause is ready for next time";
 }
 

@@ -18,7 +18,7 @@ std::string secondes(int ms) {
 }  // namespace
 
 bool ControleRejeu::entete(const Rejeu& r, std::string& refus) {
-    chemin = NiveauManager::cheminNiveau(r.difficulte, r.numero);
+    chemin = NiveauManager::cheminDansSerieLivree(r.difficulte, r.numero);
     niveau = FichierNiveau::lire(chemin);
     uint64_t hachage = 0;
     if (!niveau.accepte() || !Enregistrement::hacherFichier(chemin, hachage)) {

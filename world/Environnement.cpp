@@ -11,6 +11,7 @@
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
+#include "settings/ObjectifsNiveau.h"
 #include "settings/ParsNiveaux.h"
 #include "settings/RecordsNiveaux.h"
 #include "settings/SonsManager.h"
@@ -119,10 +120,10 @@ void Environnement::commencerTentative() {
     const int d = niveaux->getNumDifficulte(), n = niveaux->getNumNiveau();
     // One level file played alone has no place among the player's runs.
     enregistrement.commencer(d, n, estDuel() || niveaux->estFichierEssai() ? std::string()
-                                                                          : NiveauManager::cheminNiveau(d, n),
+                                                                          : niveaux->cheminDansSerie(n),
                              regles.getGraine(), c->vies, c->sauvegardeX, c->sauvegardeZ);
     if (!estDuel() && !niveaux->estFichierEssai() && options->isFantomeOn())
-        fantome.charger(d, n, NiveauManager::cheminNiveau(d, n));
+        fantome.charger(d, n, niveaux->cheminDansSerie(n));
     else
         fantome.oublier();
 }
@@ -188,6 +189,7 @@ void Environnement::refresh(long ecoule) {
         case ETAT_NIVEAU_SUIVANT: refreshNiveauSuivant(); break;
         case ETAT_PAUSE: refreshPause(ecoule); break;
         case ETAT_BILAN: refreshBilan(ecoule); break;
+        case ETAT_REPRISE: refreshReprise(ecoule); break;
         default: break;
     }
     suivreCameras(ecoule);
@@ -228,7 +230,7 @@ void Environnement::suivreCameras(long ecoule) {
         c.setElevation(etat == ETAT_FIN_NIVEAU ? cameraYFin : 0);
         if (etat == ETAT_INTRO)
             c.placer({getCameraX(i + 1), 0, cameraZIntro});
-        else if (etat == ETAT_JEU)
+        else if (etat == ETAT_JEU || etat == ETAT_REPRISE)
             c.suivre(centreJoueur(j), arriveeJoueur(j), ecoule);
         for (Joueur* m : joueurs)
             if (m) c.eviter({m->getX(), m->getY() + CENTRE_JOUEUR, m->getZ()});
@@ -243,20 +245,31 @@ void Environnement::refreshIntro(long ecoule) {
     if (cameraZIntro > joueurs[0]->getCameraZ() || ok() || non()) {
         oublierOk();
         oublierNon();
-        sons->chargerMusique(sons->musiqueJeu);
-        sons->jouerMusique(-1);
-        etat = ETAT_JEU;
-        cameraZIntro = 0;
+        entrerEnJeu();
     }
 }
 
-void Environnement::mettreEnPause() {
-    if (etat == ETAT_INTRO && joueurs[0]) {
+void Environnement::entrerEnJeu() {
+    if (etat == ETAT_INTRO) {
         sons->chargerMusique(sons->musiqueJeu);
         sons->jouerMusique(-1);
-        cameraZIntro = 0;
-        etat = ETAT_JEU;
     }
+    etat = ETAT_JEU;
+    cameraZIntro = 0;
+    reprise = 0;
+}
+
+// The count-in runs out, or confirm cuts it short; cancel pauses.
+void Environnement::refreshReprise(long ecoule) {
+    if (pauseDemandee()) return;
+    reprise -= ecoule;
+    if (reprise > 0 && !ok()) return;
+    oublierOk();
+    entrerEnJeu();
+}
+
+void Environnement::mettreEnPause() {
+    if ((etat == ETAT_INTRO || etat == ETAT_REPRISE) && joueurs[0]) entrerEnJeu();
     // Play and the level end pause alike; the pause screen returns to the
     // state it was opened from.
     if (etat != ETAT_JEU && etat != ETAT_FIN_NIVEAU) return;
@@ -329,8 +342,9 @@ void Environnement::avancerJoueurs(long ecoule, const Boutons boutons[2]) {
     }
 }
 
-// Every player out: the same level again, with three lives each, or with the
-// lives given (a restart from the pause). The failed attempt's time still counts.
+// Every player out: the same level again at once, with three lives each, or
+// with the lives given (a restart from the pause). The failed attempt's time
+// still counts; the intro's flyover was for the level's first attempt only.
 void Environnement::recommencerNiveau(const int* vies) {
     niveaux->detruireNiveau();
     niveaux->chargerNiveau();
@@ -343,9 +357,14 @@ void Environnement::recommencerNiveau(const int* vies) {
         for (int i = 0; i < 2; ++i)
             if (joueurs[i]) joueurs[i]->setVies(vies[i]);
     commencerTentative();
-    sons->chargerMusique(sons->musiqueIntro);
-    sons->jouerMusique(-1);
-    etat = ETAT_INTRO;
+    // The play music goes on (or starts again after a level's end).
+    if (etat != ETAT_JEU) {
+        sons->chargerMusique(sons->musiqueJeu);
+        sons->jouerMusique(-1);
+    }
+    etat = ETAT_REPRISE;
+    reprise = DUREE_REPRISE;
+    cameraZIntro = 0;
 }
 
 void Environnement::refreshFinNiveau(long ecoule) {
@@ -410,7 +429,8 @@ void Environnement::noterArrivee() {
     const int d = niveaux->getNumDifficulte(), n = niveaux->getNumNiveau(), t = getTempsNiveauMs(1);
     delete menuBilan;
     if (niveaux->estFichierEssai()) {
-        menuBilan = new MenuBilan({d, n, t, 0, Medaille::AUCUNE, false, HUD::nomFichierEssai(niveaux->getFichier())});
+        menuBilan = new MenuBilan(
+            {d, n, t, 0, Medaille::AUCUNE, false, HUD::nomFichierEssai(niveaux->getFichier()), 0, std::string()});
         return;
     }
     RecordsNiveaux records(d);
@@ -418,9 +438,9 @@ void Environnement::noterArrivee() {
     const bool nouveau = records.proposer(n, t);
     records.atteindre(n + 1);
     const bool ecrit = records.sauver();
-    ParsNiveaux pars;
-    pars.charger(d);
-    menuBilan = new MenuBilan({d, n, t, records.meilleur(n), pars.medaille(n, t), nouveau, std::string()});
+    const int par = niveaux->getPars().par(n);
+    menuBilan = new MenuBilan({d, n, t, records.meilleur(n), ParsNiveaux::medaillePour(par, t), nouveau, std::string(),
+                               par, ObjectifsNiveau::titre(niveaux->getSerie(), n)});
     if (!ecrit) menuBilan->setAvis(lang->ligne(LangManager::LIGNE_SAUVEGARDE_RATEE));
 }
 

@@ -29,6 +29,7 @@ enum EtatMatch {
     ETAT_NIVEAU_SUIVANT = 3,   // loads the next level (one refresh)
     ETAT_PAUSE = 4,
     ETAT_BILAN = 5,            // solo: the level's summary over the white screen, until confirmed
+    ETAT_REPRISE = 6,          // a failed or restarted attempt: a short count-in on the start block, then play
     ETAT_QUITTE = -1,          // left from the pause screen
     ETAT_FIN_JEU = -2,         // every level of the difficulty completed
     ETAT_NIVEAU_ILLISIBLE = -3,  // a level file could not be read: the match is left
@@ -86,6 +87,9 @@ public:
     const Fantome& getFantome() const { return fantome; }
 
     int getEtat() const { return etat; }
+    // The count-in before a retried attempt plays, in ms (ETAT_REPRISE).
+    static constexpr long DUREE_REPRISE = 900;
+    long getRepriseRestante() const { return reprise; }
     float getFondu() const { return fondu; }
     Joueur* getJoueur(int numero) const;
     // Null until the first pause.
@@ -114,6 +118,7 @@ private:
     void refreshNiveauSuivant();
     void refreshPause(long ecoule);
     void refreshBilan(long ecoule);
+    void refreshReprise(long ecoule);
     // The level's start, for its own clock and a restart's lives.
     void noterDebutNiveau();
     // Solo, a shipped level finished: its best time kept, the next level
@@ -131,7 +136,10 @@ private:
     // ends, or is played again, when the rules say so.
     void avancerJoueurs(long ecoule);
     void avancerJoueurs(long ecoule, const Boutons boutons[2]);
+    // The same level again at once: no intro, a short count-in on the start block.
     void recommencerNiveau(const int* vies = nullptr);
+    // From the intro or the count-in straight into play, with the play music.
+    void entrerEnJeu();
     // A new attempt at the level loaded: a fresh seed (the watched run's
     // when watching) and a fresh recording.
     void commencerTentative();
@@ -175,6 +183,7 @@ private:
     Rejeu::Curseur curseur;
     long enAvance = 0;  // watching time not yet covered by a recorded frame
     int vitesse = 1;
+    long reprise = 0;  // what is left of the count-in, in ms
     CameraMatch cameras[2];
     int secondesAffichees[2] = {0, 0};
     std::unique_ptr<HUD> hud;  // reads this match, draws over it

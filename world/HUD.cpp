@@ -12,6 +12,7 @@
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
 #include "settings/LegendeTouches.h"
+#include "settings/ObjectifsNiveau.h"
 #include "settings/OptionsManager.h"
 #include "world/Environnement.h"
 #include "world/HorlogeNiveau.h"
@@ -29,6 +30,8 @@ void HUD::dessiner(int i, float r) {
     if (!match.estDuel()) {
         dessinerTextes(i, r);
         if (match.getEtat() == ETAT_INTRO && niveaux->getNumNiveau() == 1) dessinerCommandes();
+        if (match.getEtat() == ETAT_INTRO) dessinerPresentation();
+        if (match.getEtat() == ETAT_REPRISE) dessinerDecompte(r);
         Dessin2D::image(textureBoard);
         dessinerVies(i, r);
         dessinerProgression(i, r);
@@ -50,6 +53,7 @@ void HUD::dessiner(int i, float r) {
     Dessin2D::agrandir(0.5f, 0.5f, k, k, [&] {
         dessinerAttente(i, r);
         dessinerGagnants(r);
+        if (match.getEtat() == ETAT_REPRISE) dessinerDecompte(r);
     });
     Dessin2D::couleur(1, 1, 1, 1);
 }
@@ -60,6 +64,30 @@ void HUD::dessinerCommandes() {
     const double largeur = textes->largeurPour(legende.c_str(), 0.04, 0.92, 0.5);
     Dessin2D::bande(0.1f, 0.17f, 0, 0, 0, 0.5f);
     textes->draw(legende.c_str(), 1, 0.5, 0.11, largeur, 0.05, 0.5, 3);
+}
+
+// Over a band of its own above the keys; a level file of the player's, or a
+// watched run, has nothing to present.
+void HUD::dessinerPresentation() {
+    if (niveaux->estFichierEssai() || match.estRegarde()) return;
+    const int n = niveaux->getNumNiveau();
+    const std::string titre = ObjectifsNiveau::titre(niveaux->getSerie(), n);
+    const std::string lecon = ObjectifsNiveau::lecon(niveaux->getSerie(), n);
+    const std::string cibles = ObjectifsNiveau::cibles(niveaux->getPars().par(n));
+    if (titre.empty() && cibles.empty()) return;
+    Dessin2D::bande(0.2f, 0.42f, 0, 0, 0, 0.6f);
+    const auto ligne = [this](const std::string& t, int police, double y, double h) {
+        textes->draw(t.c_str(), police, 0.5, y, textes->largeurPour(t.c_str(), h * 0.8, 0.92, 0.5), h, 0.5, 3);
+    };
+    ligne(titre, 2, 0.34, 0.07);
+    ligne(lecon, 1, 0.28, 0.045);
+    ligne(cibles, 1, 0.225, 0.045);
+}
+
+// One figure a third of the count-in: 3, 2, 1.
+void HUD::dessinerDecompte(float r) {
+    const long reste = match.getRepriseRestante(), tiers = Environnement::DUREE_REPRISE / 3;
+    texte(std::to_string((reste + tiers - 1) / tiers), 0.5, 0.45, 0.12, 0.14, 0.5, 3, r);
 }
 
 std::string HUD::nomFichierEssai(const std::string& chemin) {

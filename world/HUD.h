@@ -40,6 +40,10 @@ private:
     // The keys, on the first intro of a series; a banner over a dark band.
     void dessinerCommandes();
     void dessinerBanniere(const std::string& texte, float r);
+    // A shipped level's intro: its title, lesson, gold and silver times.
+    void dessinerPresentation();
+    // The count-in of a retried attempt, over the middle of the view.
+    void dessinerDecompte(float r);
 
     const Environnement& match;
     OptionsManager* options;

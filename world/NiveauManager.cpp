@@ -47,7 +47,21 @@ std::string NiveauManager::cheminNiveau(int d, int n) {
     return "Niveaux/" + std::to_string(d) + "/niveau" + std::to_string(n) + ".dat";
 }
 
-void NiveauManager::setDifficulte(int d) { difficulte = d; }
+std::string NiveauManager::dossierSerie(int d) { return "Niveaux/" + std::to_string(d); }
+
+std::string NiveauManager::cheminDansSerieLivree(int d, int n) {
+    SerieNiveaux s;
+    s.chargerOuNumeros(dossierSerie(d));
+    const std::string chemin = s.cheminNiveau(n);
+    return chemin.empty() ? cheminNiveau(d, n) : chemin;
+}
+
+void NiveauManager::setDifficulte(int d) {
+    difficulte = d;
+    serie.chargerOuNumeros(dossierSerie(d));
+    pars.charger(d);
+    serieLue = d;
+}
 
 void NiveauManager::setFichier(const std::string& chemin) { fichier = chemin; }
 
@@ -55,16 +69,19 @@ void NiveauManager::setFichier(const std::string& chemin) { fichier = chemin; }
 // (c, r) of the file is block (c, r) of the grid.
 void NiveauManager::chargerNiveau() {
     if (finDeSerieSeule()) return;
-    const std::string chemin = fichier.empty() ? cheminNiveau(difficulte, numNiveau)
+    if (fichier.empty() && serieLue != difficulte) setDifficulte(difficulte);
+    const std::string chemin = fichier.empty() ? serie.cheminNiveau(numNiveau)
                                                : (numNiveau == 1 ? fichier : std::string());
     const FichierNiveau lu = FichierNiveau::lire(chemin);
     refus = lu.refus;
     if (!lu.accepte()) {
         finJeu = true;
         struct stat s;
-        const bool absent = ::lstat(chemin.c_str(), &s) != 0 && errno == ENOENT;
+        // Past the series' last level there is no file to name: the one its number would have.
+        const bool absent = chemin.empty() || (::lstat(chemin.c_str(), &s) != 0 && errno == ENOENT);
         illisible = !(absent && dernierCharge > 0 && numNiveau > dernierCharge);
-        if (illisible) std::fprintf(stderr, "Leapgrid: level %s cannot be read (%s): the match ends\n", chemin.c_str(),
+        const std::string nom = chemin.empty() ? cheminNiveau(difficulte, numNiveau) : chemin;
+        if (illisible) std::fprintf(stderr, "Leapgrid: level %s cannot be read (%s): the match ends\n", nom.c_str(),
                                    refus.c_str());
         return;
     }

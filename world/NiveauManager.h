@@ -10,6 +10,8 @@
 
 #include "render/DessinNiveau.h"
 #include "render/ImagesBlocs.h"
+#include "settings/ParsNiveaux.h"
+#include "settings/SerieNiveaux.h"
 #include "world/Bloc.h"
 #include "world/FichierNiveau.h"
 #include "world/noyau/Evenement.h"
@@ -24,7 +26,14 @@ public:
     // The level manager if there is one, without making one.
     static NiveauManager* existant() { return niveauManager; }
 
+    // The shipped series played, Niveaux/<difficulte>, read from its series
+    // file (or its levels by number when that is refused).
     void setDifficulte(int difficulte);
+    const SerieNiveaux& getSerie() const { return serie; }
+    // The medal table shipped with the series played.
+    const ParsNiveaux& getPars() const { return pars; }
+    // The file of level numero of the series played; empty past its end.
+    std::string cheminDansSerie(int numero) const { return serie.cheminNiveau(numero); }
     // A series of one level: that file instead of the difficulty's levels.
     void setFichier(const std::string& chemin);
     // The level a series starts on (1 unless a replay names another).
@@ -81,8 +90,14 @@ public:
     // new OpenGL context: after the window was made again.
     void refaireListes();
 
-    // The path of a level file: "Niveaux/<difficulte>/niveau<numero>.dat".
+    // The path of a level file by number: "Niveaux/<difficulte>/niveau<numero>.dat".
     static std::string cheminNiveau(int difficulte, int numero);
+    // A shipped series' folder: "Niveaux/<difficulte>".
+    static std::string dossierSerie(int difficulte);
+    // The file of level numero of the shipped series, as its series file
+    // orders them (a replay names its level by series and place); past the
+    // series' end, the file its number would have.
+    static std::string cheminDansSerieLivree(int difficulte, int numero);
 
     // Sane bounds of a level header; a file outside them is refused.
     static constexpr int COTE_MAX = FichierNiveau::COTE_MAX;
@@ -114,6 +129,9 @@ private:
     int temps;
     unsigned int textureFond;
     int difficulte;
+    SerieNiveaux serie;  // the levels of the difficulty, in play order
+    ParsNiveaux pars;
+    int serieLue = 0;    // the difficulty serie was read for; 0 before any
     bool finJeu;
     std::string fichier;  // the one level played instead of a series; empty for a series
     std::string refus;    // why the last level file was refused

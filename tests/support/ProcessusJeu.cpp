@@ -116,6 +116,16 @@ bool attendreEcran(ProcessusJeu& p, const std::string& ecran) {
     return false;
 }
 
+size_t attendreSortie(ProcessusJeu& p, const std::string& texte, size_t depuis) {
+    for (int i = 0; i < 2400; ++i) {
+        const std::string sortie = p.sortie();
+        const size_t trouve = sortie.size() > depuis ? sortie.find(texte, depuis) : std::string::npos;
+        if (trouve != std::string::npos || !p.enCours()) return trouve;
+        p.attendre(25);
+    }
+    return std::string::npos;
+}
+
 void quitterDuMenu() {
     taper("Escape");  // the quit question, on no
     taper("a");       // yes

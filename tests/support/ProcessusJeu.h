@@ -43,6 +43,10 @@ std::string attendreFenetre(ProcessusJeu& p, const std::string& attendue);
 // <ecran>" as its newest screen line; false when it did not within a
 // generous delay or ended first.
 bool attendreEcran(ProcessusJeu& p, const std::string& ecran);
+// Waits until the game's standard output holds texte past its first depuis
+// bytes: a screen passed through too quickly for attendreEcran to see it as the
+// newest is still in the trace. Its position, or npos when it did not come.
+size_t attendreSortie(ProcessusJeu& p, const std::string& texte, size_t depuis = 0);
 // The last screen the game reported (LEAPGRID_TRACE), empty for none yet.
 std::string ecranCourant(ProcessusJeu& p);
 // From the main menu: cancel, then yes to the quit question.
