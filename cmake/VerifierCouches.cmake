@@ -1,0 +1,40 @@
+# Fails when a source file includes a header of a higher layer: settings -> render -> world -> menus -> app,
+# each folder using only its own and lower ones (world/noyau is world); and when a file of world/, the match's
+# state and rules, includes OpenGL: drawing is render's. Run as: cmake -DRACINE=<src> -P ...
+set(couches settings render world menus app)
+# Climbs still there, each to go with the change named: nothing may be added to this list.
+# The match still owns its pause and summary screens; they move to the screen flow.
+set(montees_connues
+  "world/Environnement.cpp:menus/MenuBilan.h"
+  "world/Environnement.cpp:menus/MenuPause.h")
+set(fautes "")
+set(compte 0)
+foreach(couche IN LISTS couches)
+  list(FIND couches ${couche} rang)
+  file(GLOB_RECURSE fichiers ${RACINE}/${couche}/*.h ${RACINE}/${couche}/*.cpp)
+  foreach(f IN LISTS fichiers)
+    math(EXPR compte "${compte} + 1")
+    if(couche STREQUAL "world")
+      file(STRINGS ${f} gl REGEX "^[ \t]*#[ \t]*include[ \t]*<(GL/|SDL/SDL_opengl)")
+      if(gl)
+        file(RELATIVE_PATH nom ${RACINE} ${f})
+        string(APPEND fautes "\n  ${nom}: ${gl} (the match's state draws nothing itself: render/ does)")
+      endif()
+    endif()
+    file(STRINGS ${f} lignes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
+    foreach(l IN LISTS lignes)
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z]+)/.*" "\\1" dossier "${l}")
+      list(FIND couches ${dossier} autre)
+      file(RELATIVE_PATH nom ${RACINE} ${f})
+      string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*" "\\1" inclus "${l}")
+      list(FIND montees_connues "${nom}:${inclus}" connue)
+      if(autre GREATER rang AND connue EQUAL -1)
+        string(APPEND fautes "\n  ${nom}: ${l} (${couche} may use only lower layers)")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(fautes)
+  message(FATAL_ERROR "An include climbs against the layers settings -> render -> world -> menus -> app, or world/ draws:${fautes}")
+endif()
+message(STATUS "${compte} files: no include climbs against settings -> render -> world -> menus -> app, and world/ includes no OpenGL")
