@@ -51,6 +51,12 @@ TEST_F(Verification, FinissableOuPas) {
         {"five empty rows and a long jump", SAUT_LONG, true},
         {"too little time", route(4, 14), false},
         {"a clock gives the time it lacks", route(4, 14, "", "30 30 30\n"), true},
+        // Five rows of magenta clocks cannot be flown over: ten seconds lost
+        // leave too little time, every way the search tries.
+        {"a clock takes the time left", route(12, 8, "", "31 31 31\n31 31 31\n31 31 31\n31 31 31\n31 31 31\n"),
+         false},
+        {"a clock takes time to spare", route(22, 8, "", "31 31 31\n31 31 31\n31 31 31\n31 31 31\n31 31 31\n"),
+         true},
         {"no goal", "30 4 3\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n", false},
         {"an empty start cell", "30 4 3\n100 100 100\n1 1 1\n1 0 1\n1 1 1\n", false},
         {"inert blocks only", "30 4 3\n100 100 100\n9 9 9\n9 9 9\n9 9 9\n", false},
