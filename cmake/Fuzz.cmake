@@ -23,7 +23,7 @@ if(NOT LEAPGRID_FUZZ)
     BUILD_ALWAYS ON)
 endif()
 
-foreach(cible tga md2 wav niveau options clavier lang scores records pars rejeu)
+foreach(cible tga md2 wav niveau options clavier lang scores records pars rejeu verifserie)
   add_test(NAME fuzz.${cible}
     COMMAND sh ${CMAKE_SOURCE_DIR}/fuzz/rejouer.sh ${LEAPGRID_DOSSIER_FUZZ}/fuzz_${cible} ${cible} ${LEAPGRID_GAME_DIR})
   set_tests_properties(fuzz.${cible} PROPERTIES LABELS fuzz

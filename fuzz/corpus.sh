@@ -25,6 +25,7 @@ case "$cible" in
     niveau) copier Niveaux -name 'niveau*.dat' ;;
     lang) copier Data/Lang -name '*.dat' ;;
     pars) copier Niveaux -name 'pars.dat' ;;
+    verifserie) copier Niveaux -name 'serie.txt' ;;
     options | clavier | scores | records | rejeu) ;;  # none shipped: the player's own files
     *) echo "unknown target: $cible" >&2; exit 2 ;;
 esac

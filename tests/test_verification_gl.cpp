@@ -362,6 +362,7 @@ TEST_F(Verification, LaSerieSeLitOuSeRefuse) {
         {"a level with no English title", tete + "level a.dat\ntitle fr A\nlevel b.dat\ntitle en B\n", ":4: "},
         {"a title over 200 bytes", tete + "level a.dat\ntitle en " + std::string(201, 'a') + "\n", ":3: "},
         {"no English name", "name fr Essai\n" + niveau, ":3: "},
+        {"a line over 512 bytes, even unknown", tete + niveau + "shine " + std::string(600, 'a') + "\n", ":4: "},
         {"larger than 64 KiB", tete + niveau + "# " + std::string(70000, 'a') + "\n", ":0: "},
     };
     for (const Cas& c : cas) {

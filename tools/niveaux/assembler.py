@@ -71,6 +71,9 @@ def ecrire(numero, n, dossier):
             sys.exit(f'level {numero}: the fork mark {marque!r} is drawn {len(cellules)} times')
         cellule = cellules[0]
         lignes = [l.replace(marque, bloc) for l in lignes]
+    for t in n.textes:
+        if len(t.split(' ', 2)[2].encode('utf-8')) > 200:
+            sys.exit(f'level {numero}: longer than 200 bytes: {t!r}')
     for langue in ('en', 'fr'):
         for mot in TEXTES:
             if not any(t.startswith(f'{mot} {langue} ') for t in n.textes):

@@ -1,13 +1,12 @@
 // Reading serie.txt for the checker, in the agreed format; refuses the whole file on the first malformed line.
 #include "tools/verifniveau/LectureSerie.h"
 
-#include <cstdio>
 #include <fstream>
 #include <set>
 #include <sstream>
 
 LectureSerie LectureSerie::lire(const std::string& dossier) {
-    const size_t OCTETS_MAX = 64 * 1024, TEXTE_MAX = 200, NOM_MAX = 64, NIVEAUX_MAX = 100;
+    const size_t OCTETS_MAX = 64 * 1024, LIGNE_MAX = 512, TEXTE_MAX = 200, NOM_MAX = 64, NIVEAUX_MAX = 100;
     const std::string chemin = dossier + "/serie.txt";
     LectureSerie s;
     std::ifstream f(chemin, std::ios::binary);
@@ -30,6 +29,7 @@ LectureSerie LectureSerie::lire(const std::string& dossier) {
     while (std::getline(lignes, ligne)) {
         ++numero;
         if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+        if (ligne.size() > LIGNE_MAX) return refuser("a line longer than 512 bytes");
         if (ligne.empty() || ligne[0] == '#') continue;
         const size_t espace = ligne.find(' ');
         const std::string cle = ligne.substr(0, espace), reste = espace == std::string::npos ? "" : ligne.substr(espace + 1);
@@ -51,14 +51,17 @@ LectureSerie LectureSerie::lire(const std::string& dossier) {
             if (s.niveaux.size() == NIVEAUX_MAX) return refuser("more than 100 levels");
             s.niveaux.push_back({reste, "", false, 0, 0});
         } else if (cle == "fork") {
-            int l = -1, c = -1;
-            char fin = 0;
-            if (s.niveaux.empty() || s.niveaux.back().fourche ||
-                std::sscanf(reste.c_str(), "%d %d%c", &l, &c, &fin) != 2 || l < 0 || c < 0)
+            // two numbers of at most six digits: no grid is that large
+            const size_t milieu = reste.find(' ');
+            const std::string l = reste.substr(0, milieu), c = milieu == std::string::npos ? "" : reste.substr(milieu + 1);
+            auto nombre = [](const std::string& t) {
+                return !t.empty() && t.size() <= 6 && t.find_first_not_of("0123456789") == std::string::npos;
+            };
+            if (s.niveaux.empty() || s.niveaux.back().fourche || !nombre(l) || !nombre(c))
                 return refuser("bad fork line");
             s.niveaux.back().fourche = true;
-            s.niveaux.back().ligne = l;
-            s.niveaux.back().colonne = c;
+            s.niveaux.back().ligne = std::stoi(l);
+            s.niveaux.back().colonne = std::stoi(c);
         }
     }
     if (!s.niveaux.empty() && s.niveaux.back().titre.empty()) return refuser("the last level has no English title");
