@@ -8,7 +8,8 @@ foreach(serie IN LISTS LEAPGRID_SERIES)
   if(NOT IS_DIRECTORY ${CMAKE_SOURCE_DIR}/data/Niveaux/${serie})
     continue()
   endif()
-  file(GLOB niveaux CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/Niveaux/${serie}/niveau*.dat)
+  file(GLOB niveaux CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/Niveaux/${serie}/niveau*.dat
+    ${CMAKE_SOURCE_DIR}/data/Niveaux/${serie}/serie.txt)
   set(table ${LEAPGRID_GAME_DIR}/Niveaux/${serie}/pars.dat)
   add_custom_command(OUTPUT ${table}
     COMMAND ${CMAKE_COMMAND} -DVERIFNIVEAU=$<TARGET_FILE:verifniveau>

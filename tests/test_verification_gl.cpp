@@ -51,6 +51,12 @@ TEST_F(Verification, FinissableOuPas) {
         {"five empty rows and a long jump", SAUT_LONG, true},
         {"too little time", route(4, 14), false},
         {"a clock gives the time it lacks", route(4, 14, "", "30 30 30\n"), true},
+        // Five rows of magenta clocks cannot be flown over: ten seconds lost
+        // leave too little time, every way the search tries.
+        {"a clock takes the time left", route(12, 8, "", "31 31 31\n31 31 31\n31 31 31\n31 31 31\n31 31 31\n"),
+         false},
+        {"a clock takes time to spare", route(22, 8, "", "31 31 31\n31 31 31\n31 31 31\n31 31 31\n31 31 31\n"),
+         true},
         {"no goal", "30 4 3\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n", false},
         {"an empty start cell", "30 4 3\n100 100 100\n1 1 1\n1 0 1\n1 1 1\n", false},
         {"inert blocks only", "30 4 3\n100 100 100\n9 9 9\n9 9 9\n9 9 9\n", false},
@@ -265,6 +271,9 @@ TEST(Courbe, LesReglesDeLaCourbe) {
             x.par = par;
             x.limite = limite;
             x.marge = m;
+            // one level in three with a fork whose safe route misses gold
+            x.fourche = s.size() % 3 == 0;
+            x.sure = x.fourche ? par * 13 / 10 : 0;
             s.push_back(x);
         }
         return s;
@@ -294,4 +303,105 @@ TEST(Courbe, LesReglesDeLaCourbe) {
         const std::vector<std::string> ecarts = Courbe::regles(f, d);
         EXPECT_EQ(1, std::count(ecarts.begin(), ecarts.end(), c.message));
     }
+    // Forks: easy 4's safe route (par 13 s, limit 40 s) changed.
+    struct Fourche {
+        const char* quoi;
+        bool fourche;
+        long sure;
+        const char* message;
+    } fourches[] = {
+        {"a safe route within gold", true, 14900, "easy 4: the fork's safe route (14.90 s) earns gold"},
+        {"no safe route", true, 0, "easy 4: the fork has no safe route"},
+        {"a fork fewer than a third", false, 0, "the easy series has forks in 3 levels, under a third"},
+    };
+    for (const Fourche& c : fourches) {
+        SCOPED_TRACE(c.quoi);
+        std::vector<Mesure> f = facile;
+        f[3].fourche = c.fourche;
+        f[3].sure = c.sure;
+        const std::vector<std::string> ecarts = Courbe::regles(f, difficile);
+        EXPECT_EQ(1, std::count(ecarts.begin(), ecarts.end(), c.message)) << (ecarts.empty() ? "" : ecarts[0]);
+    }
+}
+
+// The checker's reading of serie.txt: play order, English titles and forks
+// from a good file (a BOM, CRLF ends, an unknown keyword, a French title);
+// any malformed line refuses the whole file, naming its line.
+TEST_F(Verification, LaSerieSeLitOuSeRefuse) {
+    const std::string bonne =
+        "\xEF\xBB\xBF# a series\r\nname en Trial\r\nname fr Essai\r\nshine en ignored\r\n\r\n"
+        "level b.dat\r\ntitle fr Deux\r\ntitle en Two\r\nlesson en Go.\r\nfork 12 4\r\n"
+        "level a-1.dat\r\ntitle en One\r\n";
+    monde.dossier.ecrire("bonne/serie.txt", bonne);
+    const LectureSerie s = LectureSerie::lire(monde.dossier.chemin() + "/bonne");
+    ASSERT_EQ("", s.refus);
+    ASSERT_EQ(2u, s.niveaux.size());
+    EXPECT_EQ("b.dat", s.niveaux[0].fichier);
+    EXPECT_EQ("Two", s.niveaux[0].titre);
+    EXPECT_TRUE(s.niveaux[0].fourche);
+    EXPECT_EQ(12, s.niveaux[0].ligne);
+    EXPECT_EQ(4, s.niveaux[0].colonne);
+    EXPECT_EQ("a-1.dat", s.niveaux[1].fichier);
+    EXPECT_FALSE(s.niveaux[1].fourche);
+
+    const std::string tete = "name en Trial\n";
+    const std::string niveau = "level a.dat\ntitle en A\n";
+    struct Cas {
+        const char* quoi;
+        std::string texte;
+        const char* ligne;  // " line N: " the refusal names, or ": " for the whole file
+    } cas[] = {
+        {"a title before any level", tete + "title en A\n" + niveau, " line 2: "},
+        {"a file name with a folder", tete + "level ../a.dat\ntitle en A\n", " line 2: "},
+        {"a file name not ending .dat", tete + "level a.txt\ntitle en A\n", " line 2: "},
+        {"a hidden file name", tete + "level .a.dat\ntitle en A\n", " line 2: "},
+        {"the same file twice", tete + niveau + niveau, " line 4: "},
+        {"two forks for one level", tete + niveau + "fork 1 1\nfork 2 2\n", " line 5: "},
+        {"a fork that is no cell", tete + niveau + "fork 1 -1\n", " line 4: "},
+        {"a fork with words after it", tete + niveau + "fork 1 1 x\n", " line 4: "},
+        {"a level with no English title", tete + "level a.dat\ntitle fr A\nlevel b.dat\ntitle en B\n", ": "},
+        {"a title over 200 bytes", tete + "level a.dat\ntitle en " + std::string(201, 'a') + "\n", " line 3: "},
+        {"no English name", "name fr Essai\n" + niveau, ": "},
+        {"a line over 512 bytes, even unknown", tete + niveau + "shine " + std::string(600, 'a') + "\n", " line 4: "},
+        {"larger than 64 KiB", tete + niveau + "# " + std::string(70000, 'a') + "\n", ": "},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        monde.dossier.ecrire("casse/serie.txt", c.texte);
+        const LectureSerie r = LectureSerie::lire(monde.dossier.chemin() + "/casse");
+        EXPECT_TRUE(r.niveaux.empty());
+        EXPECT_NE(std::string::npos, r.refus.find("serie.txt" + std::string(c.ligne))) << r.refus;
+    }
+    const LectureSerie absente = LectureSerie::lire(monde.dossier.chemin() + "/nulle-part");
+    EXPECT_TRUE(absente.niveaux.empty());
+    EXPECT_EQ("", absente.refus);
+}
+
+// A fork's safe route never crosses its cell, landing or in the air: on a
+// ledge of forward arrows (each landing takes the drift away) that goes on
+// well past the cell, it cannot step round it, so there is none (with the
+// ledge ending two rows past it, a flight drifts off it in the air); on a wide road, it goes round the cell,
+// no faster than the par.
+TEST_F(Verification, LaRouteSureEviteLaCaseDeLaFourche) {
+    std::string corniche;
+    for (int i = 0; i < 15; ++i) corniche += "0 4 0\n";
+    NiveauDeSerie n;
+    n.fichier = "essai.dat";
+    n.titre = "Trial";
+    n.fourche = true;
+    n.colonne = 1;
+    n.ligne = 12;  // six rows into the ledge, past where a flight onto it lands
+    monde.dossier.ecrire("etroit.dat", route(30, 4, "1 1 1\n1 1 1\n1 1 1\n" + corniche));
+    monde.dossier.ecrire("large.dat", route(30, 20, "1 1 1\n1 1 1\n"));
+    const Verdict etroit = Rapport::juger(monde.dossier.chemin() + "/etroit.dat", 16, Recherche::BUDGET, &n);
+    ASSERT_TRUE(etroit.route.trouvee);
+    EXPECT_TRUE(etroit.fourche);
+    EXPECT_FALSE(etroit.sure.trouvee) << "the ledge is the only way";
+    const Verdict large = Rapport::juger(monde.dossier.chemin() + "/large.dat", 16, Recherche::BUDGET, &n);
+    ASSERT_TRUE(large.sure.trouvee);
+    EXPECT_GE(large.sure.temps, large.route.temps);
+    for (const Etape& e : large.sure.etapes)
+        EXPECT_FALSE(e.ligne == n.ligne + 1 && e.colonne == n.colonne + 1) << "landed on the fork cell";
+    EXPECT_FALSE(Rapport::juger(monde.dossier.chemin() + "/large.dat", 16, Recherche::BUDGET).fourche)
+        << "a level with no series entry has no fork";
 }

@@ -7,6 +7,7 @@
 #include "tools/verifniveau/Marge.h"
 #include "tools/verifniveau/Naif.h"
 #include "tools/verifniveau/Rapport.h"
+#include "settings/ParsNiveaux.h"
 
 namespace {
 
@@ -26,6 +27,10 @@ const size_t PREMIERS_FACILES = 2;
 const int FIN_FACILE_MIN = 60, FIN_FACILE_MAX = 100;  // the last easy level about +/-75 ms
 const int RACCORD = 25;                   // hard level 1 this close to the last easy level
 const int FIN_DIFFICILE_MAX = 50;         // the last hard level about +/-30 ms
+const size_t PART_FOURCHES = 3;           // at least one level in this many of a series has a fork
+
+// A medal's time: the par times the game's percentage, in ms.
+long medaille(long par, int pourcent) { return par * pourcent / 100; }
 
 // How many of the replays at shift ecart finish, stopping once the count can
 // no longer reach REUSSIS.
@@ -47,17 +52,23 @@ std::string secondes(long v) {
 }
 
 void ecrireSerie(const char* titre, const std::vector<Mesure>& serie, std::FILE* f) {
-    std::fprintf(f, "### %s\n\n| Level | Par | Limit | Par / limit | Slack | Naive play |\n|---|---|---|---|---|---|\n",
+    std::fprintf(f,
+                 "### %s\n\n| Level | Title | Par | Safe route | Gold | Silver | Limit | Par / limit | Slack | Naive play |\n"
+                 "|---|---|---|---|---|---|---|---|---|---|\n",
                  titre);
     long somme = 0;
     for (size_t i = 0; i < serie.size(); ++i) {
         const Mesure& m = serie[i];
         if (!m.finissable) {
-            std::fprintf(f, "| %zu | not finishable | %d s | | | |\n", i + 1, m.limite);
+            std::fprintf(f, "| %zu | %s | not finishable | | | | %d s | | | |\n", i + 1, m.titre.c_str(), m.limite);
             continue;
         }
         somme += m.par;
-        std::fprintf(f, "| %zu | %s | %d s | %.0f %% | %s | %s |\n", i + 1, secondes(m.par).c_str(), m.limite,
+        const std::string sure = !m.fourche ? "no fork" : m.sure > 0 ? secondes(m.sure) : "none found";
+        std::fprintf(f, "| %zu | %s | %s | %s | %s | %s | %d s | %.0f %% | %s | %s |\n", i + 1, m.titre.c_str(),
+                     secondes(m.par).c_str(), sure.c_str(),
+                     secondes(medaille(m.par, ParsNiveaux::POURCENT_OR)).c_str(),
+                     secondes(medaille(m.par, ParsNiveaux::POURCENT_ARGENT)).c_str(), m.limite,
                      m.par / (10.0 * m.limite), ms(m.marge).c_str(), m.naifs.empty() ? "none" : m.naifs.c_str());
     }
     std::fprintf(f, "\nPars add up to %s.\n\n", secondes(somme).c_str());
@@ -69,24 +80,33 @@ int Courbe::marge(const std::string& chemin, long* par, bool* finissable) {
     const Verdict v = Rapport::juger(chemin, PAS, Recherche::BUDGET);
     *finissable = v.accepte && v.route.trouvee;
     *par = v.route.temps;
-    if (!*finissable) return 0;
+    return *finissable ? marge(chemin, v.route) : 0;
+}
+
+int Courbe::marge(const std::string& chemin, const Route& route) {
     Simulateur sim(FichierNiveau::lire(chemin), chemin, PAS);
     Marge m(sim);
     int tolere = 0;
     for (int ecart : GRILLE) {
-        if (!passe(m, v.route, ecart)) break;
+        if (!passe(m, route, ecart)) break;
         tolere = ecart;
     }
     return tolere;
 }
 
-Mesure Courbe::mesurer(const std::string& chemin) {
+Mesure Courbe::mesurer(const std::string& chemin, const NiveauDeSerie* niveau) {
     Mesure m;
     m.chemin = chemin;
+    if (niveau) m.titre = niveau->titre;
     const FichierNiveau lu = FichierNiveau::lire(chemin);
     m.limite = lu.temps;
     if (!lu.accepte()) return m;
-    m.marge = marge(chemin, &m.par, &m.finissable);
+    const Verdict v = Rapport::juger(chemin, PAS, Recherche::BUDGET, niveau);
+    m.finissable = v.route.trouvee;
+    m.par = v.route.temps;
+    m.fourche = v.fourche;
+    m.sure = v.sure.trouvee ? v.sure.temps : 0;
+    if (m.finissable) m.marge = marge(chemin, v.route);
     for (const Politique& p : Naif::politiques()) {
         bool fini = false;
         for (const Naif::Essai& e : Naif::essayer(lu, chemin)) fini = fini || (e.politique == &p && e.fini);
@@ -107,6 +127,24 @@ void Courbe::ecrireTable(const std::vector<Mesure>& facile, const std::vector<Me
                  REUSSIS, ESSAIS);
     ecrireSerie("Easy", facile, f);
     ecrireSerie("Hard", difficile, f);
+}
+
+// A fork offers a choice: its safe route finishes within the limit (the
+// search only finds routes that do, clocks counted) but misses gold, and
+// enough levels of each series have one.
+void Courbe::fourches(const std::vector<Mesure>& serie, const std::string& nom, std::vector<std::string>& ecarts) {
+    size_t avec = 0;
+    for (size_t i = 0; i < serie.size(); ++i) {
+        const Mesure& m = serie[i];
+        if (!m.fourche || !m.finissable) continue;
+        ++avec;
+        const std::string qui = nom + " " + std::to_string(i + 1);
+        if (m.sure <= 0) ecarts.push_back(qui + ": the fork has no safe route");
+        else if (m.sure <= medaille(m.par, ParsNiveaux::POURCENT_OR))
+            ecarts.push_back(qui + ": the fork's safe route (" + secondes(m.sure) + ") earns gold");
+    }
+    if (avec * PART_FOURCHES < serie.size())
+        ecarts.push_back("the " + nom + " series has forks in " + std::to_string(avec) + " levels, under a third");
 }
 
 std::vector<std::string> Courbe::regles(const std::vector<Mesure>& facile, const std::vector<Mesure>& difficile) {
@@ -146,5 +184,7 @@ std::vector<std::string> Courbe::regles(const std::vector<Mesure>& facile, const
     if (!difficile.empty() && difficile.back().marge > FIN_DIFFICILE_MAX)
         ecarts.push_back("the last hard level is looser than " + ms(FIN_DIFFICILE_MAX));
     if (facile.size() < 12 || difficile.size() < 12) ecarts.push_back("a series has fewer than 12 levels");
+    fourches(facile, "easy", ecarts);
+    fourches(difficile, "hard", ecarts);
     return ecarts;
 }

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "tools/verifniveau/LectureSerie.h"
+#include "tools/verifniveau/Recherche.h"
+
 // One level, measured.
 struct Mesure {
     std::string chemin;
@@ -14,6 +17,9 @@ struct Mesure {
     int limite = 0;      // s
     int marge = 0;       // ms, see Courbe::marge
     std::string naifs;   // the naive habits that finish it, or empty
+    std::string titre;   // from the series file, English
+    bool fourche = false;
+    long sure = 0;       // ms: the fork's safe route, 0 when none was found
 };
 
 class Courbe {
@@ -25,7 +31,9 @@ public:
     // ESSAIS replays still finish; every smaller shift on the grid passes
     // too. 0 when even 10 ms fails.
     static int marge(const std::string& chemin, long* par, bool* finissable);
-    static Mesure mesurer(const std::string& chemin);
+    static int marge(const std::string& chemin, const Route& route);
+    // niveau: the level's entry in its series file, or null.
+    static Mesure mesurer(const std::string& chemin, const NiveauDeSerie* niveau = nullptr);
 
     // Both series as Markdown: one table each, then the sums.
     static void ecrireTable(const std::vector<Mesure>& facile, const std::vector<Mesure>& difficile,
@@ -36,4 +44,7 @@ public:
 
     static constexpr int ESSAIS = 40;
     static constexpr int REUSSIS = 38;
+
+private:
+    static void fourches(const std::vector<Mesure>& serie, const std::string& nom, std::vector<std::string>& ecarts);
 };

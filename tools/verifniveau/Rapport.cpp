@@ -8,6 +8,7 @@ namespace {
 
 const char* const LANCERS[4] = {"right", "left", "back", "forward"};  // the block table's random pushes, in order
 const int PAS_ESSAYES[] = {5, 10, 25, 40};
+const long DETOUR = 4;
 
 const char* nomBloc(int code) {
     const TypeBloc* t = TypeBloc::pour(code);
@@ -16,7 +17,7 @@ const char* nomBloc(int code) {
 
 }  // namespace
 
-Verdict Rapport::juger(const std::string& chemin, int pas, long budget) {
+Verdict Rapport::juger(const std::string& chemin, int pas, long budget, const NiveauDeSerie* niveau) {
     Verdict v;
     const FichierNiveau lu = FichierNiveau::lire(chemin);
     v.accepte = lu.accepte();
@@ -28,6 +29,14 @@ Verdict Rapport::juger(const std::string& chemin, int pas, long budget) {
     v.route = recherche.chercher();
     v.etats = recherche.etatsExplores();
     v.vols = sim.volsSimules();
+    if (niveau && niveau->fourche) {
+        v.fourche = true;
+        Simulateur prudent(lu, chemin, pas);
+        prudent.setInterdite(niveau->ligne + 1, niveau->colonne + 1);
+        // The safe way is a detour the search, heading for the goal rows,
+        // comes to last: it gets more landings to expand.
+        v.sure = Recherche(prudent, budget * DETOUR).chercher();
+    }
     return v;
 }
 
@@ -41,8 +50,9 @@ void Rapport::ecrireRoute(const Route& route, std::FILE* f, int retrait) {
     }
 }
 
-bool Rapport::verifier(const std::string& chemin, int pas, long budget, bool marge, std::FILE* f) {
-    const Verdict v = juger(chemin, pas, budget);
+bool Rapport::verifier(const std::string& chemin, int pas, long budget, bool marge, std::FILE* f,
+                       const NiveauDeSerie* niveau) {
+    const Verdict v = juger(chemin, pas, budget, niveau);
     if (!v.accepte) {
         std::fprintf(f, "%s: refused: %s\n", chemin.c_str(), v.refus.c_str());
         return false;
@@ -58,6 +68,13 @@ bool Rapport::verifier(const std::string& chemin, int pas, long budget, bool mar
                  v.vols);
     std::fprintf(f, "  route at %d ms frames (keys held, seconds of play; landing time, then where):\n", pas);
     ecrireRoute(r, f, 4);
+    if (v.fourche && v.sure.trouvee) {
+        std::fprintf(f, "  safe route, never crossing row %d, column %d: %.2f s (par + %.0f%%):\n", niveau->ligne,
+                     niveau->colonne, v.sure.temps / 1000.0, (v.sure.temps - r.temps) * 100.0 / r.temps);
+        ecrireRoute(v.sure, f, 4);
+    } else if (v.fourche) {
+        std::fprintf(f, "  safe route, never crossing row %d, column %d: none found\n", niveau->ligne, niveau->colonne);
+    }
     if (marge) {
         const FichierNiveau lu = FichierNiveau::lire(chemin);
         Simulateur sim(lu, chemin, pas);

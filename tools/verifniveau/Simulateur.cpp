@@ -89,9 +89,25 @@ Vol Simulateur::volerDecale(const EtatVol& e, const Plan& plan, int issue, const
         // Out of time or of lives; and a missed block ends a route's flight
         // there, unless the flight is a replay that plays falls out.
         if (etat != ETAT_JOUEUR_EN_JEU && (etat != ETAT_JOUEUR_CHUTE || !chutes)) break;
+        if (interdite[0] > 0 && static_cast<int>(joueur.z + 0.5f) == interdite[0] &&
+            static_cast<int>(joueur.x + 0.5f) == interdite[1])
+            break;
     }
+    // The last frame may have used or broken the block under the player (a
+    // magenta clock that ran the time out, a broken heart that took the last
+    // life): the next flight must find it as the state it starts from says.
+    remettre(grille.indice(joueur.x, joueur.z), e.modifs);
     v.fin = FinVol::PERDU;
     return v;
+}
+
+void Simulateur::remettre(int cellule, const std::vector<int>& modifs) {
+    if (cellule < 0) return;
+    const int largeur = lu.colonnes + 1;
+    const bool utilise = std::binary_search(modifs.begin(), modifs.end(), cellule * 2);
+    const bool casse = std::binary_search(modifs.begin(), modifs.end(), cellule * 2 + 1);
+    grille.remplacer(cellule, utilise ? TypeBloc::UTILISE : lu.code(cellule / largeur, cellule % largeur));
+    if (grille.code(cellule)) grille.setSolide(cellule, !casse);
 }
 
 // The landing cell, the change it made to the level, and whether it was too

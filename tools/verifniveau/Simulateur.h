@@ -61,11 +61,16 @@ public:
     // A replay plays like the game: any landing counts, a missed block costs a
     // life and puts the player back. The search does neither.
     void setRejeu(bool r) { marge = r ? 0 : MARGE, chutes = r; }
+    // A cell no flight may cross, landing or in the air (grid row and column,
+    // from 1): the safe route of a fork avoids it. Row 0 lifts it.
+    void setInterdite(int ligne, int colonne) { interdite[0] = ligne, interdite[1] = colonne; }
     long volsSimules() const { return vols; }
 
 private:
     void synchroniser(const std::vector<int>& modifs);
     void appliquer(int modif, bool mettre);
+    // One cell back to what the changes modifs say.
+    void remettre(int cellule, const std::vector<int>& modifs);
     int codeAttendu(int colonne, int ligne, const std::vector<int>& modifs) const;
     Vol finir(Vol v, const EtatVol& e);
 
@@ -79,5 +84,6 @@ private:
     float marge = MARGE;
     bool chutes = false;
     bool aleatoires = false;  // the level holds a random push
+    int interdite[2] = {0, 0};
     long vols = 0;
 };

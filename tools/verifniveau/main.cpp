@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tools/verifniveau/Courbe.h"
+#include "tools/verifniveau/LectureSerie.h"
 #include "tools/verifniveau/Marge.h"
 #include "tools/verifniveau/Naif.h"
 #include "tools/verifniveau/Rapport.h"
@@ -32,7 +33,9 @@ void usage(std::FILE* f) {
                  "Usage: verifniveau [--pas MS] [--marge] [--budget N] FILE_OR_FOLDER...\n"
                  "       verifniveau --naif [--permis N] FILE_OR_FOLDER...\n"
                  "       verifniveau --courbe EASY_FOLDER HARD_FOLDER\n"
-                 "Searches every level file (a folder: each niveau<n>.dat under it) for a way to the goal.\n"
+                 "Searches every level file for a way to the goal. A folder: the levels its serie.txt lists, in\n"
+                 "that order, with each fork's safe route too; without one, each niveau<n>.dat; then each folder\n"
+                 "under it the same way.\n"
                  "  --pas MS     frame step in milliseconds, 1 to 40 (default 16)\n"
                  "  --marge      also replay each route with shifted key times and other frame steps\n"
                  "  --budget N   landings the search may expand per level (default %ld)\n"
@@ -84,32 +87,67 @@ long numero(const fs::path& p) {
     return std::stol(chiffres);
 }
 
-// A file as it is; a folder's level files, folder by folder, in level order.
-std::vector<fs::path> fichiers(const fs::path& chemin) {
+// One level to check: its file, its place in its series (from 1) and what
+// the series file says of it.
+struct Entree {
+    fs::path chemin;
+    long rang = -1;
+    NiveauDeSerie niveau;
+};
+
+// One folder's levels: those its serie.txt lists, in its order; without one,
+// every niveau<n>.dat in it by number. A refused series file is reported and
+// gives none.
+bool niveauxDuDossier(const fs::path& dossier, std::vector<Entree>& sortie) {
     std::error_code err;
-    if (!fs::is_directory(chemin, err)) return {chemin};
-    std::vector<fs::path> trouves;
+    if (fs::exists(dossier / "serie.txt", err)) {
+        const LectureSerie s = LectureSerie::lire(dossier.string());
+        if (!s.refus.empty()) std::printf("%s\n", s.refus.c_str());
+        for (size_t i = 0; i < s.niveaux.size(); ++i)
+            sortie.push_back({dossier / s.niveaux[i].fichier, static_cast<long>(i) + 1, s.niveaux[i]});
+        return s.refus.empty();
+    }
+    std::vector<Entree> trouves;
+    for (fs::directory_iterator it(dossier, err), fin; !err && it != fin; it.increment(err))
+        if (numero(it->path()) >= 0 && !it->is_directory(err)) trouves.push_back({it->path(), numero(it->path()), {}});
+    std::sort(trouves.begin(), trouves.end(), [](const Entree& a, const Entree& b) { return a.rang < b.rang; });
+    sortie.insert(sortie.end(), trouves.begin(), trouves.end());
+    return true;
+}
+
+// A file as it is; a folder and every folder under it, in name order, each
+// with its levels in play order.
+bool fichiers(const fs::path& chemin, std::vector<Entree>& sortie) {
+    std::error_code err;
+    if (!fs::is_directory(chemin, err)) {
+        sortie.push_back({chemin, numero(chemin), {}});
+        return true;
+    }
+    std::vector<fs::path> dossiers{chemin};
     for (fs::recursive_directory_iterator it(chemin, err), fin; !err && it != fin; it.increment(err))
-        if (numero(it->path()) >= 0 && !it->is_directory(err)) trouves.push_back(it->path());
-    std::sort(trouves.begin(), trouves.end(), [](const fs::path& a, const fs::path& b) {
-        if (a.parent_path() != b.parent_path()) return a.parent_path() < b.parent_path();
-        return numero(a) < numero(b);
-    });
-    return trouves;
+        if (it->is_directory(err)) dossiers.push_back(it->path());
+    std::sort(dossiers.begin() + 1, dossiers.end());
+    bool lus = true;
+    for (const fs::path& d : dossiers) lus = niveauxDuDossier(d, sortie) && lus;
+    return lus;
 }
 
 // Both series measured: the table on standard output, each broken rule on
 // standard error.
 bool courbe(const Reglages& r) {
     std::vector<Mesure> series[2];
-    for (int s = 0; s < 2; ++s)
-        for (const fs::path& f : fichiers(r.chemins[static_cast<size_t>(s)]))
-            series[s].push_back(Courbe::mesurer(f.string()));
+    bool lus = true;
+    for (int s = 0; s < 2; ++s) {
+        std::vector<Entree> entrees;
+        lus = fichiers(r.chemins[static_cast<size_t>(s)], entrees) && lus;
+        for (const Entree& e : entrees)
+            series[s].push_back(Courbe::mesurer(e.chemin.string(), e.niveau.fichier.empty() ? nullptr : &e.niveau));
+    }
     std::printf("<!-- Written by scripts/table-niveaux.sh (verifniveau --courbe); do not edit by hand. -->\n\n");
     Courbe::ecrireTable(series[0], series[1], stdout);
     const std::vector<std::string> ecarts = Courbe::regles(series[0], series[1]);
     for (const std::string& e : ecarts) std::fprintf(stderr, "curve: %s\n", e.c_str());
-    return ecarts.empty();
+    return ecarts.empty() && lus;
 }
 
 }  // namespace
@@ -127,16 +165,21 @@ int main(int argc, char** argv) {
     if (r.courbe) return courbe(r) ? 0 : 1;
     bool tous = true;
     int vus = 0;
-    for (const fs::path& c : r.chemins)
-        for (const fs::path& f : fichiers(c)) {
+    for (const fs::path& c : r.chemins) {
+        std::vector<Entree> entrees;
+        tous = fichiers(c, entrees) && tous;
+        for (const Entree& e : entrees) {
+            const std::string f = e.chemin.string();
             if (r.naif) {
-                const long n = numero(f);
-                tous = Naif::verifier(f.string(), n >= 1 && n <= r.permis, stdout) && tous;
+                tous = Naif::verifier(f, e.rang >= 1 && e.rang <= r.permis, stdout) && tous;
             } else {
-                tous = Rapport::verifier(f.string(), r.pas, r.budget, r.marge, stdout) && tous;
+                const NiveauDeSerie* n = e.niveau.fichier.empty() ? nullptr : &e.niveau;
+                if (n) std::printf("%s: \"%s\"\n", f.c_str(), n->titre.c_str());
+                tous = Rapport::verifier(f, r.pas, r.budget, r.marge, stdout, n) && tous;
             }
             ++vus;
         }
+    }
     if (vus == 0) {
         std::printf("no level file found\n");
         tous = false;
