@@ -1,13 +1,13 @@
-// Base of every screen: a background quad, an optional bar of items chosen with player 1's left and
-// right buttons or the mouse, and the code the player chose (0 while nothing is chosen).
+// Base of every screen: a background quad, an optional bar of items chosen with the players' left and
+// right buttons or the mouse, an optional yes/no question, and the code the player chose (0 while nothing is).
 #pragma once
 
 #include <string>
 
+#include "settings/ClavierManager.h"
 #include "settings/Souris.h"
 #include "world/Objet.h"
 
-class ClavierManager;
 class OptionsManager;
 class SonsManager;
 class TextesManager;
@@ -60,6 +60,22 @@ protected:
     // Selects the item under the point (with the keys' beep when it changes);
     // false when there is none.
     bool choisirSous(double x, double y);
+    // A button of the player driving the screen: player 1 (whom player 2's
+    // keys also drive outside a duel), or in a duel either player.
+    bool bouton(bool (ClavierManager::*est)(int)) const;
+    // Both players' presses forgotten, so a held key acts again only anew.
+    void oublierBoutons();
+    // A yes/no question over the screen, asked before a step that loses
+    // something (leaving the game, leaving a match): the cursor opens on No,
+    // left and right change the answer, confirm takes it, cancel or a right
+    // click answer No. While it is open the selection is 1 yes, 2 no; an
+    // answer closes it, and a No puts the cursor back on the item retour.
+    enum Reponse { SANS_REPONSE, REPONSE_OUI, REPONSE_NON };
+    void poserQuestion(int ligneTexte, int retour);
+    bool questionPosee() const { return ligneQuestion > 0; }
+    void fermerQuestion() { ligneQuestion = 0; }
+    Reponse refreshQuestion(long ecoule);
+    void dessinerQuestion();
     // The background image over the screen's quad.
     void dessinerFond();
     // Darkens every column of the bar but the selected one (or item choisi).
@@ -85,5 +101,9 @@ protected:
 
 private:
     std::string cleMemoire() const;
+    // The answer (1 yes, 2 no) under a point of the open question, or 0.
+    static int reponseSous(double x, double y);
     bool garderSelection = false;
+    int ligneQuestion = 0;   // the open question's language line; 0: none
+    int retourQuestion = 0;  // the item the cursor goes back to on No
 };

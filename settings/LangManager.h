@@ -89,7 +89,14 @@ public:
         // The ghost of the best run.
         FANTOME,                              // options: "Ghost: "
     };
-    static constexpr int NB_LIGNES = FANTOME;
+    // Leaving a match with progress to lose, and the assist.
+    enum LigneAssistance : int {
+        QUESTION_QUITTER_MATCH = FANTOME + 1,  // "Leave the match?"
+        VITESSE_JEU,                           // options: "Game speed: "
+        FREIN_DERIVE,                          // options: "Drift brake: "
+        ASSISTE,                               // summary: an assisted run, without medal or record
+    };
+    static constexpr int NB_LIGNES = ASSISTE;
     static_assert(APPUYER_TOUCHE + 1 == NIVEAUX_GAGNES, "the duel's lines follow the keys page's");
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
     static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";

@@ -236,6 +236,8 @@ TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
     taper("Escape");              // pause
     ASSERT_TRUE(attendreEcran(p, "match 4")) << p.sortie();
     taper("a");                   // left wraps to "leave the match"
+    taper("space");               // which asks first, on no
+    taper("a");                   // yes
     taper("space");               // back to the main menu
     ASSERT_TRUE(attendreEcran(p, "MenuPrincipal")) << p.sortie();
     for (int i = 0; i < 3; ++i) taper("d");  // Options

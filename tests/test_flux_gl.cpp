@@ -173,7 +173,21 @@ TEST_F(Flux, UnMatchQuitteEtUnAutreRecommence) {
     EXPECT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat());
     taper(SDLK_a);  // left wraps to the last item: leave the match
     taper(SDLK_SPACE);
-    ASSERT_TRUE(jeu->estEnMenu());
+    MenuPause* pause = Environnement::getInstance()->getMenuPause();
+    ASSERT_TRUE(pause->questionOuverte()) << "a series under way asks before it is left";
+    EXPECT_EQ(2, pause->getSelection()) << "on no";
+    taper(SDLK_SPACE);
+    EXPECT_FALSE(pause->questionOuverte());
+    EXPECT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat()) << "no keeps the match";
+    EXPECT_EQ(pause->getNbChoix(), pause->getSelection()) << "on the item that asked";
+    taper(SDLK_SPACE);
+    taper(SDLK_ESCAPE);
+    EXPECT_FALSE(pause->questionOuverte()) << "cancel answers no";
+    EXPECT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat()) << "and does not resume";
+    taper(SDLK_SPACE);
+    taper(SDLK_a);
+    taper(SDLK_SPACE);
+    ASSERT_TRUE(jeu->estEnMenu()) << "yes leaves";
     EXPECT_EQ("MenuPrincipal", ecran());
     EXPECT_EQ(piece(1), musique());
 
@@ -242,6 +256,8 @@ TEST_F(Flux, UnFichierDeNiveauSeJoueSeulPuisRetourAuMenu) {
     taper(SDLK_ESCAPE);
     taper(SDLK_ESCAPE);
     taper(SDLK_a);  // leave the match
+    taper(SDLK_SPACE);
+    taper(SDLK_a);  // yes
     taper(SDLK_SPACE);
     ASSERT_TRUE(jeu->estEnMenu());
 
@@ -527,6 +543,8 @@ TEST_F(FluxNiveaux, AtteindreUnNiveauLOuvreDansLaListe) {
     taper(SDLK_ESCAPE);  // pause
     taper(SDLK_a);
     taper(SDLK_SPACE);  // leave
+    taper(SDLK_a);
+    taper(SDLK_SPACE);  // yes
     ASSERT_EQ("MenuPrincipal", ecran());
 
     versListe();

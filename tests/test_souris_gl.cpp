@@ -228,7 +228,16 @@ TEST_F(SourisMenus, PauseQuitterLeMatch) {
     taper(SDLK_ESCAPE);
     ASSERT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat());
     cliquer(0.65, 0.4);
-    ASSERT_TRUE(jeu->estEnMenu()) << "the second box leaves the match";
+    ASSERT_FALSE(jeu->estEnMenu()) << "the second box asks first";
+    cliquer(0.5, 0.9, SDL_BUTTON_RIGHT);
+    EXPECT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat()) << "a right click answers no";
+    ASSERT_FALSE(jeu->estEnMenu());
+    cliquer(0.65, 0.4);
+    cliquer(0.61, 0.47);
+    ASSERT_FALSE(jeu->estEnMenu()) << "a click on no keeps the match";
+    cliquer(0.65, 0.4);
+    cliquer(0.39, 0.47);
+    ASSERT_TRUE(jeu->estEnMenu()) << "a click on yes leaves the match";
     EXPECT_EQ("MenuPrincipal", ecran());
 }
 

@@ -264,7 +264,9 @@ void Environnement::mettreEnPause() {
     if (etat != ETAT_JEU && etat != ETAT_FIN_NIVEAU) return;
     etatAvantPause = etat;
     // The pause screen and its full-screen picture exist from the first pause on.
-    if (!menuPause) menuPause = new MenuPause(!estDuel());
+    // Leaving asks first where it loses something: a series under way, a duel.
+    const bool progres = estDuel() || (!niveaux->estNiveauSeul() && !niveaux->estFichierEssai() && !regarde);
+    if (!menuPause) menuPause = new MenuPause(!estDuel(), progres);
     etat = ETAT_PAUSE;
     sons->pauseMusique();
 }
