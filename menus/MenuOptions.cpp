@@ -43,9 +43,22 @@ MenuOptions::MenuOptions() : Menu(0, 0, 1, 1), dansPage(0), ligne(0), attenteTou
     nom = "MenuOptions";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuOptions.tga"), false);
     delai = 0;
+    creerBarre();
+    retrouverSelection();
+}
+
+void MenuOptions::creerBarre() {
     creerItems({LangManager::PAGE_JEU, LangManager::PAGE_VIDEO, LangManager::PAGE_AUDIO,
                 LangManager::PAGE_TOUCHES, LangManager::RETOUR});
-    retrouverSelection();
+}
+
+// The chosen language's texts at once, the bar's and the key names too.
+void MenuOptions::changerLangue(int sens) {
+    options->moveLang(sens);
+    options->appliquerLangue();
+    LangManager::getInstance()->charger();
+    creerBarre();
+    if (echecSignale) setAvis(texte(LangManager::LIGNE_SAUVEGARDE_RATEE));
 }
 
 void MenuOptions::reset() {
@@ -232,7 +245,7 @@ void MenuOptions::essayerVolumes() {
 void MenuOptions::modifier(int sens) {
     if (sens != 0) {
         switch (selection * 10 + ligne) {
-            case 11: options->moveLang(sens); break;
+            case 11: changerLangue(sens); break;
             case 12: options->moveColor(0, sens); break;
             case 13: options->moveColor(1, sens); break;
             case 14: options->moveCamera(sens); break;

@@ -91,6 +91,9 @@ public:
     void moveClipping(int sens);
     void moveTextures(int sens);
     void moveLang(int sens);
+    // The language being edited becomes the committed one: the options apply
+    // it the moment it is chosen, so that every text changes at once.
+    void appliquerLangue() { lang = langTemp; }
     void moveColor(int joueur, int sens);
     // Off, or full volume from off.
     void moveMusiques();

@@ -18,6 +18,7 @@
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "settings/NomsTouches.h"
 #include "settings/OptionsManager.h"
 #include "settings/RecordsNiveaux.h"
 #include "settings/SonsManager.h"
@@ -120,13 +121,29 @@ TEST_F(Flux, QuitterDemandeConfirmation) {
     EXPECT_TRUE(jeu->getQuitter()) << "yes leaves";
 }
 
-TEST_F(Flux, LaLangueChoisieSAppliqueEnQuittantLesOptions) {
+// The language chosen in the options applies at once, to the texts on
+// screen (the bar's items, a page's rows, the key names) as to those to come.
+TEST_F(Flux, LaLangueChoisieSAppliqueAussitot) {
+    std::string francais = "Jouer\nDuel\n", anglais = "Play\nVersus\n";
+    for (int n = 3; n <= LangManager::NB_LIGNES; ++n) {
+        francais += "fr" + std::to_string(n) + "\n";
+        anglais += "en" + std::to_string(n) + "\n";
+    }
+    monde.dossier.ecrire("Data/Lang/Francais.dat", francais);
+    monde.dossier.ecrire("Data/Lang/English.dat", anglais);
+    LangManager::getInstance()->charger();
     taper(SDLK_SPACE);
     for (int i = 0; i < 3; ++i) taper(SDLK_d);
     taper(SDLK_SPACE);
     ASSERT_EQ("MenuOptions", ecran());
+    const std::string pageJeu = std::to_string(LangManager::PAGE_JEU);
+    EXPECT_EQ("fr" + pageJeu, jeu->getMenuCourant()->getLibelle(0));
     taper(SDLK_SPACE);  // the game page, row 1: the language
     taper(SDLK_d);
+    EXPECT_EQ("en" + pageJeu, jeu->getMenuCourant()->getLibelle(0)) << "the bar changes at once";
+    EXPECT_EQ("en" + std::to_string(LangManager::LANGUE), LangManager::getInstance()->ligne(LangManager::LANGUE))
+        << "so do the page's rows";
+    EXPECT_EQ("Space", NomsTouches::nom(SDLK_SPACE)) << "and the key names of the keys page";
     taper(SDLK_ESCAPE);
     taper(SDLK_ESCAPE);
     ASSERT_EQ("MenuPrincipal", ecran());
