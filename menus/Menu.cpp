@@ -57,6 +57,7 @@ void Menu::retrouverSelection() {
 
 std::string Menu::cheminFond(const std::string& fichier) {
     OptionsManager* o = OptionsManager::getInstance();
+    ratioImage = o->getRatioImages();
     return "Images/Menus/" + o->getPathTextures() + "/" + o->getDossierRatio() + "/" + fichier;
 }
 
@@ -68,6 +69,10 @@ void Menu::creerItems(std::initializer_list<int> lignes) {
     int i = 0;
     for (int ligne : lignes) libelles[i++] = lang->ligne(ligne);
 }
+
+float Menu::getRatioImage() const { return ratioImage > 0 ? ratioImage : options->getRatioImages(); }
+
+bool Menu::estLarge() const { return ratioImage > 0 ? ratioImage > 1.4f : options->isWide(); }
 
 void Menu::reset() {}
 std::string Menu::getNom() { return nom; }
@@ -170,7 +175,7 @@ Menu::Clic Menu::suivreSouris() {
 
 int Menu::itemSous(double x, double y) const {
     if (!libelles || nbChoix <= 0 || x < 0 || x >= 1) return 0;
-    const bool large = options->isWide();
+    const bool large = estLarge();
     if (y < (large ? 0.14 : 0.2) || y > (large ? 0.29 : 0.32)) return 0;
     return static_cast<int>(x * nbChoix) + 1;
 }
@@ -222,7 +227,7 @@ void Menu::dessinerFond() {
 void Menu::draw() {
     dessinerFond();
     if (!libelles) return;
-    const bool large = options->isWide();
+    const bool large = estLarge();
     const double yBarre = large ? 0.182 : 0.227, lBarre = large ? 0.05 : 0.04;
     for (int i = 0; i < nbChoix; ++i)
         textes->draw(libelles[i].c_str(), 3, (i + 0.5) / nbChoix, yBarre, lBarre, 0.07, 0.5, 3);
@@ -235,7 +240,7 @@ void Menu::dessinerAvis(double y) {
 }
 
 void Menu::ombrerItems(int choisi) {
-    const bool large = options->isWide();
+    const bool large = estLarge();
     const double b = large ? 0.14 : 0.2, t = large ? 0.29 : 0.32;
     const double s = choisi > 0 ? choisi : selection, n = nbChoix;
     glDisable(GL_TEXTURE_2D);

@@ -23,6 +23,9 @@ public:
     virtual std::string getNom();
     virtual int getCode();
 
+    // Width over height of the screen's picture: the part of the window it
+    // is drawn in has that shape.
+    float getRatioImage() const;
     int getSelection() const { return selection; }
     int getNbChoix() const { return nbChoix; }
     // A one-line notice shown on the screen until it is left (a failed save,
@@ -36,8 +39,12 @@ public:
     static void oublierSelections();
 
 protected:
-    // "Images/Menus/<quality>/<ratio>/" + fichier.
-    static std::string cheminFond(const std::string& fichier);
+    // "Images/Menus/<quality>/<ratio>/" + fichier, the ratio of what is open
+    // now: the screen keeps that picture's shape (getRatioImage, estLarge)
+    // even when the window changes under it.
+    std::string cheminFond(const std::string& fichier);
+    // The screen's layout for a picture wider than 4:3.
+    bool estLarge() const;
     // Builds the item bar from language lines.
     void creerItems(std::initializer_list<int> lignes);
     // After creerItems: the cursor comes back where the player left this
@@ -104,6 +111,7 @@ private:
     // The answer (1 yes, 2 no) under a point of the open question, or 0.
     static int reponseSous(double x, double y);
     bool garderSelection = false;
+    float ratioImage = 0;  // the picture's, once chosen by cheminFond
     int ligneQuestion = 0;   // the open question's language line; 0: none
     int retourQuestion = 0;  // the item the cursor goes back to on No
 };

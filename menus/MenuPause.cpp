@@ -70,7 +70,7 @@ void MenuPause::refresh(long ecoule) {
 
 // The two boxes' span the items share (draw() shades all but the chosen one).
 void MenuPause::boites(double& gauche, double& largeur, double& bas, double& haut) const {
-    const bool large = options->isWide();
+    const bool large = estLarge();
     gauche = large ? 0.265 : 0.205;
     largeur = large ? 0.235 : 0.295;
     bas = large ? 0.34 : 0.33;
@@ -89,7 +89,7 @@ int MenuPause::itemSous(double x, double y) const {
 // item stands in a lighter box and every other one is shaded.
 void MenuPause::draw() {
     dessinerFond();
-    const bool large = options->isWide();
+    const bool large = estLarge();
     double L, W, B, T;
     boites(L, W, B, T);
     const double colonne = 2 * W / nbChoix;

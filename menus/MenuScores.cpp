@@ -41,7 +41,7 @@ void MenuScores::detruire() {
 }
 
 void MenuScores::drawScores() {
-    const double dx = options->isWide() ? 0 : 0.04;
+    const double dx = estLarge() ? 0 : 0.04;
     const int t = selection - 1;
     const std::string separateur = " @ ";
     for (int i = 0; i < TableScores::TAILLE; ++i) {

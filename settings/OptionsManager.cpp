@@ -46,6 +46,8 @@ const FormatImage FORMATS[] = {
 
 // The desktop's size, when it is none of the table's modes; 0 x 0: none.
 Mode bureau = {0, 0};
+// The desktop's size, whatever it is; 0 x 0: unknown.
+Mode ecranBureau = {0, 0};
 
 bool avant(const Mode& a, const Mode& b) {
     return a.largeur < b.largeur || (a.largeur == b.largeur && a.hauteur < b.hauteur);
@@ -266,7 +268,7 @@ bool OptionsManager::isRepereOn() { return repereOn; }
 bool OptionsManager::isFantomeOn() { return fantomeOn; }
 
 float OptionsManager::getRatio() {
-    return zoneLargeur > 0 && zoneHauteur > 0 ? ratio(zoneLargeur, zoneHauteur) : ratio(largeur, hauteur);
+    return zoneLargeur > 0 && zoneHauteur > 0 ? ratio(zoneLargeur, zoneHauteur) : ratioAffichage();
 }
 
 void OptionsManager::setZoneDessin(int l, int h) {
@@ -316,17 +318,40 @@ void OptionsManager::moveResolution(int sens) {
 }
 
 void OptionsManager::setTailleBureau(int l, int h) {
-    bureau = {0, 0};
+    bureau = ecranBureau = {0, 0};
     if (l <= 0 || h <= 0 || l > 16384 || h > 16384) return;
+    ecranBureau = {l, h};
     if (positionMode(cycleModes(), l, h) < 0) bureau = {l, h};
+}
+
+bool OptionsManager::getTailleBureau(int& l, int& h) {
+    if (ecranBureau.largeur <= 0) return false;
+    l = ecranBureau.largeur;
+    h = ecranBureau.hauteur;
+    return true;
+}
+
+void OptionsManager::setTaille(int l, int h) {
+    largeur = largeurTemp = l;
+    hauteur = hauteurTemp = h;
+}
+
+void OptionsManager::setTailleAffichage(int l, int h) {
+    affichageLargeur = l;
+    affichageHauteur = h;
+}
+
+float OptionsManager::ratioAffichage() {
+    return affichageLargeur > 0 && affichageHauteur > 0 ? ratio(affichageLargeur, affichageHauteur)
+                                                        : ratio(largeur, hauteur);
 }
 
 bool OptionsManager::estTailleBureau(int l, int h) { return l == bureau.largeur && h == bureau.hauteur && l > 0; }
 
-OptionsManager::Format OptionsManager::getFormat() { return formatDe(ratio(largeur, hauteur)).format; }
+OptionsManager::Format OptionsManager::getFormat() { return formatDe(ratioAffichage()).format; }
 OptionsManager::Format OptionsManager::getFormatTemp() { return formatDe(getRatioTemp()).format; }
-std::string OptionsManager::getDossierRatio() { return formatDe(ratio(largeur, hauteur)).dossier; }
-float OptionsManager::getRatioImages() { return formatDe(ratio(largeur, hauteur)).ratio; }
+std::string OptionsManager::getDossierRatio() { return formatDe(ratioAffichage()).dossier; }
+float OptionsManager::getRatioImages() { return formatDe(ratioAffichage()).ratio; }
 
 void OptionsManager::moveFullScreen() { fullScreenTemp = !fullScreenTemp; }
 

@@ -29,8 +29,8 @@ public:
     // a window says otherwise.
     float getRatio();
     bool isFullScreen();
-    // The format of the settings' size (not of a window resized since), and
-    // any format wider than 4:3.
+    // The format of what is open (see setTailleAffichage), and any format
+    // wider than 4:3.
     bool isWide();
     Format getFormat();
     // "Ratio-4-3", "Ratio-16-10" or "Ratio-16-9": the pictures' folder.
@@ -80,9 +80,19 @@ public:
     // full screen, anti-aliasing, view distance, texture quality).
     void appliquerVideo();
     // The desktop's own size, asked of the display at start-up, joins the
-    // resolution cycle when it is none of its modes.
+    // resolution cycle when it is none of its modes; full screen opens at it.
     static void setTailleBureau(int largeur, int hauteur);
     static bool estTailleBureau(int largeur, int hauteur);
+    // The desktop's size; false (and nothing written) when unknown.
+    static bool getTailleBureau(int& largeur, int& hauteur);
+    // The window size the settings ask for, committed and edited alike (a
+    // size the display refused, or one larger than the desktop, is replaced
+    // so that it is never saved again).
+    void setTaille(int largeur, int hauteur);
+    // The size of what is really open (the window, or the full screen at
+    // the desktop's size): the pictures' format follows it; 0 x 0 (no window
+    // yet) leaves the settings' size in its place.
+    void setTailleAffichage(int largeur, int hauteur);
 
     // sens > 0: next value; sens <= 0: previous value.
     void moveResolution(int sens);
@@ -142,6 +152,9 @@ private:
     bool repereTempOn;
     bool fantomeOn = true;
     bool fantomeTempOn = true;
-    int zoneLargeur = 0;  // the area being drawn; 0: the settings' size
+    int zoneLargeur = 0;  // the area being drawn; 0: what is open
     int zoneHauteur = 0;
+    int affichageLargeur = 0;  // what is open; 0: the settings' size
+    int affichageHauteur = 0;
+    float ratioAffichage();
 };

@@ -105,12 +105,31 @@ TEST_F(Demarrage, UnDossierDataQuelconqueNEstPasLeDossierDuJeu) {
     }
 }
 
+// A size the display cannot give: a window larger than the desktop opens at
+// the desktop's size, a full screen at the desktop's own size whatever the
+// settings ask, and a size no window can have falls back to a plain window.
 TEST_F(Demarrage, UnModeImpossibleRetombeSurUneFenetre) {
-    dossier.ecrire("jeu/Data/Options.dat", "99999\n77777\n0\n1\n16\n10\n1\nFrench\n0\n3\n1\n1\n");
-    ProcessusJeu p(exe, jeu(), sonMuet);
-    EXPECT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
-    arreter(p);
-    EXPECT_NE(std::string::npos, p.erreurs().find("falling back")) << p.erreurs();
+    const std::string bureau = tailleBureau();
+    ASSERT_FALSE(bureau.empty());
+    const struct {
+        const char* taille;
+        const char* pleinEcran;
+        std::string fenetre;
+        const char* message;
+    } cas[] = {
+        {"99999\n77777", "0", bureau, "larger than the desktop"},
+        {"99999\n77777", "1", bureau, "without anti-aliasing"},
+        {"0\n0", "0", "1024x768", "falling back"},
+        {"-5\n768", "0", "1024x768", "falling back"},
+    };
+    for (const auto& c : cas) {
+        dossier.ecrire("jeu/Data/Options.dat",
+                       std::string(c.taille) + "\n0\n" + c.pleinEcran + "\n16\n10\n1\nFrench\n0\n3\n1\n1\n");
+        ProcessusJeu p(exe, jeu(), sonMuet);
+        EXPECT_EQ(c.fenetre, attendreFenetre(p, c.fenetre)) << c.taille << "\n" << p.erreurs();
+        arreter(p);
+        EXPECT_NE(std::string::npos, p.erreurs().find(c.message)) << p.erreurs();
+    }
 }
 
 TEST_F(Demarrage, SansEcranUnMessageClairEtLeStatut1) {

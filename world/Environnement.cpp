@@ -491,7 +491,5 @@ void Environnement::draw2D() {
     begin2D();
     hud->dessiner(0, r);
     if (etat == ETAT_BILAN) menuBilan->draw();
-    // Last, so that a pause during the level end shows over its white veil.
-    if (etat == ETAT_PAUSE) menuPause->draw();
     end2D();
 }

@@ -73,7 +73,9 @@ public:
     // One view of a duel: both players, then the HUD of player numero, in a
     // view whose width over height is ratio.
     void drawVue(int numero, float ratio);
-    // The pause screen over the whole window, when the match is paused.
+    // The pause screen over the 2D screen, when the match is paused; drawn
+    // last, over the views and a level end's white veil, in the part of the
+    // window its picture's shape gives it.
     void drawPause();
 
     // Watches a recorded run instead of playing: the buttons come from it,

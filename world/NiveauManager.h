@@ -71,6 +71,9 @@ public:
     void refresh(long ecoule);
     void draw();
     void drawFond();
+    // Width over height of the background picture, as loaded with the match
+    // (the window may have changed shape since).
+    float getRatioFond() const { return ratioFond; }
     // The background drawn after the level, at the far end of the depth
     // range: only the pixels the level left empty are filled, where drawing
     // it first would fill the whole view and have most of it covered.
@@ -112,6 +115,7 @@ private:
     int largeur;
     int temps;
     unsigned int textureFond;
+    float ratioFond = 4.0f / 3.0f;
     int difficulte;
     bool finJeu;
     std::string fichier;  // the one level played instead of a series; empty for a series
