@@ -152,7 +152,7 @@ bool Jeu::ouvrirFenetre(int l, int h, bool pleinEcran, int echantillons) {
     if (!pleinEcran) SDL_putenv(centre);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, echantillons > 0 ? echantillons : 0);
     // Swaps wait for the screen's refresh, so menus do not spin at hundreds
-    // of frames a second; a driver that cannot simply ignores the request.
+    // of frames a second; where the driver cannot, the loop paces itself (Cadence).
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     Uint32 drapeaux = SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_OPENGL;
     drapeaux |= pleinEcran ? SDL_FULLSCREEN : SDL_RESIZABLE;
@@ -163,6 +163,9 @@ bool Jeu::ouvrirFenetre(int l, int h, bool pleinEcran, int echantillons) {
     ecran = SDL_SetVideoMode(l, h, 32, drapeaux);
     if (!ecran) return false;
     options->setTailleAffichage(l, h);
+    int synchro = -1;
+    SDL_GL_GetAttribute(SDL_GL_SWAP_CONTROL, &synchro);
+    cadence.choisir(synchro == 1);
     SDL_ShowCursor(pleinEcran ? SDL_DISABLE : SDL_ENABLE);
     return true;
 }
@@ -364,6 +367,7 @@ void Jeu::boucle() {
         refresh(ecoule);
         tracerEcran();
         draw();
+        cadence.apresImage();
         if (script) {
             script->apresImage(*this);
             quitter = quitter || script->estFini();

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/Cadence.h"
 #include "app/FluxEcrans.h"
 #include "app/HorlogeBoucle.h"
 
@@ -113,6 +114,7 @@ private:
     std::string fichierRejeu;  // the replay the game opens on
     std::string fichierEssai;  // the level file the game opens on
     HorlogeBoucle horloge;
+    Cadence cadence;  // paces the loop where swaps do not wait for the display
     ScriptJeu* script = nullptr;
     std::string ecranTrace;  // the last screen traced
 };
