@@ -63,6 +63,10 @@ void MenuBilan::draw() {
         const std::string t = lang->ligne(LangManager::LIGNE_NOUVEAU_RECORD);
         textes->draw(t.c_str(), 2, 0.5, 0.33, textes->largeurPour(t.c_str(), 0.06, 0.9, 0.5), 0.065, 0.5, 3);
     }
+    if (bilan.assiste) {
+        const std::string a = lang->ligne(LangManager::ASSISTE);
+        textes->draw(a.c_str(), 1, 0.5, 0.42, textes->largeurPour(a.c_str(), 0.045, 0.9, 0.5), 0.05, 0.5, 3);
+    }
     const std::string suite = lang->ligne(LangManager::LIGNE_CONTINUER);
     textes->draw(suite.c_str(), 1, 0.5, 0.235, textes->largeurPour(suite.c_str(), 0.04, 0.9, 0.5), 0.045, 0.5, 3);
     dessinerAvis(0.15);

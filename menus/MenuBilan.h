@@ -19,6 +19,7 @@ public:
         // A level file of the player's: its name as the title, and no best
         // time or medal (meilleurMs 0); empty for a shipped level.
         std::string fichier;
+        bool assiste = false;  // played with the assist: said on the summary
     };
 
     explicit MenuBilan(const Bilan& bilan);

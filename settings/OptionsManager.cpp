@@ -70,6 +70,10 @@ const int NB_CLIPPINGS = sizeof(CLIPPINGS) / sizeof(CLIPPINGS[0]);
 const int ANTIALIASINGS[] = {0, 2, 4, 8, 16};
 const int NB_ANTIALIASINGS = sizeof(ANTIALIASINGS) / sizeof(ANTIALIASINGS[0]);
 
+// The assist's game speeds, in percent; the first is the normal speed (no assist).
+const int VITESSES_JEU[] = {100, 90, 80, 70};
+const int NB_VITESSES_JEU = sizeof(VITESSES_JEU) / sizeof(VITESSES_JEU[0]);
+
 const int NB_COULEURS = 5;
 
 const int NB_CAMERAS = 3;  // near, normal, high
@@ -206,6 +210,8 @@ void OptionsManager::copierVersTemp() {
     cameraTemp = camera;
     repereTempOn = repereOn;
     fantomeTempOn = fantomeOn;
+    vitesseJeuTemp = vitesseJeu;
+    freinDeriveTempOn = freinDeriveOn;
 }
 
 // The third line (wide or not) is read for its place only: the picture format
@@ -222,8 +228,9 @@ void OptionsManager::chargerOptions() {
         lire(flux, textures) && lireMot(flux, lang) && lire(flux, color[0]) &&
         lire(flux, color[1]) && lireInterrupteur(flux, volumeMusique) && lireInterrupteur(flux, volumeEffets) &&
         lireVolume(flux, volumeMusique) && lireVolume(flux, volumeEffets) && lire(flux, camera) && lire(flux, repereOn) &&
-        lire(flux, fantomeOn);
+        lire(flux, fantomeOn) && lire(flux, vitesseJeu) && lire(flux, freinDeriveOn);
     if (camera < 0 || camera >= NB_CAMERAS) camera = CAMERA_DEFAUT;
+    if (indexDans(VITESSES_JEU, NB_VITESSES_JEU, vitesseJeu) < 0) vitesseJeu = VITESSES_JEU[0];
     lang = Langues::fichier(lang);  // an older name of a language is saved under its file's name
 }
 
@@ -235,7 +242,7 @@ bool OptionsManager::sauverOptions() {
             << colorTemp[0] << '\n' << colorTemp[1] << '\n' << (volumeMusiqueTemp > 0 ? 1 : 0)
             << '\n' << (volumeEffetsTemp > 0 ? 1 : 0) << '\n' << volumeMusiqueTemp << '\n'
             << volumeEffetsTemp << '\n' << cameraTemp << '\n' << (repereTempOn ? 1 : 0) << '\n'
-            << (fantomeTempOn ? 1 : 0) << '\n';
+            << (fantomeTempOn ? 1 : 0) << '\n' << vitesseJeuTemp << '\n' << (freinDeriveTempOn ? 1 : 0) << '\n';
     bool ecrit = FichierAtomique::ecrire(FichiersJoueur::ecriture(FICHIER), contenu.str());
 
     lang = langTemp;
@@ -246,6 +253,8 @@ bool OptionsManager::sauverOptions() {
     camera = cameraTemp;
     repereOn = repereTempOn;
     fantomeOn = fantomeTempOn;
+    vitesseJeu = vitesseJeuTemp;
+    freinDeriveOn = freinDeriveTempOn;
     return ecrit;
 }
 
@@ -266,6 +275,10 @@ int OptionsManager::getVolumeEffets() { return volumeEffets; }
 int OptionsManager::getCamera() { return camera; }
 bool OptionsManager::isRepereOn() { return repereOn; }
 bool OptionsManager::isFantomeOn() { return fantomeOn; }
+int OptionsManager::getVitesseJeu() { return vitesseJeu; }
+bool OptionsManager::isFreinDeriveOn() { return freinDeriveOn; }
+int OptionsManager::getVitesseJeuTemp() { return vitesseJeuTemp; }
+bool OptionsManager::isFreinDeriveTempOn() { return freinDeriveTempOn; }
 
 float OptionsManager::getRatio() {
     return zoneLargeur > 0 && zoneHauteur > 0 ? ratio(zoneLargeur, zoneHauteur) : ratioAffichage();
@@ -399,4 +412,10 @@ void OptionsManager::moveVolumeEffets(int sens) {
 }
 void OptionsManager::moveRepere() { repereTempOn = !repereTempOn; }
 void OptionsManager::moveFantome() { fantomeTempOn = !fantomeTempOn; }
+void OptionsManager::moveFreinDerive() { freinDeriveTempOn = !freinDeriveTempOn; }
+
+void OptionsManager::moveVitesseJeu(int sens) {
+    const int i = indexDans(VITESSES_JEU, NB_VITESSES_JEU, vitesseJeuTemp);
+    vitesseJeuTemp = VITESSES_JEU[i < 0 ? 0 : boucler(i + pas(sens), NB_VITESSES_JEU)];
+}
 void OptionsManager::moveCamera(int sens) { cameraTemp = boucler(cameraTemp + pas(sens), NB_CAMERAS); }

@@ -47,6 +47,9 @@ public:
     bool isRepereOn();
     // The ghost of the player's best run of the level.
     bool isFantomeOn();
+    // The assist: the game's speed in percent (100 without), and the drift brake.
+    int getVitesseJeu();
+    bool isFreinDeriveOn();
     // Music and effects volumes, 0 (off) to VOLUME_MAX.
     int getVolumeMusique();
     int getVolumeEffets();
@@ -70,6 +73,8 @@ public:
     bool isFantomeTempOn();
     int getVolumeMusiqueTemp();
     int getVolumeEffetsTemp();
+    int getVitesseJeuTemp();
+    bool isFreinDeriveTempOn();
 
     void setLargeur(int largeur);
     void setHauteur(int hauteur);
@@ -111,6 +116,9 @@ public:
     void moveCamera(int sens);
     void moveRepere();
     void moveFantome();
+    // The next game speed of the assist's cycle; the drift brake on or off.
+    void moveVitesseJeu(int sens);
+    void moveFreinDerive();
     // One step of the volume, 0 to VOLUME_MAX and round again.
     void moveVolumeMusique(int sens);
     void moveVolumeEffets(int sens);
@@ -152,6 +160,10 @@ private:
     bool repereTempOn;
     bool fantomeOn = true;
     bool fantomeTempOn = true;
+    int vitesseJeu = 100;  // the assist, off by default
+    int vitesseJeuTemp = 100;
+    bool freinDeriveOn = false;
+    bool freinDeriveTempOn = false;
     int zoneLargeur = 0;  // the area being drawn; 0: what is open
     int zoneHauteur = 0;
     int affichageLargeur = 0;  // what is open; 0: the settings' size

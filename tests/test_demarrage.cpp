@@ -275,7 +275,7 @@ TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
     std::ifstream reglages(jeu() + "/Data/Options.dat");
     std::vector<std::string> lignes;
     for (std::string l; std::getline(reglages, l);) lignes.push_back(l);
-    ASSERT_EQ(17u, lignes.size());
+    ASSERT_EQ(19u, lignes.size());
     EXPECT_EQ("0", lignes[10]) << "music switched off and saved, for an older game too";
     EXPECT_EQ("1", lignes[11]);
     EXPECT_EQ("0", lignes[12]) << "the music volume";

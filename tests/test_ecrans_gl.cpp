@@ -198,7 +198,7 @@ TEST_F(Ecran, OptionsPagesEtSauvegarde) {
     EXPECT_EQ(0, m.getCode());
     taper(m, SDLK_ESCAPE);
     EXPECT_EQ(5, m.getCode()) << "cancel on the bar leaves";
-    EXPECT_EQ("1280\n720\n1\n0\n2\n10\n1\nFrancais\n0\n3\n1\n1\n10\n10\n1\n1\n1\n", monde.dossier.lire("Data/Options.dat"))
+    EXPECT_EQ("1280\n720\n1\n0\n2\n10\n1\nFrancais\n0\n3\n1\n1\n10\n10\n1\n1\n1\n100\n0\n", monde.dossier.lire("Data/Options.dat"))
         << "the page's edit is saved on leaving";
 }
 

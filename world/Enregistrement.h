@@ -13,6 +13,7 @@ public:
     void commencer(int difficulte, int numero, const std::string& chemin, uint64_t graine, int vies, float sauvegardeX,
                    float sauvegardeZ);
     void image(long ecoule, const Boutons& b) { rejeu.ajouter(ecoule, b); }
+    void noterAssistance(const Assistance& a) { rejeu.assistance = a; }
     // The attempt reached the goal: kept when it beats the saved run (or
     // there is none, or it cannot be read). True when it was written.
     bool terminer(int tempsMs, int vies);

@@ -63,6 +63,14 @@ Environnement::Environnement()
     sons = SonsManager::getInstance();
     lang = LangManager::getInstance();
     hud = std::make_unique<HUD>(*this);
+    assistance = {options->getVitesseJeu(), options->isFreinDeriveOn()};
+}
+
+// Whole game milliseconds only: the fractions left over are carried to the next frame.
+long Environnement::tempsDeJeu(long ecoule) {
+    const long total = ecoule * assistance.vitesse + resteTemps;
+    resteTemps = total % Assistance::VITESSE_NORMALE;
+    return total / Assistance::VITESSE_NORMALE;
 }
 
 Environnement::~Environnement() {
@@ -99,6 +107,7 @@ void Environnement::ajouterJoueur(Joueur* joueur) {
 void Environnement::regarder(const Rejeu& r) {
     regarde = true;
     rejeuRegarde = r;
+    assistance = r.assistance;  // watched at the speed and with the brake it was played with
     commencerTentative();
 }
 
@@ -107,6 +116,8 @@ void Environnement::commencerTentative() {
     if (!c) return;
     noterDebutNiveau();
     debutTentative = regles.getTempsMs(1);
+    for (Joueur* j : joueurs)
+        if (j) j->getCorps().freinDerive = assistance.freinDerive;
     if (regarde) {
         c->vies = rejeuRegarde.viesDepart;
         c->sauvegardeX = rejeuRegarde.sauvegardeX;
@@ -123,6 +134,7 @@ void Environnement::commencerTentative() {
     enregistrement.commencer(d, n, estDuel() || niveaux->estFichierEssai() ? std::string()
                                                                           : NiveauManager::cheminNiveau(d, n),
                              regles.getGraine(), c->vies, c->sauvegardeX, c->sauvegardeZ);
+    enregistrement.noterAssistance(assistance);
     if (!estDuel() && !niveaux->estFichierEssai() && options->isFantomeOn())
         fantome.charger(d, n, NiveauManager::cheminNiveau(d, n));
     else
@@ -132,7 +144,7 @@ void Environnement::commencerTentative() {
 // The one place a solo level is known finished, with its time.
 void Environnement::niveauReussi(int t) {
     if (regarde || estDuel()) return;
-    enregistrement.terminer(t, joueurs[0]->getVies());
+    if (!assistance.active()) enregistrement.terminer(t, joueurs[0]->getVies());  // an assisted run is no best run
     noterArrivee();
 }
 
@@ -414,17 +426,21 @@ void Environnement::noterArrivee() {
     const int d = niveaux->getNumDifficulte(), n = niveaux->getNumNiveau(), t = getTempsNiveauMs(1);
     delete menuBilan;
     if (niveaux->estFichierEssai()) {
-        menuBilan = new MenuBilan({d, n, t, 0, Medaille::AUCUNE, false, HUD::nomFichierEssai(niveaux->getFichier())});
+        menuBilan = new MenuBilan({d, n, t, 0, Medaille::AUCUNE, false, HUD::nomFichierEssai(niveaux->getFichier()),
+                                   assistance.active()});
         return;
     }
+    // An assisted finish reaches the next level, but keeps no best time and wins no medal.
     RecordsNiveaux records(d);
     records.charger();
-    const bool nouveau = records.proposer(n, t);
+    const bool assiste = assistance.active();
+    const bool nouveau = !assiste && records.proposer(n, t);
     records.atteindre(n + 1);
     const bool ecrit = records.sauver();
     ParsNiveaux pars;
     pars.charger(d);
-    menuBilan = new MenuBilan({d, n, t, records.meilleur(n), pars.medaille(n, t), nouveau, std::string()});
+    menuBilan = new MenuBilan({d, n, t, records.meilleur(n), assiste ? Medaille::AUCUNE : pars.medaille(n, t), nouveau,
+                               std::string(), assiste});
     if (!ecrit) menuBilan->setAvis(lang->ligne(LangManager::LIGNE_SAUVEGARDE_RATEE));
 }
 

@@ -8,6 +8,7 @@
 #include "world/Dessin2D.h"
 #include "world/Enregistrement.h"
 #include "world/Fantome.h"
+#include "world/noyau/Assistance.h"
 #include "world/noyau/ReglesMatch.h"
 #include "world/noyau/Rejeu.h"
 #include "world/CameraMatch.h"
@@ -86,6 +87,11 @@ public:
     // The recording of the attempt being played.
     const Rejeu& getEnregistrement() const { return enregistrement.getRejeu(); }
     const Fantome& getFantome() const { return fantome; }
+
+    // The assist this match is played (or was recorded) with, and the game
+    // time that ecoule ms of real time make at its speed.
+    const Assistance& getAssistance() const { return assistance; }
+    long tempsDeJeu(long ecoule);
 
     int getEtat() const { return etat; }
     float getFondu() const { return fondu; }
@@ -181,4 +187,6 @@ private:
     CameraMatch cameras[2];
     int secondesAffichees[2] = {0, 0};
     std::unique_ptr<HUD> hud;  // reads this match, draws over it
+    Assistance assistance;
+    long resteTemps = 0;  // game time short of a whole millisecond, in hundredths
 };
