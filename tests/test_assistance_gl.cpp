@@ -12,7 +12,7 @@
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
 #include "settings/RecordsNiveaux.h"
-#include "tests/support/MondeTest.h"
+#include "tests/support/PartieTest.h"
 #include "world/Environnement.h"
 #include "world/FichierNiveau.h"
 #include "world/Joueur.h"
@@ -21,7 +21,7 @@
 
 namespace {
 
-const std::string NIVEAU = "60 6 3\n100 100 100\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n";
+const std::string& NIVEAU = PartieTest::NIVEAU;
 
 // A run of level 1 that drifts: right tapped at each bounce's top, then let go.
 Rejeu runQuiDerive(const Assistance& a) {
@@ -40,41 +40,7 @@ Rejeu runQuiDerive(const Assistance& a) {
     return r;
 }
 
-class Assiste : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string texte;
-        for (int n = 1; n <= LangManager::NB_LIGNES; ++n) texte += "t" + std::to_string(n) + "\n";
-        monde.dossier.ecrire("Data/Lang/English.dat", texte);
-        monde.dossier.ecrire("Niveaux/1/niveau1.dat", NIVEAU);
-    }
-    void TearDown() override {
-        delete jeu;
-        NiveauManager::kill();
-        Environnement::kill();
-        TextesManager::kill();
-        LangManager::kill();
-    }
-    void taper(int k) {
-        monde.appuyer(k);
-        for (int t = 0; t < 20; t += 10) jeu->refresh(10);
-        monde.relacher(k);
-        for (int t = 0; t < 220; t += 10) jeu->refresh(10);
-    }
-    // The easy series from the title, its intro skipped, with these settings.
-    void jouer(const std::string& reglages) {
-        monde.reglages(reglages);
-        LangManager::kill();
-        jeu = new Jeu(Jeu::SansFenetre{});
-        for (int k : {SDLK_SPACE, SDLK_SPACE, SDLK_SPACE, SDLK_ESCAPE}) taper(k);
-        for (int i = 0; i < 2000 && env()->getEtat() != ETAT_JEU; ++i) jeu->refresh(10);
-        ASSERT_EQ(ETAT_JEU, env()->getEtat());
-    }
-    Environnement* env() { return Environnement::getInstance(); }
-
-    MondeTest monde;
-    Jeu* jeu = nullptr;
-};
+using Assiste = PartieTest;
 
 }  // namespace
 

@@ -66,12 +66,6 @@ Environnement::Environnement()
     assistance = {options->getVitesseJeu(), options->isFreinDeriveOn()};
 }
 
-// Whole game milliseconds only: the fractions left over are carried to the next frame.
-long Environnement::tempsDeJeu(long ecoule) {
-    const long total = ecoule * assistance.vitesse + resteTemps;
-    resteTemps = total % Assistance::VITESSE_NORMALE;
-    return total / Assistance::VITESSE_NORMALE;
-}
 
 Environnement::~Environnement() {
     delete joueurs[0];

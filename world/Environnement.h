@@ -91,7 +91,7 @@ public:
     // The assist this match is played (or was recorded) with, and the game
     // time that ecoule ms of real time make at its speed.
     const Assistance& getAssistance() const { return assistance; }
-    long tempsDeJeu(long ecoule);
+    long tempsDeJeu(long ecoule) { return assistance.tempsDeJeu(ecoule, resteTemps); }
 
     int getEtat() const { return etat; }
     float getFondu() const { return fondu; }

@@ -12,6 +12,14 @@ struct Assistance {
     bool freinDerive = false;
 
     bool active() const { return vitesse != VITESSE_NORMALE || freinDerive; }
+    // The game time that ecoule ms of real time make at this speed, in whole
+    // milliseconds; the fraction left over (in hundredths) waits in reste for
+    // the next frame, so no time is lost over a level.
+    long tempsDeJeu(long ecoule, long& reste) const {
+        const long total = ecoule * vitesse + reste;
+        reste = total % VITESSE_NORMALE;
+        return total / VITESSE_NORMALE;
+    }
     // Any speed the game can run at: slowed, never stopped nor hurried.
     static bool vitesseValide(int v) { return v >= 10 && v <= VITESSE_NORMALE; }
 };
