@@ -118,7 +118,7 @@ TEST_F(Demarrage, UnModeImpossibleRetombeSurUneFenetre) {
         const char* message;
     } cas[] = {
         {"99999\n77777", "0", bureau, "larger than the desktop"},
-        {"99999\n77777", "1", bureau, "without anti-aliasing"},
+        {"99999\n77777", "1", bureau, "larger than the desktop"},
         {"0\n0", "0", "1024x768", "falling back"},
         {"-5\n768", "0", "1024x768", "falling back"},
     };
