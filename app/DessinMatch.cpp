@@ -4,7 +4,9 @@
 #include <SDL/SDL_opengl.h>
 #include <GL/glu.h>
 
+#include "app/CadreImage.h"
 #include "app/Jeu.h"
+#include "menus/MenuPause.h"
 #include "render/CameraMatch.h"
 #include "render/EcranPartage.h"
 #include "settings/OptionsManager.h"
@@ -25,6 +27,20 @@ void DessinMatch::dessiner() {
     niveaux->draw();
     niveaux->drawFondDerriere();
     environnement->draw();
+    dessinerPause();
+}
+
+// The pause screen at its picture's own ratio (CadreImage), like every menu.
+void DessinMatch::dessinerPause() {
+    const MenuPause* pause = environnement->getMenuPause();
+    if (environnement->getEtat() != ETAT_PAUSE || !pause) return;
+    OptionsManager* options = OptionsManager::getInstance();
+    const CadreImage c = CadreImage::placer(largeur, hauteur, pause->getRatioImage());
+    glViewport(c.x0, c.y0, c.largeur, c.hauteur);
+    options->setZoneDessin(c.largeur, c.hauteur);
+    environnement->drawPause();
+    options->setZoneDessin(largeur, hauteur);
+    glViewport(0, 0, largeur, hauteur);
 }
 
 // Each view draws the level with its own background, camera and HUD; the pause
@@ -33,7 +49,7 @@ void DessinMatch::drawDuel() {
     drawVue(1);
     drawVue(2);
     Jeu::resize(largeur, hauteur);
-    environnement->drawPause();
+    dessinerPause();
 }
 
 void DessinMatch::drawVue(int numero) {
@@ -60,7 +76,7 @@ void DessinMatch::preparerVue(NiveauManager* niveaux, float x, float y, float z)
     GLint vue[4] = {0, 0, 1, 1};
     glGetIntegerv(GL_VIEWPORT, vue);
     const double rVue = static_cast<double>(vue[2]) / (vue[3] > 0 ? vue[3] : 1);
-    const double rImage = OptionsManager::getInstance()->getRatioImages();
+    const double rImage = niveaux->getRatioFond();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     if (rVue >= rImage) {

@@ -23,6 +23,7 @@ private:
     // A duel: the window split in two views, each with its own camera and HUD.
     void drawDuel();
     void drawVue(int numero);
+    void dessinerPause();
 
     NiveauManager* niveaux;
     Environnement* environnement;

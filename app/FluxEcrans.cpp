@@ -67,10 +67,12 @@ void FluxEcrans::terminerMatch() {
     environnement = nullptr;
 }
 
+// The match runs in game time: slower than the clock with the assist's speed.
 void FluxEcrans::avancerMatch(long ecoule) {
     if (!environnement->getFinJeu()) {
-        niveaux->refresh(ecoule);
-        environnement->refresh(ecoule);
+        const long jeu = environnement->tempsDeJeu(ecoule);
+        niveaux->refresh(jeu);
+        environnement->refresh(jeu);
         return;
     }
     finirMatch();
@@ -90,7 +92,8 @@ void FluxEcrans::finirMatch() {
     } else if (niveauSeul > 0 && !environnement->niveauIllisible() && !rejeuRegarde) {
         remplacerMenu(new MenuNiveaux(difficulteListe, niveauSeul));
         terminerMatch();
-    } else if (environnement->jeuQuitte() || !fichierEssai.empty() || rejeuRegarde) {
+    } else if (environnement->jeuQuitte() || !fichierEssai.empty() || rejeuRegarde ||
+               environnement->getAssistance().active()) {  // an assisted series enters no table
         rejeuRegarde = false;
         fichierEssai.clear();
         Menu* menu = new MenuPrincipal();

@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "app/CadreImage.h"
 #include "app/DessinMatch.h"
 #include "app/ScriptJeu.h"
 #include "menus/Menu.h"
+#include "menus/MenuPause.h"
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
@@ -126,6 +128,7 @@ void Jeu::initSDL() {
     // Asked before any window changes the screen mode: the desktop's own size.
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     if (info) OptionsManager::setTailleBureau(info->current_w, info->current_h);
+    bornerAuBureau();
     SDL_WM_SetCaption("Leapgrid", nullptr);
     // Read by us first: SDL would open a FIFO put in its place and wait forever.
     std::vector<unsigned char> octets;
@@ -149,7 +152,7 @@ bool Jeu::ouvrirFenetre(int l, int h, bool pleinEcran, int echantillons) {
     if (!pleinEcran) SDL_putenv(centre);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, echantillons > 0 ? echantillons : 0);
     // Swaps wait for the screen's refresh, so menus do not spin at hundreds
-    // of frames a second; a driver that cannot simply ignores the request.
+    // of frames a second; where the driver cannot, the loop paces itself (Cadence).
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     Uint32 drapeaux = SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_OPENGL;
     drapeaux |= pleinEcran ? SDL_FULLSCREEN : SDL_RESIZABLE;
@@ -159,6 +162,10 @@ bool Jeu::ouvrirFenetre(int l, int h, bool pleinEcran, int echantillons) {
     }
     ecran = SDL_SetVideoMode(l, h, 32, drapeaux);
     if (!ecran) return false;
+    options->setTailleAffichage(l, h);
+    int synchro = -1;
+    SDL_GL_GetAttribute(SDL_GL_SWAP_CONTROL, &synchro);
+    cadence.choisir(synchro == 1);
     SDL_ShowCursor(pleinEcran ? SDL_DISABLE : SDL_ENABLE);
     return true;
 }
@@ -169,6 +176,11 @@ bool Jeu::ouvrirFenetre(int l, int h, bool pleinEcran, int echantillons) {
 void Jeu::ouvrirFenetreOuQuitter() {
     bool plein = options->isFullScreen();
     int aa = options->getAntiAliasing();
+    largeur = options->getLargeur();
+    hauteur = options->getHauteur();
+    // Full screen is the desktop's own size: the screen keeps its mode, and
+    // the settings keep the window's size for the way back.
+    if (plein) OptionsManager::getTailleBureau(largeur, hauteur);
     if (ouvrirFenetre(largeur, hauteur, plein, aa)) return;
     std::fprintf(stderr, "Leapgrid: could not open %dx%d%s with %d-sample anti-aliasing: %s\n",
                  largeur, hauteur, plein ? " full screen" : "", aa, SDL_GetError());
@@ -183,10 +195,23 @@ void Jeu::ouvrirFenetreOuQuitter() {
         echecFatal("could not open a window");
     largeur = LARGEUR_SECOURS;
     hauteur = HAUTEUR_SECOURS;
-    options->setLargeur(largeur);
-    options->setHauteur(hauteur);
+    // The edited copy too: a refused size must never be saved again (F11
+    // saves the settings).
+    options->setTaille(largeur, hauteur);
     options->setFullScreen(false);
     options->setAntiAliasing(0);
+}
+
+// A window larger than the desktop (a settings file from another screen)
+// could not be seen whole: it is brought to the desktop's size.
+void Jeu::bornerAuBureau() {
+    int l = 0, h = 0;
+    if (!OptionsManager::getTailleBureau(l, h)) return;
+    if (options->getLargeur() <= l && options->getHauteur() <= h) return;
+    if (options->getLargeur() <= 0 || options->getHauteur() <= 0) return;  // refused when the window opens
+    std::fprintf(stderr, "Leapgrid: a %dx%d window is larger than the desktop: opening it at %dx%d\n",
+                 options->getLargeur(), options->getHauteur(), l, h);
+    options->setTaille(l, h);
 }
 
 // F11, or Alt with Enter (which then confirms nothing), on its key press; the
@@ -230,18 +255,21 @@ void Jeu::redimensionner(int l, int h) {
     }
     largeur = l;
     hauteur = h;
+    options->setTailleAffichage(l, h);
     options->setZoneDessin(l, h);
     resize(l, h);
 }
 
 void Jeu::refaireFenetre() {
-    largeur = options->getLargeur();
-    hauteur = options->getHauteur();
     if (ecran) {
         const GLuint temoin = textures ? textures->GetTexture(CTextureManager::DEFAUT) : 0;
         ouvrirFenetreOuQuitter();
         if (temoin && !glIsTexture(temoin)) contexteNeuf();
+    } else {
+        largeur = options->getLargeur();
+        hauteur = options->getHauteur();
     }
+    options->setTailleAffichage(largeur, hauteur);
     options->setZoneDessin(largeur, hauteur);
     resize(largeur, hauteur);
 }
@@ -263,8 +291,7 @@ void Jeu::appliquerVideo() {
                          options->getHauteurTemp() != options->getHauteur() ||
                          options->isFullScreenTemp() != options->isFullScreen() ||
                          options->getAntiAliasingTemp() != options->getAntiAliasing();
-    const bool images = options->getTexturesTemp() != options->getTextures() ||
-                        options->getFormatTemp() != options->getFormat();
+    const bool images = options->getTexturesTemp() != options->getTextures();
     if (!fenetre && !images && options->getClippingTemp() == options->getClipping()) return;
     options->appliquerVideo();
     if (fenetre) refaireFenetre();
@@ -340,6 +367,7 @@ void Jeu::boucle() {
         refresh(ecoule);
         tracerEcran();
         draw();
+        cadence.apresImage();
         if (script) {
             script->apresImage(*this);
             quitter = quitter || script->estFini();
@@ -408,15 +436,19 @@ void Jeu::refresh(long ecoule) {
         Souris::getInstance()->oublier();
 }
 
-// The window's pixels to the screens' units: the menus fill the window.
+// The window's pixels to the screens' units. A screen's picture (a menu, the
+// pause) may be cut or sit between bars: the pointer is read in it.
 void Jeu::pointeur(const SDL_Event& evenement) {
     const SDL_Surface* surface = SDL_GetVideoSurface();
     const int l = surface ? surface->w : largeur, h = surface ? surface->h : hauteur;
-    // A menu's picture may sit between bars: the pointer is read in it.
-    if (flux->estEnMenu() && l == largeur && h == hauteur) {
-        int x0, y0, lm, hm;
-        zoneMenu(x0, y0, lm, hm);
-        Souris::getInstance()->evenement(evenement, lm, hm, x0, y0);
+    Environnement* environnement = flux->getEnvironnement();
+    const Menu* image = flux->estEnMenu() ? flux->getMenuCourant()
+                        : environnement && environnement->getEtat() == ETAT_PAUSE
+                            ? static_cast<const Menu*>(environnement->getMenuPause())
+                            : nullptr;
+    if (image && l == largeur && h == hauteur) {
+        const CadreImage c = CadreImage::placer(largeur, hauteur, image->getRatioImage());
+        Souris::getInstance()->evenement(evenement, c.largeur, c.hauteur, c.x0, c.y0);
         return;
     }
     Souris::getInstance()->evenement(evenement, l, h);
@@ -436,22 +468,10 @@ void Jeu::drawImage() {
     }
 }
 
-void Jeu::zoneMenu(int& x0, int& y0, int& l, int& h) const {
-    const float rImages = options->getRatioImages();
-    const float rFenetre = static_cast<float>(largeur) / static_cast<float>(hauteur > 0 ? hauteur : 1);
-    l = largeur, h = hauteur;
-    // Within a hundredth (1366 x 768 in 16:9) the picture fills the window.
-    if (rFenetre > rImages * 1.01f) l = static_cast<int>(hauteur * rImages + 0.5f);
-    else if (rFenetre < rImages * 0.99f) h = static_cast<int>(largeur / rImages + 0.5f);
-    x0 = (largeur - l) / 2;
-    y0 = (hauteur - h) / 2;  // the bars are even: from the top as from the bottom
-}
-
 void Jeu::drawMenu() {
-    int x0, y0, l, h;
-    zoneMenu(x0, y0, l, h);
-    glViewport(x0, y0, l, h);
-    options->setZoneDessin(l, h);
+    const CadreImage c = CadreImage::placer(largeur, hauteur, flux->getMenuCourant()->getRatioImage());
+    glViewport(c.x0, c.y0, c.largeur, c.hauteur);
+    options->setZoneDessin(c.largeur, c.hauteur);
     Environnement::begin2D();
     flux->getMenuCourant()->draw();
     Environnement::end2D();

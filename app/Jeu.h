@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/Cadence.h"
 #include "app/FluxEcrans.h"
 #include "app/HorlogeBoucle.h"
 
@@ -90,17 +91,15 @@ private:
     // The video settings edited on the options page, applied without restart.
     void appliquerVideo();
     void contexteNeuf();
-    // The 2D screens at their pictures' ratio, centred, bars where the
-    // window's ratio differs.
+    // The 2D screens at their pictures' ratio (CadreImage).
     void drawMenu();
+    // A window larger than the desktop is brought to the desktop's size.
+    void bornerAuBureau();
     void ouvrirAudio();
     // One line on standard output for each new screen, with LEAPGRID_TRACE set.
     void tracerEcran();
     // A mouse event, in the screens' units.
     void pointeur(const SDL_Event& evenement);
-    // Where a menu's picture sits in the window (pixels, x0 and y0 from the
-    // left and the top), with bars beside it when the shapes differ.
-    void zoneMenu(int& x0, int& y0, int& l, int& h) const;
     // The window lost the keyboard focus or was minimised.
     void fenetreQuittee();
 
@@ -110,7 +109,7 @@ private:
     CTextureManager* textures = nullptr;
     SonsManager* sons = nullptr;
     SDL_Surface* ecran = nullptr;
-    int largeur = 0;   // the window's size, as opened or resized
+    int largeur = 0;   // the size of what is open (the window, or the full screen), as opened or resized
     int hauteur = 0;
     bool quitter = false;
     std::unique_ptr<FluxEcrans> flux;  // the screens, and the match they start
@@ -118,6 +117,7 @@ private:
     bool refusRejeu = false;
     std::string fichierEssai;  // the level file the game opens on
     HorlogeBoucle horloge;
+    Cadence cadence;  // paces the loop where swaps do not wait for the display
     ScriptJeu* script = nullptr;
     std::string ecranTrace;  // the last screen traced
 };

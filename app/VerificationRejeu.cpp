@@ -18,6 +18,10 @@ int VerificationRejeu::verifier(const std::string& chemin, std::FILE* sortie) {
     std::fprintf(sortie, "level %d@%d (%s)\n", r.difficulte, r.numero, controle.getCheminNiveau().c_str());
     std::fprintf(sortie, "finish time %d.%03d s%s\n", t / 1000, t % 1000, controle.reussi() ? "" : " (not finished)");
     std::fprintf(sortie, "lives left %d\n", controle.getVies());
+    // Played back with the brake the run had; its frames are in game time already.
+    if (r.assistance.active())
+        std::fprintf(sortie, "assisted: game speed %d %%, drift brake %s\n", r.assistance.vitesse,
+                     r.assistance.freinDerive ? "on" : "off");
     std::fprintf(sortie, "%s\n", controle.reussi() ? "finished" : "not finished");
     return controle.reussi() ? 0 : 1;
 }

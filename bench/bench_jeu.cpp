@@ -46,6 +46,14 @@ const char* const SCRIPT =
     "chargement 93\n"
     "fin\n";
 
+// The cost of a menu and of a match, played once without frame pacing (as fast as the driver
+// swaps) and once with it (LEAPGRID_CADENCE unset: the game's own way where the driver gives no
+// vertical sync).
+const char* const SCRIPT_CADENCE =
+    "menu 4000\n"
+    "match 1 4000\n"
+    "fin\n";
+
 // 1024 x 768 window, no anti-aliasing, view distance 10, high textures, English, music and
 // sound on (through SDL's dummy audio driver unless SDL_AUDIODRIVER says otherwise).
 const char* const OPTIONS = "1024\n768\n0\n0\n0\n10\n1\nEnglish\n0\n3\n1\n1\n";
@@ -85,6 +93,7 @@ fs::path preparer(const fs::path& jeu) {
     const char* autre = std::getenv("LEAPGRID_BENCH_SCRIPT");
     if (autre) fs::copy_file(autre, d / "script.txt");
     else std::ofstream(d / "script.txt") << SCRIPT;
+    std::ofstream(d / "cadence.txt") << SCRIPT_CADENCE;
     return d;
 }
 
@@ -97,7 +106,9 @@ double maintenantNs() {
 // Figures by "step args" then key.
 using Figures = std::map<std::string, std::map<std::string, double>>;
 
-Figures lancer(const fs::path& dossier, const std::string& exe) {
+// Plays the script in dossier/script with the frame pacing on or off.
+Figures lancer(const fs::path& dossier, const std::string& exe, const char* script = "script.txt",
+               bool cadence = false) {
     int tube[2];
     if (pipe(tube) != 0) std::exit(1);
     const double depart = maintenantNs();
@@ -106,7 +117,9 @@ Figures lancer(const fs::path& dossier, const std::string& exe) {
         dup2(tube[1], 1);
         close(tube[0]);
         if (chdir(dossier.c_str()) != 0) _exit(127);
-        setenv("LEAPGRID_SCRIPT", (dossier / "script.txt").c_str(), 1);
+        setenv("LEAPGRID_SCRIPT", (dossier / script).c_str(), 1);
+        if (cadence) unsetenv("LEAPGRID_CADENCE");
+        else setenv("LEAPGRID_CADENCE", "0", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
         execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
         _exit(127);
@@ -209,6 +222,17 @@ int main(int argc, char** argv) {
         if (aBase) std::snprintf(cb, sizeof cb, "%.1f", b / l.echelle);
         if (aJeu && aBase && b > 0) std::snprintf(cr, sizeof cr, "%.2f", a / b);
         std::printf("| %s | %s | %s | %s |\n", l.libelle, ca, cb, cr);
+    }
+    // CPU time per second of a menu and a match, without and with frame pacing.
+    Figures sans = lancer(dossier, fs::absolute(argv[2]).string(), "cadence.txt", false);
+    Figures avec = lancer(dossier, fs::absolute(argv[2]).string(), "cadence.txt", true);
+    std::printf("\n| CPU ms per second | Without pacing | With pacing | Ratio | Frames/s with pacing |\n"
+                "|---|---:|---:|---:|---:|\n");
+    for (const char* etape : {"menu 4000", "match 1 4000"}) {
+        double a = 0, b = 0, ips = 0;
+        if (!figure(sans, etape, "cpu_pct", a) || !figure(avec, etape, "cpu_pct", b)) continue;
+        figure(avec, etape, "ips", ips);
+        std::printf("| %s | %.0f | %.0f | %.2f | %.0f |\n", etape, a * 10, b * 10, a > 0 ? b / a : 0, ips);
     }
     double v = 0, w = 0;
     std::printf("\nTargets:\n");

@@ -57,10 +57,10 @@ add_custom_command(OUTPUT ${LEAPGRID_FICHIERS_ICONES}
   COMMENT "Drawing the desktop icons" VERBATIM)
 add_custom_target(icones ALL DEPENDS ${LEAPGRID_FICHIERS_ICONES})
 
-# The game's own screenshots, for the software centres: a scripted run of the
-# built game on a virtual display (scripts/captures.sh, dist/captures.script),
-# the same pictures at every build. The metainfo names them at the project's
-# web address, where software centres fetch them; the package ships them too.
+# The game's own screenshots: a scripted run of the built game on a virtual
+# display (scripts/captures.sh, dist/captures.script), the same pictures at
+# every build, shipped by the package. The metainfo lists none: software
+# centres fetch screenshots from a web address, and the project has none.
 set(LEAPGRID_CAPTURES ${CMAKE_BINARY_DIR}/captures)
 set(LEAPGRID_FICHIERS_CAPTURES ${LEAPGRID_CAPTURES}/leapgrid-1.png ${LEAPGRID_CAPTURES}/leapgrid-2.png
   ${LEAPGRID_CAPTURES}/leapgrid-3.png)

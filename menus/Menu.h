@@ -1,13 +1,13 @@
-// Base of every screen: a background quad, an optional bar of items chosen with player 1's left and
-// right buttons or the mouse, and the code the player chose (0 while nothing is chosen).
+// Base of every screen: a background quad, an optional bar of items chosen with the players' left and
+// right buttons or the mouse, an optional yes/no question, and the code the player chose (0 while nothing is).
 #pragma once
 
 #include <string>
 
+#include "settings/ClavierManager.h"
 #include "settings/Souris.h"
 #include "world/Objet.h"
 
-class ClavierManager;
 class OptionsManager;
 class SonsManager;
 class TextesManager;
@@ -23,6 +23,9 @@ public:
     virtual std::string getNom();
     virtual int getCode();
 
+    // Width over height of the screen's picture: the part of the window it
+    // is drawn in has that shape.
+    float getRatioImage() const;
     int getSelection() const { return selection; }
     int getNbChoix() const { return nbChoix; }
     // A one-line notice shown on the screen until it is left (a failed save,
@@ -36,8 +39,12 @@ public:
     static void oublierSelections();
 
 protected:
-    // "Images/Menus/<quality>/<ratio>/" + fichier.
-    static std::string cheminFond(const std::string& fichier);
+    // "Images/Menus/<quality>/<ratio>/" + fichier, the ratio of what is open
+    // now: the screen keeps that picture's shape (getRatioImage, estLarge)
+    // even when the window changes under it.
+    std::string cheminFond(const std::string& fichier);
+    // The screen's layout for a picture wider than 4:3.
+    bool estLarge() const;
     // Builds the item bar from language lines.
     void creerItems(std::initializer_list<int> lignes);
     // After creerItems: the cursor comes back where the player left this
@@ -60,6 +67,22 @@ protected:
     // Selects the item under the point (with the keys' beep when it changes);
     // false when there is none.
     bool choisirSous(double x, double y);
+    // A button of the player driving the screen: player 1 (whom player 2's
+    // keys also drive outside a duel), or in a duel either player.
+    bool bouton(bool (ClavierManager::*est)(int)) const;
+    // Both players' presses forgotten, so a held key acts again only anew.
+    void oublierBoutons();
+    // A yes/no question over the screen, asked before a step that loses
+    // something (leaving the game, leaving a match): the cursor opens on No,
+    // left and right change the answer, confirm takes it, cancel or a right
+    // click answer No. While it is open the selection is 1 yes, 2 no; an
+    // answer closes it, and a No puts the cursor back on the item retour.
+    enum Reponse { SANS_REPONSE, REPONSE_OUI, REPONSE_NON };
+    void poserQuestion(int ligneTexte, int retour);
+    bool questionPosee() const { return ligneQuestion > 0; }
+    void fermerQuestion() { ligneQuestion = 0; }
+    Reponse refreshQuestion(long ecoule);
+    void dessinerQuestion();
     // The background image over the screen's quad.
     void dessinerFond();
     // Darkens every column of the bar but the selected one (or item choisi).
@@ -85,5 +108,10 @@ protected:
 
 private:
     std::string cleMemoire() const;
+    // The answer (1 yes, 2 no) under a point of the open question, or 0.
+    static int reponseSous(double x, double y);
     bool garderSelection = false;
+    float ratioImage = 0;  // the picture's, once chosen by cheminFond
+    int ligneQuestion = 0;   // the open question's language line; 0: none
+    int retourQuestion = 0;  // the item the cursor goes back to on No
 };

@@ -60,8 +60,10 @@ void MenuBilan::draw() {
         dessinerPaire(lang->ligne(LangManager::LIGNE_MEDAILLE), AffichageRecords::nom(bilan.medaille), 0.47);
         glColor4f(1, 1, 1, 1);
     }
+    // An assisted finish wins no medal: the line says why, where the medal would be.
+    if (bilan.assiste) centrer(lang->ligne(LangManager::ASSISTE), 1, 0.47, 0.045);
     centrer(ObjectifsNiveau::cibles(bilan.parMs), 1, 0.405, 0.045);
-    const std::string prochaine = ObjectifsNiveau::prochaine(bilan.parMs, bilan.tempsMs);
+    const std::string prochaine = bilan.assiste ? std::string() : ObjectifsNiveau::prochaine(bilan.parMs, bilan.tempsMs);
     if (!prochaine.empty()) centrer(lang->ligne(LangManager::LIGNE_PROCHAINE) + prochaine, 1, 0.35, 0.045);
     if (bilan.nouveauRecord) centrer(lang->ligne(LangManager::LIGNE_NOUVEAU_RECORD), 2, 0.28, 0.06);
     centrer(lang->ligne(LangManager::LIGNE_CONTINUER), 1, 0.21, 0.042);

@@ -22,6 +22,7 @@ public:
         std::string fichier;
         int parMs = 0;           // the level's par: its targets; 0 shows none
         std::string titreNiveau;  // the level's title in the series, in the game's text; may be empty
+        bool assiste = false;  // played with the assist: said on the summary
     };
 
     explicit MenuBilan(const Bilan& bilan);

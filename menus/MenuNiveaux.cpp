@@ -50,27 +50,73 @@ void MenuNiveaux::refresh(long ecoule) {
     deplacerLigne(ecoule);
     deplacerSelection(ecoule);
     if (selection <= 2 && selection != difficulteChargee) charger();
-    if (clavier->estOk(1)) {
-        clavier->initJ1();
+    if (bouton(&ClavierManager::estOk)) {
+        oublierBoutons();
         code = selection <= 2 && getNiveau() > 0 ? JOUER : RETOUR;
         sons->jouerSon(sons->sonBeep2);
     }
-    if (clavier->estNon(1)) {
-        clavier->initJ1();
+    if (bouton(&ClavierManager::estNon)) {
+        oublierBoutons();
         code = RETOUR;
+        sons->jouerSon(sons->sonBeep2);
+    }
+    if (code == 0) suivreSourisListe();
+}
+
+void MenuNiveaux::suivreSourisListe() {
+    const Clic clic = suivreSouris();
+    if (selection <= 2 && selection != difficulteChargee) charger();
+    if (clic == CLIC_RETOUR || (clic == CLIC_VALIDER && selection > 2)) {
+        code = RETOUR;
+        sons->jouerSon(sons->sonBeep2);
+        return;
+    }
+    if (selection > 2 || liste.empty()) return;
+    const int sous = ligneSous(pointeur.x, pointeur.y);
+    int choisie = ligne;
+    if (pointeur.bouge && sous >= 0) choisie = sous;
+    if (pointeur.molette != 0) {
+        const int n = static_cast<int>(liste.size());
+        choisie = std::clamp(ligne - pointeur.molette, 0, n - 1);  // the wheel up goes up the list
+    }
+    if (choisie != ligne) {
+        ligne = choisie;
+        sons->jouerSon(sons->sonBeep);
+    }
+    const int clique = pointeur.gauche ? ligneSous(pointeur.xClic, pointeur.yClic) : -1;
+    if (clique >= 0) {
+        ligne = clique;
+        code = JOUER;
         sons->jouerSon(sons->sonBeep2);
     }
 }
 
+int MenuNiveaux::premiereVisible() const {
+    const int n = static_cast<int>(liste.size());
+    return std::max(0, std::min(ligne - LIGNES_VISIBLES / 2, n - LIGNES_VISIBLES));
+}
+
+double MenuNiveaux::yVisible(int k) { return 0.76 - 0.037 * k; }
+
+int MenuNiveaux::ligneSous(double x, double y) const {
+    if (selection > 2 || x < 0.06 || x > 0.94) return -1;
+    const int premier = premiereVisible(), n = static_cast<int>(liste.size());
+    for (int i = premier; i < n && i < premier + LIGNES_VISIBLES; ++i) {
+        const double bas = yVisible(i - premier) - 0.01;
+        if (y >= bas && y < bas + 0.037) return i;
+    }
+    return -1;
+}
+
 // Up and down keep a repeat timer of their own, so the bar's does not run twice.
 void MenuNiveaux::deplacerLigne(long ecoule) {
-    const bool haut = clavier->estHaut(1), bas = clavier->estBas(1);
+    const bool haut = bouton(&ClavierManager::estHaut), bas = bouton(&ClavierManager::estBas);
     if (!(haut || bas)) {
         delaiLigne = DELAI_REPETITION;
         return;
     }
     // A fresh press acts at once, whatever the timer says.
-    if (delaiLigne < DELAI_REPETITION && !clavier->estNouvelAppui(1)) {
+    if (delaiLigne < DELAI_REPETITION && !bouton(&ClavierManager::estNouvelAppui)) {
         delaiLigne += ecoule;
         return;
     }
@@ -131,13 +177,12 @@ void MenuNiveaux::draw() {
     if (selection <= 2) {
         // A window of rows that keeps the chosen one in sight; every name in
         // it at one width, the longest fitting before the times.
-        const int n = static_cast<int>(liste.size());
-        const int premier = std::max(0, std::min(ligne - LIGNES_VISIBLES / 2, n - LIGNES_VISIBLES));
+        const int n = static_cast<int>(liste.size()), premier = premiereVisible();
         const int dernier = std::min(n, premier + LIGNES_VISIBLES);
         double largeurNom = 0.045;
         for (int i = premier; i < dernier; ++i)
             largeurNom = std::min(largeurNom, textes->largeurPour(nomLigne(i).c_str(), 0.045, 0.32, 0.5));
-        for (int i = premier; i < dernier; ++i) dessinerLigne(i, 0.76 - 0.037 * (i - premier), largeurNom);
+        for (int i = premier; i < dernier; ++i) dessinerLigne(i, yVisible(i - premier), largeurNom);
         dessinerObjectifs();
     }
     ombrerItems();

@@ -42,6 +42,16 @@ private:
     std::string nomLigne(int i) const;
     // Under the list, the chosen level's lesson and its gold and silver times.
     void dessinerObjectifs();
+    // The mouse: the bar's tabs as on every menu (a click on a tab shows it),
+    // a row pointed at is chosen, a click on it plays it, the wheel moves
+    // along the list, a right click goes back.
+    void suivreSourisListe();
+    // The first row shown: a window of rows that keeps the chosen one in sight.
+    int premiereVisible() const;
+    // The baseline of the k-th row shown, and the listed level (index in
+    // liste) under a point, or -1.
+    static double yVisible(int k);
+    int ligneSous(double x, double y) const;
 
     RecordsNiveaux records;
     ParsNiveaux pars;

@@ -19,7 +19,7 @@ const double X_TEXTE = 0.07;
 const int PAGE_RETOUR = 5;
 const long AVIS_TOUCHE_MS = 2000;
 // Rows of each page (game, video, audio, keys), for wrapping.
-const int LIGNES_PAGE[] = {0, 6, 5, 2, 8};
+const int LIGNES_PAGE[] = {0, 8, 5, 2, 8};
 // The key binding each row of the keys page edits, and its label's language line.
 const int TOUCHE_LIGNE[] = {0, 1, 2, 3, 6, 7, 8, 9};
 const int LIBELLE_LIGNE[] = {LangManager::LIBELLE_HAUT, LangManager::LIBELLE_BAS, LangManager::LIBELLE_GAUCHE,
@@ -43,9 +43,22 @@ MenuOptions::MenuOptions() : Menu(0, 0, 1, 1), dansPage(0), ligne(0), attenteTou
     nom = "MenuOptions";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuOptions.tga"), false);
     delai = 0;
+    creerBarre();
+    retrouverSelection();
+}
+
+void MenuOptions::creerBarre() {
     creerItems({LangManager::PAGE_JEU, LangManager::PAGE_VIDEO, LangManager::PAGE_AUDIO,
                 LangManager::PAGE_TOUCHES, LangManager::RETOUR});
-    retrouverSelection();
+}
+
+// The chosen language's texts at once, the bar's and the key names too.
+void MenuOptions::changerLangue(int sens) {
+    options->moveLang(sens);
+    options->appliquerLangue();
+    LangManager::getInstance()->charger();
+    creerBarre();
+    if (echecSignale) setAvis(texte(LangManager::LIGNE_SAUVEGARDE_RATEE));
 }
 
 void MenuOptions::reset() {
@@ -232,12 +245,14 @@ void MenuOptions::essayerVolumes() {
 void MenuOptions::modifier(int sens) {
     if (sens != 0) {
         switch (selection * 10 + ligne) {
-            case 11: options->moveLang(sens); break;
+            case 11: changerLangue(sens); break;
             case 12: options->moveColor(0, sens); break;
             case 13: options->moveColor(1, sens); break;
             case 14: options->moveCamera(sens); break;
             case 15: options->moveRepere(); break;
             case 16: options->moveFantome(); break;
+            case 17: options->moveVitesseJeu(sens); break;
+            case 18: options->moveFreinDerive(); break;
             case 21: options->moveResolution(sens); break;
             case 22: options->moveFullScreen(); break;
             case 23: options->moveAntiAliasing(sens); break;
@@ -274,6 +289,9 @@ void MenuOptions::drawOptionsJeu() {
                              texte(options->isRepereTempOn() ? LangManager::ACTIVE : LangManager::DESACTIVE));
     ecrireLigne(6, 0.55, texte(LangManager::FANTOME) +
                              texte(options->isFantomeTempOn() ? LangManager::ACTIVE : LangManager::DESACTIVE));
+    ecrireLigne(7, 0.50, texte(LangManager::VITESSE_JEU) + std::to_string(options->getVitesseJeuTemp()));  // percent: the fonts have no "%"
+    ecrireLigne(8, 0.45, texte(LangManager::FREIN_DERIVE) +
+                             texte(options->isFreinDeriveTempOn() ? LangManager::ACTIVE : LangManager::DESACTIVE));
 }
 
 void MenuOptions::drawOptionsVideo() {

@@ -21,6 +21,8 @@ public:
     bool getAttenteTouche() const { return attenteTouche; }
 
 private:
+    void creerBarre();
+    void changerLangue(int sens);
     void refreshBarre(long ecoule);
     void refreshPage(long ecoule);
     int sourisPage();

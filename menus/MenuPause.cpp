@@ -10,7 +10,8 @@
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 
-MenuPause::MenuPause(bool recommencer) : Menu(0, 0, 1, 1), recommencer(recommencer) {
+MenuPause::MenuPause(bool recommencer, bool demander)
+    : Menu(0, 0, 1, 1), recommencer(recommencer), demander(demander) {
     nom = "MenuPause";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuPause.tga"), false);
     delai = 0;
@@ -27,14 +28,14 @@ int MenuPause::getCode() {
     return recommencer ? AVEC[code] : SANS[code];
 }
 
-// In a duel either player drives the pause.
-bool MenuPause::bouton(bool (ClavierManager::*est)(int)) {
-    return (clavier->*est)(1) || (clavier->estDuel() && (clavier->*est)(2));
-}
-
-// Any direction toggles between the two items. Only the button acted on is
-// forgotten, and cancel or a pad's start (resume) wins when both are seen.
+// Any direction toggles between the two items; in a duel either player
+// drives the pause (Menu::bouton). Cancel or a pad's start (resume) wins when
+// both are seen. Leaving the match may ask first, the cursor on No.
 void MenuPause::refresh(long ecoule) {
+    if (questionPosee()) {
+        if (refreshQuestion(ecoule) == REPONSE_OUI) code = nbChoix;
+        return;
+    }
     const bool haut = bouton(&ClavierManager::estHaut), bas = bouton(&ClavierManager::estBas),
                gauche = bouton(&ClavierManager::estGauche), droite = bouton(&ClavierManager::estDroite);
     if (repetitionPrete(ecoule) && (haut || bas || gauche || droite)) {
@@ -45,11 +46,19 @@ void MenuPause::refresh(long ecoule) {
         delai = 0;
         sons->jouerSon(sons->sonBeep);
     }
+    // Only the button acted on is forgotten: a direction held on into play still steers.
+    auto oublier = [this](void (ClavierManager::*init)(int)) {
+        for (int j = 1; j <= 2; ++j) (clavier->*init)(j);
+    };
     const Clic clic = suivreSouris();
     if (bouton(&ClavierManager::estOk) || clic == CLIC_VALIDER) {
         oublier(&ClavierManager::initOk);
         code = selection;
         sons->jouerSon(sons->sonBeep2);
+        if (code == nbChoix && demander) {
+            code = 0;
+            poserQuestion(LangManager::QUESTION_QUITTER_MATCH, nbChoix);
+        }
     }
     if (bouton(&ClavierManager::estNon) || bouton(&ClavierManager::estPause) || clic == CLIC_RETOUR) {
         oublier(&ClavierManager::initNon);
@@ -59,14 +68,9 @@ void MenuPause::refresh(long ecoule) {
     }
 }
 
-void MenuPause::oublier(void (ClavierManager::*init)(int)) {
-    (clavier->*init)(1);
-    if (clavier->estDuel()) (clavier->*init)(2);
-}
-
 // The two boxes' span the items share (draw() shades all but the chosen one).
 void MenuPause::boites(double& gauche, double& largeur, double& bas, double& haut) const {
-    const bool large = options->isWide();
+    const bool large = estLarge();
     gauche = large ? 0.265 : 0.205;
     largeur = large ? 0.235 : 0.295;
     bas = large ? 0.34 : 0.33;
@@ -85,7 +89,7 @@ int MenuPause::itemSous(double x, double y) const {
 // item stands in a lighter box and every other one is shaded.
 void MenuPause::draw() {
     dessinerFond();
-    const bool large = options->isWide();
+    const bool large = estLarge();
     double L, W, B, T;
     boites(L, W, B, T);
     const double colonne = 2 * W / nbChoix;
@@ -117,9 +121,11 @@ void MenuPause::draw() {
     glEnd();
     glColor3f(1, 1, 1);
     glEnable(GL_TEXTURE_2D);
+    dessinerQuestion();
 }
 
 void MenuPause::reset() {
     code = 0;
     selection = 1;
+    fermerQuestion();
 }

@@ -12,15 +12,5 @@ public:
     void draw() override;
     void reset() override;
     // The quit question is open: its selection is 1 for yes, 2 for no.
-    bool questionOuverte() const { return question; }
-
-protected:
-    int itemSous(double x, double y) const override;
-
-private:
-    void refreshQuestion(long ecoule);
-    void fermerQuestion();
-    void dessinerQuestion();
-
-    bool question = false;
+    bool questionOuverte() const { return questionPosee(); }
 };

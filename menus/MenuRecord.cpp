@@ -189,7 +189,7 @@ void MenuRecord::draw() {
     // While the name is entered, how to enter it, with the player's own keys.
     if (curseur >= 0) {
         const std::string aide = LegendeTouches::saisie();
-        const double y = options->isWide() ? 0.33 : 0.345;  // between the panel and the bar
+        const double y = estLarge() ? 0.33 : 0.345;  // between the panel and the bar
         textes->draw(aide.c_str(), 1, 0.5, y, textes->largeurPour(aide.c_str(), 0.045, 0.9, 0.5), 0.045, 0.5, 3);
     }
     glColor3f(1, 1, 1);

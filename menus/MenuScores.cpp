@@ -18,13 +18,15 @@ MenuScores::MenuScores() : Menu(0, 0, 1, 1) {
 
 MenuScores::~MenuScores() { detruire(); }
 
-// The font draws "." from the cell of "<"; entries of a file that opened are
-// stored that way.
+// A slot never filled (the file's placeholder time, or no file) is kept
+// empty: it reads as a dash, not as a player. The font draws "." from the
+// cell of "<"; the entries are stored that way.
 void MenuScores::charger() {
     detruire();
     for (int d = 0; d < 2; ++d) {
-        if (!TableScores::lire(d + 1, noms[d], temps[d])) continue;
+        TableScores::lire(d + 1, noms[d], temps[d]);
         for (int i = 0; i < TableScores::TAILLE; ++i) {
+            if (temps[d][i] == TableScores::TEMPS_VIDE) noms[d][i].clear(), temps[d][i].clear();
             std::replace(noms[d][i].begin(), noms[d][i].end(), '.', '<');
             std::replace(temps[d][i].begin(), temps[d][i].end(), '.', '<');
         }
@@ -39,13 +41,17 @@ void MenuScores::detruire() {
 }
 
 void MenuScores::drawScores() {
-    const double dx = options->isWide() ? 0 : 0.04;
+    const double dx = estLarge() ? 0 : 0.04;
     const int t = selection - 1;
     const std::string separateur = " @ ";
     for (int i = 0; i < TableScores::TAILLE; ++i) {
         const double y = 0.8 - 0.045 * i;
         const std::string rang = std::to_string(i + 1) + "<";
         textes->draw(rang.c_str(), 1, dx + 0.2, y, 0.05, 0.05, 0.5, 2);
+        if (temps[t][i].empty()) {
+            textes->draw("-", 1, dx + 0.3, y, 0.05, 0.05, 0.5, 1);
+            continue;
+        }
         textes->draw(separateur.c_str(), 1, dx + 0.2, y, 0.05, 0.05, 0.5, 1);
         textes->draw(noms[t][i].c_str(), 1, dx + 0.275, y, 0.05, 0.05, 0.5, 1);
         textes->draw(separateur.c_str(), 1, dx + 0.35, y, 0.05, 0.05, 0.5, 1);

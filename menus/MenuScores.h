@@ -16,6 +16,7 @@ public:
     void draw() override;
     void reset() override;
 
+    // What a row shows; both empty for a slot never filled.
     const std::string& getNom(int difficulte, int rang) const { return noms[difficulte][rang]; }
     const std::string& getTemps(int difficulte, int rang) const { return temps[difficulte][rang]; }
     using Menu::getNom;

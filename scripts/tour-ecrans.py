@@ -29,6 +29,7 @@ TOUR = [
     [("difficulte", "w20 entree w20 entree w20"), ("niveaux", "droite droite entree w20"), ("intro", "entree w40"),
      ("jeu", "echap w60"), ("pause", "echap w20"), ("reprise", "droite entree w8"),
      ("bilan", "w200 tenir:119:700 w150"), ("niveaux-apres", "entree w40")],
+    [("serie", "w20 entree w20 entree w20 entree w40 echap w60"), ("question-partie", "echap w20 gauche entree w20")],
     [("scores", "w20 entree w20 droite droite entree w20")],
     [("a-propos", "w20 entree w20 droite droite droite droite entree w20")],
     [("duel-difficulte", "w20 entree w20 droite entree w20"), ("duel", "entree w40 echap w60")],

@@ -124,4 +124,8 @@
     X(TERMINE_ESSAI, "try.completed_in") \
     X(FANTOME, "options.ghost") \
     X(LIGNE_PROCHAINE, "summary.next_medal") \
-    X(LIGNE_PLUS_VITE, "summary.faster")
+    X(LIGNE_PLUS_VITE, "summary.faster") \
+    X(QUESTION_QUITTER_MATCH, "pause.leave_question") \
+    X(VITESSE_JEU, "options.game_speed") \
+    X(FREIN_DERIVE, "options.drift_brake") \
+    X(ASSISTE, "summary.assisted")

@@ -46,6 +46,8 @@ const FormatImage FORMATS[] = {
 
 // The desktop's size, when it is none of the table's modes; 0 x 0: none.
 Mode bureau = {0, 0};
+// The desktop's size, whatever it is; 0 x 0: unknown.
+Mode ecranBureau = {0, 0};
 
 bool avant(const Mode& a, const Mode& b) {
     return a.largeur < b.largeur || (a.largeur == b.largeur && a.hauteur < b.hauteur);
@@ -67,6 +69,10 @@ const int NB_CLIPPINGS = sizeof(CLIPPINGS) / sizeof(CLIPPINGS[0]);
 
 const int ANTIALIASINGS[] = {0, 2, 4, 8, 16};
 const int NB_ANTIALIASINGS = sizeof(ANTIALIASINGS) / sizeof(ANTIALIASINGS[0]);
+
+// The assist's game speeds, in percent; the first is the normal speed (no assist).
+const int VITESSES_JEU[] = {100, 90, 80, 70};
+const int NB_VITESSES_JEU = sizeof(VITESSES_JEU) / sizeof(VITESSES_JEU[0]);
 
 const int NB_COULEURS = 5;
 
@@ -204,6 +210,8 @@ void OptionsManager::copierVersTemp() {
     cameraTemp = camera;
     repereTempOn = repereOn;
     fantomeTempOn = fantomeOn;
+    vitesseJeuTemp = vitesseJeu;
+    freinDeriveTempOn = freinDeriveOn;
 }
 
 // The third line (wide or not) is read for its place only: the picture format
@@ -220,8 +228,9 @@ void OptionsManager::chargerOptions() {
         lire(flux, textures) && lireMot(flux, lang) && lire(flux, color[0]) &&
         lire(flux, color[1]) && lireInterrupteur(flux, volumeMusique) && lireInterrupteur(flux, volumeEffets) &&
         lireVolume(flux, volumeMusique) && lireVolume(flux, volumeEffets) && lire(flux, camera) && lire(flux, repereOn) &&
-        lire(flux, fantomeOn);
+        lire(flux, fantomeOn) && lire(flux, vitesseJeu) && lire(flux, freinDeriveOn);
     if (camera < 0 || camera >= NB_CAMERAS) camera = CAMERA_DEFAUT;
+    if (indexDans(VITESSES_JEU, NB_VITESSES_JEU, vitesseJeu) < 0) vitesseJeu = VITESSES_JEU[0];
     lang = Langues::fichier(lang);  // an older name of a language is saved under its file's name
 }
 
@@ -233,7 +242,7 @@ bool OptionsManager::sauverOptions() {
             << colorTemp[0] << '\n' << colorTemp[1] << '\n' << (volumeMusiqueTemp > 0 ? 1 : 0)
             << '\n' << (volumeEffetsTemp > 0 ? 1 : 0) << '\n' << volumeMusiqueTemp << '\n'
             << volumeEffetsTemp << '\n' << cameraTemp << '\n' << (repereTempOn ? 1 : 0) << '\n'
-            << (fantomeTempOn ? 1 : 0) << '\n';
+            << (fantomeTempOn ? 1 : 0) << '\n' << vitesseJeuTemp << '\n' << (freinDeriveTempOn ? 1 : 0) << '\n';
     bool ecrit = FichierAtomique::ecrire(FichiersJoueur::ecriture(FICHIER), contenu.str());
 
     lang = langTemp;
@@ -244,6 +253,8 @@ bool OptionsManager::sauverOptions() {
     camera = cameraTemp;
     repereOn = repereTempOn;
     fantomeOn = fantomeTempOn;
+    vitesseJeu = vitesseJeuTemp;
+    freinDeriveOn = freinDeriveTempOn;
     return ecrit;
 }
 
@@ -264,9 +275,13 @@ int OptionsManager::getVolumeEffets() { return volumeEffets; }
 int OptionsManager::getCamera() { return camera; }
 bool OptionsManager::isRepereOn() { return repereOn; }
 bool OptionsManager::isFantomeOn() { return fantomeOn; }
+int OptionsManager::getVitesseJeu() { return vitesseJeu; }
+bool OptionsManager::isFreinDeriveOn() { return freinDeriveOn; }
+int OptionsManager::getVitesseJeuTemp() { return vitesseJeuTemp; }
+bool OptionsManager::isFreinDeriveTempOn() { return freinDeriveTempOn; }
 
 float OptionsManager::getRatio() {
-    return zoneLargeur > 0 && zoneHauteur > 0 ? ratio(zoneLargeur, zoneHauteur) : ratio(largeur, hauteur);
+    return zoneLargeur > 0 && zoneHauteur > 0 ? ratio(zoneLargeur, zoneHauteur) : ratioAffichage();
 }
 
 void OptionsManager::setZoneDessin(int l, int h) {
@@ -316,17 +331,40 @@ void OptionsManager::moveResolution(int sens) {
 }
 
 void OptionsManager::setTailleBureau(int l, int h) {
-    bureau = {0, 0};
+    bureau = ecranBureau = {0, 0};
     if (l <= 0 || h <= 0 || l > 16384 || h > 16384) return;
+    ecranBureau = {l, h};
     if (positionMode(cycleModes(), l, h) < 0) bureau = {l, h};
+}
+
+bool OptionsManager::getTailleBureau(int& l, int& h) {
+    if (ecranBureau.largeur <= 0) return false;
+    l = ecranBureau.largeur;
+    h = ecranBureau.hauteur;
+    return true;
+}
+
+void OptionsManager::setTaille(int l, int h) {
+    largeur = largeurTemp = l;
+    hauteur = hauteurTemp = h;
+}
+
+void OptionsManager::setTailleAffichage(int l, int h) {
+    affichageLargeur = l;
+    affichageHauteur = h;
+}
+
+float OptionsManager::ratioAffichage() {
+    return affichageLargeur > 0 && affichageHauteur > 0 ? ratio(affichageLargeur, affichageHauteur)
+                                                        : ratio(largeur, hauteur);
 }
 
 bool OptionsManager::estTailleBureau(int l, int h) { return l == bureau.largeur && h == bureau.hauteur && l > 0; }
 
-OptionsManager::Format OptionsManager::getFormat() { return formatDe(ratio(largeur, hauteur)).format; }
+OptionsManager::Format OptionsManager::getFormat() { return formatDe(ratioAffichage()).format; }
 OptionsManager::Format OptionsManager::getFormatTemp() { return formatDe(getRatioTemp()).format; }
-std::string OptionsManager::getDossierRatio() { return formatDe(ratio(largeur, hauteur)).dossier; }
-float OptionsManager::getRatioImages() { return formatDe(ratio(largeur, hauteur)).ratio; }
+std::string OptionsManager::getDossierRatio() { return formatDe(ratioAffichage()).dossier; }
+float OptionsManager::getRatioImages() { return formatDe(ratioAffichage()).ratio; }
 
 void OptionsManager::moveFullScreen() { fullScreenTemp = !fullScreenTemp; }
 
@@ -374,4 +412,10 @@ void OptionsManager::moveVolumeEffets(int sens) {
 }
 void OptionsManager::moveRepere() { repereTempOn = !repereTempOn; }
 void OptionsManager::moveFantome() { fantomeTempOn = !fantomeTempOn; }
+void OptionsManager::moveFreinDerive() { freinDeriveTempOn = !freinDeriveTempOn; }
+
+void OptionsManager::moveVitesseJeu(int sens) {
+    const int i = indexDans(VITESSES_JEU, NB_VITESSES_JEU, vitesseJeuTemp);
+    vitesseJeuTemp = VITESSES_JEU[i < 0 ? 0 : boucler(i + pas(sens), NB_VITESSES_JEU)];
+}
 void OptionsManager::moveCamera(int sens) { cameraTemp = boucler(cameraTemp + pas(sens), NB_CAMERAS); }

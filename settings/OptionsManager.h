@@ -29,8 +29,8 @@ public:
     // a window says otherwise.
     float getRatio();
     bool isFullScreen();
-    // The format of the settings' size (not of a window resized since), and
-    // any format wider than 4:3.
+    // The format of what is open (see setTailleAffichage), and any format
+    // wider than 4:3.
     bool isWide();
     Format getFormat();
     // "Ratio-4-3", "Ratio-16-10" or "Ratio-16-9": the pictures' folder.
@@ -47,6 +47,9 @@ public:
     bool isRepereOn();
     // The ghost of the player's best run of the level.
     bool isFantomeOn();
+    // The assist: the game's speed in percent (100 without), and the drift brake.
+    int getVitesseJeu();
+    bool isFreinDeriveOn();
     // Music and effects volumes, 0 (off) to VOLUME_MAX.
     int getVolumeMusique();
     int getVolumeEffets();
@@ -70,6 +73,8 @@ public:
     bool isFantomeTempOn();
     int getVolumeMusiqueTemp();
     int getVolumeEffetsTemp();
+    int getVitesseJeuTemp();
+    bool isFreinDeriveTempOn();
 
     void setLargeur(int largeur);
     void setHauteur(int hauteur);
@@ -80,9 +85,19 @@ public:
     // full screen, anti-aliasing, view distance, texture quality).
     void appliquerVideo();
     // The desktop's own size, asked of the display at start-up, joins the
-    // resolution cycle when it is none of its modes.
+    // resolution cycle when it is none of its modes; full screen opens at it.
     static void setTailleBureau(int largeur, int hauteur);
     static bool estTailleBureau(int largeur, int hauteur);
+    // The desktop's size; false (and nothing written) when unknown.
+    static bool getTailleBureau(int& largeur, int& hauteur);
+    // The window size the settings ask for, committed and edited alike (a
+    // size the display refused, or one larger than the desktop, is replaced
+    // so that it is never saved again).
+    void setTaille(int largeur, int hauteur);
+    // The size of what is really open (the window, or the full screen at
+    // the desktop's size): the pictures' format follows it; 0 x 0 (no window
+    // yet) leaves the settings' size in its place.
+    void setTailleAffichage(int largeur, int hauteur);
 
     // sens > 0: next value; sens <= 0: previous value.
     void moveResolution(int sens);
@@ -91,6 +106,9 @@ public:
     void moveClipping(int sens);
     void moveTextures(int sens);
     void moveLang(int sens);
+    // The language being edited becomes the committed one: the options apply
+    // it the moment it is chosen, so that every text changes at once.
+    void appliquerLangue() { lang = langTemp; }
     void moveColor(int joueur, int sens);
     // Off, or full volume from off.
     void moveMusiques();
@@ -98,6 +116,9 @@ public:
     void moveCamera(int sens);
     void moveRepere();
     void moveFantome();
+    // The next game speed of the assist's cycle; the drift brake on or off.
+    void moveVitesseJeu(int sens);
+    void moveFreinDerive();
     // One step of the volume, 0 to VOLUME_MAX and round again.
     void moveVolumeMusique(int sens);
     void moveVolumeEffets(int sens);
@@ -139,6 +160,13 @@ private:
     bool repereTempOn;
     bool fantomeOn = true;
     bool fantomeTempOn = true;
-    int zoneLargeur = 0;  // the area being drawn; 0: the settings' size
+    int vitesseJeu = 100;  // the assist, off by default
+    int vitesseJeuTemp = 100;
+    bool freinDeriveOn = false;
+    bool freinDeriveTempOn = false;
+    int zoneLargeur = 0;  // the area being drawn; 0: what is open
     int zoneHauteur = 0;
+    int affichageLargeur = 0;  // what is open; 0: the settings' size
+    int affichageHauteur = 0;
+    float ratioAffichage();
 };

@@ -105,12 +105,31 @@ TEST_F(Demarrage, UnDossierDataQuelconqueNEstPasLeDossierDuJeu) {
     }
 }
 
+// A size the display cannot give: a window larger than the desktop opens at
+// the desktop's size, a full screen at the desktop's own size whatever the
+// settings ask, and a size no window can have falls back to a plain window.
 TEST_F(Demarrage, UnModeImpossibleRetombeSurUneFenetre) {
-    dossier.ecrire("jeu/Data/Options.dat", "99999\n77777\n0\n1\n16\n10\n1\nFrench\n0\n3\n1\n1\n");
-    ProcessusJeu p(exe, jeu(), sonMuet);
-    EXPECT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
-    arreter(p);
-    EXPECT_NE(std::string::npos, p.erreurs().find("falling back")) << p.erreurs();
+    const std::string bureau = tailleBureau();
+    ASSERT_FALSE(bureau.empty());
+    const struct {
+        const char* taille;
+        const char* pleinEcran;
+        std::string fenetre;
+        const char* message;
+    } cas[] = {
+        {"99999\n77777", "0", bureau, "larger than the desktop"},
+        {"99999\n77777", "1", bureau, "larger than the desktop"},
+        {"0\n0", "0", "1024x768", "falling back"},
+        {"-5\n768", "0", "1024x768", "falling back"},
+    };
+    for (const auto& c : cas) {
+        dossier.ecrire("jeu/Data/Options.dat",
+                       std::string(c.taille) + "\n0\n" + c.pleinEcran + "\n16\n10\n1\nFrench\n0\n3\n1\n1\n");
+        ProcessusJeu p(exe, jeu(), sonMuet);
+        EXPECT_EQ(c.fenetre, attendreFenetre(p, c.fenetre)) << c.taille << "\n" << p.erreurs();
+        arreter(p);
+        EXPECT_NE(std::string::npos, p.erreurs().find(c.message)) << p.erreurs();
+    }
 }
 
 TEST_F(Demarrage, SansEcranUnMessageClairEtLeStatut1) {
@@ -236,6 +255,8 @@ TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
     taper("Escape");              // pause
     ASSERT_TRUE(attendreEcran(p, "match 4")) << p.sortie();
     taper("a");                   // left wraps to "leave the match"
+    taper("space");               // which asks first, on no
+    taper("a");                   // yes
     taper("space");               // back to the main menu
     ASSERT_TRUE(attendreEcran(p, "MenuPrincipal")) << p.sortie();
     for (int i = 0; i < 3; ++i) taper("d");  // Options
@@ -254,7 +275,7 @@ TEST_F(Demarrage, UnePartieDuTitreALaSortie) {
     std::ifstream reglages(jeu() + "/Data/Options.dat");
     std::vector<std::string> lignes;
     for (std::string l; std::getline(reglages, l);) lignes.push_back(l);
-    ASSERT_EQ(17u, lignes.size());
+    ASSERT_EQ(19u, lignes.size());
     EXPECT_EQ("0", lignes[10]) << "music switched off and saved, for an older game too";
     EXPECT_EQ("1", lignes[11]);
     EXPECT_EQ("0", lignes[12]) << "the music volume";

@@ -157,6 +157,8 @@ TEST_F(Duel, ElementDeuxMeneAuDuelEtRetourAuMenu) {
     taper(SDLK_ESCAPE);
     taper(SDLK_d);
     taper(SDLK_SPACE);
+    taper(SDLK_a);  // yes, leave the duel
+    taper(SDLK_SPACE);
     ASSERT_EQ("MenuPrincipal", ecran());
     EXPECT_FALSE(ClavierManager::getInstance()->estDuel());
     EXPECT_EQ(2, jeu->getMenuCourant()->getSelection()) << "the menu is back on Versus";
@@ -337,9 +339,30 @@ TEST_F(Duel, PauseDuJoueurDeux) {
     ASSERT_EQ(ETAT_JEU, env()->getEtat()) << "and resumes";
     taper(SDLK_DELETE);
     ASSERT_EQ(ETAT_PAUSE, env()->getEtat());
-    EXPECT_EQ(2, env()->getMenuPause()->getNbChoix()) << "resume and leave: no restart in a duel";
-    taper(SDLK_RIGHT);
-    EXPECT_EQ(2, env()->getMenuPause()->getSelection()) << "player 2's keys drive the pause";
+    MenuPause* pause = env()->getMenuPause();
+    EXPECT_EQ(2, pause->getNbChoix()) << "resume and leave: no restart in a duel";
+    // Player 2's left and right, each pressed and released between two
+    // frames, one a frame: every tap moves the cursor, however fast they come.
+    const struct {
+        SDLKey touche;
+        int selection;
+    } taps[] = {{SDLK_RIGHT, 2}, {SDLK_LEFT, 1}, {SDLK_LEFT, 2}, {SDLK_RIGHT, 1}, {SDLK_RIGHT, 2}};
+    for (const auto& t : taps) {
+        evenement(SDL_KEYDOWN, t.touche);
+        evenement(SDL_KEYUP, t.touche);
+        avancer(10);
+        EXPECT_EQ(t.selection, pause->getSelection()) << "player 2's " << SDL_GetKeyName(t.touche);
+    }
+    // Leaving a duel asks first, on no; player 2 answers alone.
+    taper(SDLK_RETURN);
+    ASSERT_TRUE(pause->questionOuverte()) << "a duel asks before it is left";
+    EXPECT_EQ(2, pause->getSelection()) << "on no";
+    taper(SDLK_RETURN);
+    ASSERT_FALSE(jeu->estEnMenu()) << "no keeps the duel";
+    EXPECT_EQ(ETAT_PAUSE, env()->getEtat());
+    taper(SDLK_RETURN);
+    taper(SDLK_LEFT);
+    EXPECT_EQ(1, pause->getSelection()) << "player 2's left goes to yes";
     taper(SDLK_RETURN);
     ASSERT_TRUE(jeu->estEnMenu());
     EXPECT_EQ("MenuPrincipal", ecran());

@@ -82,16 +82,25 @@ TEST_F(Ecran, Pause) {
 TEST_F(Ecran, TableauDesScores) {
     std::string t = "83.4 ";
     CryptageManager::getInstance()->crypt(t);
-    monde.dossier.ecrire("Niveaux/2/Scores.dat", "BOB\t" + t + "\n");
+    monde.dossier.ecrire("Niveaux/2/Scores.dat", "BOB\t" + t + "\nZ.Q\t9999.9\nANN\t9999.9\n");
     MenuScores m;
-    EXPECT_EQ("Z.Q", m.getNom(0, 0)) << "no file: the placeholders keep their point";
-    EXPECT_EQ("9999.9", m.getTemps(0, 9));
+    const size_t vide = sommetsDessines([&] { m.draw(); }).size();
+    for (int rang : {0, 9}) {
+        EXPECT_EQ("", m.getNom(0, rang)) << "no file: every row empty, no placeholder player";
+        EXPECT_EQ("", m.getTemps(0, rang));
+    }
     EXPECT_EQ("BOB", m.getNom(1, 0));
     EXPECT_EQ("83<4 ", m.getTemps(1, 0)) << "the font's point lives in the cell of <";
-    EXPECT_EQ("Z<Q", m.getNom(1, 1));
-    const size_t avecTable = sommetsDessines([&] { m.draw(); }).size();
+    for (int rang : {1, 2, 9}) {
+        EXPECT_EQ("", m.getNom(1, rang)) << "a slot the file holds as never filled is empty, whatever its name";
+        EXPECT_EQ("", m.getTemps(1, rang));
+    }
     m.refresh(10);
-    taper(m, SDLK_a);
+    taper(m, SDLK_d);
+    ASSERT_EQ(2, m.getSelection());
+    const size_t avecTable = sommetsDessines([&] { m.draw(); }).size();
+    EXPECT_GT(avecTable, vide) << "the one filled row draws more than a dash";
+    taper(m, SDLK_d);
     EXPECT_EQ(3, m.getSelection());
     EXPECT_LT(sommetsDessines([&] { m.draw(); }).size(), avecTable) << "the back item shows no table";
     taper(m, SDLK_ESCAPE);
@@ -189,7 +198,7 @@ TEST_F(Ecran, OptionsPagesEtSauvegarde) {
     EXPECT_EQ(0, m.getCode());
     taper(m, SDLK_ESCAPE);
     EXPECT_EQ(5, m.getCode()) << "cancel on the bar leaves";
-    EXPECT_EQ("1280\n720\n1\n0\n2\n10\n1\nFrancais\n0\n3\n1\n1\n10\n10\n1\n1\n1\n", monde.dossier.lire("Data/Options.dat"))
+    EXPECT_EQ("1280\n720\n1\n0\n2\n10\n1\nFrancais\n0\n3\n1\n1\n10\n10\n1\n1\n1\n100\n0\n", monde.dossier.lire("Data/Options.dat"))
         << "the page's edit is saved on leaving";
 }
 

@@ -113,6 +113,12 @@ TEST_F(Match, HorlogePauseEtAbandon) {
     taper(SDLK_a);  // left wraps to the last item: leave the match
     frames(1);
     taper(SDLK_SPACE);
+    ASSERT_TRUE(env->getMenuPause()->questionOuverte()) << "a series asks before it is left";
+    EXPECT_FALSE(env->getFinJeu());
+    frames(6);
+    taper(SDLK_a);  // yes
+    frames(1);
+    taper(SDLK_SPACE);
     EXPECT_TRUE(env->getFinJeu());
     EXPECT_TRUE(env->jeuQuitte());
     EXPECT_EQ("0.0 ", env->getTempsJeu(1)) << "player 2 is never there";

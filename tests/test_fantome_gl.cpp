@@ -11,6 +11,7 @@
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
 #include "tests/support/MondeTest.h"
+#include "tests/support/PartieTest.h"
 #include "world/Environnement.h"
 #include "world/FichierNiveau.h"
 #include "world/Joueur.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-const std::string NIVEAU = "60 6 3\n100 100 100\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n";
+const std::string& NIVEAU = PartieTest::NIVEAU;
 const std::string REGLAGES = "1024 768 0 0 2 10 1 English 0 3 1 1 10 10 1 1";
 
 // A run of level 1 (NIVEAU unless told): up held for two seconds, then nothing, 10 ms frames.
@@ -41,50 +42,12 @@ Rejeu runDuNiveau(const std::string& niveau = NIVEAU) {
     return r;
 }
 
-class FantomeJeu : public ::testing::Test {
+class FantomeJeu : public PartieTest {
 protected:
-    void SetUp() override {
-        std::string texte;
-        for (int n = 1; n <= LangManager::NB_LIGNES; ++n) texte += "t" + std::to_string(n) + "\n";
-        monde.dossier.ecrire("Data/Lang/English.dat", texte);
-        monde.dossier.ecrire("Niveaux/1/niveau1.dat", NIVEAU);
-    }
-    void TearDown() override {
-        delete jeu;
-        NiveauManager::kill();
-        Environnement::kill();
-        TextesManager::kill();
-        LangManager::kill();
-    }
     void sauverRun(const std::string& niveau = NIVEAU) {
         const std::vector<unsigned char> o = runDuNiveau(niveau).encoder();
         monde.dossier.ecrire("Replays/1/niveau1.rep", std::string(o.begin(), o.end()));
     }
-    // Level 1 of the series, its intro skipped.
-    void jouer(const std::string& reglages, std::initializer_list<int> touches = {SDLK_SPACE, SDLK_SPACE,
-                                                                                   SDLK_SPACE, SDLK_ESCAPE}) {
-        monde.reglages(reglages);
-        LangManager::kill();
-        jeu = new Jeu(Jeu::SansFenetre{});
-        for (int k : touches) taper(k);
-        for (int i = 0; i < 2000 && env()->getEtat() != ETAT_JEU; ++i) image();
-        ASSERT_EQ(ETAT_JEU, env()->getEtat());
-    }
-    // Title, menu, difficulty, then cancel skips the intro.
-    void taper(int k) {
-        monde.appuyer(k);
-        for (int t = 0; t < 20; t += 10) jeu->refresh(10);
-        monde.relacher(k);
-        for (int t = 0; t < 220; t += 10) jeu->refresh(10);
-    }
-    void image() {
-        jeu->refresh(10);
-        jeu->drawImage();
-    }
-    Environnement* env() { return Environnement::getInstance(); }
-
-    MondeTest monde;
-    Jeu* jeu = nullptr;
 };
 
 }  // namespace

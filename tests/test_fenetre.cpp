@@ -4,6 +4,7 @@
 
 #include <signal.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -68,9 +69,11 @@ protected:
     }
 
     // The mean brightness (0 to 1) of a w x h area at (x, y) of the game's
-    // window, read back from the display; -1 when it cannot be read.
-    double luminosite(int x, int y, int w, int h) {
-        const std::string id = commande("xwininfo -name Leapgrid 2>/dev/null | awk '/Window id/ {print $4}'");
+    // window (or of the whole display: a full screen may be a window of its
+    // own, unnamed), read back from the display; -1 when it cannot be read.
+    double luminosite(int x, int y, int w, int h, bool bureau = false) {
+        const std::string id =
+            bureau ? "root" : commande("xwininfo -name Leapgrid 2>/dev/null | awk '/Window id/ {print $4}'");
         if (id.empty()) return -1;
         const std::string image = dossier.chemin() + "/capture.png";
         fs::remove(image);
@@ -118,21 +121,48 @@ const char* const REGLAGES = "1024\n768\n0\n0\n0\n10\n1\nEnglish\n0\n3\n1\n1\n";
 }  // namespace
 
 // F11 switches to full screen and back at once, in a menu, and each choice is
-// saved as it is made; the window comes back at its size.
+// saved as it is made; the window comes back at its size. A size the display
+// refused (0 x 0, replaced by a plain window) is never saved back.
 TEST_F(Fenetre, F11BasculeLePleinEcranEtLeSauve) {
-    dossier.ecrire("jeu/Data/Options.dat", REGLAGES);
-    ProcessusJeu p(exe, jeu(), sonMuet);
-    ASSERT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
-    ASSERT_TRUE(attendreImage(p)) << p.erreurs();
-    taper("F11");
-    EXPECT_TRUE(attendreReglage(p, 4, "1")) << p.erreurs();
-    ASSERT_TRUE(p.enCours()) << p.erreurs();
-    taper("F11");
-    EXPECT_TRUE(attendreReglage(p, 4, "0")) << p.erreurs();
-    EXPECT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
-    EXPECT_TRUE(attendreImage(p)) << "the picture is drawn again";
-    arreter(p);
-    EXPECT_EQ("1024", reglages().at(0)) << "the rest of the settings is kept";
+    for (const char* taille : {"1024\n768", "0\n0"}) {
+        SCOPED_TRACE(taille);
+        dossier.ecrire("jeu/Data/Options.dat", std::string(taille) + std::string(REGLAGES).substr(8));
+        ProcessusJeu p(exe, jeu(), sonMuet);
+        ASSERT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
+        ASSERT_TRUE(attendreImage(p)) << p.erreurs();
+        taper("F11");
+        EXPECT_TRUE(attendreReglage(p, 4, "1")) << p.erreurs();
+        ASSERT_TRUE(p.enCours()) << p.erreurs();
+        // Full screen is the desktop's own size, and the menu fills it: no bar
+        // at any edge (a 4:3 picture on a 5:4 screen is cut a little instead).
+        // Read on the display (the classic library's full screen is a window
+        // of its own) or, failing that, on the game's window (SDL 2 with no
+        // window manager leaves it where the window was).
+        const std::string bureau = tailleBureau();
+        EXPECT_EQ(bureau, attendreFenetre(p, bureau)) << p.erreurs();
+        int l = 0, h = 0;
+        ASSERT_EQ(2, std::sscanf(bureau.c_str(), "%dx%d", &l, &h));
+        const struct {
+            int x, y;
+            const char* bord;
+        } bords[] = {{l / 2 - 30, 2, "top"}, {l / 2 - 30, h - 62, "bottom"}, {2, h / 2 - 30, "left"}, {l - 62, h / 2 - 30, "right"}};
+        for (const auto& b : bords) {
+            double lu = -1;
+            for (int i = 0; i < 100 && p.enCours() && lu < 0.05; ++i) {
+                lu = std::max(luminosite(b.x, b.y, 60, 60, true), luminosite(b.x, b.y, 60, 60));
+                if (lu < 0.05) p.attendre(50);
+            }
+            EXPECT_GT(lu, 0.05) << "the picture reaches the " << b.bord << " of a " << bureau << " screen";
+        }
+        EXPECT_EQ("1024", reglages().at(0)) << "the window's size is kept for the way back";
+        taper("F11");
+        EXPECT_TRUE(attendreReglage(p, 4, "0")) << p.erreurs();
+        EXPECT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
+        EXPECT_TRUE(attendreImage(p)) << "the picture is drawn again";
+        arreter(p);
+        EXPECT_EQ("1024", reglages().at(0)) << "the rest of the settings is kept";
+        EXPECT_EQ("768", reglages().at(1));
+    }
 }
 
 // A window resized by the player: the game follows the new size; a 4:3

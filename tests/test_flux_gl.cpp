@@ -20,6 +20,7 @@
 #include "settings/ClavierManager.h"
 #include "settings/FichiersJoueur.h"
 #include "settings/LangManager.h"
+#include "settings/NomsTouches.h"
 #include "settings/OptionsManager.h"
 #include "settings/RecordsNiveaux.h"
 #include "settings/SonsManager.h"
@@ -122,13 +123,29 @@ TEST_F(Flux, QuitterDemandeConfirmation) {
     EXPECT_TRUE(jeu->getQuitter()) << "yes leaves";
 }
 
-TEST_F(Flux, LaLangueChoisieSAppliqueEnQuittantLesOptions) {
+// The language chosen in the options applies at once, to the texts on
+// screen (the bar's items, a page's rows, the key names) as to those to come.
+TEST_F(Flux, LaLangueChoisieSAppliqueAussitot) {
+    std::string francais = "Jouer\nDuel\n", anglais = "Play\nVersus\n";
+    for (int n = 3; n <= LangManager::NB_LIGNES; ++n) {
+        francais += "fr" + std::to_string(n) + "\n";
+        anglais += "en" + std::to_string(n) + "\n";
+    }
+    monde.dossier.ecrire("Data/Lang/Francais.dat", francais);
+    monde.dossier.ecrire("Data/Lang/English.dat", anglais);
+    LangManager::getInstance()->charger();
     taper(SDLK_SPACE);
     for (int i = 0; i < 3; ++i) taper(SDLK_d);
     taper(SDLK_SPACE);
     ASSERT_EQ("MenuOptions", ecran());
+    const std::string pageJeu = std::to_string(LangManager::PAGE_JEU);
+    EXPECT_EQ("fr" + pageJeu, jeu->getMenuCourant()->getLibelle(0));
     taper(SDLK_SPACE);  // the game page, row 1: the language
     taper(SDLK_d);
+    EXPECT_EQ("en" + pageJeu, jeu->getMenuCourant()->getLibelle(0)) << "the bar changes at once";
+    EXPECT_EQ("en" + std::to_string(LangManager::LANGUE), LangManager::getInstance()->ligne(LangManager::LANGUE))
+        << "so do the page's rows";
+    EXPECT_EQ("Space", NomsTouches::nom(SDLK_SPACE)) << "and the key names of the keys page";
     taper(SDLK_ESCAPE);
     taper(SDLK_ESCAPE);
     ASSERT_EQ("MenuPrincipal", ecran());
@@ -175,7 +192,21 @@ TEST_F(Flux, UnMatchQuitteEtUnAutreRecommence) {
     EXPECT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat());
     taper(SDLK_a);  // left wraps to the last item: leave the match
     taper(SDLK_SPACE);
-    ASSERT_TRUE(jeu->estEnMenu());
+    MenuPause* pause = Environnement::getInstance()->getMenuPause();
+    ASSERT_TRUE(pause->questionOuverte()) << "a series under way asks before it is left";
+    EXPECT_EQ(2, pause->getSelection()) << "on no";
+    taper(SDLK_SPACE);
+    EXPECT_FALSE(pause->questionOuverte());
+    EXPECT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat()) << "no keeps the match";
+    EXPECT_EQ(pause->getNbChoix(), pause->getSelection()) << "on the item that asked";
+    taper(SDLK_SPACE);
+    taper(SDLK_ESCAPE);
+    EXPECT_FALSE(pause->questionOuverte()) << "cancel answers no";
+    EXPECT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat()) << "and does not resume";
+    taper(SDLK_SPACE);
+    taper(SDLK_a);
+    taper(SDLK_SPACE);
+    ASSERT_TRUE(jeu->estEnMenu()) << "yes leaves";
     EXPECT_EQ("MenuPrincipal", ecran());
     EXPECT_EQ(piece(1), musique());
 
@@ -272,6 +303,8 @@ TEST_F(Flux, UnFichierDeNiveauSeJoueSeulPuisRetourAuMenu) {
     taper(SDLK_ESCAPE);
     taper(SDLK_ESCAPE);
     taper(SDLK_a);  // leave the match
+    taper(SDLK_SPACE);
+    taper(SDLK_a);  // yes
     taper(SDLK_SPACE);
     ASSERT_TRUE(jeu->estEnMenu());
 
@@ -557,6 +590,8 @@ TEST_F(FluxNiveaux, AtteindreUnNiveauLOuvreDansLaListe) {
     taper(SDLK_ESCAPE);  // pause
     taper(SDLK_a);
     taper(SDLK_SPACE);  // leave
+    taper(SDLK_a);
+    taper(SDLK_SPACE);  // yes
     ASSERT_EQ("MenuPrincipal", ecran());
 
     versListe();
@@ -583,6 +618,8 @@ TEST_F(FluxNiveaux, SansDossierPersonnelLaListeGardeLaSession) {
     taper(SDLK_ESCAPE);  // pause
     taper(SDLK_a);
     taper(SDLK_SPACE);  // leave
+    taper(SDLK_a);
+    taper(SDLK_SPACE);  // yes, the series under way is lost
     versListe();
     const std::vector<int> niveaux = liste()->getListe();
     const int meilleur = liste()->getRecords().meilleur(1);

@@ -145,7 +145,7 @@ TEST_F(Options, SauverPuisRelireLesDouzeLignes) {
     o->moveSons();
     ASSERT_TRUE(o->sauverOptions());
     // Lines 13 and 14 are the volumes, 15 the camera view, 16 the landing marker.
-    EXPECT_EQ("1280\n720\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n0\n0\n1\n1\n1\n",
+    EXPECT_EQ("1280\n720\n1\n1\n4\n20\n0\nEnglish\n1\n2\n0\n0\n0\n0\n1\n1\n1\n100\n0\n",
               dossier.lire("Data/Options.dat"));
     EXPECT_FALSE(dossier.existe("Data/Options.dat.tmp"));
 
@@ -426,7 +426,7 @@ TEST_F(Options, VueDeLaCameraLigneQuinze) {
     EXPECT_EQ(0, o->getCamera()) << "not before it is saved";
     ASSERT_TRUE(o->sauverOptions());
     EXPECT_EQ(2, o->getCamera());
-    EXPECT_EQ(douze + "7\n3\n2\n1\n1\n", dossier.lire("Data/Options.dat"));
+    EXPECT_EQ(douze + "7\n3\n2\n1\n1\n100\n0\n", dossier.lire("Data/Options.dat"));
 }
 
 // Line 16, the landing marker: on unless the file says 0.
@@ -440,7 +440,7 @@ TEST_F(Options, RepereDArriveeLigneSeize) {
     o->moveRepere();
     ASSERT_TRUE(o->sauverOptions());
     EXPECT_TRUE(o->isRepereOn());
-    EXPECT_EQ(quinze + "1\n1\n", dossier.lire("Data/Options.dat"));
+    EXPECT_EQ(quinze + "1\n1\n100\n0\n", dossier.lire("Data/Options.dat"));
 }
 
 TEST_F(Options, FantomeLigneDixSept) {
@@ -454,7 +454,38 @@ TEST_F(Options, FantomeLigneDixSept) {
     EXPECT_FALSE(o->isFantomeOn()) << "only once saved";
     ASSERT_TRUE(o->sauverOptions());
     EXPECT_TRUE(o->isFantomeOn());
-    EXPECT_EQ(seize + "1\n", dossier.lire("Data/Options.dat"));
+    EXPECT_EQ(seize + "1\n100\n0\n", dossier.lire("Data/Options.dat"));
+}
+
+// The assist, lines 18 and 19: off without them; a speed outside the cycle
+// (a hand-edited file) reads as the normal speed. The speed steps round its
+// cycle both ways.
+TEST_F(Options, AssistanceLignesDixHuitEtDixNeuf) {
+    const std::string dixSept = "1024\n768\n0\n0\n2\n10\n1\nEnglish\n0\n3\n1\n1\n10\n10\n1\n1\n1\n";
+    const struct {
+        const char* lignes;
+        int vitesse;
+        bool frein;
+    } cas[] = {{"", 100, false},      {"80\n1\n", 80, true},  {"70\n0\n", 70, false},
+               {"55\n1\n", 100, true}, {"-90\n1\n", 100, true}, {"x\n1\n", 100, false}};
+    for (const auto& c : cas) {
+        dossier.ecrire("Data/Options.dat", dixSept + c.lignes);
+        OptionsManager* o = relire();
+        EXPECT_EQ(c.vitesse, o->getVitesseJeu()) << c.lignes;
+        EXPECT_EQ(c.frein, o->isFreinDeriveOn()) << c.lignes;
+    }
+    dossier.ecrire("Data/Options.dat", dixSept);
+    OptionsManager* o = relire();
+    for (int attendue : {90, 80, 70, 100}) {
+        o->moveVitesseJeu(1);
+        EXPECT_EQ(attendue, o->getVitesseJeuTemp());
+    }
+    o->moveVitesseJeu(-1);
+    o->moveFreinDerive();
+    EXPECT_EQ(100, o->getVitesseJeu()) << "only once saved";
+    ASSERT_TRUE(o->sauverOptions());
+    EXPECT_EQ(70, o->getVitesseJeu());
+    EXPECT_EQ(dixSept + "70\n1\n", dossier.lire("Data/Options.dat"));
 }
 
 // A first start speaks the system's language: the first non-empty of LC_ALL,
@@ -535,7 +566,7 @@ TEST_F(Options, VolumesEtAnciensInterrupteurs) {
     EXPECT_EQ(0, o->getVolumeMusiqueTemp());
     o->moveVolumeEffets(-1);
     ASSERT_TRUE(o->sauverOptions());
-    EXPECT_EQ("1024\n768\n0\n0\n2\n10\n1\nEnglish\n0\n3\n0\n1\n0\n9\n1\n1\n1\n", dossier.lire("Data/Options.dat"));
+    EXPECT_EQ("1024\n768\n0\n0\n2\n10\n1\nEnglish\n0\n3\n0\n1\n0\n9\n1\n1\n1\n100\n0\n", dossier.lire("Data/Options.dat"));
     EXPECT_FALSE(o->isMusiquesOn());
     EXPECT_EQ(9, o->getVolumeEffets());
     o->moveSons();

@@ -4,8 +4,11 @@
 
 #include <SDL/SDL.h>
 
+#include <functional>
+
 #include "app/Jeu.h"
 #include "menus/Menu.h"
+#include "menus/MenuNiveaux.h"
 #include "menus/MenuOptions.h"
 #include "menus/MenuPrincipal.h"
 #include "menus/MenuRecord.h"
@@ -13,6 +16,7 @@
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
+#include "settings/RecordsNiveaux.h"
 #include "settings/SonsManager.h"
 #include "settings/Souris.h"
 #include "tests/support/MondeTest.h"
@@ -228,7 +232,16 @@ TEST_F(SourisMenus, PauseQuitterLeMatch) {
     taper(SDLK_ESCAPE);
     ASSERT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat());
     cliquer(0.65, 0.4);
-    ASSERT_TRUE(jeu->estEnMenu()) << "the second box leaves the match";
+    ASSERT_FALSE(jeu->estEnMenu()) << "the second box asks first";
+    cliquer(0.5, 0.9, SDL_BUTTON_RIGHT);
+    EXPECT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat()) << "a right click answers no";
+    ASSERT_FALSE(jeu->estEnMenu());
+    cliquer(0.65, 0.4);
+    cliquer(0.61, 0.47);
+    ASSERT_FALSE(jeu->estEnMenu()) << "a click on no keeps the match";
+    cliquer(0.65, 0.4);
+    cliquer(0.39, 0.47);
+    ASSERT_TRUE(jeu->estEnMenu()) << "a click on yes leaves the match";
     EXPECT_EQ("MenuPrincipal", ecran());
 }
 
@@ -249,4 +262,179 @@ TEST_F(SourisMenus, ResultatDuDuel) {
     EXPECT_EQ(0, m.getCode()) << "off the item";
     clic(0.5, Y_BARRE);
     EXPECT_EQ(1, m.getCode()) << "a click on Continue";
+}
+
+namespace {
+
+// Each screen a player meets, driven once by the mouse alone and once by
+// player 2's keys alone (the arrows, Return and Delete), from a fresh game.
+class ChaqueEcran : public SourisMenus {
+protected:
+    void SetUp() override {
+        SourisMenus::SetUp();
+        monde.dossier.ecrire("Niveaux/1/niveau2.dat", "60 3 3\n100 100 100\n1 1 1\n");
+        RecordsNiveaux r(1);
+        r.atteindre(2);
+        ASSERT_TRUE(r.sauver());
+    }
+    Environnement* env() { return Environnement::getInstance(); }
+    MenuNiveaux* liste() { return static_cast<MenuNiveaux*>(menu()); }
+    // The middle of the k-th row of the level list.
+    static constexpr double yRangee(int k) { return 0.76 - 0.037 * k + 0.008; }
+    void versMatch() {
+        cliquer(colonne(1, 6), Y_BARRE);
+        cliquer(colonne(1, 4), Y_BARRE);
+        ASSERT_FALSE(jeu->estEnMenu());
+        taper(SDLK_ESCAPE);  // skips the intro
+    }
+    void versBilan() {
+        versMatch();
+        env()->getJoueur(1)->setZ(1);  // over the goal row
+        for (int i = 0; i < 400 && env()->getEtat() != ETAT_BILAN; ++i) avancer(10);
+        ASSERT_EQ(ETAT_BILAN, env()->getEtat());
+    }
+    void molette(double x, double y, Uint8 sens) {
+        SDL_Event e{};
+        e.type = SDL_MOUSEBUTTONDOWN;
+        e.button.button = sens;
+        pixels(x, y, e.button.x, e.button.y);
+        SDL_PushEvent(&e);
+        image();
+    }
+};
+
+}  // namespace
+
+TEST_F(ChaqueEcran, ALaSourisEtAuxTouchesDuJoueurDeux) {
+    struct Cas {
+        const char* ecran;
+        std::function<void()> aller;
+        std::function<void()> souris;
+        std::function<void()> joueur2;
+        std::function<void()> verifier;  // what both ways must have done
+    };
+    const auto titre = [&] { versMenuPrincipal(); };
+    const Cas cas[] = {
+        {"MenuPrincipal", titre, [&] { cliquer(colonne(1, 6), Y_BARRE); }, [&] { taper(SDLK_RETURN); },
+         [&] { EXPECT_EQ("MenuDifficulte", ecran()); }},
+        {"MenuDifficulte", [&] { titre(); cliquer(colonne(1, 6), Y_BARRE); },
+         [&] { cliquer(0.5, 0.6, SDL_BUTTON_RIGHT); }, [&] { taper(SDLK_DELETE); },
+         [&] { EXPECT_EQ("MenuPrincipal", ecran()); }},
+        {"MenuNiveaux", [&] { titre(); cliquer(colonne(1, 6), Y_BARRE); cliquer(colonne(3, 4), Y_BARRE); },
+         [&] {
+             cliquer(colonne(2, 3), Y_BARRE);
+             EXPECT_EQ(2, liste()->getDifficulte()) << "a click on a tab shows it";
+             cliquer(colonne(1, 3), Y_BARRE);
+             EXPECT_EQ(1, liste()->getDifficulte());
+             EXPECT_EQ("MenuNiveaux", ecran()) << "and plays nothing";
+             bouger(0.3, yRangee(1));
+             EXPECT_EQ(2, liste()->getNiveau()) << "pointing at a row chooses it";
+             molette(0.3, yRangee(1), SDL_BUTTON_WHEELUP);
+             EXPECT_EQ(1, liste()->getNiveau()) << "the wheel moves up the list";
+             cliquer(0.3, yRangee(1));
+         },
+         [&] {
+             taper(SDLK_RIGHT);
+             EXPECT_EQ(2, liste()->getDifficulte());
+             taper(SDLK_LEFT);
+             taper(SDLK_DOWN);
+             EXPECT_EQ(2, liste()->getNiveau());
+             taper(SDLK_RETURN);
+         },
+         [&] {
+             ASSERT_FALSE(jeu->estEnMenu()) << "the chosen level is played";
+             EXPECT_EQ(2, NiveauManager::getInstance()->getNumNiveau());
+         }},
+        {"MenuScores", [&] { titre(); cliquer(colonne(3, 6), Y_BARRE); },
+         [&] {
+             bouger(colonne(2, 3), Y_BARRE);
+             EXPECT_EQ(2, menu()->getSelection());
+             cliquer(0.5, 0.6, SDL_BUTTON_RIGHT);
+         },
+         [&] {
+             taper(SDLK_RIGHT);
+             EXPECT_EQ(2, menu()->getSelection());
+             taper(SDLK_DELETE);
+         },
+         [&] { EXPECT_EQ("MenuPrincipal", ecran()); }},
+        {"MenuOptions", [&] { titre(); cliquer(colonne(4, 6), Y_BARRE); },
+         [&] {
+             cliquer(colonne(3, 5), Y_BARRE);  // into the audio page
+             molette(0.3, 0.82, SDL_BUTTON_WHEELDOWN);
+             cliquer(0.5, 0.5, SDL_BUTTON_RIGHT);
+             cliquer(0.5, 0.5, SDL_BUTTON_RIGHT);
+         },
+         [&] {
+             taper(SDLK_RIGHT);
+             taper(SDLK_RIGHT);
+             taper(SDLK_RETURN);  // into the audio page, on the music row
+             taper(SDLK_LEFT);
+             taper(SDLK_DELETE);
+             taper(SDLK_DELETE);
+         },
+         [&] {
+             EXPECT_EQ("MenuPrincipal", ecran());
+             EXPECT_EQ(9, OptionsManager::getInstance()->getVolumeMusique()) << "one step down, saved";
+         }},
+        {"MenuAPropos", [&] { titre(); cliquer(colonne(5, 6), Y_BARRE); },
+         [&] { cliquer(0.5, 0.6, SDL_BUTTON_RIGHT); }, [&] { taper(SDLK_RETURN); },
+         [&] { EXPECT_EQ("MenuPrincipal", ecran()); }},
+        {"MenuPause", [&] { titre(); versMatch(); taper(SDLK_ESCAPE); },
+         [&] {
+             cliquer(0.65, 0.4);  // leave: asks
+             cliquer(0.61, 0.47);  // no
+             cliquer(0.35, 0.4);  // resume
+         },
+         [&] {
+             taper(SDLK_LEFT);
+             taper(SDLK_RETURN);  // leave: asks
+             taper(SDLK_RETURN);  // no
+             taper(SDLK_DELETE);  // resume
+         },
+         [&] {
+             EXPECT_FALSE(jeu->estEnMenu());
+             EXPECT_EQ(ETAT_JEU, env()->getEtat());
+         }},
+        {"MenuBilan", [&] { titre(); versBilan(); }, [&] { cliquer(0.5, 0.5); }, [&] { taper(SDLK_RETURN); },
+         [&] { EXPECT_NE(ETAT_BILAN, env()->getEtat()); }},
+        {"MenuRecord",
+         [&] {
+             titre();
+             versBilan();
+             taper(SDLK_SPACE);
+             for (int i = 0; i < 200 && !jeu->estEnMenu(); ++i) avancer(10);
+             taper(SDLK_SPACE);  // level 2's summary
+             for (int i = 0; i < 800 && !jeu->estEnMenu(); ++i) {
+                 if (env()->getEtat() == ETAT_JEU) env()->getJoueur(1)->setZ(1);
+                 if (env()->getEtat() == ETAT_BILAN) taper(SDLK_SPACE);
+                 avancer(10);
+             }
+             ASSERT_EQ("MenuRecord", ecran());
+         },
+         [&] {
+             molette(0.385 + 0.025 * 0.5, 0.46, SDL_BUTTON_WHEELUP);
+             cliquer(0.5, Y_BARRE);  // keeps the name
+         },
+         [&] {
+             taper(SDLK_UP);
+             for (int i = 0; i < 3; ++i) taper(SDLK_RETURN);  // each letter, then keeps the name
+         },
+         [&] {
+             EXPECT_EQ("ZAA", static_cast<MenuRecord*>(menu())->getNomSaisi());
+             EXPECT_NE(std::string::npos, monde.dossier.lire("Niveaux/1/Scores.dat").find("ZAA"));
+         }},
+    };
+    for (const Cas& c : cas) {
+        for (int maniere = 0; maniere < 2; ++maniere) {
+            SCOPED_TRACE(std::string(c.ecran) + (maniere == 0 ? " by the mouse" : " by player 2's keys"));
+            TearDown();
+            SetUp();
+            c.aller();
+            ASSERT_EQ(c.ecran, jeu->estEnMenu() ? ecran()
+                                                : env()->getEtat() == ETAT_PAUSE ? std::string("MenuPause")
+                                                                                   : std::string("MenuBilan"));
+            (maniere == 0 ? c.souris : c.joueur2)();
+            c.verifier();
+        }
+    }
 }

@@ -14,6 +14,7 @@ public:
     void commencer(int difficulte, int numero, const std::string& chemin, uint64_t graine, int vies, float sauvegardeX,
                    float sauvegardeZ);
     void image(long ecoule, const Boutons& b) { rejeu.ajouter(ecoule, b); }
+    void noterAssistance(const Assistance& a) { rejeu.assistance = a; }
     // The attempt reached the goal: kept when it beats the saved run (or
     // there is none, or it is refused), read again under the folder's lock,
     // and when it replays to this very finish. True when it was written (in

@@ -62,7 +62,9 @@ Environnement::Environnement()
     sons = SonsManager::getInstance();
     lang = LangManager::getInstance();
     hud = std::make_unique<HUD>(*this);
+    assistance = {options->getVitesseJeu(), options->isFreinDeriveOn()};
 }
+
 
 Environnement::~Environnement() {
     delete joueurs[0];
@@ -98,6 +100,7 @@ void Environnement::ajouterJoueur(Joueur* joueur) {
 void Environnement::regarder(const Rejeu& r) {
     regarde = true;
     rejeuRegarde = r;
+    assistance = r.assistance;  // watched at the speed and with the brake it was played with
     commencerTentative();
 }
 
@@ -106,6 +109,8 @@ void Environnement::commencerTentative() {
     if (!c) return;
     noterDebutNiveau();
     debutTentative = regles.getTempsMs(1);
+    for (Joueur* j : joueurs)
+        if (j) j->getCorps().freinDerive = assistance.freinDerive;
     if (regarde) {
         c->vies = rejeuRegarde.viesDepart;
         c->sauvegardeX = rejeuRegarde.sauvegardeX;
@@ -122,6 +127,7 @@ void Environnement::commencerTentative() {
     enregistrement.commencer(d, n, estDuel() || niveaux->estFichierEssai() ? std::string()
                                                                           : niveaux->cheminDansSerie(n),
                              regles.getGraine(), c->vies, c->sauvegardeX, c->sauvegardeZ);
+    enregistrement.noterAssistance(assistance);
     if (!estDuel() && !niveaux->estFichierEssai() && options->isFantomeOn())
         fantome.charger(d, n, niveaux->cheminDansSerie(n));
     else
@@ -131,7 +137,7 @@ void Environnement::commencerTentative() {
 // The one place a solo level is known finished, with its time.
 void Environnement::niveauReussi(int t) {
     if (regarde || estDuel()) return;
-    enregistrement.terminer(t, joueurs[0]->getVies());
+    if (!assistance.active()) enregistrement.terminer(t, joueurs[0]->getVies());  // an assisted run is no best run
     noterArrivee();
 }
 
@@ -275,7 +281,9 @@ void Environnement::mettreEnPause() {
     if (etat != ETAT_JEU && etat != ETAT_FIN_NIVEAU) return;
     etatAvantPause = etat;
     // The pause screen and its full-screen picture exist from the first pause on.
-    if (!menuPause) menuPause = new MenuPause(!estDuel());
+    // Leaving asks first where it loses something: a series under way, a duel.
+    const bool progres = estDuel() || (!niveaux->estNiveauSeul() && !niveaux->estFichierEssai() && !regarde);
+    if (!menuPause) menuPause = new MenuPause(!estDuel(), progres);
     etat = ETAT_PAUSE;
     sons->pauseMusique();
 }
@@ -430,17 +438,20 @@ void Environnement::noterArrivee() {
     delete menuBilan;
     if (niveaux->estFichierEssai()) {
         menuBilan = new MenuBilan(
-            {d, n, t, 0, Medaille::AUCUNE, false, HUD::nomFichierEssai(niveaux->getFichier()), 0, std::string()});
+            {d, n, t, 0, Medaille::AUCUNE, false, HUD::nomFichierEssai(niveaux->getFichier()), 0, std::string(),
+             assistance.active()});
         return;
     }
+    // An assisted finish reaches the next level, but keeps no best time and wins no medal.
     RecordsNiveaux records(d);
     records.charger();
-    const bool nouveau = records.proposer(n, t);
+    const bool assiste = assistance.active();
+    const bool nouveau = !assiste && records.proposer(n, t);
     records.atteindre(n + 1);
     const bool ecrit = records.sauver();
     const int par = niveaux->getPars().par(n);
-    menuBilan = new MenuBilan({d, n, t, records.meilleur(n), ParsNiveaux::medaillePour(par, t), nouveau, std::string(),
-                               par, ObjectifsNiveau::titre(niveaux->getSerie(), n)});
+    menuBilan = new MenuBilan({d, n, t, records.meilleur(n), assiste ? Medaille::AUCUNE : ParsNiveaux::medaillePour(par, t),
+                               nouveau, std::string(), par, ObjectifsNiveau::titre(niveaux->getSerie(), n), assiste});
     if (!ecrit) menuBilan->setAvis(lang->ligne(LangManager::LIGNE_SAUVEGARDE_RATEE));
 }
 
@@ -507,7 +518,5 @@ void Environnement::draw2D() {
     begin2D();
     hud->dessiner(0, r);
     if (etat == ETAT_BILAN) menuBilan->draw();
-    // Last, so that a pause during the level end shows over its white veil.
-    if (etat == ETAT_PAUSE) menuPause->draw();
     end2D();
 }

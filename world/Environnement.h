@@ -9,6 +9,7 @@
 #include "render/Dessin2D.h"
 #include "world/Enregistrement.h"
 #include "world/Fantome.h"
+#include "world/noyau/Assistance.h"
 #include "world/noyau/ReglesMatch.h"
 #include "world/noyau/Rejeu.h"
 
@@ -74,7 +75,9 @@ public:
     // One view of a duel: both players, then the HUD of player numero, in a
     // view whose width over height is ratio.
     void drawVue(int numero, float ratio);
-    // The pause screen over the whole window, when the match is paused.
+    // The pause screen over the 2D screen, when the match is paused; drawn
+    // last, over the views and a level end's white veil, in the part of the
+    // window its picture's shape gives it.
     void drawPause();
 
     // Watches a recorded run instead of playing: the buttons come from it,
@@ -85,6 +88,11 @@ public:
     // The recording of the attempt being played.
     const Rejeu& getEnregistrement() const { return enregistrement.getRejeu(); }
     const Fantome& getFantome() const { return fantome; }
+
+    // The assist this match is played (or was recorded) with, and the game
+    // time that ecoule ms of real time make at its speed.
+    const Assistance& getAssistance() const { return assistance; }
+    long tempsDeJeu(long ecoule) { return assistance.tempsDeJeu(ecoule, resteTemps); }
 
     int getEtat() const { return etat; }
     // The count-in before a retried attempt plays, in ms (ETAT_REPRISE).
@@ -187,4 +195,6 @@ private:
     CameraMatch cameras[2];
     int secondesAffichees[2] = {0, 0};
     std::unique_ptr<HUD> hud;  // reads this match, draws over it
+    Assistance assistance;
+    long resteTemps = 0;  // game time short of a whole millisecond, in hundredths
 };

@@ -31,6 +31,7 @@ NiveauManager::NiveauManager()
     const std::string chemin =
         "Images/Fonds/" + options->getPathTextures() + "/" + options->getDossierRatio() + "/fond.tga";
     textureFond = textures->LoadTexture(chemin, false);
+    ratioFond = options->getRatioImages();
     compilerFond();
 }
 

@@ -84,6 +84,9 @@ public:
     void refresh(long ecoule);
     void draw();
     void drawFond();
+    // Width over height of the background picture, as loaded with the match
+    // (the window may have changed shape since).
+    float getRatioFond() const { return ratioFond; }
     // The background drawn after the level, where the level left the view empty (FondNiveau).
     void drawFondDerriere();
     // The display lists compiled again (background, squares of blocks), in a
@@ -128,6 +131,7 @@ private:
     int largeur;
     int temps;
     unsigned int textureFond;
+    float ratioFond = 4.0f / 3.0f;
     int difficulte;
     SerieNiveaux serie;  // the levels of the difficulty, in play order
     ParsNiveaux pars;

@@ -76,7 +76,13 @@ std::string ProcessusJeu::erreurs() const { return contenu(fichierErreurs); }
 std::string ProcessusJeu::sortie() const { return contenu(fichierSortie); }
 
 std::string tailleFenetre(const std::string& titre) {
-    std::string commande = "xwininfo -name '" + titre + "' 2>/dev/null";
+    return tailleSelonXwininfo("-name '" + titre + "'");
+}
+
+std::string tailleBureau() { return tailleSelonXwininfo("-root"); }
+
+std::string tailleSelonXwininfo(const std::string& quelle) {
+    std::string commande = "xwininfo " + quelle + " 2>/dev/null";
     FILE* flux = ::popen(commande.c_str(), "r");
     if (!flux) return "";
     int largeur = -1, hauteur = -1;

@@ -34,6 +34,10 @@ private:
 // Size of the top-level window named titre on the current X display, as "WxH",
 // or "" when there is none.
 std::string tailleFenetre(const std::string& titre);
+// The size of the display's root window (the desktop), as "WxH".
+std::string tailleBureau();
+// The size xwininfo gives for the window its arguments name, or "".
+std::string tailleSelonXwininfo(const std::string& quelle);
 
 // The game window's size once it reaches attendue (the window manager frame
 // starts tiny), or the last size seen after a few seconds or when p ended.

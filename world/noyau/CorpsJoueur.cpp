@@ -120,6 +120,7 @@ void CorpsJoueur::avancer(long ecoule, const Boutons& b, GrilleNiveau& g, Hasard
     x = x + (ecoule * vx) / 1000.0f;
     y = y + (ecoule * vy) / 1000.0f;
     z = z + (ecoule * vz) / 1000.0f;
+    freinAuContact = freinDerive && !b.gauche && !b.droite;
     collision(g, h, ev);
     switch (etat) {
         case ETAT_JOUEUR_EN_JEU:
@@ -245,6 +246,7 @@ void CorpsJoueur::collision(GrilleNiveau& g, Hasard& h, Evenements* ev) {
     emettre(ev, {Evenement::SON, type->son, 0, 0, 0});
     if (type->typeRebond >= 0) typeRebond = type->typeRebond;
     if (type->vy >= 0) vy = type->vy;
+    if (freinAuContact) vx = 0;
     switch (type->horizontal) {
         case Horizontal::ELAN:
             vx *= TypeBloc::FACTEUR_ELAN;

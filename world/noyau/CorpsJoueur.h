@@ -72,8 +72,12 @@ public:
     bool enDuel = false;
     bool suspendu = false;  // steering ignored since the last respawn
     long depuisReprise = 0;
+    // The assist's drift brake: a landing with no side key held stops the
+    // sideways motion (before the block's own push, which still acts).
+    bool freinDerive = false;
 
 private:
+    bool freinAuContact = false;  // this frame's landing brakes: no side key held
     void finDeVie(int etatFinal, Evenements* ev);
     float colonneDuel(float milieu, float ligne, const GrilleNiveau& g) const;
     void pousser(const Poussee& p);

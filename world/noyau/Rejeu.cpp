@@ -1,5 +1,5 @@
-// The replay file: "LGREPLAY", version, level, hash, seed, start state, result, then the runs as varints,
-// then a checksum of all before it. Every count is checked against what the file can hold.
+// The replay file: "LGREPLAY", version, level, hash, seed, start state, result, assist (version 2), then
+// the runs as varints, then a checksum of all before it. Every count is checked against what the file can hold.
 #include "world/noyau/Rejeu.h"
 
 #include <algorithm>
@@ -97,6 +97,20 @@ struct Rejeu::Lecteur {
     }
 };
 
+namespace {
+
+// The assist in one word: the speed in percent, and bit 8 the drift brake.
+uint32_t assistanceEnMot(const Assistance& a) {
+    return static_cast<uint32_t>(a.vitesse) | (a.freinDerive ? 0x100u : 0u);
+}
+bool motEnAssistance(uint32_t mot, Assistance& a) {
+    a.vitesse = static_cast<int>(mot & 0xFF);
+    a.freinDerive = (mot & 0x100u) != 0;
+    return (mot & ~0x1FFu) == 0 && Assistance::vitesseValide(a.vitesse);
+}
+
+}  // namespace
+
 // A frame like the last run's lengthens it: its bytes are written again.
 void Rejeu::ajouter(long ecoule, const Boutons& b) {
     const uint16_t e = static_cast<uint16_t>(ecoule < 0 ? 0 : (ecoule > ECOULE_MAX ? ECOULE_MAX : ecoule));
@@ -156,6 +170,7 @@ std::vector<unsigned char> Rejeu::encoder() const {
     u32(o, bitsDe(sauvegardeZ));
     u32(o, static_cast<uint32_t>(tempsMs));
     u32(o, static_cast<uint32_t>(viesRestantes));
+    u32(o, assistanceEnMot(assistance));
     u32(o, static_cast<uint32_t>(series));
     // One varint of elapsed time and buttons together, one of the run's length.
     o.insert(o.end(), octets.begin(), octets.end());
@@ -186,7 +201,7 @@ bool Rejeu::decoder(const Source& source, uint64_t taille, Rejeu& r, std::string
         return false;
     }
     const uint64_t version = l.entier(4);
-    if (version != VERSION) {
+    if (version != VERSION && version != 1) {
         refus = "replay version " + std::to_string(version) + " (this game reads version " +
                 std::to_string(VERSION) + ")";
         return false;
@@ -200,8 +215,9 @@ bool Rejeu::decoder(const Source& source, uint64_t taille, Rejeu& r, std::string
     r.sauvegardeZ = deBits(static_cast<uint32_t>(l.entier(4)));
     r.tempsMs = static_cast<int>(l.entier(4));
     r.viesRestantes = static_cast<int>(l.entier(4));
+    const bool assistanceLue = version == 1 || motEnAssistance(static_cast<uint32_t>(l.entier(4)), r.assistance);
     const uint64_t nombreSeries = l.entier(4);
-    const bool bornes = r.difficulte >= 1 && r.difficulte <= 99 && r.numero >= 1 && r.numero <= 99999 &&
+    const bool bornes = assistanceLue && r.difficulte >= 1 && r.difficulte <= 99 && r.numero >= 1 && r.numero <= 99999 &&
                         r.viesDepart >= 1 && r.viesDepart <= 6 && r.tempsMs >= 0 && r.viesRestantes >= 0 &&
                         r.viesRestantes <= 6 && std::isfinite(r.sauvegardeX) && std::isfinite(r.sauvegardeZ);
     // Each run takes at least two bytes: a count the file cannot hold is refused before anything is sized.

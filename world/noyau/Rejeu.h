@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "world/noyau/Assistance.h"
 #include "world/noyau/Boutons.h"
 
 class Rejeu {
@@ -25,6 +26,7 @@ public:
     float sauvegardeX = 0, sauvegardeZ = 0;  // the respawn cell carried into the attempt
     int tempsMs = 0;                 // play time at the goal (0 while unfinished)
     int viesRestantes = 0;           // lives left at the goal
+    Assistance assistance;           // the assist the run was played with (none before version 2)
 
     // A place in the frames, from the first on: the byte its run starts at.
     struct Curseur {
@@ -69,7 +71,8 @@ public:
     // 64-bit FNV-1a of bytes: names a level file's exact contents.
     static uint64_t hacher(const std::vector<unsigned char>& octets);
 
-    static constexpr uint32_t VERSION = 1;
+    // Version 2 adds the assist after the result; version 1 files read as unassisted.
+    static constexpr uint32_t VERSION = 2;
     static constexpr long IMAGES_MAX = 50L * 1000 * 1000;  // far beyond any level's time limit
     static constexpr int ECOULE_MAX = 1000;                // a frame longer than this is no game frame
     static constexpr size_t TAILLE_MAX = 64u * 1024 * 1024;

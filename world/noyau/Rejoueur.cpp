@@ -7,6 +7,7 @@ Rejoueur::Rejoueur(Rejeu r, const FichierNiveau& niveau) : rejeu(std::move(r)), 
     joueur.vies = rejeu.viesDepart;
     joueur.sauvegardeX = rejeu.sauvegardeX;
     joueur.sauvegardeZ = rejeu.sauvegardeZ;
+    joueur.freinDerive = rejeu.assistance.freinDerive;  // the speed is in the recorded frames already
     joueur.initialiser(grille);
     joueur.temps = grille.getTemps() * 1000.0f;
     regles.placer(1, &joueur);
