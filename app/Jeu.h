@@ -25,7 +25,9 @@ public:
     // Runs the whole program; returns when the frame loop ends. With a level
     // file, the game opens on a solo match of that one level.
     // With a replay file, it opens on that recorded run, watched.
-    explicit Jeu(const std::string& essai = std::string(), const std::string& rejeu = std::string());
+    // With a file to edit, it opens on the level editor.
+    explicit Jeu(const std::string& essai = std::string(), const std::string& rejeu = std::string(),
+                 const std::string& edite = std::string());
     // Start-up without window, audio or loop, in the caller's OpenGL context:
     // the title screen is current and the caller calls refresh and draw.
     struct SansFenetre {};
@@ -114,6 +116,7 @@ private:
     std::unique_ptr<FluxEcrans> flux;  // the screens, and the match they start
     std::string fichierRejeu;  // the replay the game opens on
     std::string fichierEssai;  // the level file the game opens on
+    std::string fichierEdite;  // the level file the game opens the editor on
     HorlogeBoucle horloge;
     ScriptJeu* script = nullptr;
     std::string ecranTrace;  // the last screen traced

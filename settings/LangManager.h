@@ -89,7 +89,66 @@ public:
         // The ghost of the best run.
         FANTOME,                              // options: "Ghost: "
     };
-    static constexpr int NB_LIGNES = FANTOME;
+    // The level editor: its menu item, commands, status lines and the block kinds' names.
+    enum LigneEditeur : int {
+        EDITEUR = FANTOME + 1,  // main menu
+        ED_ANNULER,
+        ED_REFAIRE,
+        ED_ZOOM_PLUS,
+        ED_ZOOM_MOINS,
+        ED_LIGNE_PLUS_LOIN,
+        ED_LIGNE_MOINS_LOIN,
+        ED_LIGNE_PLUS_PRES,
+        ED_LIGNE_MOINS_PRES,
+        ED_COLONNE_PLUS_GAUCHE,
+        ED_COLONNE_MOINS_GAUCHE,
+        ED_COLONNE_PLUS_DROITE,
+        ED_COLONNE_MOINS_DROITE,
+        ED_TEMPS_PLUS,
+        ED_TEMPS_MOINS,
+        ED_DEPART_ICI,
+        ED_ESSAYER,
+        ED_ESSAYER_ICI,
+        ED_VERIFIER,
+        ED_BROUILLON,
+        ED_AJOUTER,
+        ED_BLOC,
+        ED_LIMITE,
+        ED_CELLULE,
+        ED_TAILLE,
+        ED_VERIFICATION,
+        ED_FINISSABLE,
+        ED_INFAISABLE,
+        ED_PAR,
+        ED_MARGE,
+        ED_NAIF,
+        ED_OR,
+        ED_ARGENT,
+        ED_SAUVE,
+        ED_ECHEC_SAUVE,
+        ED_A_VERIFIER,
+        ED_REFUSE_INFAISABLE,
+        ED_AJOUTE,
+        ED_AIDE_GRILLE,
+        ED_AIDE_BARRE,
+        ED_AUCUN,
+        BLOC_VIDE,  // the block kinds
+        BLOC_PIERRE,
+        BLOC_VIE_PLUS,
+        BLOC_VIE_MOINS,
+        BLOC_AVANT,
+        BLOC_ARRIERE,
+        BLOC_GAUCHE,
+        BLOC_DROITE,
+        BLOC_HASARD,
+        BLOC_SAUT,
+        BLOC_CASSABLE,
+        BLOC_TEMPS_PLUS,
+        BLOC_TEMPS_MOINS,
+        BLOC_ARRIVEE,
+        ED_INCONNU,
+    };
+    static constexpr int NB_LIGNES = ED_INCONNU;
     static_assert(APPUYER_TOUCHE + 1 == NIVEAUX_GAGNES, "the duel's lines follow the keys page's");
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
     static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";

@@ -102,25 +102,25 @@ protected:
 TEST_F(SourisMenus, TitreMenuPrincipalEtAPropos) {
     ASSERT_EQ("PreMenu", ecran());
     versMenuPrincipal();
-    bouger(colonne(3, 6), Y_BARRE);
+    bouger(colonne(3, 7), Y_BARRE);
     EXPECT_EQ(3, menu()->getSelection()) << "hovering chooses";
-    bouger(colonne(4, 6), 0.6);
+    bouger(colonne(4, 7), 0.6);
     EXPECT_EQ(3, menu()->getSelection()) << "away from the bar, nothing changes";
     taper(SDLK_d);
     EXPECT_EQ(4, menu()->getSelection()) << "the keys work as before";
-    cliquer(colonne(5, 6), 0.6);
+    cliquer(colonne(5, 7), 0.6);
     EXPECT_EQ("MenuPrincipal", ecran()) << "a click off the items confirms nothing";
-    cliquer(colonne(5, 6), Y_BARRE);
+    cliquer(colonne(5, 7), Y_BARRE);
     ASSERT_EQ("MenuAPropos", ecran()) << "a click confirms the item under it";
     cliquer(0.5, 0.6, SDL_BUTTON_RIGHT);
     ASSERT_EQ("MenuPrincipal", ecran()) << "a right click goes back";
-    cliquer(colonne(2, 6), Y_BARRE);
+    cliquer(colonne(2, 7), Y_BARRE);
     ASSERT_EQ("MenuDifficulte", ecran());
     bouger(colonne(2, 3), Y_BARRE);
     EXPECT_EQ(2, menu()->getSelection());
     cliquer(0.1, 0.9, SDL_BUTTON_RIGHT);
     ASSERT_EQ("MenuPrincipal", ecran());
-    cliquer(colonne(3, 6), Y_BARRE);
+    cliquer(colonne(3, 7), Y_BARRE);
     ASSERT_EQ("MenuScores", ecran());
     bouger(colonne(2, 3), Y_BARRE);
     EXPECT_EQ(2, menu()->getSelection()) << "the hard table";
@@ -135,7 +135,7 @@ TEST_F(SourisMenus, TitreMenuPrincipalEtAPropos) {
 
 TEST_F(SourisMenus, LesPagesDesOptions) {
     versMenuPrincipal();
-    cliquer(colonne(4, 6), Y_BARRE);
+    cliquer(colonne(4, 7), Y_BARRE);
     ASSERT_EQ("MenuOptions", ecran());
     MenuOptions* m = static_cast<MenuOptions*>(menu());
     bouger(colonne(3, 5), Y_BARRE);
@@ -181,7 +181,7 @@ TEST_F(SourisMenus, LesPagesDesOptions) {
 
 TEST_F(SourisMenus, PauseEtRecord) {
     versMenuPrincipal();
-    cliquer(colonne(1, 6), Y_BARRE);
+    cliquer(colonne(1, 7), Y_BARRE);
     cliquer(colonne(1, 3), Y_BARRE);
     ASSERT_FALSE(jeu->estEnMenu()) << "the match runs";
     taper(SDLK_ESCAPE);  // skips the intro
@@ -222,7 +222,7 @@ TEST_F(SourisMenus, PauseEtRecord) {
 
 TEST_F(SourisMenus, PauseQuitterLeMatch) {
     versMenuPrincipal();
-    cliquer(colonne(1, 6), Y_BARRE);
+    cliquer(colonne(1, 7), Y_BARRE);
     cliquer(colonne(1, 3), Y_BARRE);
     taper(SDLK_ESCAPE);
     taper(SDLK_ESCAPE);

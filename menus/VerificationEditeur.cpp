@@ -1,0 +1,87 @@
+// The editor's background check, on the level checker's own search, slack and naive play.
+#include "menus/VerificationEditeur.h"
+
+#include <thread>
+
+#include "settings/ParsNiveaux.h"
+#include "tools/verifniveau/Marge.h"
+#include "tools/verifniveau/Naif.h"
+#include "tools/verifniveau/Recherche.h"
+
+long ResultatVerification::orMs() const { return parMs * ParsNiveaux::POURCENT_OR / 100; }
+long ResultatVerification::argentMs() const { return parMs * ParsNiveaux::POURCENT_ARGENT / 100; }
+
+namespace {
+
+// The landings of a route, the first throw followed after a random push.
+void poser(const Route& r, std::vector<std::pair<int, int>>& cellules) {
+    for (const Etape& e : r.etapes) cellules.emplace_back(e.ligne - 1, e.colonne - 1);
+    if (!r.issues.empty()) poser(r.issues.front(), cellules);
+}
+
+}  // namespace
+
+ResultatVerification VerificationEditeur::verifier(const FichierNiveau& niveau, std::atomic<long>* etats,
+                                                   std::atomic<int>* etape) {
+    ResultatVerification r;
+    r.limite = niveau.temps;
+    Simulateur sim(niveau, std::string(), 16);
+    Recherche recherche(sim);
+    recherche.suivre(etats);
+    const Route route = recherche.chercher();
+    r.finissable = route.trouvee;
+    if (!route.trouvee) {
+        r.bloqueLigne = recherche.bloqueLigne() - 1;
+        r.bloqueColonne = recherche.bloqueColonne() - 1;
+        if (etape) etape->store(3);
+        return r;
+    }
+    r.parMs = route.temps;
+    poser(route, r.route);
+    if (etape) etape->store(1);
+    Marge marge(sim);
+    r.margeMs = marge.toleranceTemps(route).tolere;
+    if (etape) etape->store(2);
+    const std::vector<Naif::Essai> essais = Naif::essayer(niveau, std::string());
+    for (const Politique& p : Naif::politiques()) {
+        bool fini = false;
+        for (const Naif::Essai& e : essais) fini = fini || (e.politique == &p && e.fini);
+        if (fini) r.naifs += (r.naifs.empty() ? "" : "; ") + std::string(p.nom);
+    }
+    if (etape) etape->store(3);
+    return r;
+}
+
+void VerificationEditeur::lancer(const FichierNiveau& niveau) {
+    auto partage = std::make_shared<Partage>();
+    courant = partage;
+    // The thread owns its copy of the level and its share of the state: the
+    // editor may leave, or start another check, while it runs.
+    std::thread([partage, niveau] {
+        const ResultatVerification r = verifier(niveau, &partage->etats, &partage->etape);
+        std::lock_guard<std::mutex> garde(partage->verrou);
+        partage->resultat = r;
+        partage->etape.store(4);
+    }).detach();
+}
+
+void VerificationEditeur::oublier() { courant.reset(); }
+
+bool VerificationEditeur::enCours() const { return courant && courant->etape.load() < 4; }
+
+float VerificationEditeur::avancement() const {
+    if (!courant) return 0;
+    const int etape = courant->etape.load();
+    if (etape >= 3) return 1;
+    if (etape == 2) return 0.85f;
+    if (etape == 1) return 0.5f;
+    const float e = static_cast<float>(courant->etats.load()) / Recherche::BUDGET;
+    return 0.5f * (e < 1 ? e : 1);
+}
+
+bool VerificationEditeur::resultat(ResultatVerification& r) const {
+    if (!courant || courant->etape.load() < 4) return false;
+    std::lock_guard<std::mutex> garde(courant->verrou);
+    r = courant->resultat;
+    return true;
+}
