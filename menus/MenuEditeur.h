@@ -35,6 +35,7 @@ public:
     const EditionNiveau& getEdition() const { return edition; }
     EditionNiveau& modifier() { return edition; }
     const std::string& getChemin() const { return chemin; }
+    const VueEditeur& getVue() const { return vue; }
     int getCurseurLigne() const { return curseurL; }
     int getCurseurColonne() const { return curseurC; }
     int getBloc() const;

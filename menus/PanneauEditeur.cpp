@@ -39,6 +39,16 @@ int PanneauEditeur::entreeSous(double x, double y, int nbBlocs, int nbCommandes)
     return y <= haut && k >= 0 && k < nbCommandes ? nbBlocs + k : -1;
 }
 
+void PanneauEditeur::centre(int i, int nbBlocs, double& x, double& y) {
+    if (i < nbBlocs) {
+        x = X0 + (i % COLONNES_PALETTE + 0.5) * COTE;
+        y = HAUT_PALETTE - (i / COLONNES_PALETTE + 0.5) * hauteurCase();
+    } else {
+        x = (X0 + X1) / 2;
+        y = hautCommandes(nbBlocs) - (i - nbBlocs + 0.5) * PAS_COMMANDE;
+    }
+}
+
 void PanneauEditeur::dessiner(TextesManager* textes, const std::vector<int>& codes, int bloc,
                               const std::vector<std::string>& libelles, int entree, bool actif) {
     const int n = static_cast<int>(codes.size());

@@ -12,6 +12,8 @@ public:
     // The entry under a screen point: palette entries first (0 to nbBlocs - 1),
     // then the commands; -1 for none.
     static int entreeSous(double x, double y, int nbBlocs, int nbCommandes);
+    // The middle of an entry on the screen, as entreeSous counts them.
+    static void centre(int entree, int nbBlocs, double& x, double& y);
     // Draws the palette (bloc chosen) and the commands' labels; entree is
     // the entry the keys are on, shown while actif.
     static void dessiner(TextesManager* textes, const std::vector<int>& codes, int bloc,

@@ -40,6 +40,10 @@ public:
     bool celluleSous(double x, double y, int& ligne, int& colonne) const;
     bool dans(double x, double y) const { return x >= x0 && x < x1 && y >= y0 && y < y1; }
     double getTaille() const { return taille; }
+    // The middle of a cell on the screen.
+    void centre(int ligne, int colonne, double& x, double& y) const {
+        x = xCellule(colonne + 0.5), y = yCellule(ligne + 0.5);
+    }
 
     // The cells changed: the texture of the distant view is made again when next needed.
     void invalider() { apercuAJour = false; }
