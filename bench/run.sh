@@ -5,7 +5,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
-cmake --build build --target leapgrid bench_duel bench_vsync bench_jeu base_sdl_gl bench_rejeu verifniveau -j"$(nproc)"
+cmake --build build --target leapgrid bench_duel bench_vsync bench_jeu base_sdl_gl bench_rejeu bench_editeur verifniveau -j"$(nproc)"
 # No display needed: the rules replay alone, and the checker runs without one.
 build/bench/bench_rejeu build/game build/tools/verifniveau
 if cmake --build build --target bench_tga -j"$(nproc)" 2>/dev/null; then
@@ -15,5 +15,6 @@ for taille in "1024 768" "1280 800" "800 600"; do
     xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" build/bench/bench_duel build/game $taille
 done
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" build/bench/bench_vsync
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" build/bench/bench_editeur build/game 1024 768
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
     build/bench/bench_jeu build/game build/game/leapgrid build/bench/base_sdl_gl

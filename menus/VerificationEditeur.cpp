@@ -1,6 +1,7 @@
 // The editor's background check, on the level checker's own search, slack and naive play.
 #include "menus/VerificationEditeur.h"
 
+#include <future>
 #include <thread>
 
 #include "settings/ParsNiveaux.h"
@@ -39,10 +40,12 @@ ResultatVerification VerificationEditeur::verifier(const FichierNiveau& niveau, 
     r.parMs = route.temps;
     poser(route, r.route);
     if (etape) etape->store(1);
+    // Naive play and the slack are independent: one on each core.
+    auto naif = std::async(std::launch::async, [&niveau] { return Naif::essayer(niveau, std::string()); });
     Marge marge(sim);
     r.margeMs = marge.toleranceTemps(route).tolere;
     if (etape) etape->store(2);
-    const std::vector<Naif::Essai> essais = Naif::essayer(niveau, std::string());
+    const std::vector<Naif::Essai> essais = naif.get();
     for (const Politique& p : Naif::politiques()) {
         bool fini = false;
         for (const Naif::Essai& e : essais) fini = fini || (e.politique == &p && e.fini);

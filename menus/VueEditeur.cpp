@@ -123,8 +123,11 @@ void VueEditeur::dessiner(const EditionNiveau& e, const Marques& m) {
     const int c1 = std::min(e.colonnes() - 1, static_cast<int>(std::ceil(centreC + (x1 - x0) / 2 / taille)));
     const int l0 = std::max(0, static_cast<int>(std::floor(centreL - (y1 - y0) / 2 / (taille * ratio))));
     const int l1 = std::min(e.lignes() - 1, static_cast<int>(std::ceil(centreL + (y1 - y0) / 2 / (taille * ratio))));
+    // The cells are opaque: blending them would only cost fill time.
+    glDisable(GL_BLEND);
     if (taille * pixelsParUnite >= PIXELS_IMAGES) dessinerImages(e, l0, l1, c0, c1);
     else dessinerTexture(e);
+    glEnable(GL_BLEND);
     dessinerMarques(e, m);
     glDisable(GL_SCISSOR_TEST);
     glColor4f(1, 1, 1, 1);
