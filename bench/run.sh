@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds and runs the benchmarks on a virtual display and prints their figures: the TGA reader against
 # stb_image, the duel's split screen against a solo match, vertical sync, then the whole game beside a
-# minimal SDL + OpenGL program (about three minutes).
+# minimal SDL + OpenGL program, and the level editor against the match (about four minutes).
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
