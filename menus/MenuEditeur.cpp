@@ -86,7 +86,6 @@ MenuEditeur::MenuEditeur(const std::string& c) : Menu(0, 0, 1, 1), chemin(c) {
     curseurL = std::max(0, edition.departLigne());
     curseurC = edition.departColonne();
     vue.placer(0.01, 0.13, 0.74, 0.99);
-    vue.cadrer(edition.lignes(), edition.colonnes());
 }
 
 int MenuEditeur::getBloc() const { return palette()[static_cast<size_t>(bloc)]; }
@@ -287,7 +286,8 @@ void MenuEditeur::verifier() {
 bool MenuEditeur::sauver() {
     LangManager* lang = LangManager::getInstance();
     const bool ok = !chemin.empty() && edition.enregistrer(chemin);
-    setAvis(lang->ligne(ok ? LangManager::ED_SAUVE : LangManager::ED_ECHEC_SAUVE) + chemin);
+    setAvis(lang->ligne(ok ? LangManager::ED_SAUVE : LangManager::ED_ECHEC_SAUVE) +
+            std::filesystem::path(chemin).filename().string());
     return ok;
 }
 
@@ -310,16 +310,20 @@ void MenuEditeur::ajouter() {
         setAvis(lang->ligne(LangManager::ED_ECHEC_SAUVE) + erreur);
         return;
     }
-    setAvis(lang->ligne(LangManager::ED_AJOUTE) + fichier);
+    setAvis(lang->ligne(LangManager::ED_AJOUTE) + std::filesystem::path(fichier).filename().string());
 }
 
 std::string MenuEditeur::ecrireEssai(bool depuisCurseur) {
     FichierNiveau n = edition.niveau();
     if (depuisCurseur) n.departLigne = curseurL, n.departColonne = curseurC;
+    // Under the draft's own name, which the match shows.
     std::error_code err;
-    const std::filesystem::path dossier = std::filesystem::temp_directory_path(err);
+    const std::filesystem::path dossier =
+        std::filesystem::temp_directory_path(err) / ("leapgrid-test-play-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dossier, err);
     if (err) return std::string();
-    const std::string essai = (dossier / ("leapgrid-test-play-" + std::to_string(::getpid()) + ".dat")).string();
+    const std::filesystem::path nom = std::filesystem::path(chemin).filename();
+    const std::string essai = (dossier / (nom.empty() ? std::filesystem::path("level.dat") : nom)).string();
     return EditionNiveau(n).enregistrer(essai) ? essai : std::string();
 }
 
@@ -357,7 +361,7 @@ std::string MenuEditeur::ligneVerdict() const {
     LangManager* lang = LangManager::getInstance();
     if (!dernier.finissable) return lang->ligne(LangManager::ED_INFAISABLE);
     std::string t = lang->ligne(LangManager::ED_FINISSABLE) + "   " + lang->ligne(LangManager::ED_PAR) +
-                    secondes(dernier.parMs) + " / " + std::to_string(dernier.limite) + " s   " +
+                    secondes(dernier.parMs) + "   " +
                     lang->ligne(LangManager::ED_MARGE) + std::to_string(dernier.margeMs) + " ms   " +
                     lang->ligne(LangManager::ED_OR) + secondes(dernier.orMs()) + "   " +
                     lang->ligne(LangManager::ED_ARGENT) + secondes(dernier.argentMs());
@@ -373,6 +377,8 @@ void MenuEditeur::draw() {
         m.route = &dernier.route;
         m.bloqueLigne = dernier.bloqueLigne, m.bloqueColonne = dernier.bloqueColonne;
     }
+    // Framed at the first frame, once the screen's shape is known.
+    if (!cadre) vue.mesurerEcran(), vue.cadrer(edition.lignes(), edition.colonnes()), cadre = true;
     vue.dessiner(edition, m);
     std::vector<std::string> libelles;
     LangManager* lang = LangManager::getInstance();
@@ -391,6 +397,7 @@ void MenuEditeur::dessinerEtat() {
                            lang->ligne(LangManager::ED_BLOC) + nomBloc(getBloc()) + "   " +
                            formater(lang->ligne(LangManager::ED_CELLULE), curseurL, curseurC);
     std::string l2 = getAvis();
+    const bool verdict = l2.empty() && !verification.enCours() && verdictAJour();
     if (verification.enCours()) {
         l2 = lang->ligne(LangManager::ED_VERIFICATION);
         glDisable(GL_TEXTURE_2D);
@@ -403,12 +410,18 @@ void MenuEditeur::dessinerEtat() {
         glEnd();
         glEnable(GL_TEXTURE_2D);
         glColor4f(1, 1, 1, 1);
-    } else if (l2.empty() && verdictAJour()) {
+    } else if (verdict) {
         l2 = ligneVerdict();
     }
     std::string l3 = lang->ligne(panneau ? LangManager::ED_AIDE_BARRE : LangManager::ED_AIDE_GRILLE);
-    if (l2.empty() && verdictAJour() && dernier.finissable)
-        l3 = lang->ligne(LangManager::ED_NAIF) + (dernier.naifs.empty() ? lang->ligne(LangManager::ED_AUCUN) : dernier.naifs);
+    if (verdict && dernier.finissable) {
+        std::string naifs;
+        for (int k : dernier.habitudes) {
+            const int ligne = LangManager::ED_NAIF_AVANT + k;  // the habits' lines follow the checker's order
+            naifs += (naifs.empty() ? "" : ", ") + lang->ligne(ligne <= LangManager::ED_NAIF_RIEN ? ligne : LangManager::ED_INCONNU);
+        }
+        l3 = lang->ligne(LangManager::ED_NAIF) + (naifs.empty() ? lang->ligne(LangManager::ED_AUCUN) : naifs);
+    }
     const std::string lignes[] = {l1, l2, l3};
     for (int i = 0; i < 3; ++i) {
         const char* t = lignes[i].c_str();

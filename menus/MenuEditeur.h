@@ -107,6 +107,7 @@ private:
     int curseurL = 0, curseurC = 0;
     int bloc = 1;             // index in the palette
     bool panneau = false;     // the keys and pad move in the panel, not on the grid
+    bool cadre = false;       // the whole level was put in sight
     int entree = 0;           // the panel entry the keys are on
     // The mouse stroke: the button that started it, its first cell, and whether it is a rectangle.
     int boutonTrait = 0;

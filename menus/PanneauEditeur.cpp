@@ -61,7 +61,17 @@ void PanneauEditeur::dessiner(TextesManager* textes, const std::vector<int>& cod
     for (int i = 0; i < n; ++i) {
         const double x = X0 + (i % COLONNES_PALETTE) * COTE, y = HAUT_PALETTE - (i / COLONNES_PALETTE + 1) * h;
         const unsigned int t = VueEditeur::texture(codes[static_cast<size_t>(i)]);
-        if (t) {
+        if (!t) {
+            // The empty cell: a dark square and its outline.
+            glColor4f(0.02f, 0.02f, 0.05f, 1);
+            glBegin(GL_QUADS);
+            rectangle(x + 0.003, y + 0.004, x + COTE - 0.003, y + h - 0.004);
+            glEnd();
+            glColor4f(0.6f, 0.6f, 0.7f, 1);
+            glBegin(GL_LINE_LOOP);
+            rectangle(x + 0.003, y + 0.004, x + COTE - 0.003, y + h - 0.004);
+            glEnd();
+        } else {
             glEnable(GL_TEXTURE_2D);
             glBindTexture(GL_TEXTURE_2D, t);
             glColor4f(1, 1, 1, 1);

@@ -22,7 +22,7 @@ public:
     static constexpr double X0 = 0.755, X1 = 0.995;
     static constexpr int COLONNES_PALETTE = 7;
     static constexpr double HAUT_PALETTE = 0.985, COTE = (X1 - X0) / COLONNES_PALETTE;
-    static constexpr double PAS_COMMANDE = 0.0355;
+    static constexpr double PAS_COMMANDE = 0.033;
 
 private:
     // The top of the commands' list, under the palette.

@@ -46,10 +46,13 @@ ResultatVerification VerificationEditeur::verifier(const FichierNiveau& niveau, 
     r.margeMs = marge.toleranceTemps(route).tolere;
     if (etape) etape->store(2);
     const std::vector<Naif::Essai> essais = naif.get();
-    for (const Politique& p : Naif::politiques()) {
+    const std::vector<Politique>& habitudes = Naif::politiques();
+    for (size_t k = 0; k < habitudes.size(); ++k) {
         bool fini = false;
-        for (const Naif::Essai& e : essais) fini = fini || (e.politique == &p && e.fini);
-        if (fini) r.naifs += (r.naifs.empty() ? "" : "; ") + std::string(p.nom);
+        for (const Naif::Essai& e : essais) fini = fini || (e.politique == &habitudes[k] && e.fini);
+        if (!fini) continue;
+        r.naifs += (r.naifs.empty() ? "" : "; ") + std::string(habitudes[k].nom);
+        r.habitudes.push_back(static_cast<int>(k));
     }
     if (etape) etape->store(3);
     return r;

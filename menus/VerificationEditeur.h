@@ -17,6 +17,7 @@ struct ResultatVerification {
     int limite = 0;          // the level's time limit, s
     int margeMs = 0;         // every key time shifted by up to this, the route still finishes every replay
     std::string naifs;       // the naive habits that finish it ("; " between), empty for none
+    std::vector<int> habitudes;  // the same, by their rank in the checker's list of habits
     // The route's landings, (row, column) from 0 at the file's first row and
     // left column; after a random push, its first throw's way on.
     std::vector<std::pair<int, int>> route;

@@ -106,10 +106,16 @@ bool VueEditeur::celluleSous(double x, double y, int& ligne, int& colonne) const
     return true;
 }
 
-void VueEditeur::dessiner(const EditionNiveau& e, const Marques& m) {
+void VueEditeur::mesurerEcran() {
     GLint vue[4];
     glGetIntegerv(GL_VIEWPORT, vue);
     if (vue[2] > 0 && vue[3] > 0) ratio = static_cast<double>(vue[2]) / vue[3], pixelsParUnite = vue[2];
+}
+
+void VueEditeur::dessiner(const EditionNiveau& e, const Marques& m) {
+    mesurerEcran();
+    GLint vue[4];
+    glGetIntegerv(GL_VIEWPORT, vue);
     glEnable(GL_SCISSOR_TEST);
     glScissor(vue[0] + static_cast<GLint>(x0 * vue[2]), vue[1] + static_cast<GLint>(y0 * vue[3]),
               static_cast<GLsizei>((x1 - x0) * vue[2] + 1), static_cast<GLsizei>((y1 - y0) * vue[3] + 1));

@@ -27,6 +27,8 @@ public:
 
     // The view's rectangle on the screen, in screen units (y up).
     void placer(double x0, double y0, double x1, double y1);
+    // The screen's shape and size, from the viewport being drawn.
+    void mesurerEcran();
     // The whole level in sight.
     void cadrer(int lignes, int colonnes);
     // Zooms by facteur about a screen point, within TAILLE_MIN..TAILLE_MAX.

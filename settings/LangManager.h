@@ -147,8 +147,14 @@ public:
         BLOC_TEMPS_MOINS,
         BLOC_ARRIVEE,
         ED_INCONNU,
+        // The checker's naive habits, in its order.
+        ED_NAIF_AVANT,
+        ED_NAIF_GAUCHE,
+        ED_NAIF_DROITE,
+        ED_NAIF_TAPES,
+        ED_NAIF_RIEN,
     };
-    static constexpr int NB_LIGNES = ED_INCONNU;
+    static constexpr int NB_LIGNES = ED_NAIF_RIEN;
     static_assert(APPUYER_TOUCHE + 1 == NIVEAUX_GAGNES, "the duel's lines follow the keys page's");
     static constexpr size_t LONGUEUR_MAX = 256;  // a longer line is cut: no screen shows more
     static inline const std::string MARQUE_UTF8 = "\xEF\xBB\xBF";
