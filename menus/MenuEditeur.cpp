@@ -271,8 +271,10 @@ void MenuEditeur::tempsMoins() { changer(edition.setTemps(std::max(edition.temps
 void MenuEditeur::departIci() { changer(edition.setDepart(curseurL, curseurC)); }
 void MenuEditeur::essayer() { code = ESSAYER; }
 void MenuEditeur::essayerIci() { code = ESSAYER_ICI; }
+// Leaving keeps the changes in the draft; an untouched file (a refused one
+// among them) is left as it is.
 void MenuEditeur::retour() {
-    sauver();
+    if (version != versionSauvee) sauver();
     code = RETOUR;
 }
 
@@ -286,6 +288,7 @@ void MenuEditeur::verifier() {
 bool MenuEditeur::sauver() {
     LangManager* lang = LangManager::getInstance();
     const bool ok = !chemin.empty() && edition.enregistrer(chemin);
+    if (ok) versionSauvee = version;
     setAvis(lang->ligne(ok ? LangManager::ED_SAUVE : LangManager::ED_ECHEC_SAUVE) +
             std::filesystem::path(chemin).filename().string());
     return ok;

@@ -102,7 +102,7 @@ private:
     VerificationEditeur verification;
     ResultatVerification dernier;
     bool verdictPris = false;
-    long version = 0, versionVerifiee = -1, versionLancee = -1;
+    long version = 0, versionVerifiee = -1, versionLancee = -1, versionSauvee = 0;
     std::string chemin;
     int curseurL = 0, curseurC = 0;
     int bloc = 1;             // index in the palette

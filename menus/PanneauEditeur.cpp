@@ -9,17 +9,6 @@
 #include "render/TextesManager.h"
 #include "settings/OptionsManager.h"
 
-namespace {
-
-void rectangle(double xa, double ya, double xb, double yb) {
-    glVertex2d(xa, ya);
-    glVertex2d(xb, ya);
-    glVertex2d(xb, yb);
-    glVertex2d(xa, yb);
-}
-
-}  // namespace
-
 // Square on the screen, whatever its shape.
 double PanneauEditeur::hauteurCase() { return COTE * OptionsManager::getInstance()->getRatioImages(); }
 
@@ -56,7 +45,7 @@ void PanneauEditeur::dessiner(TextesManager* textes, const std::vector<int>& cod
     glDisable(GL_TEXTURE_2D);
     glColor4f(0.05f, 0.05f, 0.12f, 0.9f);
     glBegin(GL_QUADS);
-    rectangle(X0 - 0.005, 0.13, 1, 1);
+    VueEditeur::sommets(X0 - 0.005, 0.13, 1, 1);
     glEnd();
     for (int i = 0; i < n; ++i) {
         const double x = X0 + (i % COLONNES_PALETTE) * COTE, y = HAUT_PALETTE - (i / COLONNES_PALETTE + 1) * h;
@@ -65,11 +54,11 @@ void PanneauEditeur::dessiner(TextesManager* textes, const std::vector<int>& cod
             // The empty cell: a dark square and its outline.
             glColor4f(0.02f, 0.02f, 0.05f, 1);
             glBegin(GL_QUADS);
-            rectangle(x + 0.003, y + 0.004, x + COTE - 0.003, y + h - 0.004);
+            VueEditeur::sommets(x + 0.003, y + 0.004, x + COTE - 0.003, y + h - 0.004);
             glEnd();
             glColor4f(0.6f, 0.6f, 0.7f, 1);
             glBegin(GL_LINE_LOOP);
-            rectangle(x + 0.003, y + 0.004, x + COTE - 0.003, y + h - 0.004);
+            VueEditeur::sommets(x + 0.003, y + 0.004, x + COTE - 0.003, y + h - 0.004);
             glEnd();
         } else {
             glEnable(GL_TEXTURE_2D);
@@ -88,7 +77,7 @@ void PanneauEditeur::dessiner(TextesManager* textes, const std::vector<int>& cod
         glLineWidth(choisi ? 3 : 1.5f);
         glColor4f(vise ? 1.0f : 0.3f, vise ? 0.95f : 1.0f, vise ? 0.2f : 0.4f, 1);
         glBegin(GL_LINE_LOOP);
-        rectangle(x + 0.001, y + 0.002, x + COTE - 0.001, y + h - 0.002);
+        VueEditeur::sommets(x + 0.001, y + 0.002, x + COTE - 0.001, y + h - 0.002);
         glEnd();
         glLineWidth(1);
     }
@@ -97,7 +86,7 @@ void PanneauEditeur::dessiner(TextesManager* textes, const std::vector<int>& cod
         const double y = haut - (entree - n + 1) * PAS_COMMANDE;
         glColor4f(1, 1, 1, 0.2f);
         glBegin(GL_QUADS);
-        rectangle(X0, y, X1, y + PAS_COMMANDE);
+        VueEditeur::sommets(X0, y, X1, y + PAS_COMMANDE);
         glEnd();
     }
     glEnable(GL_TEXTURE_2D);

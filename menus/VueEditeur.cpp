@@ -26,14 +26,14 @@ int puissanceDeux(int n) {
     return p;
 }
 
-void rectangle(double xa, double ya, double xb, double yb) {
+}  // namespace
+
+void VueEditeur::sommets(double xa, double ya, double xb, double yb) {
     glVertex2d(xa, ya);
     glVertex2d(xb, ya);
     glVertex2d(xb, yb);
     glVertex2d(xa, yb);
 }
-
-}  // namespace
 
 VueEditeur::VueEditeur() = default;
 
@@ -122,7 +122,7 @@ void VueEditeur::dessiner(const EditionNiveau& e, const Marques& m) {
     glDisable(GL_TEXTURE_2D);
     glColor4f(0.02f, 0.02f, 0.05f, 1);
     glBegin(GL_QUADS);
-    rectangle(x0, y0, x1, y1);
+    sommets(x0, y0, x1, y1);
     glEnd();
     // Only the cells in sight are looked at.
     const int c0 = std::max(0, static_cast<int>(std::floor(centreC - (x1 - x0) / 2 / taille)));
@@ -223,13 +223,13 @@ void VueEditeur::dessinerMarques(const EditionNiveau& e, const Marques& m) {
     // The grid's edge.
     glColor4f(0.5f, 0.5f, 0.7f, 0.8f);
     glBegin(GL_LINE_LOOP);
-    rectangle(xCellule(0), yCellule(e.lignes()), xCellule(e.colonnes()), yCellule(0));
+    sommets(xCellule(0), yCellule(e.lignes()), xCellule(e.colonnes()), yCellule(0));
     glEnd();
     if (!m.apercu.empty()) {
         const float* c = couleur(m.codeApercu);
         glColor4f(c[0], c[1], c[2], 0.75f);
         glBegin(GL_QUADS);
-        for (const auto& [l, col] : m.apercu) rectangle(xCellule(col), yCellule(l + 1), xCellule(col + 1), yCellule(l));
+        for (const auto& [l, col] : m.apercu) sommets(xCellule(col), yCellule(l + 1), xCellule(col + 1), yCellule(l));
         glEnd();
     }
     if (m.route && !m.route->empty()) {
@@ -247,7 +247,7 @@ void VueEditeur::dessinerMarques(const EditionNiveau& e, const Marques& m) {
     if (m.bloqueLigne >= 0) {
         glColor4f(1, 0.1f, 0.1f, 0.6f);
         glBegin(GL_QUADS);
-        rectangle(xCellule(m.bloqueColonne), yCellule(m.bloqueLigne + 1), xCellule(m.bloqueColonne + 1),
+        sommets(xCellule(m.bloqueColonne), yCellule(m.bloqueLigne + 1), xCellule(m.bloqueColonne + 1),
                   yCellule(m.bloqueLigne));
         glEnd();
     }

@@ -51,6 +51,8 @@ public:
     void invalider() { apercuAJour = false; }
     void dessiner(const EditionNiveau& e, const Marques& m);
 
+    // The four corners of a rectangle, inside glBegin(GL_QUADS) or a line loop.
+    static void sommets(double xa, double ya, double xb, double yb);
     // The picture of a block code (its top face) and its mean colour.
     static unsigned int texture(int code);
     static const float* couleur(int code);

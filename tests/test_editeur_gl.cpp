@@ -406,3 +406,30 @@ TEST_F(Editeur, EssayerPuisRevenirSansRienPerdre) {
     taper(SDLK_u);
     EXPECT_EQ(0, avant->getEdition().code(5, 3)) << "undo still reaches the painting";
 }
+
+// A draft the game refuses opens as a new level, the reason on the notice
+// line; nothing crashes, whatever the file holds.
+TEST_F(Editeur, UnBrouillonRefuseOuvreUnNiveauNeufAvecSaRaison) {
+    const struct {
+        std::string contenu;
+        const char* raison;
+    } cas[] = {
+        {"60 0 4\n", "row count 0 is not between 1 and 1000"},
+        {"60 2 2\n1 1\n1 1\nstart 2 0\n", "start cell row 2, column 0 is outside the grid"},
+        {std::string("\0\xff\x01 7", 5), "the header is not three integers"},
+        {"60 2147483647 2147483647 1\n", "row count 2147483647 is not between 1 and 1000"},
+    };
+    cliquer(0.5, 0.5);
+    for (const auto& c : cas) {
+        monde.dossier.ecrire("Drafts/draft.dat", c.contenu);
+        cliquer((6 - 0.5) / 7, 0.26);
+        ASSERT_TRUE(editeur()) << c.raison;
+        EXPECT_NE(std::string::npos, editeur()->getAvis().find(c.raison)) << editeur()->getAvis();
+        EXPECT_EQ(EditionNiveau().niveau().texte(), editeur()->getEdition().niveau().texte()) << c.raison;
+        image();
+        // Back, through the panel's last entry: the main menu again.
+        cliquerEntree(indiceCommande(LangManager::RETOUR));
+        ASSERT_EQ("MenuPrincipal", ecran());
+        EXPECT_EQ(c.contenu, monde.dossier.lire("Drafts/draft.dat")) << "an untouched file is not written over";
+    }
+}

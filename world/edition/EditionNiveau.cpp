@@ -111,26 +111,10 @@ void EditionNiveau::retirerBande(bool ligne, bool debut, std::vector<int>* retir
     lu.colonnes = w;
 }
 
-bool EditionNiveau::ajouterLigne(bool debut) {
-    if (lu.lignes >= FichierNiveau::COTE_MAX) return false;
-    PasEdition p = nouveauPas(PasEdition::LIGNE_AJOUTEE, debut);
-    if (lu.departExplicite() && debut) ++p.departApres[0];
-    appliquer(p, true);
-    return valider(std::move(p));
-}
-
-bool EditionNiveau::ajouterColonne(bool debut) {
-    if (lu.colonnes >= FichierNiveau::COTE_MAX) return false;
-    PasEdition p = nouveauPas(PasEdition::COLONNE_AJOUTEE, debut);
-    if (lu.departExplicite() && debut) ++p.departApres[1];
-    appliquer(p, true);
-    return valider(std::move(p));
-}
-
 namespace {
 
-// The start's row or column once the first or last of n is removed: -1 (the
-// usual start again) when it was that one.
+// The start's row or column (axe 0 or 1) once the first or last of n is
+// removed: -1 (the usual start again) when it was that one.
 void decaler(int depart[2], int axe, bool debut, int n) {
     if (depart[0] < 0) return;
     const int retiree = debut ? 0 : n - 1;
@@ -143,20 +127,20 @@ void decaler(int depart[2], int axe, bool debut, int n) {
 
 }  // namespace
 
-bool EditionNiveau::retirerLigne(bool debut) {
-    if (lu.lignes <= 1) return false;
-    PasEdition p = nouveauPas(PasEdition::LIGNE_RETIREE, debut);
-    decaler(p.departApres, 0, debut, lu.lignes);
-    retirerBande(true, debut, &p.bande);
-    lu.departLigne = p.departApres[0], lu.departColonne = p.departApres[1];
+bool EditionNiveau::ajouterBord(bool ligne, bool debut) {
+    if ((ligne ? lu.lignes : lu.colonnes) >= FichierNiveau::COTE_MAX) return false;
+    PasEdition p = nouveauPas(ligne ? PasEdition::LIGNE_AJOUTEE : PasEdition::COLONNE_AJOUTEE, debut);
+    if (lu.departExplicite() && debut) ++p.departApres[ligne ? 0 : 1];
+    appliquer(p, true);
     return valider(std::move(p));
 }
 
-bool EditionNiveau::retirerColonne(bool debut) {
-    if (lu.colonnes <= 1) return false;
-    PasEdition p = nouveauPas(PasEdition::COLONNE_RETIREE, debut);
-    decaler(p.departApres, 1, debut, lu.colonnes);
-    retirerBande(false, debut, &p.bande);
+bool EditionNiveau::retirerBord(bool ligne, bool debut) {
+    const int n = ligne ? lu.lignes : lu.colonnes;
+    if (n <= 1) return false;
+    PasEdition p = nouveauPas(ligne ? PasEdition::LIGNE_RETIREE : PasEdition::COLONNE_RETIREE, debut);
+    decaler(p.departApres, ligne ? 0 : 1, debut, n);
+    retirerBande(ligne, debut, &p.bande);
     lu.departLigne = p.departApres[0], lu.departColonne = p.departApres[1];
     return valider(std::move(p));
 }

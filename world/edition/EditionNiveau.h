@@ -27,10 +27,10 @@ public:
     // A row at the far end (debut) or behind the start; a column at the left
     // (debut) or the right. Empty cells come in; a grid never grows past
     // FichierNiveau::COTE_MAX nor shrinks below one row or column.
-    bool ajouterLigne(bool debut);
-    bool retirerLigne(bool debut);
-    bool ajouterColonne(bool debut);
-    bool retirerColonne(bool debut);
+    bool ajouterLigne(bool debut) { return ajouterBord(true, debut); }
+    bool retirerLigne(bool debut) { return retirerBord(true, debut); }
+    bool ajouterColonne(bool debut) { return ajouterBord(false, debut); }
+    bool retirerColonne(bool debut) { return retirerBord(false, debut); }
     // 1 to FichierNiveau::TEMPS_MAX seconds.
     bool setTemps(int secondes);
     // A cell of the grid becomes the start; (-1, -1) goes back to the usual start.
@@ -69,6 +69,9 @@ private:
     bool valider(PasEdition pas);
     // A step played forward or back.
     void appliquer(const PasEdition& pas, bool avant);
+    // A row (ligne) or a column added or removed at an edge, as one step.
+    bool ajouterBord(bool ligne, bool debut);
+    bool retirerBord(bool ligne, bool debut);
     void ajouterBande(bool ligne, bool debut, const int* codes);
     void retirerBande(bool ligne, bool debut, std::vector<int>* retires);
     PasEdition nouveauPas(PasEdition::Genre genre, bool debut) const;
