@@ -245,6 +245,7 @@ TEST_F(Editeur, ALaSourisSeuleUnNiveauFaitVerifieEtAjoute) {
     EXPECT_FALSE(monde.dossier.existe("Series/my-levels/serie.txt"));
     cliquerEntree(indiceCommande(LangManager::ED_VERIFIER));
     ASSERT_TRUE(attendreVerification());
+    EXPECT_GT(imagesPendantVerification, 3) << "the editor drew frames while the check ran";
     EXPECT_EQ(avantEdition, e.niveau().texte()) << "the check changes nothing";
     const ResultatVerification* v = editeur()->verdict();
     ASSERT_NE(nullptr, v);
