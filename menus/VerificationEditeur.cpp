@@ -1,6 +1,8 @@
 // The editor's background check, on the level checker's own search, slack and naive play.
 #include "menus/VerificationEditeur.h"
 
+#include <chrono>
+#include <cstdlib>
 #include <future>
 #include <thread>
 
@@ -13,6 +15,9 @@ long ResultatVerification::orMs() const { return parMs * ParsNiveaux::POURCENT_O
 long ResultatVerification::argentMs() const { return parMs * ParsNiveaux::POURCENT_ARGENT / 100; }
 
 namespace {
+
+// Background checks running now (an atomic: nothing to destroy at exit).
+std::atomic<int> enCoursTous{0};
 
 // The landings of a route, the first throw followed after a random push.
 void poser(const Route& r, std::vector<std::pair<int, int>>& cellules) {
@@ -61,6 +66,15 @@ ResultatVerification VerificationEditeur::verifier(const FichierNiveau& niveau, 
 void VerificationEditeur::lancer(const FichierNiveau& niveau) {
     auto partage = std::make_shared<Partage>();
     courant = partage;
+    // The tables a check reads are built before the wait is registered, so
+    // they are destroyed after it runs.
+    static const bool inscrit = [] {
+        Naif::politiques();
+        Naif::pas();
+        return std::atexit(&VerificationEditeur::attendreToutes) == 0;
+    }();
+    (void)inscrit;
+    ++enCoursTous;
     // The thread owns its copy of the level and its share of the state: the
     // editor may leave, or start another check, while it runs.
     std::thread([partage, niveau] {
@@ -68,7 +82,12 @@ void VerificationEditeur::lancer(const FichierNiveau& niveau) {
         std::lock_guard<std::mutex> garde(partage->verrou);
         partage->resultat = r;
         partage->etape.store(4);
+        --enCoursTous;
     }).detach();
+}
+
+void VerificationEditeur::attendreToutes() {
+    while (enCoursTous.load() > 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
 void VerificationEditeur::oublier() { courant.reset(); }

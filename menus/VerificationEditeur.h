@@ -44,6 +44,10 @@ public:
     // The verdict once the last check is done; false before.
     bool resultat(ResultatVerification& r) const;
 
+    // Waits for every background check still running to end. Run at exit
+    // (however the game ends), before the checker's tables are destroyed.
+    static void attendreToutes();
+
     // Checks a level in this thread (the background check's work).
     static ResultatVerification verifier(const FichierNiveau& niveau, std::atomic<long>* etats = nullptr,
                                          std::atomic<int>* etape = nullptr);
