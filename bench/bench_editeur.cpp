@@ -15,6 +15,7 @@
 #include <string>
 
 #include "app/Jeu.h"
+#include "bench/DossierBench.h"
 #include "menus/VerificationEditeur.h"
 #include "world/Environnement.h"
 #include "world/NiveauManager.h"
@@ -44,11 +45,6 @@ std::string niveau() {
     return s;
 }
 
-void ecrire(const fs::path& chemin, const std::string& texte) {
-    fs::create_directories(chemin.parent_path());
-    std::ofstream(chemin) << texte;
-}
-
 void evenement(SDL_Event e) { SDL_PushEvent(&e); }
 
 void image(Jeu& jeu) {
@@ -58,15 +54,7 @@ void image(Jeu& jeu) {
     glFinish();
 }
 
-void touche(Jeu& jeu, SDLKey k) {
-    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-        SDL_Event e{};
-        e.type = e.key.type = type;
-        e.key.keysym.sym = k;
-        evenement(e);
-        for (int i = 0; i < 12; ++i) jeu.gestionClavier(), jeu.refresh(20);
-    }
-}
+const auto touche = DossierBench::touche;
 
 void bouton(Uint8 type, Uint8 b, int x, int y) {
     SDL_Event e{};
@@ -148,30 +136,8 @@ void verifications(const fs::path& jeuDir) {
     std::printf("slowest check of an easy level: %.2f s\n", pire);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const fs::path jeuDir = fs::absolute(argc > 1 ? fs::path(argv[1]) : fs::path(LEAPGRID_GAME_DIR));
-    const int largeur = argc > 2 ? std::atoi(argv[2]) : 1024, hauteur = argc > 3 ? std::atoi(argv[3]) : 768;
-    char modele[] = "/tmp/leapgrid-bench-editeur-XXXXXX";
-    if (!mkdtemp(modele)) return 1;
-    const fs::path dossier = modele;
-    for (const char* nom : {"Images", "Objets", "Data/Lang"}) {
-        fs::create_directories((dossier / nom).parent_path());
-        fs::create_directory_symlink(jeuDir / nom, dossier / nom);
-    }
-    ecrire(dossier / "Data/Options.dat", std::to_string(largeur) + " " + std::to_string(hauteur) +
-                                             (largeur * 10 == hauteur * 16 ? " 1" : " 0") +
-                                             " 0 0 10 1 English 0 1 0 0\n");
-    const std::string grand = niveau();
-    ecrire(dossier / "Niveaux/1/niveau1.dat", grand);
-    ecrire(dossier / "Drafts/draft.dat", grand);
-    fs::current_path(dossier);
-
-    if (SDL_Init(SDL_INIT_VIDEO) < 0 || !SDL_SetVideoMode(largeur, hauteur, 32, SDL_OPENGL)) {
-        std::fprintf(stderr, "no OpenGL window: %s\n", SDL_GetError());
-        return 1;
-    }
+// The editor from afar and up close, then the match, interleaved.
+void mesurerDessin(int largeur, int hauteur) {
     {
         Jeu jeu{Jeu::SansFenetre{}};
         touche(jeu, SDLK_SPACE);  // title screen to main menu
@@ -194,7 +160,23 @@ int main(int argc, char** argv) {
     NiveauManager::kill();
     Environnement::kill();
     SDL_Quit();
-    fs::remove_all(dossier);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const fs::path jeuDir = fs::absolute(argc > 1 ? fs::path(argv[1]) : fs::path(LEAPGRID_GAME_DIR));
+    const int largeur = argc > 2 ? std::atoi(argv[2]) : 1024, hauteur = argc > 3 ? std::atoi(argv[3]) : 768;
+    {
+        DossierBench dossier(jeuDir, "bench-editeur", largeur, hauteur);
+        if (!dossier.valide()) return 1;
+        const std::string grand = niveau();
+        dossier.ecrire("Niveaux/1/niveau1.dat", grand);
+        dossier.ecrire("Drafts/draft.dat", grand);
+        if (!dossier.ouvrirFenetre()) return 1;
+        mesurerDessin(largeur, hauteur);
+    }
     verifications(jeuDir);
     return 0;
 }
+
