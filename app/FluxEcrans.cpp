@@ -1,6 +1,8 @@
 // The screen flow: the transition table between screens, and the match each screen starts, keeps and ends.
 #include "app/FluxEcrans.h"
 
+#include <SDL/SDL.h>
+
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -69,8 +71,12 @@ void FluxEcrans::terminerMatch() {
 }
 
 void FluxEcrans::avancerMatch(long ecoule) {
-    // Test-play ends at the pause (Escape, a pad's start), as well as at the match's end.
-    const bool finEssai = essaiEditeur && environnement->getEtat() == ETAT_PAUSE;
+    // Test-play ends at the pause (Escape, a pad's start), during the intro's
+    // flight as well (confirm still skips the flight), and at the match's end.
+    const int etat = environnement->getEtat();
+    const bool retour = etat == ETAT_PAUSE || (etat == ETAT_INTRO && (clavier->estPause(1) ||
+                                               (clavier->estNon(1) && clavier->getDerniereTouche() == SDLK_ESCAPE)));
+    const bool finEssai = essaiEditeur && retour;
     if (!environnement->getFinJeu() && !finEssai) {
         niveaux->refresh(ecoule);
         environnement->refresh(ecoule);
