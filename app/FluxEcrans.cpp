@@ -1,12 +1,15 @@
 // The screen flow: the transition table between screens, and the match each screen starts, keeps and ends.
 #include "app/FluxEcrans.h"
 
+#include <SDL/SDL.h>
+
 #include <cstdio>
 #include <string>
 #include <utility>
 
 #include "menus/MenuAPropos.h"
 #include "menus/MenuDifficulte.h"
+#include "menus/MenuEditeur.h"
 #include "menus/MenuNiveaux.h"
 #include "menus/MenuOptions.h"
 #include "menus/MenuPrincipal.h"
@@ -69,7 +72,13 @@ void FluxEcrans::terminerMatch() {
 
 // The match runs in game time: slower than the clock with the assist's speed.
 void FluxEcrans::avancerMatch(long ecoule) {
-    if (!environnement->getFinJeu()) {
+    // Test-play ends at the pause (Escape, a pad's start), during the intro's
+    // flight as well (confirm still skips the flight), and at the match's end.
+    const int etat = environnement->getEtat();
+    const bool retour = etat == ETAT_PAUSE || (etat == ETAT_INTRO && (clavier->estPause(1) ||
+                                               (clavier->estNon(1) && clavier->getDerniereTouche() == SDLK_ESCAPE)));
+    const bool finEssai = essaiEditeur && retour;
+    if (!environnement->getFinJeu() && !finEssai) {
         const long jeu = environnement->tempsDeJeu(ecoule);
         niveaux->refresh(jeu);
         environnement->refresh(jeu);
@@ -83,7 +92,13 @@ void FluxEcrans::avancerMatch(long ecoule) {
 // match or a tried level file goes back to the main menu.
 void FluxEcrans::finirMatch() {
     clavier->setDuel(false);
-    if (environnement->estDuel() && !environnement->jeuQuitte()) {
+    if (essaiEditeur) {
+        // The editor never left: it goes on where it was.
+        essaiEditeur = false;
+        fichierEssai.clear();
+        terminerMatch();
+        static_cast<MenuEditeur*>(menuCourant)->reprendre();
+    } else if (environnement->estDuel() && !environnement->jeuQuitte()) {
         const int victoires[2] = {environnement->getVictoires(1), environnement->getVictoires(2)};
         const int tempsMs[2] = {environnement->getTempsMs(1), environnement->getTempsMs(2)};
         const int couleurs[2] = {options->getColor(0), options->getColor(1)};
@@ -127,7 +142,11 @@ void FluxEcrans::gestionMenu() {
         {"MenuPrincipal", 3, &FluxEcrans::versMenuScores},
         {"MenuPrincipal", 4, &FluxEcrans::versMenuOptions},
         {"MenuPrincipal", 5, &FluxEcrans::versMenuAPropos},
-        {"MenuPrincipal", 6, &FluxEcrans::quitterJeu},
+        {"MenuPrincipal", 6, &FluxEcrans::versEditeur},
+        {"MenuPrincipal", MenuPrincipal::QUITTER, &FluxEcrans::quitterJeu},
+        {"MenuEditeur", MenuEditeur::ESSAYER, &FluxEcrans::essayerEditeur},
+        {"MenuEditeur", MenuEditeur::ESSAYER_ICI, &FluxEcrans::essayerEditeurIci},
+        {"MenuEditeur", MenuEditeur::RETOUR, &FluxEcrans::versMenuPrincipal},
         {"MenuDifficulte", 1, &FluxEcrans::commencerMatch},
         {"MenuDifficulte", 2, &FluxEcrans::commencerMatch},
         {"MenuDifficulte", 3, &FluxEcrans::versMenuPrincipal},
@@ -265,4 +284,41 @@ bool FluxEcrans::regarderRejeu(const std::string& chemin) {
 void FluxEcrans::quitterRecord() {
     remplacerMenu(new MenuPrincipal());
     terminerMatch();
+}
+
+void FluxEcrans::versEditeur() { ouvrirEditeur(MenuEditeur::cheminBrouillon()); }
+
+void FluxEcrans::ouvrirEditeur(const std::string& chemin) {
+    terminerMatch();
+    remplacerMenu(new MenuEditeur(chemin));
+    enMenu = 1;
+}
+
+void FluxEcrans::essayerEditeur() { essayerDepuisEditeur(false); }
+void FluxEcrans::essayerEditeurIci() { essayerDepuisEditeur(true); }
+
+// The level as it is in the editor, written aside and played alone, with no
+// score; the editor stays current.
+void FluxEcrans::essayerDepuisEditeur(bool ici) {
+    MenuEditeur* editeur = static_cast<MenuEditeur*>(menuCourant);
+    const std::string chemin = editeur->ecrireEssai(ici);
+    if (chemin.empty()) {
+        editeur->reprendre();
+        return;
+    }
+    fichierEssai = chemin;
+    niveauSeul = 0;
+    duel = false;
+    essaiEditeur = true;
+    sons->chargerMusique(sons->musiqueIntro);
+    sons->jouerMusique(0);
+    initJeu(1);
+    if (niveaux->getFinJeu()) {
+        essaiEditeur = false;
+        fichierEssai.clear();
+        terminerMatch();
+        editeur->reprendre();
+        return;
+    }
+    enMenu = 0;
 }

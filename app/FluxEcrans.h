@@ -46,6 +46,8 @@ public:
     // the main menu, with no score table. False (and the reason on standard
     // error) when the file is refused.
     bool essayerNiveau(const std::string& chemin);
+    // The level editor on a level file (a new level when it does not exist).
+    void ouvrirEditeur(const std::string& chemin);
     // Watches a replay file, then back to the main menu. False (and the
     // reason on standard error) when the replay or its level is refused.
     bool regarderRejeu(const std::string& chemin);
@@ -70,6 +72,12 @@ private:
     // The level list, and one level of it played alone; its end leads back
     // to the list, with no score table.
     void versMenuNiveaux();
+    // The editor on the player's draft; the level it edits played at once
+    // (it stays current, unrefreshed and undrawn, until the match ends).
+    void versEditeur();
+    void essayerEditeur();
+    void essayerEditeurIci();
+    void essayerDepuisEditeur(bool ici);
     void jouerNiveauChoisi();
     void quitterOptions();
     void quitterJeu();
@@ -89,6 +97,7 @@ private:
     std::unique_ptr<Match> match;  // the match being played, or the one the record screen shows
     bool rejeuRegarde = false;  // the match is a watched replay: it ends back at the main menu
     std::string fichierEssai;  // the level file of a match started by essayerNiveau
+    bool essaiEditeur = false;  // that match is the editor's test-play: it ends back in the editor
     bool duel = false;  // the difficulty menu on screen starts a duel
     int niveauSeul = 0;       // the level played alone from the level list; 0 for a series
     int difficulteListe = 1;  // the level list's difficulty, kept while its level is played

@@ -66,7 +66,8 @@ void fermerSDL() {
 
 }  // namespace
 
-Jeu::Jeu(const std::string& essai, const std::string& rejeu) : fichierRejeu(rejeu), fichierEssai(essai) {
+Jeu::Jeu(const std::string& essai, const std::string& rejeu, const std::string& edite)
+    : fichierRejeu(rejeu), fichierEssai(essai), fichierEdite(edite) {
     // Before the sounds are read whole, not only once the images come.
     CTextureManager::FixerSeuilAllocation();
     script = ScriptJeu::depuisEnvironnement();
@@ -357,6 +358,7 @@ void Jeu::resize(int l, int h) {
 void Jeu::boucle() {
     flux->ouvrirTitre();
     if (!fichierEssai.empty()) essayerNiveau(fichierEssai);
+    if (!fichierEdite.empty()) flux->ouvrirEditeur(fichierEdite);
     if (!fichierRejeu.empty() && !regarderRejeu(fichierRejeu)) quitter = refusRejeu = true;
     horloge.demarrer(SDL_GetTicks());
     while (!quitter) {
@@ -405,6 +407,7 @@ void Jeu::gestionClavier() {
                 break;
             case SDL_MOUSEMOTION:
             case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP:
                 pointeur(evenement);
                 break;
             default:

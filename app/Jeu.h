@@ -26,7 +26,9 @@ public:
     // Runs the whole program; returns when the frame loop ends. With a level
     // file, the game opens on a solo match of that one level.
     // With a replay file, it opens on that recorded run, watched.
-    explicit Jeu(const std::string& essai = std::string(), const std::string& rejeu = std::string());
+    // With a file to edit, it opens on the level editor.
+    explicit Jeu(const std::string& essai = std::string(), const std::string& rejeu = std::string(),
+                 const std::string& edite = std::string());
     // Start-up without window, audio or loop, in the caller's OpenGL context:
     // the title screen is current and the caller calls refresh and draw.
     struct SansFenetre {};
@@ -116,6 +118,7 @@ private:
     std::string fichierRejeu;  // the replay the game opens on
     bool refusRejeu = false;
     std::string fichierEssai;  // the level file the game opens on
+    std::string fichierEdite;  // the level file the game opens the editor on
     HorlogeBoucle horloge;
     Cadence cadence;  // paces the loop where swaps do not wait for the display
     ScriptJeu* script = nullptr;

@@ -26,6 +26,8 @@ struct Option {
 const Option OPTIONS[] = {
     {"--niveau", "PATH", "play one level file in a solo match, then back to the menu",
      [](LigneCommande& l, const char* v) { l.niveau = v; }},
+    {"--editer", "FILE", "open the level editor on FILE (a new level, saved there, when it does not exist)",
+     [](LigneCommande& l, const char* v) { l.editer = v; }},
     {"--replay", "FILE", "watch a recorded run (a best run is kept in Replays/), then back to the menu",
      [](LigneCommande& l, const char* v) { l.rejeu = v; }},
     {"--check-replay", "FILE", "play a recorded run back with no window; print its level, time and lives left",

@@ -8,6 +8,7 @@ struct LigneCommande {
     bool aide = false;
     bool version = false;
     std::string niveau;  // --niveau PATH: a solo match on that one level file
+    std::string editer;  // --editer FILE: the level editor on that file
     std::string rejeu;          // --replay FILE: watch a recorded run in the game's window
     std::string verifierRejeu;  // --check-replay FILE: play a recorded run back with no window
     std::string erreur;  // what was wrong with the command line; empty when it was fine

@@ -56,7 +56,8 @@ const double ATTENTE_JEU_MS = 10000;
 
 const Forme FORMES[] = {{"titre", 1},  {"menu", 1},       {"match", 2},    {"duel", 2},
                         {"chargement", 1}, {"pas", 1}, {"jouer", 2}, {"jouer_duel", 2},
-                        {"attendre", 1}, {"capture", 1}, {"course", 2}, {"touche", 1}, {"tenir", 2}, {"fin", 0}};
+                        {"attendre", 1}, {"capture", 1}, {"course", 2}, {"touche", 1}, {"tenir", 2}, {"fin", 0},
+                        {"pointeur", 2}, {"presser", 1}, {"relacher", 1}};
 
 double maintenantMs(clockid_t horloge) {
     timespec t;
@@ -120,6 +121,13 @@ bool ScriptJeu::lire(const std::string& texte, std::vector<Etape>& etapes, std::
             erreur = "line " + std::to_string(numero) + ": no key has the code " + std::to_string(e.arguments[0]);
             return false;
         }
+        const bool bouton = e.nom == "presser" || e.nom == "relacher";
+        if ((bouton && (e.arguments[0] < 1 || e.arguments[0] > 5)) ||
+            (e.nom == "pointeur" && (e.arguments[0] > 1000 || e.arguments[1] > 1000))) {
+            erreur = "line " + std::to_string(numero) + ": " +
+                     (bouton ? "mouse buttons are 1 to 5" : "the pointer goes from 0 to 1000 across and down");
+            return false;
+        }
         etapes.push_back(e);
     }
     return true;
@@ -170,6 +178,7 @@ void ScriptJeu::apresImage(Jeu& jeu) {
         else if (e.nom == "capture") etapeCapture(jeu, e);
         else if (e.nom == "course") fini = etapeCourse(jeu, e);
         else if (e.nom == "touche" || e.nom == "tenir") fini = etapeTouche(e);
+        else if (e.nom == "pointeur" || e.nom == "presser" || e.nom == "relacher") etapeSouris(jeu, e);
         else courante = etapes.size();  // fin
         if (!fini) return;
         if (!estFini()) suivante();
@@ -276,6 +285,25 @@ bool ScriptJeu::etapeTouche(const Etape& e) {
     if (preparee) return true;
     preparee = true;
     return false;
+}
+
+void ScriptJeu::etapeSouris(Jeu& jeu, const Etape& e) {
+    SDL_Event evenement{};
+    if (e.nom == "pointeur") {
+        pointeurX = static_cast<int>(static_cast<long>(e.arguments[0]) * jeu.largeur / 1000);
+        pointeurY = static_cast<int>(static_cast<long>(e.arguments[1]) * jeu.hauteur / 1000);
+        evenement.type = SDL_MOUSEMOTION;
+        evenement.motion.x = static_cast<Uint16>(pointeurX);
+        evenement.motion.y = static_cast<Uint16>(pointeurY);
+    } else {
+        evenement.type = e.nom == "presser" ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        evenement.button.type = evenement.type;
+        evenement.button.button = static_cast<Uint8>(e.arguments[0]);
+        evenement.button.state = e.nom == "presser" ? SDL_PRESSED : SDL_RELEASED;
+        evenement.button.x = static_cast<Uint16>(pointeurX);
+        evenement.button.y = static_cast<Uint16>(pointeurY);
+    }
+    SDL_PushEvent(&evenement);
 }
 
 void ScriptJeu::etapeCapture(Jeu& jeu, const Etape& e) {

@@ -47,6 +47,9 @@ private:
     bool etapeJouer(Jeu& jeu, const Etape& etape);
     void etapeCapture(Jeu& jeu, const Etape& etape);
     bool etapeTouche(const Etape& etape);
+    // The mouse through SDL's queue: the pointer moved to a point given in
+    // thousandths of the window from its top left, a button pressed or released there.
+    void etapeSouris(Jeu& jeu, const Etape& etape);
     void demarrerMatch(Jeu& jeu, const Etape& etape, bool duel);
     // True when the match of the step could not be played (it is then left).
     bool matchManque(Jeu& jeu, const Etape& etape);
@@ -67,4 +70,5 @@ private:
     double versJeuMs = 0;   // from then to its first frame of play
     long pas = 0;           // see pasFixe
     Mesure mesure;
+    int pointeurX = 0, pointeurY = 0;  // where the script's pointer is, in pixels
 };

@@ -75,6 +75,19 @@ int jouer(int argc, char** argv) {
         }
         if (!depuisIci(ligne.niveau, essai)) return 1;
     }
+    // A file to edit: an existing one must be a level the game reads; a
+    // missing one is a new level, saved there.
+    std::string edite;
+    if (!ligne.editer.empty()) {
+        if (std::filesystem::exists(ligne.editer)) {
+            const FichierNiveau lu = FichierNiveau::lire(ligne.editer);
+            if (!lu.accepte()) {
+                std::fprintf(stderr, "leapgrid: %s: refused: %s\n", ligne.editer.c_str(), lu.refus.c_str());
+                return 1;
+            }
+        }
+        if (!depuisIci(ligne.editer, edite)) return 1;
+    }
     // A script named from where the player stands, as the level is.
     const char* script = std::getenv("LEAPGRID_SCRIPT");
     if (script && *script && script[0] != '/') {
@@ -106,7 +119,7 @@ int jouer(int argc, char** argv) {
             return 2;
         }
     }
-    Jeu jeu(essai, rejeu);
+    Jeu jeu(essai, rejeu, edite);
     return jeu.rejeuRefuse() ? 2 : 0;
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/Jeu.h"
+#include "bench/DossierBench.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
 #include "world/Environnement.h"
@@ -42,24 +43,7 @@ std::string niveau() {
     return s;
 }
 
-void ecrire(const fs::path& chemin, const std::string& texte) {
-    fs::create_directories(chemin.parent_path());
-    std::ofstream(chemin) << texte;
-}
-
-void touche(Jeu& jeu, SDLKey k) {
-    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-        SDL_Event e{};
-        e.type = type;
-        e.key.type = type;
-        e.key.keysym.sym = k;
-        SDL_PushEvent(&e);
-        for (int i = 0; i < 12; ++i) {
-            jeu.gestionClavier();
-            jeu.refresh(20);
-        }
-    }
-}
+const auto touche = DossierBench::touche;
 
 void frame(Jeu& jeu) {
     jeu.gestionClavier();
@@ -103,23 +87,10 @@ void garderMeilleur(Mesure& meilleur, const Mesure& m) {
 int main(int argc, char** argv) {
     const fs::path jeuDir = argc > 1 ? fs::path(argv[1]) : fs::path(LEAPGRID_GAME_DIR);
     const int largeur = argc > 2 ? std::atoi(argv[2]) : 1024, hauteur = argc > 3 ? std::atoi(argv[3]) : 768;
-    char modele[] = "/tmp/leapgrid-bench-duel-XXXXXX";
-    if (!mkdtemp(modele)) return 1;
-    const fs::path dossier = modele;
-    for (const char* nom : {"Images", "Objets", "Data/Lang"}) {
-        fs::create_directories((dossier / nom).parent_path());
-        fs::create_directory_symlink(fs::absolute(jeuDir / nom), dossier / nom);
-    }
-    ecrire(dossier / "Data/Options.dat", std::to_string(largeur) + " " + std::to_string(hauteur) +
-                                             (largeur * 10 == hauteur * 16 ? " 1" : " 0") +
-                                             " 0 0 10 1 English 0 1 0 0\n");
-    ecrire(dossier / "Niveaux/1/niveau1.dat", niveau());
-    fs::current_path(dossier);
-
-    if (SDL_Init(SDL_INIT_VIDEO) < 0 || !SDL_SetVideoMode(largeur, hauteur, 32, SDL_OPENGL)) {
-        std::fprintf(stderr, "no OpenGL window: %s\n", SDL_GetError());
-        return 1;
-    }
+    DossierBench dossier(jeuDir, "bench-duel", largeur, hauteur);
+    if (!dossier.valide()) return 1;
+    dossier.ecrire("Niveaux/1/niveau1.dat", niveau());
+    if (!dossier.ouvrirFenetre()) return 1;
     {
         Jeu jeu{Jeu::SansFenetre{}};
         touche(jeu, SDLK_SPACE);  // title screen to main menu
@@ -139,6 +110,5 @@ int main(int argc, char** argv) {
     NiveauManager::kill();
     Environnement::kill();
     SDL_Quit();
-    fs::remove_all(dossier);
     return 0;
 }

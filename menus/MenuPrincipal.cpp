@@ -12,7 +12,7 @@ MenuPrincipal::MenuPrincipal() : Menu(0, 0, 1, 1) {
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menu.tga"), false);
     delai = 0;
     creerItems({LangManager::JOUER, LangManager::DUEL, LangManager::SCORES, LangManager::OPTIONS,
-                LangManager::A_PROPOS, LangManager::QUITTER});
+                LangManager::A_PROPOS, LangManager::EDITEUR, LangManager::QUITTER});
     retrouverSelection();
 }
 

@@ -1,11 +1,11 @@
-// The main menu: play, versus, scores, options, about, quit (after a yes/no question).
+// The main menu: play, versus, scores, options, about, the level editor, quit (after a yes/no question).
 #pragma once
 
 #include "menus/Menu.h"
 
 class MenuPrincipal : public Menu {
 public:
-    static constexpr int QUITTER = 6;  // the code of a confirmed quit
+    static constexpr int QUITTER = 7;  // the code of a confirmed quit
 
     MenuPrincipal();
     void refresh(long ecoule) override;

@@ -33,6 +33,7 @@ TOUR = [
     [("scores", "w20 entree w20 droite droite entree w20")],
     [("a-propos", "w20 entree w20 droite droite droite droite entree w20")],
     [("duel-difficulte", "w20 entree w20 droite entree w20"), ("duel", "entree w40 echap w60")],
+    [("editeur", "w20 entree w20 gauche gauche entree w20"), ("editeur-panneau", "echap w20")],
 ]
 FORMATS = [(1024, 768), (1280, 800), (1280, 720)]
 LANGUES = ["English", "Francais"]

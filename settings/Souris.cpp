@@ -22,8 +22,12 @@ void Souris::evenement(const SDL_Event& e, int largeur, int hauteur, int x0, int
     if (e.type == SDL_MOUSEMOTION) {
         placer(e.motion.x, e.motion.y);
         courante.bouge = true;
+    } else if (e.type == SDL_MOUSEBUTTONUP) {
+        placer(e.button.x, e.button.y);
+        if (e.button.button <= SDL_BUTTON_RIGHT) courante.tenus &= ~SDL_BUTTON(e.button.button);
     } else if (e.type == SDL_MOUSEBUTTONDOWN) {
         placer(e.button.x, e.button.y);
+        if (e.button.button <= SDL_BUTTON_RIGHT) courante.tenus |= SDL_BUTTON(e.button.button);
         switch (e.button.button) {
             case SDL_BUTTON_LEFT:
                 courante.gauche = true;

@@ -16,9 +16,10 @@ public:
         double xClic = -1, yClic = -1;  // ...there
         bool droit = false;         // a right click since the last read
         int molette = 0;            // wheel steps: up positive
+        int tenus = 0;              // the buttons held now, SDL_BUTTON(n) bits (the wheel's never)
     };
 
-    // Feeds one motion or button-press event, its pixel point (xPixel, yPixel
+    // Feeds one motion, button-press or button-release event, its pixel point (xPixel, yPixel
     // from the top left) in a picture of largeur x hauteur pixels whose top
     // left corner is at (x0, y0) in the window; any other event is ignored.
     void evenement(const SDL_Event& e, int largeur, int hauteur, int x0 = 0, int y0 = 0);

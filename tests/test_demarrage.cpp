@@ -21,6 +21,7 @@
 #include "tests/support/DossierTemporaire.h"
 #include "tests/support/FabriqueWAV.h"
 #include "tests/support/ProcessusJeu.h"
+#include "world/edition/EditionNiveau.h"
 #include "world/noyau/Rejeu.h"
 
 namespace fs = std::filesystem;
@@ -539,4 +540,48 @@ TEST_F(Demarrage, UnEssaiRateRepartAussitot) {
                                                                            << p.sortie();
     arreter(p);
     EXPECT_EQ(std::string::npos, p.erreurs().find("serie.txt")) << p.erreurs();
+}
+
+// The editor from the command line, in the real game: a new file saved with
+// its shortcut, a test-play and Escape back to the editor, each screen as the
+// game reports it; a file the game refuses stops it with one clear line.
+TEST_F(Demarrage, LEditeurEnLigneDeCommande) {
+    const std::string lanceur = enveloppe(dossier, "editer.sh", "", exe);
+    struct Cas {
+        const char* contenu;
+        const char* raison;
+    } refuses[] = {{"60 0 4\n", "refused: row count 0 is not between 1 and 1000"},
+                   {"60 1 1\n1\nstart 3 0\n", "refused: start cell row 3, column 0 is outside the grid"},
+                   {"\x01\x02\x03", "refused: the header is not three integers"}};
+    for (const Cas& c : refuses) {
+        dossier.ecrire("mauvais.dat", c.contenu);
+        dossier.ecrire("lancer.sh", "#!/bin/sh\nexec '" + lanceur + "' --editer mauvais.dat\n");
+        ::chmod((dossier.chemin() + "/lancer.sh").c_str(), 0755);
+        ProcessusJeu p(dossier.chemin() + "/lancer.sh", dossier.chemin(), sonMuet);
+        ASSERT_TRUE(p.attendre(10000));
+        EXPECT_EQ(1, p.statut()) << c.raison;
+        const std::string erreurs = p.erreurs();
+        EXPECT_NE(std::string::npos, erreurs.find("mauvais.dat: " + std::string(c.raison))) << erreurs;
+        EXPECT_EQ(1, std::count(erreurs.begin(), erreurs.end(), '\n')) << erreurs;
+    }
+
+    // Frames, not time: F2 saves, F5 plays, Escape skips the intro, Escape again comes back.
+    dossier.ecrire("script.txt", "pas 16\nattendre 20\ntouche 283\nattendre 5\ntouche 286\nattendre 30\n"
+                                 "touche 27\nattendre 30\ntouche 27\nattendre 30\nfin\n");
+    std::map<std::string, std::string> variables = sonMuet;
+    variables["LEAPGRID_SCRIPT"] = dossier.chemin() + "/script.txt";
+    variables["LEAPGRID_TRACE"] = "1";
+    dossier.ecrire("lancer.sh", "#!/bin/sh\nexec '" + lanceur + "' --editer neuf.dat\n");
+    ProcessusJeu p(dossier.chemin() + "/lancer.sh", dossier.chemin(), variables);
+    ASSERT_TRUE(p.attendre(60000)) << "the script did not end the game";
+    EXPECT_EQ(0, p.statut()) << p.erreurs();
+    const std::string sortie = p.sortie();
+    const size_t editeur = sortie.find("ecran MenuEditeur\n"), match = sortie.find("ecran match", editeur);
+    ASSERT_NE(std::string::npos, editeur) << sortie;
+    ASSERT_NE(std::string::npos, match) << sortie;
+    EXPECT_NE(std::string::npos, sortie.find("ecran MenuEditeur\n", match)) << "back in the editor:\n" << sortie;
+    ASSERT_TRUE(dossier.existe("neuf.dat"));
+    const FichierNiveau lu = FichierNiveau::lire(dossier.chemin() + "/neuf.dat");
+    ASSERT_TRUE(lu.accepte()) << lu.refus;
+    EXPECT_EQ(EditionNiveau().niveau().texte(), lu.texte()) << "the new level, saved as made";
 }

@@ -521,7 +521,7 @@ TEST_F(Flux, UnNiveauIllisibleRameneAuMenuAvecUnAvis) {
     taper(SDLK_ESCAPE);
     ASSERT_EQ("MenuPrincipal", ecran());
     EXPECT_TRUE(jeu->getMenuCourant()->getAvis().empty());
-    for (int i = 0; i < 2; ++i) taper(SDLK_d);  // from About round to Play
+    for (int i = 0; i < 3; ++i) taper(SDLK_d);  // from About round to Play, past the editor and quit
     taper(SDLK_SPACE);  // Play, on the new menu
     taper(SDLK_d);
     taper(SDLK_SPACE);  // Hard: its level reads

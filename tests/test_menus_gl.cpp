@@ -31,11 +31,11 @@ protected:
 
 TEST_F(Ecrans, SelectionQuiBoucleEtRepetition) {
     MenuPrincipal m;
-    EXPECT_EQ(6, m.getNbChoix());
+    EXPECT_EQ(7, m.getNbChoix());
     m.refresh(10);  // no direction held: the timer is set, nothing moves
     appui(SDLK_a);
     m.refresh(10);
-    EXPECT_EQ(6, m.getSelection()) << "left on item 1 goes to the last";
+    EXPECT_EQ(7, m.getSelection()) << "left on item 1 goes to the last";
     relache(SDLK_a);
     m.refresh(10);
     appui(SDLK_d);
@@ -53,12 +53,12 @@ TEST_F(Ecrans, SelectionQuiBoucleEtRepetition) {
     appui(SDLK_d);
     const int s = m.getSelection();
     m.refresh(10);
-    EXPECT_EQ(s % 6 + 1, m.getSelection()) << "a new press acts in the next frame";
+    EXPECT_EQ(s % 7 + 1, m.getSelection()) << "a new press acts in the next frame";
     relache(SDLK_d);
     appui(SDLK_w);
     m.refresh(10);
     m.refresh(300);
-    EXPECT_EQ(s % 6 + 1, m.getSelection()) << "up does not move the bar";
+    EXPECT_EQ(s % 7 + 1, m.getSelection()) << "up does not move the bar";
     EXPECT_EQ(0, m.getCode());
 }
 
@@ -150,8 +150,9 @@ TEST_F(Ecrans, LibellesDeLaLangueEtBarre) {
                          "Jouer\nDeux\nScores\nOptions\nInfos\nQuitter\n");
     LangManager::getInstance()->charger();
     MenuPrincipal m;
-    // Background quad, the six labels on the bar, then the two shading quads
-    // around the selected column.
+    // Background quad, the labels on the bar (the editor's line is past the
+    // end of this file: no text), then the two shading quads around the
+    // selected column of seven.
     std::vector<SommetRetour> s = sommetsDessines([&] { m.draw(); });
     ASSERT_EQ(6u + 6u * (5 + 4 + 6 + 7 + 5 + 7) + 12u, s.size());
     Boite fond = boiteDe({s.begin(), s.begin() + 6});
@@ -163,5 +164,5 @@ TEST_F(Ecrans, LibellesDeLaLangueEtBarre) {
     Boite ombre = boiteDe({s.end() - 12, s.end()});
     EXPECT_NEAR(0.2, ombre.yMin, 1e-5);
     EXPECT_NEAR(0.32, ombre.yMax, 1e-5);
-    EXPECT_NEAR(1.0 / 6, boiteDe({s.end() - 6, s.end()}).xMin, 1e-5) << "item 1 left bright";
+    EXPECT_NEAR(1.0 / 7, boiteDe({s.end() - 6, s.end()}).xMin, 1e-5) << "item 1 left bright";
 }

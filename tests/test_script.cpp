@@ -16,6 +16,9 @@ TEST(Script, EtapesLuesAvecLeursNombres) {
         "chargement 93\n"
         "touche 273\n"
         "tenir 274 30\n"
+        "pointeur 500 1000\n"
+        "presser 2\n"
+        "relacher 5\n"
         "fin\n";
     ASSERT_TRUE(ScriptJeu::lire(texte, etapes, erreur)) << erreur;
     struct Attendu {
@@ -25,7 +28,8 @@ TEST(Script, EtapesLuesAvecLeursNombres) {
     } attendus[] = {{"titre", {3000}, 2}, {"menu", {2000}, 4}, {"match", {92, 5000}, 5},
                     {"duel", {1, 4000}, 6}, {"chargement", {93}, 7},
                     {"touche", {273}, 8},
-                    {"tenir", {274, 30}, 9}, {"fin", {}, 10}};
+                    {"tenir", {274, 30}, 9}, {"pointeur", {500, 1000}, 10}, {"presser", {2}, 11},
+                    {"relacher", {5}, 12}, {"fin", {}, 13}};
     ASSERT_EQ(std::size(attendus), etapes.size());
     for (size_t i = 0; i < etapes.size(); ++i) {
         EXPECT_EQ(attendus[i].nom, etapes[i].nom);
@@ -47,6 +51,10 @@ TEST(Script, FautesNommeesAvecLeurLigne) {
         {"fin 3\n", "line 1: expected 0 non-negative numbers after fin"},
         {"chargement abc\n", "line 1: expected 1 non-negative numbers after chargement"},
         {"touche 13\ntouche 5000\n", "line 2: no key has the code 5000"},
+        {"presser 0\n", "line 1: mouse buttons are 1 to 5"},
+        {"relacher 6\n", "line 1: mouse buttons are 1 to 5"},
+        {"pointeur 1001 0\n", "line 1: the pointer goes from 0 to 1000 across and down"},
+        {"pointeur 10\n", "line 1: expected 2 non-negative numbers after pointeur"},
     };
     for (const auto& c : cas) {
         std::vector<ScriptJeu::Etape> etapes;

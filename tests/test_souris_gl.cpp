@@ -89,6 +89,7 @@ protected:
     }
     // The middle of item i of a bar of n items (4:3 layout).
     static double colonne(int i, int n) { return (i - 0.5) / n; }
+    static constexpr int ITEMS_PRINCIPAL = MenuPrincipal::QUITTER;  // the main bar, quit its last item
     static constexpr double Y_BARRE = 0.26;
     std::string ecran() { return jeu->getMenuCourant()->getNom(); }
     Menu* menu() { return jeu->getMenuCourant(); }
@@ -106,25 +107,25 @@ protected:
 TEST_F(SourisMenus, TitreMenuPrincipalEtAPropos) {
     ASSERT_EQ("PreMenu", ecran());
     versMenuPrincipal();
-    bouger(colonne(3, 6), Y_BARRE);
+    bouger(colonne(3, 7), Y_BARRE);
     EXPECT_EQ(3, menu()->getSelection()) << "hovering chooses";
-    bouger(colonne(4, 6), 0.6);
+    bouger(colonne(4, 7), 0.6);
     EXPECT_EQ(3, menu()->getSelection()) << "away from the bar, nothing changes";
     taper(SDLK_d);
     EXPECT_EQ(4, menu()->getSelection()) << "the keys work as before";
-    cliquer(colonne(5, 6), 0.6);
+    cliquer(colonne(5, 7), 0.6);
     EXPECT_EQ("MenuPrincipal", ecran()) << "a click off the items confirms nothing";
-    cliquer(colonne(5, 6), Y_BARRE);
+    cliquer(colonne(5, 7), Y_BARRE);
     ASSERT_EQ("MenuAPropos", ecran()) << "a click confirms the item under it";
     cliquer(0.5, 0.6, SDL_BUTTON_RIGHT);
     ASSERT_EQ("MenuPrincipal", ecran()) << "a right click goes back";
-    cliquer(colonne(2, 6), Y_BARRE);
+    cliquer(colonne(2, 7), Y_BARRE);
     ASSERT_EQ("MenuDifficulte", ecran());
     bouger(colonne(2, 3), Y_BARRE);
     EXPECT_EQ(2, menu()->getSelection());
     cliquer(0.1, 0.9, SDL_BUTTON_RIGHT);
     ASSERT_EQ("MenuPrincipal", ecran());
-    cliquer(colonne(3, 6), Y_BARRE);
+    cliquer(colonne(3, 7), Y_BARRE);
     ASSERT_EQ("MenuScores", ecran());
     bouger(colonne(2, 3), Y_BARRE);
     EXPECT_EQ(2, menu()->getSelection()) << "the hard table";
@@ -139,7 +140,7 @@ TEST_F(SourisMenus, TitreMenuPrincipalEtAPropos) {
 
 TEST_F(SourisMenus, LesPagesDesOptions) {
     versMenuPrincipal();
-    cliquer(colonne(4, 6), Y_BARRE);
+    cliquer(colonne(4, 7), Y_BARRE);
     ASSERT_EQ("MenuOptions", ecran());
     MenuOptions* m = static_cast<MenuOptions*>(menu());
     bouger(colonne(3, 5), Y_BARRE);
@@ -185,7 +186,7 @@ TEST_F(SourisMenus, LesPagesDesOptions) {
 
 TEST_F(SourisMenus, PauseEtRecord) {
     versMenuPrincipal();
-    cliquer(colonne(1, 6), Y_BARRE);
+    cliquer(colonne(1, 7), Y_BARRE);
     cliquer(colonne(1, 3), Y_BARRE);
     ASSERT_FALSE(jeu->estEnMenu()) << "the match runs";
     taper(SDLK_ESCAPE);  // skips the intro
@@ -226,7 +227,7 @@ TEST_F(SourisMenus, PauseEtRecord) {
 
 TEST_F(SourisMenus, PauseQuitterLeMatch) {
     versMenuPrincipal();
-    cliquer(colonne(1, 6), Y_BARRE);
+    cliquer(colonne(1, 7), Y_BARRE);
     cliquer(colonne(1, 3), Y_BARRE);
     taper(SDLK_ESCAPE);
     taper(SDLK_ESCAPE);
@@ -282,7 +283,7 @@ protected:
     // The middle of the k-th row of the level list.
     static constexpr double yRangee(int k) { return 0.76 - 0.037 * k + 0.008; }
     void versMatch() {
-        cliquer(colonne(1, 6), Y_BARRE);
+        cliquer(colonne(1, ITEMS_PRINCIPAL), Y_BARRE);
         cliquer(colonne(1, 4), Y_BARRE);
         ASSERT_FALSE(jeu->estEnMenu());
         taper(SDLK_ESCAPE);  // skips the intro
@@ -315,12 +316,12 @@ TEST_F(ChaqueEcran, ALaSourisEtAuxTouchesDuJoueurDeux) {
     };
     const auto titre = [&] { versMenuPrincipal(); };
     const Cas cas[] = {
-        {"MenuPrincipal", titre, [&] { cliquer(colonne(1, 6), Y_BARRE); }, [&] { taper(SDLK_RETURN); },
+        {"MenuPrincipal", titre, [&] { cliquer(colonne(1, ITEMS_PRINCIPAL), Y_BARRE); }, [&] { taper(SDLK_RETURN); },
          [&] { EXPECT_EQ("MenuDifficulte", ecran()); }},
-        {"MenuDifficulte", [&] { titre(); cliquer(colonne(1, 6), Y_BARRE); },
+        {"MenuDifficulte", [&] { titre(); cliquer(colonne(1, ITEMS_PRINCIPAL), Y_BARRE); },
          [&] { cliquer(0.5, 0.6, SDL_BUTTON_RIGHT); }, [&] { taper(SDLK_DELETE); },
          [&] { EXPECT_EQ("MenuPrincipal", ecran()); }},
-        {"MenuNiveaux", [&] { titre(); cliquer(colonne(1, 6), Y_BARRE); cliquer(colonne(3, 4), Y_BARRE); },
+        {"MenuNiveaux", [&] { titre(); cliquer(colonne(1, ITEMS_PRINCIPAL), Y_BARRE); cliquer(colonne(3, 4), Y_BARRE); },
          [&] {
              cliquer(colonne(2, 3), Y_BARRE);
              EXPECT_EQ(2, liste()->getDifficulte()) << "a click on a tab shows it";
@@ -345,7 +346,7 @@ TEST_F(ChaqueEcran, ALaSourisEtAuxTouchesDuJoueurDeux) {
              ASSERT_FALSE(jeu->estEnMenu()) << "the chosen level is played";
              EXPECT_EQ(2, NiveauManager::getInstance()->getNumNiveau());
          }},
-        {"MenuScores", [&] { titre(); cliquer(colonne(3, 6), Y_BARRE); },
+        {"MenuScores", [&] { titre(); cliquer(colonne(3, ITEMS_PRINCIPAL), Y_BARRE); },
          [&] {
              bouger(colonne(2, 3), Y_BARRE);
              EXPECT_EQ(2, menu()->getSelection());
@@ -357,7 +358,7 @@ TEST_F(ChaqueEcran, ALaSourisEtAuxTouchesDuJoueurDeux) {
              taper(SDLK_DELETE);
          },
          [&] { EXPECT_EQ("MenuPrincipal", ecran()); }},
-        {"MenuOptions", [&] { titre(); cliquer(colonne(4, 6), Y_BARRE); },
+        {"MenuOptions", [&] { titre(); cliquer(colonne(4, ITEMS_PRINCIPAL), Y_BARRE); },
          [&] {
              cliquer(colonne(3, 5), Y_BARRE);  // into the audio page
              molette(0.3, 0.82, SDL_BUTTON_WHEELDOWN);
@@ -376,7 +377,7 @@ TEST_F(ChaqueEcran, ALaSourisEtAuxTouchesDuJoueurDeux) {
              EXPECT_EQ("MenuPrincipal", ecran());
              EXPECT_EQ(9, OptionsManager::getInstance()->getVolumeMusique()) << "one step down, saved";
          }},
-        {"MenuAPropos", [&] { titre(); cliquer(colonne(5, 6), Y_BARRE); },
+        {"MenuAPropos", [&] { titre(); cliquer(colonne(5, ITEMS_PRINCIPAL), Y_BARRE); },
          [&] { cliquer(0.5, 0.6, SDL_BUTTON_RIGHT); }, [&] { taper(SDLK_RETURN); },
          [&] { EXPECT_EQ("MenuPrincipal", ecran()); }},
         {"MenuPause", [&] { titre(); versMatch(); taper(SDLK_ESCAPE); },

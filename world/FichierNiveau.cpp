@@ -13,6 +13,21 @@ std::string horsBornes(const char* champ, int valeur, int max) {
     return std::string(champ) + " " + std::to_string(valeur) + " is not between 1 and " + std::to_string(max);
 }
 
+// The optional start cell after a whole grid.
+void lireDepart(std::istream& flux, FichierNiveau& f) {
+    std::string mot;
+    if (!(flux >> mot) || mot != "start") return;
+    long r = -1, c = -1;
+    if (!(flux >> r >> c)) {
+        f.refus = "start is not followed by two integers (row, column)";
+    } else if (r < 0 || r >= f.lignes || c < 0 || c >= f.colonnes) {
+        f.refus = "start cell row " + std::to_string(r) + ", column " + std::to_string(c) + " is outside the grid";
+    } else {
+        f.departLigne = static_cast<int>(r);
+        f.departColonne = static_cast<int>(c);
+    }
+}
+
 }  // namespace
 
 FichierNiveau FichierNiveau::lire(const std::string& chemin) {
@@ -41,9 +56,24 @@ FichierNiveau FichierNiveau::lire(const std::string& chemin) {
     for (int& code : f.codes)
         if (!(flux >> code)) {
             code = 0;
-            break;
+            return f;
         }
+    lireDepart(flux, f);
     return f;
+}
+
+std::string FichierNiveau::texte() const {
+    std::string t = std::to_string(temps) + "\n" + std::to_string(lignes) + " " + std::to_string(colonnes) + "\n";
+    t.reserve(t.size() + codes.size() * 3);
+    for (int r = 0; r < lignes; ++r) {
+        for (int c = 0; c < colonnes; ++c) {
+            if (c) t += ' ';
+            t += std::to_string(codes[static_cast<size_t>(r) * colonnes + c]);
+        }
+        t += '\n';
+    }
+    if (departExplicite()) t += "start " + std::to_string(departLigne) + " " + std::to_string(departColonne) + "\n";
+    return t;
 }
 
 int FichierNiveau::code(int r, int c) const {

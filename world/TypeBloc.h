@@ -31,10 +31,14 @@ struct TypeBloc {
     Poussee poussee;    // for Horizontal::POUSSEE
     Effet effet;
     bool devientUtilise;  // replaced by a used block (type 101) afterwards
+    int ligneNom;         // its name's language line in the editor's palette; 0: not offered (the used block)
 
     // The entry of a block code; nullptr for a code with no meaning (an inert
     // block, drawn and solid, that does nothing when landed on).
     static const TypeBloc* pour(int code);
+    // The whole table, in order.
+    static const TypeBloc* table();
+    static int taille();
     // The four pushes a random push block draws from, by rand() % 4.
     static const Poussee POUSSEES_ALEATOIRES[4];
 

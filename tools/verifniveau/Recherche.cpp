@@ -57,6 +57,7 @@ long Recherche::estimation(const EtatVol& e) const {
 Route Recherche::chercher() {
     if (lignesBut.empty()) return Route{};
     const Vol v = sim.depart();
+    bloque[0] = v.colonne, bloque[1] = v.ligne;
     if (v.fin == FinVol::PERDU) return Route{};
     Etape premiere{Plan{}, 0, v.duree, v.colonne, v.ligne, v.code};
     if (v.fin == FinVol::ARRIVE) {
@@ -96,6 +97,8 @@ Route Recherche::depuis(const EtatVol& depart, const Etape& premiere, int profon
         const int i = f.file.top().second;
         f.file.pop();
         Noeud& n = f.noeuds[static_cast<size_t>(i)];
+        if (profondeur == 0) noterAvancee(n.etape, n.etat);
+        if (suivi) suivi->store(explores, std::memory_order_relaxed);
         if (n.but) {
             const Route r = route(f.noeuds, i);
             if (r.temps + PENALITE_VIE * r.viesPerdues < coutMeilleur) {
@@ -112,6 +115,13 @@ Route Recherche::depuis(const EtatVol& depart, const Etape& premiere, int profon
         }
     }
     return meilleure;
+}
+
+void Recherche::noterAvancee(const Etape& e, const EtatVol& etat) {
+    const long d = estimation(etat);
+    if (bloqueEstimation >= 0 && d >= bloqueEstimation) return;
+    bloqueEstimation = d;
+    bloque[0] = e.colonne, bloque[1] = e.ligne;
 }
 
 // A random push landed on: each of its four throws, searched on from where it

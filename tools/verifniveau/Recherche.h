@@ -2,6 +2,7 @@
 // held keys; a random push counts only when every one of its four throws still leads to the goal.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,12 @@ public:
     Route chercher();
 
     long etatsExplores() const { return explores; }
+    // The cell (grid column and row, from 1) of the landing nearest a goal
+    // row the search reached: where a level that cannot be finished stops.
+    int bloqueColonne() const { return bloque[0]; }
+    int bloqueLigne() const { return bloque[1]; }
+    // Where another thread may read the landings expanded so far, as they go.
+    void suivre(std::atomic<long>* compteur) { suivi = compteur; }
 
     // Expanded landings allowed for the whole level; a random push's four
     // searches draw on the same budget.
@@ -57,5 +64,9 @@ private:
     Simulateur& sim;
     long budget;
     long explores = 0;
+    int bloque[2] = {0, 0};
+    long bloqueEstimation = -1;
+    std::atomic<long>* suivi = nullptr;
+    void noterAvancee(const Etape& e, const EtatVol& etat);
     std::vector<int> lignesBut;  // rows holding a goal block
 };

@@ -64,8 +64,8 @@ void CorpsJoueur::setVies(int n, Evenements* ev) {
 }
 
 void CorpsJoueur::resetPosition(const GrilleNiveau& g) {
-    x = g.getLargeur() / 2.0f;
-    z = g.getHauteur() - 2.0f;
+    x = g.getDepartX();
+    z = g.getDepartZ();
     if (enDuel) x = colonneDuel(x, z, g);
     y = 0;
     cameraX = x;

@@ -9,6 +9,8 @@ void GrilleNiveau::charger(const FichierNiveau& lu) {
     solides.assign(codes.size(), 1);
     for (int r = 1; r < hauteur; ++r)
         for (int c = 1; c < largeur; ++c) codes[static_cast<size_t>(r) * largeur + c] = lu.code(r, c);
+    departX = lu.departExplicite() ? lu.departColonne + 1.0f : largeur / 2.0f;
+    departZ = lu.departExplicite() ? lu.departLigne + 1.0f : hauteur - 2.0f;
 }
 
 void GrilleNiveau::vider() {
@@ -17,6 +19,7 @@ void GrilleNiveau::vider() {
     solides.clear();
     solides.shrink_to_fit();
     largeur = hauteur = 0;
+    departX = departZ = 0;
 }
 
 void GrilleNiveau::remplacer(int i, int type) {

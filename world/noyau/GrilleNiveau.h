@@ -44,9 +44,14 @@ public:
     int getLargeur() const { return largeur; }
     int getHauteur() const { return hauteur; }
     int getTemps() const { return temps; }
+    // Where a player starts: the file's start cell, or else the middle of the
+    // next-to-last row (between two cells when the width is even).
+    float getDepartX() const { return departX; }
+    float getDepartZ() const { return departZ; }
 
 private:
     std::vector<int> codes;        // hauteur rows of largeur cells
     std::vector<uint8_t> solides;
     int largeur = 0, hauteur = 0, temps = 0;
+    float departX = 0, departZ = 0;
 };
