@@ -1,6 +1,9 @@
 // The player's own series, written in the series format.
 #include "menus/MesNiveaux.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -8,35 +11,29 @@
 #include "settings/FichierLu.h"
 #include "settings/FichiersJoueur.h"
 #include "settings/ParsNiveaux.h"
+#include "settings/SerieNiveaux.h"
 
 const char* const MesNiveaux::DOSSIER = "Series/my-levels";
 
 namespace {
 
-const size_t SERIE_MAX = 64 * 1024;
+const size_t PARS_MAX = 64 * 1024;
 
-// A file of the series as it is, or "" when missing.
+// The pars file as it is, or "" when missing.
 std::string contenu(const std::string& chemin) {
     std::vector<unsigned char> octets;
-    if (!FichierLu::lireTout(chemin, octets, SERIE_MAX)) return std::string();
+    if (!FichierLu::lireTout(chemin, octets, PARS_MAX)) return std::string();
     return std::string(octets.begin(), octets.end());
 }
 
-// The series' text lines hold no line break and no more than the format allows.
+// The series' texts hold no line break and no more than the format allows.
 std::string uneLigne(std::string t) {
     for (char& c : t)
-        if (c == '\n' || c == '\r') c = ' ';
-    return t.substr(0, 200);
-}
-
-int nombreDeNiveaux(const std::string& serie) {
-    int n = 0;
-    for (size_t debut = 0; debut < serie.size();) {
-        const size_t fin = serie.find('\n', debut);
-        if (serie.compare(debut, 6, "level ") == 0) ++n;
-        debut = fin == std::string::npos ? serie.size() : fin + 1;
-    }
-    return n;
+        if (c == '\n' || c == '\r' || static_cast<unsigned char>(c) < 32) c = ' ';
+    if (t.size() <= SerieNiveaux::TEXTE_MAX) return t;
+    size_t fin = SerieNiveaux::TEXTE_MAX;
+    while (fin > 0 && (static_cast<unsigned char>(t[fin]) & 0xC0) == 0x80) --fin;  // not inside a character
+    return t.substr(0, fin);
 }
 
 }  // namespace
@@ -61,28 +58,40 @@ bool MesNiveaux::ajouter(const FichierNiveau& niveau, const std::string& titre, 
         erreur = "the player's files are kept in memory only";
         return false;
     }
-    const std::string cheminSerie = d + "/serie.txt", cheminPars = d + "/pars.dat";
-    std::string serie = contenu(cheminSerie);
-    if (serie.empty()) serie = "# The player's own levels, added by the level editor once proven finishable.\n"
-                               "name en My levels\nname fr Mes niveaux\n";
-    if (!serie.empty() && serie.back() != '\n') serie += '\n';
-    const int n = nombreDeNiveaux(serie) + 1;
+    const std::string cheminPars = d + "/pars.dat";
+    SerieNiveaux serie;
+    std::string refus;
+    struct stat infos {};
+    if (::stat((d + "/" + SerieNiveaux::FICHIER).c_str(), &infos) != 0) {
+        serie.nom.parLangue = {{"en", "My levels"}, {"fr", "Mes niveaux"}};
+    } else if (!serie.charger(d, refus)) {
+        erreur = refus;  // never written over: the player may mend it
+        return false;
+    }
+    const int n = serie.nombre() + 1;
     if (n > NIVEAUX_MAX) {
         erreur = "the series already holds " + std::to_string(NIVEAUX_MAX) + " levels";
         return false;
     }
-    const std::string nom = "niveau" + std::to_string(n) + ".dat";
+    // The next free niveau<k>.dat: a series edited by hand may have used the obvious name.
+    std::string nom;
+    for (int k = n; nom.empty() || std::any_of(serie.niveaux.begin(), serie.niveaux.end(),
+                                               [&](const SerieNiveaux::Niveau& x) { return x.fichier == nom; });)
+        nom = "niveau" + std::to_string(k++) + ".dat";
     fichier = d + "/" + nom;
     std::string pars = contenu(cheminPars);
     if (pars.rfind(ParsNiveaux::ENTETE, 0) != 0) pars = std::string(ParsNiveaux::ENTETE) + "\n";
     if (pars.back() != '\n') pars += '\n';
     pars += std::to_string(n) + " " + std::to_string(verdict.parMs) + "\n";
-    serie += "level " + nom + "\ntitle en " + uneLigne(titre) + "\n";
-    if (!lecon.empty()) serie += "lesson en " + uneLigne(lecon) + "\n";
-    if (!verdict.naifs.empty()) serie += "# naive play finishes it: " + uneLigne(verdict.naifs) + "\n";
+    SerieNiveaux::Niveau entree;
+    entree.fichier = nom;
+    entree.titre.parLangue["en"] = uneLigne(titre).empty() ? nom : uneLigne(titre);
+    if (!lecon.empty()) entree.lecon.parLangue["en"] = uneLigne(lecon);
+    if (!verdict.naifs.empty()) entree.naif.parLangue["en"] = uneLigne(verdict.naifs);
+    serie.niveaux.push_back(entree);
     // The entry comes last: until serie.txt names it, the level file is no part of the series.
     if (!FichierAtomique::ecrire(fichier, niveau.texte()) || !FichierAtomique::ecrire(cheminPars, pars) ||
-        !FichierAtomique::ecrire(cheminSerie, serie)) {
+        !serie.ecrire(d)) {
         erreur = "could not write in " + d;
         return false;
     }

@@ -160,7 +160,7 @@ bool SerieNiveaux::depuisTexte(const std::string& texte, const std::string& nomF
 // Unknown keywords are skipped: a newer file stays readable.
 bool SerieNiveaux::lireLigne(const std::string& mot, const std::string& reste, std::string& refus) {
     const bool connu = mot == "name" || mot == "about" || mot == "level" || mot == "title" || mot == "lesson" ||
-                       mot == "fork";
+                       mot == "fork" || mot == "naive";
     if (!connu) return true;
     if (mot == "name") return lireTexte(nom, reste, refus);
     if (mot == "about") return lireTexte(description, reste, refus);
@@ -176,7 +176,7 @@ bool SerieNiveaux::lireLigne(const std::string& mot, const std::string& reste, s
     if (niveaux.empty()) return refuser(refus, mot + " before any level");
     Niveau& n = niveaux.back();
     if (mot == "fork") return lireFourche(n, reste, refus);
-    return lireTexte(mot == "title" ? n.titre : n.lecon, reste, refus);
+    return lireTexte(mot == "title" ? n.titre : mot == "lesson" ? n.lecon : n.naif, reste, refus);
 }
 
 bool SerieNiveaux::lireTexte(Textes& cible, const std::string& reste, std::string& refus) {
@@ -225,6 +225,7 @@ std::string SerieNiveaux::texte() const {
         t += "level " + n.fichier + "\n";
         textes("title", n.titre);
         textes("lesson", n.lecon);
+        textes("naive", n.naif);
         if (n.ligneFourche >= 0)
             t += "fork " + std::to_string(n.ligneFourche) + " " + std::to_string(n.colonneFourche) + "\n";
     }

@@ -27,6 +27,7 @@ public:
     struct Niveau {
         std::string fichier;  // a bare name in the series' folder
         Textes titre, lecon;
+        Textes naif;  // the naive habits the checker found finishing it ("naive en ..."), if any
         int ligneFourche = -1, colonneFourche = -1;  // -1: no fork
     };
 
