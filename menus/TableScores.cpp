@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "menus/CryptageManager.h"
+#include "settings/CatalogueSeries.h"
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
 #include "settings/FluxLu.h"
@@ -31,7 +32,7 @@ bool lireMot(std::istream& flux, std::string& mot, size_t max) {
 
 }  // namespace
 
-std::string TableScores::chemin(int difficulte) { return "Niveaux/" + std::to_string(difficulte) + "/Scores.dat"; }
+std::string TableScores::chemin(int difficulte) { return CatalogueSeries::relatifDe(difficulte) + "/Scores.dat"; }
 
 bool TableScores::lire(int difficulte, std::string (&noms)[TAILLE], std::string (&temps)[TAILLE]) {
     for (int i = 0; i < TAILLE; ++i) {

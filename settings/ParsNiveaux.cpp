@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "settings/LignesEntiers.h"
+#include "settings/CatalogueSeries.h"
 #include "settings/RecordsNiveaux.h"
 
 const char* const ParsNiveaux::ENTETE = "leapgrid pars 1";
@@ -16,7 +17,7 @@ const std::vector<LignesEntiers::Borne> BORNES = {{1, RecordsNiveaux::NIVEAU_MAX
 
 }  // namespace
 
-std::string ParsNiveaux::chemin(int d) { return "Niveaux/" + std::to_string(d) + "/pars.dat"; }
+std::string ParsNiveaux::chemin(int d) { return CatalogueSeries::dossierDe(d) + "/pars.dat"; }
 
 Medaille ParsNiveaux::medaillePour(int parMs, int ms) {
     if (parMs <= 0 || ms <= 0) return Medaille::AUCUNE;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/FichierAtomique.h"
+#include "settings/CatalogueSeries.h"
 #include "settings/FichierLu.h"
 #include "settings/FichiersJoueur.h"
 #include "settings/LignesEntiers.h"
@@ -24,7 +25,7 @@ const std::vector<LignesEntiers::Borne> BORNES = {
 
 }  // namespace
 
-std::string RecordsNiveaux::chemin(int d) { return "Niveaux/" + std::to_string(d) + "/records.dat"; }
+std::string RecordsNiveaux::chemin(int d) { return CatalogueSeries::relatifDe(d) + "/records.dat"; }
 
 const char* const RecordsNiveaux::SUFFIXE_ABIME = ".damaged";
 

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <random>
 
+#include "settings/CatalogueSeries.h"
 #include "settings/FichierAtomique.h"
 #include "settings/FichierLu.h"
 #include "settings/FichiersJoueur.h"
@@ -30,6 +31,9 @@ void creerDossiers(const std::string& chemin) {
 }  // namespace
 
 std::string Enregistrement::chemin(int difficulte, int numero) {
+    // A player's series keeps its best runs in its own folder, never beside the shipped series'.
+    if (difficulte >= CatalogueSeries::PREMIER_JOUEUR)
+        return CatalogueSeries::relatifDe(difficulte) + "/Replays/niveau" + std::to_string(numero) + ".rep";
     return "Replays/" + std::to_string(difficulte) + "/niveau" + std::to_string(numero) + ".rep";
 }
 

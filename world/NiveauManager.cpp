@@ -8,6 +8,7 @@
 
 #include "render/CTextureManager.h"
 #include "render/FondNiveau.h"
+#include "settings/CatalogueSeries.h"
 #include "settings/OptionsManager.h"
 #include "world/BlocCassable.h"
 #include "world/TypeBloc.h"
@@ -45,10 +46,10 @@ void NiveauManager::compilerFond() { FondNiveau::compiler(textureFond); }
 NiveauManager::~NiveauManager() { detruireNiveau(); }
 
 std::string NiveauManager::cheminNiveau(int d, int n) {
-    return "Niveaux/" + std::to_string(d) + "/niveau" + std::to_string(n) + ".dat";
+    return dossierSerie(d) + "/niveau" + std::to_string(n) + ".dat";
 }
 
-std::string NiveauManager::dossierSerie(int d) { return "Niveaux/" + std::to_string(d); }
+std::string NiveauManager::dossierSerie(int d) { return CatalogueSeries::dossierDe(d); }
 
 std::string NiveauManager::cheminDansSerieLivree(int d, int n) {
     SerieNiveaux s;
