@@ -63,11 +63,16 @@ std::string Menu::cheminFond(const std::string& fichier) {
 
 void Menu::creerItems(std::initializer_list<int> lignes) {
     LangManager* lang = LangManager::getInstance();
-    nbChoix = static_cast<int>(lignes.size());
+    std::vector<std::string> textes;
+    for (int ligne : lignes) textes.push_back(lang->ligne(ligne));
+    creerItems(textes);
+}
+
+void Menu::creerItems(const std::vector<std::string>& textes) {
+    nbChoix = static_cast<int>(textes.size());
     delete[] libelles;
     libelles = new std::string[nbChoix];
-    int i = 0;
-    for (int ligne : lignes) libelles[i++] = lang->ligne(ligne);
+    for (int i = 0; i < nbChoix; ++i) libelles[i] = textes[static_cast<size_t>(i)];
 }
 
 float Menu::getRatioImage() const { return ratioImage > 0 ? ratioImage : options->getRatioImages(); }

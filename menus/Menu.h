@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "settings/ClavierManager.h"
 #include "settings/Souris.h"
@@ -47,6 +48,8 @@ protected:
     bool estLarge() const;
     // Builds the item bar from language lines.
     void creerItems(std::initializer_list<int> lignes);
+    // Builds the item bar from texts already in the game's language.
+    void creerItems(const std::vector<std::string>& textes);
     // After creerItems: the cursor comes back where the player left this
     // screen earlier in the run, and is kept when the screen is left.
     void retrouverSelection();

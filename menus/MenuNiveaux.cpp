@@ -8,6 +8,7 @@
 #include "menus/AffichageRecords.h"
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
+#include "settings/CatalogueSeries.h"
 #include "settings/ClavierManager.h"
 #include "settings/FichierLu.h"
 #include "settings/LangManager.h"
@@ -20,8 +21,19 @@ MenuNiveaux::MenuNiveaux(int difficulte, int niveau) : Menu(0, 0, 1, 1) {
     nom = "MenuNiveaux";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuScores.tga"), false);
     delai = 0;
-    creerItems({LangManager::FACILE, LangManager::DIFFICILE, LangManager::RETOUR});
+    // Read again at each visit: a level the editor has just added shows.
+    CatalogueSeries& catalogue = CatalogueSeries::courant();
+    catalogue.lireDuJoueur();
+    LangManager* lang = LangManager::getInstance();
+    std::vector<std::string> onglets = {lang->ligne(LangManager::FACILE), lang->ligne(LangManager::DIFFICILE)};
     selection = difficulte == 2 ? 2 : 1;
+    for (const CatalogueSeries::Entree& e : catalogue.entrees()) {
+        series.push_back(e.numero);
+        if (e.numero == difficulte) selection = static_cast<int>(series.size());
+        if (!e.livree()) onglets.push_back(ObjectifsNiveau::nomSerie(e.nom));
+    }
+    onglets.push_back(lang->ligne(LangManager::RETOUR));
+    creerItems(onglets);
     charger();
     const auto trouve = std::find(liste.begin(), liste.end(), niveau);
     if (trouve != liste.end()) ligne = static_cast<int>(trouve - liste.begin());
@@ -49,10 +61,10 @@ int MenuNiveaux::getNiveau() const {
 void MenuNiveaux::refresh(long ecoule) {
     deplacerLigne(ecoule);
     deplacerSelection(ecoule);
-    if (selection <= 2 && selection != difficulteChargee) charger();
+    if (surSerie() && getDifficulte() != difficulteChargee) charger();
     if (bouton(&ClavierManager::estOk)) {
         oublierBoutons();
-        code = selection <= 2 && getNiveau() > 0 ? JOUER : RETOUR;
+        code = surSerie() && getNiveau() > 0 ? JOUER : RETOUR;
         sons->jouerSon(sons->sonBeep2);
     }
     if (bouton(&ClavierManager::estNon)) {
@@ -65,13 +77,13 @@ void MenuNiveaux::refresh(long ecoule) {
 
 void MenuNiveaux::suivreSourisListe() {
     const Clic clic = suivreSouris();
-    if (selection <= 2 && selection != difficulteChargee) charger();
-    if (clic == CLIC_RETOUR || (clic == CLIC_VALIDER && selection > 2)) {
+    if (surSerie() && getDifficulte() != difficulteChargee) charger();
+    if (clic == CLIC_RETOUR || (clic == CLIC_VALIDER && !surSerie())) {
         code = RETOUR;
         sons->jouerSon(sons->sonBeep2);
         return;
     }
-    if (selection > 2 || liste.empty()) return;
+    if (!surSerie() || liste.empty()) return;
     const int sous = ligneSous(pointeur.x, pointeur.y);
     int choisie = ligne;
     if (pointeur.bouge && sous >= 0) choisie = sous;
@@ -99,7 +111,7 @@ int MenuNiveaux::premiereVisible() const {
 double MenuNiveaux::yVisible(int k) { return 0.76 - 0.037 * k; }
 
 int MenuNiveaux::ligneSous(double x, double y) const {
-    if (selection > 2 || x < 0.06 || x > 0.94) return -1;
+    if (!surSerie() || x < 0.06 || x > 0.94) return -1;
     const int premier = premiereVisible(), n = static_cast<int>(liste.size());
     for (int i = premier; i < n && i < premier + LIGNES_VISIBLES; ++i) {
         const double bas = yVisible(i - premier) - 0.01;
@@ -120,7 +132,7 @@ void MenuNiveaux::deplacerLigne(long ecoule) {
         delaiLigne += ecoule;
         return;
     }
-    if (selection > 2 || liste.empty()) return;
+    if (!surSerie() || liste.empty()) return;
     const int n = static_cast<int>(liste.size());
     ligne = (ligne + (haut ? n - 1 : 1)) % n;
     delaiLigne = 0;
@@ -174,7 +186,7 @@ void MenuNiveaux::draw() {
     Menu::draw();
     const std::string titre = LangManager::getInstance()->ligne(LangManager::LIGNE_CHOISIR_NIVEAU);
     textes->draw(titre.c_str(), 3, 0.5, 0.86, textes->largeurPour(titre.c_str(), 0.06, 0.9, 0.5), 0.07, 0.5, 3);
-    if (selection <= 2) {
+    if (surSerie()) {
         // A window of rows that keeps the chosen one in sight; every name in
         // it at one width, the longest fitting before the times.
         const int n = static_cast<int>(liste.size()), premier = premiereVisible();

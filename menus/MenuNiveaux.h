@@ -1,6 +1,7 @@
-// The level list: every level the player has reached in a difficulty, with its title, best time and medal,
+// The level list: every level the player has reached in a series, with its title, best time and medal,
 // and the chosen level's lesson and targets;
-// the bar chooses the difficulty (or back), up and down the level, confirm plays it alone.
+// the bar chooses the series (Easy, Hard, then the player's own and shared ones) or back, up and down the
+// level, confirm plays it alone.
 #pragma once
 
 #include <string>
@@ -16,15 +17,15 @@ public:
     enum Code { JOUER = 1, RETOUR = 2 };
     static constexpr int LIGNES_VISIBLES = 9;
 
-    // Opens on that difficulty (1 or 2), on that level when it is listed.
+    // Opens on that series (a number of the catalogue), on that level when it is listed.
     explicit MenuNiveaux(int difficulte = 1, int niveau = 1);
     void refresh(long ecoule) override;
     void draw() override;
     void reset() override;
     int getCode() override;
 
-    // The difficulty on the bar (1 or 2), and the level chosen in it.
-    int getDifficulte() const { return selection <= 2 ? selection : 1; }
+    // The series on the bar (its number in the catalogue), and the level chosen in it.
+    int getDifficulte() const { return surSerie() ? series[static_cast<size_t>(selection - 1)] : 1; }
     int getNiveau() const;
     // The levels listed for the difficulty on the bar, in order.
     const std::vector<int>& getListe() const { return liste; }
@@ -33,6 +34,8 @@ public:
     const SerieNiveaux& getSerie() const { return serie; }
 
 private:
+    // Whether the bar is on a series, not on back.
+    bool surSerie() const { return selection <= static_cast<int>(series.size()); }
     // Reads the records and pars of the difficulty on the bar and lists its
     // reached levels (as far as its level files go).
     void charger();
@@ -53,6 +56,7 @@ private:
     static double yVisible(int k);
     int ligneSous(double x, double y) const;
 
+    std::vector<int> series;  // the catalogue's numbers, one per tab before back
     RecordsNiveaux records;
     ParsNiveaux pars;
     SerieNiveaux serie;  // the difficulty's levels in play order, titled

@@ -23,6 +23,8 @@ std::string nomMedaille(Medaille m) {
 
 std::string ObjectifsNiveau::temps(int ms) { return dixiemes(ms < 0 ? 0 : (static_cast<long>(ms) + 50) / 100); }
 
+std::string ObjectifsNiveau::nomSerie(const SerieNiveaux::Textes& nom) { return texte(&nom); }
+
 std::string ObjectifsNiveau::titre(const SerieNiveaux& serie, int numero) {
     const SerieNiveaux::Niveau* n = serie.niveau(numero);
     return texte(n ? &n->titre : nullptr);

@@ -5,8 +5,7 @@
 #include <string>
 
 #include "settings/ParsNiveaux.h"
-
-class SerieNiveaux;
+#include "settings/SerieNiveaux.h"
 
 class ObjectifsNiveau {
 public:
@@ -16,6 +15,8 @@ public:
     // the series has none in it); empty when the series has none at all.
     static std::string titre(const SerieNiveaux& serie, int numero);
     static std::string lecon(const SerieNiveaux& serie, int numero);
+    // A series' name in the game's language (English when it has none in it).
+    static std::string nomSerie(const SerieNiveaux::Textes& nom);
     // "Gold 47.2 s   Silver 61.5 s"; empty without a par.
     static std::string cibles(int parMs);
     // The medal above the one a finish in ms earned and how much faster it

@@ -13,6 +13,7 @@
 #include "menus/Menu.h"
 #include "menus/MenuBilan.h"
 #include "menus/MenuNiveaux.h"
+#include "settings/CatalogueSeries.h"
 #include "menus/MenuPause.h"
 #include "menus/MenuPrincipal.h"
 #include "menus/MenuScores.h"
@@ -664,6 +665,48 @@ TEST_F(FluxNiveaux, UnNiveauJoueSeulGardeSonTempsEtRevientALaListe) {
     ASSERT_EQ("MenuNiveaux", ecran());
     taper(SDLK_ESCAPE);
     EXPECT_EQ("MenuDifficulte", ecran());
+}
+
+// A series dropped in the player's Series/ shows beside Easy and Hard and
+// plays to its summary; its best time and best run stay in its folder. A
+// malformed one is named once and left out.
+TEST_F(FluxNiveaux, UneSerieDuJoueurSeJoueEtGardeSesTempsChezElle) {
+    monde.dossier.ecrire("Series/partage/serie.txt", "name en Shared\nname fr Partagee\nlevel a.dat\ntitle en One\n");
+    monde.dossier.ecrire("Series/partage/a.dat", "60 3 3\n100 100 100\n1 1 1\n");
+    monde.dossier.ecrire("Series/partage/pars.dat", "leapgrid pars 1\n1 900000\n");
+    monde.dossier.ecrire("Series/abime/serie.txt", "name en Broken\ntitle en before any level\n");
+    testing::internal::CaptureStderr();
+    versListe();
+    taper(SDLK_d);
+    taper(SDLK_d);  // past Hard, the player's series
+    ASSERT_EQ(CatalogueSeries::PREMIER_JOUEUR, liste()->getDifficulte());
+    EXPECT_EQ("Partagee", liste()->getSerie().nom.pour("fr"));
+    EXPECT_EQ(std::vector<int>{1}, liste()->getListe());
+    taper(SDLK_d);
+    EXPECT_EQ(1, liste()->getDifficulte()) << "then back, no tab for the malformed one";
+    taper(SDLK_a);
+    taper(SDLK_SPACE);
+    ASSERT_FALSE(jeu->estEnMenu());
+    EXPECT_EQ("Series/partage/a.dat", NiveauManager::getInstance()->cheminDansSerie(1));
+    taper(SDLK_ESCAPE);  // skips the intro
+    monde.appuyer(SDLK_w);  // forward, a run the rules replay, so its best run is kept
+    for (int i = 0; i < 1000 && env()->getEtat() != ETAT_BILAN; ++i) avancer(10);
+    monde.relacher(SDLK_w);
+    ASSERT_EQ(ETAT_BILAN, env()->getEtat());
+    EXPECT_EQ(Medaille::OR, env()->getMenuBilan()->getBilan().medaille) << "its own pars";
+    taper(SDLK_SPACE);
+    for (int i = 0; i < 10 && !jeu->estEnMenu(); ++i) avancer(10);
+    ASSERT_EQ("MenuNiveaux", ecran());
+    const std::string erreurs = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(CatalogueSeries::PREMIER_JOUEUR, liste()->getDifficulte()) << "back on its tab";
+    EXPECT_GT(liste()->getRecords().meilleur(1), 0);
+    EXPECT_TRUE(monde.dossier.existe("Series/partage/records.dat"));
+    EXPECT_TRUE(monde.dossier.existe("Series/partage/Replays/niveau1.rep"));
+    EXPECT_FALSE(monde.dossier.existe("Niveaux/1/records.dat")) << "the shipped series' files untouched";
+    EXPECT_FALSE(monde.dossier.existe("Replays"));
+    const size_t nomme = erreurs.find("Series/abime refused");
+    EXPECT_NE(std::string::npos, nomme) << erreurs;
+    EXPECT_EQ(std::string::npos, erreurs.find("Series/abime refused", nomme + 1)) << "once, over two visits";
 }
 
 // Restart from the pause: the level again at once, the lives and time limit

@@ -19,7 +19,9 @@ public:
         uint32_t nombre;
     };
 
-    int difficulte = 0, numero = 0;  // the level: Niveaux/<difficulte>/niveau<numero>.dat
+    // The series: a shipped one's number, or a player's series numbered by the catalogue from 100.
+    static constexpr int DIFFICULTE_MAX = 199;
+    int difficulte = 0, numero = 0;  // the level: level numero of series difficulte
     uint64_t hachage = 0;            // of the level file's bytes, when it was played
     uint64_t graine = 1;             // the match's random seed for the attempt
     int viesDepart = 3;              // lives at the start of the attempt
