@@ -14,6 +14,7 @@
 #include "menus/MenuEditeur.h"
 #include "menus/PanneauEditeur.h"
 #include "render/TextesManager.h"
+#include "settings/CatalogueSeries.h"
 #include "settings/LangManager.h"
 #include "settings/Souris.h"
 #include "tests/support/MondeTest.h"
@@ -265,6 +266,11 @@ TEST_F(Editeur, ALaSourisSeuleUnNiveauFaitVerifieEtAjoute) {
     EXPECT_NE(std::string::npos, serie.find("\nnaive en ")) << serie;
     EXPECT_EQ(avantEdition, monde.dossier.lire("Series/my-levels/niveau1.dat"));
     EXPECT_EQ("leapgrid pars 1\n1 " + std::to_string(v->parMs) + "\n", monde.dossier.lire("Series/my-levels/pars.dat"));
+    CatalogueSeries catalogue;
+    catalogue.lireDuJoueur();
+    const CatalogueSeries::Entree* mes = catalogue.entree(CatalogueSeries::PREMIER_JOUEUR);
+    ASSERT_NE(nullptr, mes) << "the series the editor writes is one the level list shows";
+    EXPECT_EQ("Series/my-levels", mes->relatif);
 
     // A change makes the verdict stale: adding asks for a new check.
     editeur()->getVue().centre(5, 0, x, y);
