@@ -1,4 +1,4 @@
-// One difficulty's table of the ten best times, read from and written to Niveaux/<d>/Scores.dat.
+// One difficulty's table of the ten best times, read from and written to Niveaux/<d>/Scores.dat (in its own folder for a player's series).
 #pragma once
 
 #include <istream>

@@ -1,5 +1,5 @@
 // The par of each level of one difficulty, as the level checker found it at build time
-// (Niveaux/<d>/pars.dat in the game folder), and the medal a time earns against it.
+// (Niveaux/<d>/pars.dat in the game folder, or in a player's series' folder), and the medal a time earns.
 #pragma once
 
 #include <map>
@@ -14,7 +14,8 @@ public:
     static constexpr int POURCENT_OR = 115;
     static constexpr int POURCENT_ARGENT = 150;
 
-    // "Niveaux/<d>/pars.dat", shipped with the levels.
+    // "Niveaux/<d>/pars.dat", shipped with the levels; a player's series'
+    // is in the folder the catalogue found it in.
     static std::string chemin(int difficulte);
     // The slowest time in ms that still earns the medal against par: gold
     // and silver have one; bronze (any finish), none or no par give 0.

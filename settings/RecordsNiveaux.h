@@ -1,5 +1,5 @@
 // The player's best time on each level of one difficulty, and which levels the player has reached,
-// kept in the player's files as Niveaux/<d>/records.dat.
+// kept in the player's files as Niveaux/<d>/records.dat (Series/<folder>/records.dat for a player's series).
 #pragma once
 
 #include <map>
@@ -13,7 +13,8 @@ public:
     static const char* const ENTETE;                 // the first line, with the format's version
     static const char* const SUFFIXE_ABIME;          // ".damaged": a refused file, put aside at the next save
 
-    // "Niveaux/<d>/records.dat", beside the score table.
+    // "Niveaux/<d>/records.dat", beside the score table; a player's series'
+    // in its own folder, "Series/<folder>/records.dat" (CatalogueSeries).
     static std::string chemin(int difficulte);
 
     explicit RecordsNiveaux(int difficulte = 1);

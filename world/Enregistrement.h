@@ -1,5 +1,5 @@
 // The recording of each attempt at a level, and the player's best run of each level kept as a replay file
-// (Replays/<difficulty>/niveau<n>.rep among the player's files).
+// (Replays/<difficulty>/niveau<n>.rep among the player's files, in Series/<folder>/Replays/ for a player's series).
 #pragma once
 
 #include <string>
@@ -22,7 +22,8 @@ public:
     bool terminer(int tempsMs, int vies);
     const Rejeu& getRejeu() const { return rejeu; }
 
-    // "Replays/<difficulte>/niveau<numero>.rep".
+    // "Replays/<difficulte>/niveau<numero>.rep"; for a player's series,
+    // "Series/<folder>/Replays/niveau<numero>.rep".
     static std::string chemin(int difficulte, int numero);
     // Reads a replay file in pieces and checks it whole against the level it
     // names (from the game folder): the level unchanged, every frame play

@@ -26,8 +26,9 @@ public:
     // The level manager if there is one, without making one.
     static NiveauManager* existant() { return niveauManager; }
 
-    // The shipped series played, Niveaux/<difficulte>, read from its series
-    // file (or its levels by number when that is refused).
+    // The series played, Niveaux/<difficulte> or a player's series the
+    // catalogue numbered so, read from its series file (or its levels by
+    // number when that is refused).
     void setDifficulte(int difficulte);
     const SerieNiveaux& getSerie() const { return serie; }
     // The medal table shipped with the series played.
@@ -93,9 +94,10 @@ public:
     // new OpenGL context: after the window was made again.
     void refaireListes();
 
-    // The path of a level file by number: "Niveaux/<difficulte>/niveau<numero>.dat".
+    // The path of a level file by number: "<series' folder>/niveau<numero>.dat".
     static std::string cheminNiveau(int difficulte, int numero);
-    // A shipped series' folder: "Niveaux/<difficulte>".
+    // A series' folder: "Niveaux/<difficulte>" for a shipped one, else the
+    // player's series' folder the catalogue numbered difficulte.
     static std::string dossierSerie(int difficulte);
     // The file of level numero of the shipped series, as its series file
     // orders them (a replay names its level by series and place); past the
