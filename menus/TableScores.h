@@ -1,4 +1,4 @@
-// One difficulty's table of the ten best times, read from and written to Niveaux/<d>/Scores.dat (in its own folder for a player's series).
+// One series' table of the ten best times, in Niveaux/<d>/Scores.dat (a player's series' in its own folder).
 #pragma once
 
 #include <istream>
