@@ -28,8 +28,8 @@ void nommerRefus(const std::string& chemin, const std::string& raison) {
 }  // namespace
 
 bool CatalogueSeries::nomDossierSur(const std::string& nom) {
-    if (nom.empty() || nom.size() > SerieNiveaux::NOM_NIVEAU_MAX || nom[0] == '.' || nom.find("..") != std::string::npos)
-        return false;
+    if (nom.empty() || nom.size() > SerieNiveaux::NOM_NIVEAU_MAX || nom[0] == '.') return false;
+    if (nom.find("..") != std::string::npos) return false;
     return std::all_of(nom.begin(), nom.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
                c == '.';

@@ -217,9 +217,10 @@ bool Rejeu::decoder(const Source& source, uint64_t taille, Rejeu& r, std::string
     r.viesRestantes = static_cast<int>(l.entier(4));
     const bool assistanceLue = version == 1 || motEnAssistance(static_cast<uint32_t>(l.entier(4)), r.assistance);
     const uint64_t nombreSeries = l.entier(4);
-    const bool bornes = assistanceLue && r.difficulte >= 1 && r.difficulte <= DIFFICULTE_MAX && r.numero >= 1 && r.numero <= 99999 &&
-                        r.viesDepart >= 1 && r.viesDepart <= 6 && r.tempsMs >= 0 && r.viesRestantes >= 0 &&
-                        r.viesRestantes <= 6 && std::isfinite(r.sauvegardeX) && std::isfinite(r.sauvegardeZ);
+    const bool bornes = assistanceLue && r.difficulte >= 1 && r.difficulte <= DIFFICULTE_MAX && r.numero >= 1 &&
+                        r.numero <= 99999 && r.viesDepart >= 1 && r.viesDepart <= 6 && r.tempsMs >= 0 &&
+                        r.viesRestantes >= 0 && r.viesRestantes <= 6 && std::isfinite(r.sauvegardeX) &&
+                        std::isfinite(r.sauvegardeZ);
     // Each run takes at least two bytes: a count the file cannot hold is refused before anything is sized.
     if (!l.ok || !bornes || nombreSeries > (l.restants() - 8) / 2) {
         refus = "damaged replay (header out of bounds)";
