@@ -25,13 +25,7 @@ const std::string& NIVEAU = PartieTest::NIVEAU;
 
 // A run of level 1 that drifts: right tapped at each bounce's top, then let go.
 Rejeu runQuiDerive(const Assistance& a) {
-    Rejeu r;
-    r.difficulte = 1;
-    r.numero = 1;
-    r.graine = 777;
-    r.sauvegardeX = 1;
-    r.sauvegardeZ = 5;
-    r.hachage = Rejeu::hacher(std::vector<unsigned char>(NIVEAU.begin(), NIVEAU.end()));
+    Rejeu r = PartieTest::runVide(777);
     r.assistance = a;
     Boutons droite, haut;
     droite.droite = true;

@@ -25,14 +25,8 @@ const std::string REGLAGES = "1024 768 0 0 2 10 1 English 0 3 1 1 10 10 1 1";
 
 // A run of level 1 (NIVEAU unless told): up held for two seconds, then nothing, 10 ms frames.
 Rejeu runDuNiveau(const std::string& niveau = NIVEAU) {
-    Rejeu r;
-    r.difficulte = 1;
-    r.numero = 1;
-    r.graine = 12345;
+    Rejeu r = PartieTest::runVide(12345, niveau);
     r.viesDepart = 3;
-    r.sauvegardeX = 1;
-    r.sauvegardeZ = 5;
-    r.hachage = Rejeu::hacher(std::vector<unsigned char>(niveau.begin(), niveau.end()));
     Boutons haut;
     haut.haut = true;
     for (int i = 0; i < 600; ++i) r.ajouter(10, i < 200 ? haut : Boutons());

@@ -11,6 +11,17 @@
 
 const std::string PartieTest::NIVEAU = "60 6 3\n100 100 100\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n";
 
+Rejeu PartieTest::runVide(uint64_t graine, const std::string& niveau) {
+    Rejeu r;
+    r.difficulte = 1;
+    r.numero = 1;
+    r.graine = graine;
+    r.sauvegardeX = 1;
+    r.sauvegardeZ = 5;
+    r.hachage = Rejeu::hacher(std::vector<unsigned char>(niveau.begin(), niveau.end()));
+    return r;
+}
+
 void PartieTest::SetUp() {
     std::string texte;
     for (int n = 1; n <= LangManager::NB_LIGNES; ++n) texte += "t" + std::to_string(n) + "\n";

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "tests/support/MondeTest.h"
+#include "world/noyau/Rejeu.h"
 
 class Environnement;
 class Jeu;
@@ -18,6 +19,8 @@ class PartieTest : public ::testing::Test {
 public:
     // Niveaux/1/niveau1.dat: the goal on row 1, five plain rows, three columns.
     static const std::string NIVEAU;
+    // A run of level 1 of the easy series on niveau, drawn with graine, from the start: no frame yet.
+    static Rejeu runVide(uint64_t graine, const std::string& niveau = NIVEAU);
 
 protected:
     void SetUp() override;
