@@ -84,13 +84,15 @@ void CatalogueSeries::lire(const std::string& dossierSeries) {
     for (std::filesystem::directory_iterator it(dossierSeries, err), fin; !err && it != fin; it.increment(err))
         noms.push_back(it->path().filename().string());
     std::sort(noms.begin(), noms.end());
-    for (const std::string& nom : noms) {
-        if (static_cast<int>(liste.size()) - LIVREES >= SERIES_JOUEUR_MAX) {
-            nommerRefus(dossierSeries + "/" + nom, "more than " + std::to_string(SERIES_JOUEUR_MAX) + " series");
-            continue;
-        }
+    for (size_t i = 0; i < noms.size(); ++i) {
         Entree e;
-        if (!accepter(dossierSeries + "/" + nom, nom, e)) continue;
+        if (!accepter(dossierSeries + "/" + noms[i], noms[i], e)) continue;
+        if (static_cast<int>(liste.size()) - LIVREES == SERIES_JOUEUR_MAX) {
+            // Full: the rest are not even read, and said once for the whole folder.
+            nommerRefus(dossierSeries + "/" + noms[i], "more than " + std::to_string(SERIES_JOUEUR_MAX) +
+                                                            " series: it and those after it are left out");
+            break;
+        }
         e.numero = PREMIER_JOUEUR + static_cast<int>(liste.size()) - LIVREES;
         liste.push_back(e);
     }
