@@ -25,6 +25,7 @@
 #include "settings/Souris.h"
 #include "world/Enregistrement.h"
 #include "world/Environnement.h"
+#include "menus/EcransMatch.h"
 #include "world/Match.h"
 #include "world/NiveauManager.h"
 
@@ -61,10 +62,12 @@ void FluxEcrans::initJeu(int difficulte) {
     match = std::make_unique<Match>(difficulte, fichierEssai, duel, niveauSeul > 0 ? niveauSeul : 1, niveauSeul > 0);
     niveaux = match->getNiveaux();
     environnement = match->getEnvironnement();
+    ecrans = std::make_unique<EcransMatch>(*niveaux, *environnement);
     clavier->setDuel(duel);
 }
 
 void FluxEcrans::terminerMatch() {
+    ecrans.reset();
     match.reset();
     niveaux = nullptr;
     environnement = nullptr;
@@ -80,8 +83,7 @@ void FluxEcrans::avancerMatch(long ecoule) {
     const bool finEssai = essaiEditeur && retour;
     if (!environnement->getFinJeu() && !finEssai) {
         const long jeu = environnement->tempsDeJeu(ecoule);
-        niveaux->refresh(jeu);
-        environnement->refresh(jeu);
+        ecrans->avancer(jeu);
         return;
     }
     finirMatch();
@@ -268,6 +270,7 @@ bool FluxEcrans::regarderRejeu(const std::string& chemin) {
     match = std::make_unique<Match>(r.difficulte, std::string(), false, r.numero, true);
     niveaux = match->getNiveaux();
     environnement = match->getEnvironnement();
+    ecrans = std::make_unique<EcransMatch>(*niveaux, *environnement);
     if (niveaux->getFinJeu()) {
         terminerMatch();
         return false;

@@ -12,6 +12,7 @@
 #include "app/CadreImage.h"
 #include "app/DessinMatch.h"
 #include "app/ScriptJeu.h"
+#include "menus/EcransMatch.h"
 #include "menus/Menu.h"
 #include "menus/MenuPause.h"
 #include "render/CTextureManager.h"
@@ -447,7 +448,7 @@ void Jeu::pointeur(const SDL_Event& evenement) {
     Environnement* environnement = flux->getEnvironnement();
     const Menu* image = flux->estEnMenu() ? flux->getMenuCourant()
                         : environnement && environnement->getEtat() == ETAT_PAUSE
-                            ? static_cast<const Menu*>(environnement->getMenuPause())
+                            ? static_cast<const Menu*>(flux->getEcransMatch()->getPause())
                             : nullptr;
     if (image && l == largeur && h == hauteur) {
         const CadreImage c = CadreImage::placer(largeur, hauteur, image->getRatioImage());
@@ -467,7 +468,7 @@ void Jeu::drawImage() {
     if (flux->estEnMenu()) {
         drawMenu();
     } else {
-        DessinMatch(flux->getNiveaux(), flux->getEnvironnement(), largeur, hauteur).dessiner();
+        DessinMatch(flux->getNiveaux(), flux->getEnvironnement(), flux->getEcransMatch(), largeur, hauteur).dessiner();
     }
 }
 

@@ -11,6 +11,7 @@
 #include "app/HorlogeBoucle.h"
 
 class CameraMatch;
+class EcransMatch;
 class Menu;
 class CTextureManager;
 class NiveauManager;
@@ -37,6 +38,8 @@ public:
 
     Menu* getMenuCourant() { return flux->getMenuCourant(); }
     bool estEnMenu() const { return flux->estEnMenu(); }
+    // The pause screen and summary over the match on screen; null in the menus.
+    const EcransMatch* getEcransMatch() const { return flux->getEcransMatch(); }
     bool getQuitter() const { return quitter; }
     // The replay the game was started on was refused (the exit status says so).
     bool rejeuRefuse() const { return refusRejeu; }

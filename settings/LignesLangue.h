@@ -189,4 +189,5 @@
     X(ED_NAIF_GAUCHE, "editor.naive_left") \
     X(ED_NAIF_DROITE, "editor.naive_right") \
     X(ED_NAIF_TAPES, "editor.naive_taps") \
-    X(ED_NAIF_RIEN, "editor.naive_nothing")
+    X(ED_NAIF_RIEN, "editor.naive_nothing") \
+    X(HUD_ASSISTE, "hud.assisted")

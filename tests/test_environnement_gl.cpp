@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <memory>
 
+#include "menus/EcransMatch.h"
 #include "menus/MenuPause.h"
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
@@ -38,16 +40,17 @@ protected:
         env = Environnement::getInstance();
         env->ajouterJoueur(new Joueur(1));
         j = env->getJoueur(1);
+        ecrans = std::make_unique<EcransMatch>(*n, *env);
     }
     void TearDown() override {
+        ecrans.reset();
         Environnement::kill();
         TextesManager::kill();
         LangManager::kill();
     }
     void frames(int n, long ecoule = 40) {
         for (int i = 0; i < n; ++i) {
-            NiveauManager::getInstance()->refresh(ecoule);
-            env->refresh(ecoule);
+            ecrans->avancer(ecoule);
         }
     }
     void taper(int k) {
@@ -58,6 +61,7 @@ protected:
     // A fresh match on level 1 of series 1 in that video mode ("1024 768 0"), read again from its files.
     void nouveauMatch(const char* mode) {
         monde.reglages(mode);
+        ecrans.reset();
         Environnement::kill();
         env = Environnement::getInstance();
         NiveauManager* n = NiveauManager::getInstance();
@@ -66,9 +70,11 @@ protected:
         n->chargerNiveau();
         env->ajouterJoueur(new Joueur(1));
         j = env->getJoueur(1);
+        ecrans = std::make_unique<EcransMatch>(*n, *env);
     }
     MondeTest monde;
     Environnement* env = nullptr;
+    std::unique_ptr<EcransMatch> ecrans;  // the pause screen over the match
     Joueur* j = nullptr;
 };
 
@@ -107,13 +113,13 @@ TEST_F(Match, HorlogePauseEtAbandon) {
     EXPECT_EQ("1.0 ", env->getTempsJeu(0)) << "not during the pause";
     taper(SDLK_ESCAPE);
     EXPECT_EQ(ETAT_JEU, env->getEtat()) << "cancel resumes";
-    EXPECT_EQ(0, env->getMenuPause()->getCode()) << "reset for the next pause";
+    EXPECT_EQ(0, ecrans->getPause()->getCode()) << "reset for the next pause";
     taper(SDLK_ESCAPE);
     frames(6);
     taper(SDLK_a);  // left wraps to the last item: leave the match
     frames(1);
     taper(SDLK_SPACE);
-    ASSERT_TRUE(env->getMenuPause()->questionOuverte()) << "a series asks before it is left";
+    ASSERT_TRUE(ecrans->getPause()->questionOuverte()) << "a series asks before it is left";
     EXPECT_FALSE(env->getFinJeu());
     frames(6);
     taper(SDLK_a);  // yes

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Jeu.h"
+#include "menus/EcransMatch.h"
 #include "menus/Menu.h"
 #include "menus/MenuBilan.h"
 #include "menus/MenuNiveaux.h"
@@ -193,7 +194,7 @@ TEST_F(Flux, UnMatchQuitteEtUnAutreRecommence) {
     EXPECT_EQ(ETAT_PAUSE, Environnement::getInstance()->getEtat());
     taper(SDLK_a);  // left wraps to the last item: leave the match
     taper(SDLK_SPACE);
-    MenuPause* pause = Environnement::getInstance()->getMenuPause();
+    MenuPause* pause = jeu->getEcransMatch()->getPause();
     ASSERT_TRUE(pause->questionOuverte()) << "a series under way asks before it is left";
     EXPECT_EQ(2, pause->getSelection()) << "on no";
     taper(SDLK_SPACE);
@@ -285,7 +286,7 @@ TEST_F(Flux, UnFichierDeNiveauSeJoueSeulPuisRetourAuMenu) {
     Environnement* env = Environnement::getInstance();
     for (int i = 0; i < 400 && env->getEtat() != ETAT_BILAN; ++i) avancer(10);
     ASSERT_EQ(ETAT_BILAN, env->getEtat());
-    const MenuBilan::Bilan b = env->getMenuBilan()->getBilan();
+    const MenuBilan::Bilan b = *env->getBilan();
     EXPECT_EQ("essai.dat", b.fichier);
     EXPECT_GT(b.tempsMs, 0);
     EXPECT_EQ(0, b.meilleurMs) << "no best time for a file of one's own";
@@ -576,7 +577,7 @@ TEST_F(FluxNiveaux, AtteindreUnNiveauLOuvreDansLaListe) {
     taper(SDLK_SPACE);  // Easy: the series
     ASSERT_FALSE(jeu->estEnMenu());
     finirNiveau();
-    const MenuBilan::Bilan b = env()->getMenuBilan()->getBilan();  // a copy: the summary goes when confirmed
+    const MenuBilan::Bilan b = *env()->getBilan();  // a copy: the summary goes when confirmed
     EXPECT_EQ(1, b.niveau);
     EXPECT_EQ(Medaille::OR, b.medaille);
     EXPECT_TRUE(b.nouveauRecord) << "a first finish";
@@ -613,7 +614,7 @@ TEST_F(FluxNiveaux, SansDossierPersonnelLaListeGardeLaSession) {
     taper(SDLK_SPACE);  // Easy: the series
     ASSERT_FALSE(jeu->estEnMenu());
     finirNiveau();
-    const int tempsMs = env()->getMenuBilan()->getBilan().tempsMs;
+    const int tempsMs = env()->getBilan()->tempsMs;
     taper(SDLK_SPACE);
     taper(SDLK_ESCAPE);
     taper(SDLK_ESCAPE);  // pause
@@ -645,7 +646,7 @@ TEST_F(FluxNiveaux, UnNiveauJoueSeulGardeSonTempsEtRevientALaListe) {
     EXPECT_EQ(2, NiveauManager::getInstance()->getNumNiveau()) << "the chosen level, with its number";
     EXPECT_EQ(ETAT_INTRO, env()->getEtat()) << "from its intro";
     finirNiveau();
-    EXPECT_EQ(Medaille::BRONZE, env()->getMenuBilan()->getBilan().medaille);
+    EXPECT_EQ(Medaille::BRONZE, env()->getBilan()->medaille);
     taper(SDLK_SPACE);
     for (int i = 0; i < 10 && !jeu->estEnMenu(); ++i) avancer(10);
     ASSERT_TRUE(jeu->estEnMenu());
@@ -693,7 +694,7 @@ TEST_F(FluxNiveaux, UneSerieDuJoueurSeJoueEtGardeSesTempsChezElle) {
     for (int i = 0; i < 1000 && env()->getEtat() != ETAT_BILAN; ++i) avancer(10);
     monde.relacher(SDLK_w);
     ASSERT_EQ(ETAT_BILAN, env()->getEtat());
-    EXPECT_EQ(Medaille::OR, env()->getMenuBilan()->getBilan().medaille) << "its own pars";
+    EXPECT_EQ(Medaille::OR, env()->getBilan()->medaille) << "its own pars";
     taper(SDLK_SPACE);
     for (int i = 0; i < 10 && !jeu->estEnMenu(); ++i) avancer(10);
     ASSERT_EQ("MenuNiveaux", ecran());
@@ -726,10 +727,10 @@ TEST_F(FluxNiveaux, RecommencerLeNiveauDepuisLaPause) {
     ASSERT_GT(joue, 1000);
     taper(SDLK_ESCAPE);  // pause
     ASSERT_EQ(ETAT_PAUSE, env()->getEtat());
-    ASSERT_EQ(3, env()->getMenuPause()->getNbChoix());
+    ASSERT_EQ(3, jeu->getEcransMatch()->getPause()->getNbChoix());
     taper(SDLK_d);
     EXPECT_EQ(LangManager::getInstance()->ligne(LangManager::LIGNE_RECOMMENCER),
-              env()->getMenuPause()->getLibelle(env()->getMenuPause()->getSelection() - 1));
+              jeu->getEcransMatch()->getPause()->getLibelle(jeu->getEcransMatch()->getPause()->getSelection() - 1));
     taper(SDLK_SPACE);
     EXPECT_EQ(ETAT_REPRISE, env()->getEtat()) << "the level at once, from its count-in: no intro";
     EXPECT_EQ(piece(3), musique()) << "the game music";
@@ -740,7 +741,7 @@ TEST_F(FluxNiveaux, RecommencerLeNiveauDepuisLaPause) {
     EXPECT_EQ(0, env()->getTempsNiveauMs(1)) << "the level's own clock starts again";
     avancer(Environnement::DUREE_REPRISE);
     EXPECT_EQ(ETAT_JEU, env()->getEtat()) << "the count-in runs out into play";
-    EXPECT_EQ(0, env()->getMenuPause()->getCode()) << "the pause is ready for next time";
+    EXPECT_EQ(0, jeu->getEcransMatch()->getPause()->getCode()) << "the pause is ready for next time";
 }
 
 // A tap pressed and released between two frames moves one row, however fast

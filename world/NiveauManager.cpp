@@ -220,9 +220,9 @@ void NiveauManager::appliquer(const Evenement& e) {
 bool NiveauManager::getFinJeu() { return finJeu; }
 int NiveauManager::getTemps() { return temps; }
 int NiveauManager::getLargeur() { return largeur; }
-int NiveauManager::getHauteur() { return hauteur; }
-int NiveauManager::getNumNiveau() { return numNiveau; }
-int NiveauManager::getNumDifficulte() { return difficulte; }
+int NiveauManager::getHauteur() const { return hauteur; }
+int NiveauManager::getNumNiveau() const { return numNiveau; }
+int NiveauManager::getNumDifficulte() const { return difficulte; }
 
 // Only tiles change with time, and only once broken: a plain block's or an
 // untouched tile's refresh does nothing. Cells in row order.

@@ -78,9 +78,9 @@ public:
     bool getNiveauIllisible() const { return illisible; }
     int getTemps();
     int getLargeur();
-    int getHauteur();
-    int getNumNiveau();
-    int getNumDifficulte();
+    int getHauteur() const;
+    int getNumNiveau() const;
+    int getNumDifficulte() const;
 
     void refresh(long ecoule);
     void draw();
