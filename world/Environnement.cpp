@@ -2,6 +2,7 @@
 #include "world/Environnement.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
 #include "menus/MenuBilan.h"
@@ -18,10 +19,9 @@
 #include "world/HUD.h"
 #include "world/HorlogeNiveau.h"
 #include "world/Joueur.h"
+#include "world/Match.h"
 #include "world/NiveauManager.h"
 #include "world/Trajectoire.h"
-
-Environnement* Environnement::environnement = nullptr;
 
 namespace {
 const float FIN_CAMERA_Y = 5.0f;  // the level-end rise stops here
@@ -43,13 +43,10 @@ Point3 arriveeJoueur(Joueur* j) {
 }  // namespace
 
 Environnement* Environnement::getInstance() {
-    if (!environnement) environnement = new Environnement();
-    return environnement;
-}
-
-void Environnement::kill() {
-    delete environnement;
-    environnement = nullptr;
+    const Match* m = Match::courant();
+    Environnement* e = m ? m->getEnvironnement() : nullptr;
+    if (!e) throw std::logic_error("Environnement::getInstance: no match with players is on");
+    return e;
 }
 
 Environnement::Environnement()
