@@ -17,8 +17,8 @@
 #include "bench/DossierBench.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "menus/Menu.h"
 #include "world/Environnement.h"
-#include "world/NiveauManager.h"
 
 namespace fs = std::filesystem;
 
@@ -57,6 +57,14 @@ struct Mesure {
     double cpu;     // processor milliseconds per frame, every thread of the process (the GL driver's too)
 };
 
+// Whether the game is where the benchmark's keys should have led; says so and leaves when not,
+// since figures of another screen would be meaningless.
+void verifier(bool ok, const char* ou) {
+    if (ok) return;
+    std::fprintf(stderr, "bench_duel: the keys did not reach %s\n", ou);
+    std::exit(1);
+}
+
 // From the main menu: item (1 solo, 2 duel), the first difficulty, the intro
 // skipped; then MESURE frames timed; then back to the menu.
 Mesure mesurer(Jeu& jeu, int item) {
@@ -64,15 +72,21 @@ Mesure mesurer(Jeu& jeu, int item) {
     touche(jeu, SDLK_SPACE);
     touche(jeu, SDLK_SPACE);
     touche(jeu, SDLK_ESCAPE);
+    verifier(!jeu.estEnMenu() && Environnement::getInstance()->estDuel() == (item == 2),
+             item == 2 ? "a duel" : "a solo match");
     for (int i = 0; i < PREPARATION; ++i) frame(jeu);
     const auto debut = std::chrono::steady_clock::now();
     const std::clock_t cpu = std::clock();
     for (int i = 0; i < MESURE; ++i) frame(jeu);
     const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC / MESURE;
     const std::chrono::duration<double> d = std::chrono::steady_clock::now() - debut;
+    // The pause screen: up to its last item, leave the match, then yes to its question.
     touche(jeu, SDLK_ESCAPE);
-    touche(jeu, SDLK_d);
+    touche(jeu, SDLK_w);
     touche(jeu, SDLK_SPACE);
+    touche(jeu, SDLK_a);
+    touche(jeu, SDLK_SPACE);
+    verifier(jeu.estEnMenu() && jeu.getMenuCourant()->getNom() == "MenuPrincipal", "the main menu");
     return {MESURE / d.count(), cpuMs};
 }
 
@@ -107,8 +121,6 @@ int main(int argc, char** argv) {
         std::printf("duel / solo: %.0f %% by frames per second, %.0f %% by processor time\n",
                     100 * duel.images / solo.images, 100 * solo.cpu / duel.cpu);
     }
-    NiveauManager::kill();
-    Environnement::kill();
     SDL_Quit();
     return 0;
 }
