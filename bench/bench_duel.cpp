@@ -45,6 +45,21 @@ std::string niveau() {
 
 const auto touche = DossierBench::touche;
 
+// A key tapped: pressed for one frame, so a menu moves once (a longer hold repeats), then released.
+void taper(Jeu& jeu, SDLKey k) {
+    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+        SDL_Event e{};
+        e.type = type;
+        e.key.type = type;
+        e.key.keysym.sym = k;
+        SDL_PushEvent(&e);
+        for (int i = 0; i < (type == SDL_KEYDOWN ? 1 : 12); ++i) {
+            jeu.gestionClavier();
+            jeu.refresh(PAS_MS);
+        }
+    }
+}
+
 void frame(Jeu& jeu) {
     jeu.gestionClavier();
     jeu.refresh(PAS_MS);
@@ -68,7 +83,9 @@ void verifier(bool ok, const char* ou) {
 // From the main menu: item (1 solo, 2 duel), the first difficulty, the intro
 // skipped; then MESURE frames timed; then back to the menu.
 Mesure mesurer(Jeu& jeu, int item) {
-    for (int i = 1; i < item; ++i) touche(jeu, SDLK_d);
+    // The main menu opens on the item last chosen.
+    for (int i = 0; i < 4 && jeu.getMenuCourant()->getSelection() != item; ++i)
+        taper(jeu, jeu.getMenuCourant()->getSelection() < item ? SDLK_d : SDLK_a);
     touche(jeu, SDLK_SPACE);
     touche(jeu, SDLK_SPACE);
     touche(jeu, SDLK_ESCAPE);
@@ -81,11 +98,7 @@ Mesure mesurer(Jeu& jeu, int item) {
     const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC / MESURE;
     const std::chrono::duration<double> d = std::chrono::steady_clock::now() - debut;
     // The pause screen: up to its last item, leave the match, then yes to its question.
-    touche(jeu, SDLK_ESCAPE);
-    touche(jeu, SDLK_w);
-    touche(jeu, SDLK_SPACE);
-    touche(jeu, SDLK_a);
-    touche(jeu, SDLK_SPACE);
+    for (SDLKey k : {SDLK_ESCAPE, SDLK_w, SDLK_SPACE, SDLK_a, SDLK_SPACE}) taper(jeu, k);
     verifier(jeu.estEnMenu() && jeu.getMenuCourant()->getNom() == "MenuPrincipal", "the main menu");
     return {MESURE / d.count(), cpuMs};
 }
