@@ -17,10 +17,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/DossierJeu.h"
 #include "settings/FichierLu.h"
 #include "tests/support/DemarrageTest.h"
-#include "tests/support/FabriqueWAV.h"
 #include "world/edition/EditionNiveau.h"
 #include "world/noyau/Rejeu.h"
 

@@ -11,7 +11,6 @@
 
 #include "settings/OptionsManager.h"
 #include "tests/support/DisquePlein.h"
-#include "tests/support/DossierTemporaire.h"
 #include "tests/support/OptionsTest.h"
 
 TEST_F(Options, SansFichierLesValeursParDefaut) {

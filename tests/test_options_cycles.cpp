@@ -10,8 +10,6 @@
 #include <optional>
 
 #include "settings/OptionsManager.h"
-#include "tests/support/DisquePlein.h"
-#include "tests/support/DossierTemporaire.h"
 #include "tests/support/OptionsTest.h"
 
 TEST_F(Options, CycleDesResolutions) {
