@@ -87,6 +87,10 @@ private:
     void commencerMatch();
     void quitterRecord();
     void finirMatch();
+    // The one place a match is made: level numero of the difficulty (or the
+    // level file being tried), alone when seul, a duel as the flow says.
+    // False when its first level is refused (the match is then over at once).
+    bool ouvrirMatch(int difficulte, int numero, bool seul);
 
     Coquille coquille;
     int enMenu = 1;

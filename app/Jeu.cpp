@@ -380,7 +380,6 @@ void Jeu::boucle() {
     Souris::kill();
     TextesManager::kill();
     flux->terminerMatch();
-    NiveauManager::kill();
 }
 
 void Jeu::gestionClavier() {

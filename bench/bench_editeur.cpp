@@ -17,8 +17,6 @@
 #include "app/Jeu.h"
 #include "bench/DossierBench.h"
 #include "menus/VerificationEditeur.h"
-#include "world/Environnement.h"
-#include "world/NiveauManager.h"
 
 namespace fs = std::filesystem;
 
@@ -157,8 +155,6 @@ void mesurerDessin(int largeur, int hauteur) {
                     loin.msImage / partie.msImage, pres.msImage / partie.msImage, loin.cpu / partie.cpu,
                     pres.cpu / partie.cpu);
     }
-    NiveauManager::kill();
-    Environnement::kill();
     SDL_Quit();
 }
 

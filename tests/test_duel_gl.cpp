@@ -62,8 +62,6 @@ protected:
     void arreter() {
         delete jeu;
         jeu = nullptr;
-        NiveauManager::kill();
-        Environnement::kill();
     }
     // Key events go through SDL's queue and the game's own event loop.
     void evenement(Uint8 type, SDLKey k) {

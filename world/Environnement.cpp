@@ -2,6 +2,7 @@
 #include "world/Environnement.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
 #include "render/HUD.h"
@@ -14,23 +15,19 @@
 #include "world/HorlogeNiveau.h"
 #include "world/Joueur.h"
 #include "world/LectureHUD.h"
+#include "world/Match.h"
 #include "world/NiveauManager.h"
 #include "world/Trajectoire.h"
-
-Environnement* Environnement::environnement = nullptr;
 
 namespace {
 const float FIN_CAMERA_Y = 5.0f;  // the level-end rise stops here
 }  // namespace
 
 Environnement* Environnement::getInstance() {
-    if (!environnement) environnement = new Environnement();
-    return environnement;
-}
-
-void Environnement::kill() {
-    delete environnement;
-    environnement = nullptr;
+    const Match* m = Match::courant();
+    Environnement* e = m ? m->getEnvironnement() : nullptr;
+    if (!e) throw std::logic_error("Environnement::getInstance: no match with players is on");
+    return e;
 }
 
 Environnement::Environnement()

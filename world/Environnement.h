@@ -38,8 +38,9 @@ enum EtatMatch {
 
 class Environnement {
 public:
+    // The current match's state; with no match on, or a match reduced to its
+    // level, a std::logic_error.
     static Environnement* getInstance();
-    static void kill();
 
     // Takes ownership; slot numJoueur - 1.
     void ajouterJoueur(Joueur* joueur);
@@ -122,8 +123,12 @@ public:
     }
 
 private:
+    // Only a Match makes and ends its state, after its level manager.
+    friend class Match;
     Environnement();
     ~Environnement();
+    Environnement(const Environnement&) = delete;
+    Environnement& operator=(const Environnement&) = delete;
     void refreshIntro(long ecoule);
     void refreshJeu(long ecoule);
     void refreshFinNiveau(long ecoule);
@@ -165,8 +170,6 @@ private:
     int etatVisible() const { return etat == ETAT_PAUSE ? etatAvantPause : etat; }
     // Opens the pause screen on a cancel press; true when it did.
     bool pauseDemandee();
-
-    static Environnement* environnement;
 
     OptionsManager* options;
     NiveauManager* niveaux;
