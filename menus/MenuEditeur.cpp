@@ -210,6 +210,10 @@ void MenuEditeur::suivreSouris() {
     if (pointeur.molette && surGrille) vue.zoomer(std::pow(ZOOM_PAS, pointeur.molette), pointeur.x, pointeur.y);
     if ((pointeur.tenus & SDL_BUTTON(SDL_BUTTON_MIDDLE)) && xPrec >= 0) vue.glisser(pointeur.x - xPrec, pointeur.y - yPrec);
     xPrec = pointeur.x, yPrec = pointeur.y;
+    if (pointeur.gauche && verification.enCours() && surBarre(pointeur.xClic, pointeur.yClic)) {
+        verifier();
+        return;
+    }
     if (pointeur.gauche && !vue.dans(pointeur.xClic, pointeur.yClic)) {
         const int i = entreeSous(pointeur.xClic, pointeur.yClic);
         if (i >= 0) {
@@ -278,7 +282,13 @@ void MenuEditeur::retour() {
     code = RETOUR;
 }
 
+// The check command starts a check, or stops the one running.
 void MenuEditeur::verifier() {
+    if (verification.enCours()) {
+        verification.arreter();
+        setAvis(LangManager::getInstance()->ligne(LangManager::ED_VERIF_ARRETEE));
+        return;
+    }
     verification.lancer(edition.niveau());
     versionLancee = version;
     verdictPris = false;
@@ -385,7 +395,9 @@ void MenuEditeur::draw() {
     vue.dessiner(edition, m);
     std::vector<std::string> libelles;
     LangManager* lang = LangManager::getInstance();
-    for (const Commande& c : commandes()) libelles.push_back(lang->ligne(c.ligne));
+    for (const Commande& c : commandes())
+        libelles.push_back(lang->ligne(c.action == &MenuEditeur::verifier && verification.enCours() ? LangManager::ED_ARRETER
+                                                                                                 : c.ligne));
     PanneauEditeur::dessiner(textes, palette(), bloc, libelles, entree, panneau);
     dessinerEtat();
 }
@@ -402,7 +414,7 @@ void MenuEditeur::dessinerEtat() {
     std::string l2 = getAvis();
     const bool verdict = l2.empty() && !verification.enCours() && verdictAJour();
     if (verification.enCours()) {
-        l2 = lang->ligne(LangManager::ED_VERIFICATION);
+        l2 = lang->ligne(LangManager::ED_VERIFICATION) + "   " + lang->ligne(LangManager::ED_ARRET_AIDE);
         glDisable(GL_TEXTURE_2D);
         glColor4f(0.3f, 0.3f, 0.4f, 1);
         glBegin(GL_QUADS);

@@ -8,7 +8,11 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <string>
+#include <utility>
 
 #include "app/Jeu.h"
 #include "menus/MenuEditeur.h"
@@ -302,6 +306,44 @@ TEST_F(Editeur, UnNiveauInfaisableEstMarqueEtJamaisAjoute) {
     taper(SDLK_F8);
     EXPECT_EQ(LangManager::getInstance()->ligne(LangManager::ED_REFUSE_INFAISABLE), editeur()->getAvis());
     EXPECT_FALSE(monde.dossier.existe("Series/my-levels/serie.txt"));
+}
+
+// A check can be stopped, by its command again or by a click on its bar: at
+// once, with no verdict left and nothing proven, and the editor goes on as
+// before; a check let run to its end still gives its verdict.
+TEST_F(Editeur, UneVerificationArreteeNeLaisseRienEtLEditeurContinue) {
+    // A shipped easy level whose search alone takes a good while.
+    std::ifstream f(std::string(LEAPGRID_GAME_DIR) + "/Niveaux/1/niveau8.dat");
+    const std::string niveau((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(niveau.empty());
+    monde.dossier.ecrire("Drafts/draft.dat", niveau);
+    cliquer(0.5, 0.5);
+    cliquer((6 - 0.5) / 7, 0.26);
+    ASSERT_TRUE(editeur());
+    LangManager* lang = LangManager::getInstance();
+    const std::pair<const char*, std::function<void()>> stopper[] = {
+        {"the check command again", [&] { taper(SDLK_F7); }},
+        {"a click on the bar", [&] { cliquer(0.6, 0.059); }},
+    };
+    for (const auto& [comment, stop] : stopper) {
+        taper(SDLK_F7);
+        ASSERT_TRUE(editeur()->getVerification().enCours()) << comment;
+        stop();
+        EXPECT_FALSE(editeur()->getVerification().enCours()) << comment;
+        EXPECT_EQ(lang->ligne(LangManager::ED_VERIF_ARRETEE), editeur()->getAvis()) << comment;
+        EXPECT_EQ(nullptr, editeur()->verdict()) << comment;
+        taper(SDLK_F8);
+        EXPECT_EQ(lang->ligne(LangManager::ED_A_VERIFIER), editeur()->getAvis()) << comment << ": nothing proven";
+        EXPECT_FALSE(monde.dossier.existe("Series/my-levels/serie.txt")) << comment;
+        const int colonne = editeur()->getCurseurColonne();
+        taper(SDLK_RIGHT);
+        EXPECT_EQ(std::min(colonne + 1, editeur()->getEdition().colonnes() - 1), editeur()->getCurseurColonne())
+            << comment << ": the editor answers";
+    }
+    taper(SDLK_F7);
+    ASSERT_TRUE(attendreVerification());
+    ASSERT_NE(nullptr, editeur()->verdict());
+    EXPECT_TRUE(editeur()->verdict()->finissable);
 }
 
 // The keys alone: the cursor, confirm paints and cancel erases as it moves,

@@ -146,7 +146,10 @@ Marge::Tolerance Marge::toleranceTemps(const Route& route) {
     Tolerance t;
     for (int ecart : ECARTS) {
         int reussis = 0;
-        for (int k = 0; k < ESSAIS; ++k) reussis += rejouer(route, ecart, 7919u * static_cast<unsigned>(k + 1));
+        for (int k = 0; k < ESSAIS; ++k) {
+            if (drapeauArret && drapeauArret->load(std::memory_order_relaxed)) return t;
+            reussis += rejouer(route, ecart, 7919u * static_cast<unsigned>(k + 1));
+        }
         if (reussis < ESSAIS) {
             t.suivant = ecart;
             t.reussis = reussis;

@@ -1,6 +1,7 @@
 // How much a found route forgives: replayed by a player who watches the ball, with every key time moved at random.
 #pragma once
 
+#include <atomic>
 #include <vector>
 
 #include "tools/verifniveau/Recherche.h"
@@ -35,6 +36,10 @@ public:
     // Whether the route, unshifted, also finishes at frame step pas.
     bool finitAuPas(const Route& route, int pas);
 
+    // A flag another thread may raise to stop toleranceTemps early (its
+    // figure is then worth nothing).
+    void arreterSi(const std::atomic<bool>* drapeau) { drapeauArret = drapeau; }
+
     static constexpr int ESSAIS = 40;
 
 private:
@@ -57,4 +62,5 @@ private:
     static size_t placer(const std::vector<Cible>& cibles, size_t vise, int colonne, int ligne);
 
     Simulateur& sim;
+    const std::atomic<bool>* drapeauArret = nullptr;
 };

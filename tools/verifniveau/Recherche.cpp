@@ -93,7 +93,7 @@ Route Recherche::depuis(const EtatVol& depart, const Etape& premiere, int profon
     // Once a route is found, a little more search may find a faster one.
     Route meilleure;
     long coutMeilleur = std::numeric_limits<long>::max(), arret = limite;
-    while (!f.file.empty() && explores < arret) {
+    while (!f.file.empty() && explores < arret && !(drapeauArret && drapeauArret->load(std::memory_order_relaxed))) {
         const int i = f.file.top().second;
         f.file.pop();
         Noeud& n = f.noeuds[static_cast<size_t>(i)];

@@ -37,6 +37,9 @@ public:
     int bloqueLigne() const { return bloque[1]; }
     // Where another thread may read the landings expanded so far, as they go.
     void suivre(std::atomic<long>* compteur) { suivi = compteur; }
+    // A flag another thread may raise to stop the search where it is (its
+    // route is then worth nothing).
+    void arreterSi(const std::atomic<bool>* drapeau) { drapeauArret = drapeau; }
 
     // Expanded landings allowed for the whole level; a random push's four
     // searches draw on the same budget.
@@ -67,6 +70,7 @@ private:
     int bloque[2] = {0, 0};
     long bloqueEstimation = -1;
     std::atomic<long>* suivi = nullptr;
+    const std::atomic<bool>* drapeauArret = nullptr;
     void noterAvancee(const Etape& e, const EtatVol& etat);
     std::vector<int> lignesBut;  // rows holding a goal block
 };
