@@ -61,6 +61,7 @@ const std::vector<MenuEditeur::Commande>& MenuEditeur::commandes() {
         {L::ED_ESSAYER_ICI, SDLK_F6, 0, &M::essayerIci},
         {L::ED_VERIFIER, SDLK_F7, 0, &M::verifier},
         {L::ED_BROUILLON, SDLK_F2, 0, &M::brouillon},
+        {L::ED_TEXTES, SDLK_F9, 0, &M::saisirTextes},
         {L::ED_AJOUTER, SDLK_F8, 0, &M::ajouter},
         {L::RETOUR, 0, 0, &M::retour},
     };
@@ -103,6 +104,11 @@ void MenuEditeur::refresh(long ecoule) {
     if (verification.resultat(dernier) && !verdictPris) {
         verdictPris = true;
         versionVerifiee = versionLancee;
+    }
+    if (saisie.estOuverte()) {
+        pointeur = Souris::getInstance()->lire();
+        saisie.refresh(ecoule, clavier, pointeur);
+        return;
     }
     suivreSouris();
     if (code) return;
@@ -305,6 +311,7 @@ bool MenuEditeur::sauver() {
 }
 
 void MenuEditeur::brouillon() { sauver(); }
+void MenuEditeur::saisirTextes() { saisie.ouvrir(); }
 
 // Only a level the check proved finishable, as it is now, joins the series.
 void MenuEditeur::ajouter() {
@@ -318,8 +325,10 @@ void MenuEditeur::ajouter() {
         return;
     }
     std::string fichier, erreur;
-    const std::string titre = std::filesystem::path(chemin.empty() ? "level" : chemin).stem().string();
-    if (!MesNiveaux::ajouter(edition.niveau(), titre, std::string(), dernier, fichier, erreur)) {
+    SerieNiveaux::Textes titre = saisie.titre();
+    if (titre.parLangue.empty())
+        titre.parLangue["en"] = std::filesystem::path(chemin.empty() ? "level" : chemin).stem().string();
+    if (!MesNiveaux::ajouter(edition.niveau(), titre, saisie.lecon(), dernier, fichier, erreur)) {
         setAvis(lang->ligne(LangManager::ED_ECHEC_SAUVE) + erreur);
         return;
     }
@@ -400,6 +409,7 @@ void MenuEditeur::draw() {
                                                                                                  : c.ligne));
     PanneauEditeur::dessiner(textes, palette(), bloc, libelles, entree, panneau);
     dessinerEtat();
+    saisie.dessiner(textes);
 }
 
 // Under the grid: the file and the level's size, time limit, block and

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "menus/ChoixLettre.h"
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
 #include "settings/CatalogueSeries.h"
@@ -91,9 +92,7 @@ bool MenuRecord::suivreSourisRecord() {
 
 void MenuRecord::changerLettre(int pas) {
     char& lettre = nomsSaisis[0][static_cast<size_t>(curseur)];
-    lettre = static_cast<char>(lettre + pas);
-    if (lettre < 'A') lettre = 'Z';
-    if (lettre > 'Z') lettre = 'A';
+    lettre = ChoixLettre::majuscules().suivante(lettre, pas);
     sons->jouerSon(sons->sonBeep);
 }
 
