@@ -70,8 +70,6 @@ private:
     void activer(int entree);
     void deplacerCurseur(int dl, int dc);
     void changer(bool fait);  // after an edit: the view and the check learn of it
-    // A point on the check's progress bar, under the grid.
-    static bool surBarre(double x, double y) { return x >= 0.3 && x <= 0.98 && y >= 0.04 && y <= 0.078; }
     bool verdictAJour() const { return verdictPris && versionVerifiee == version; }
 
     void annuler();
@@ -99,9 +97,6 @@ private:
     void blocPrecedent();
     void blocSuivant();
 
-    void dessinerPanneau();
-    void dessinerEtat();
-    std::string ligneVerdict() const;
 
     EditionNiveau edition;
     VueEditeur vue;
