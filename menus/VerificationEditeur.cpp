@@ -35,6 +35,7 @@ ResultatVerification VerificationEditeur::verifier(const FichierNiveau& niveau, 
     Recherche recherche(sim);
     recherche.suivre(etats);
     recherche.arreterSi(arret);
+    recherche.surDeuxCoeurs();
     const Route route = recherche.chercher();
     if (arret && arret->load()) return ResultatVerification();
     r.finissable = route.trouvee;
@@ -51,7 +52,7 @@ ResultatVerification VerificationEditeur::verifier(const FichierNiveau& niveau, 
     auto naif = std::async(std::launch::async, [&niveau] { return Naif::essayer(niveau, std::string()); });
     Marge marge(sim);
     marge.arreterSi(arret);
-    r.margeMs = marge.toleranceTemps(route).tolere;
+    r.margeMs = marge.toleranceTemps(route, true).tolere;
     if (etape) etape->store(2);
     const std::vector<Naif::Essai> essais = naif.get();
     if (arret && arret->load()) return ResultatVerification();

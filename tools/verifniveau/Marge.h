@@ -32,7 +32,10 @@ public:
         int suivant = 0;
         int reussis = 0;
     };
-    Tolerance toleranceTemps(const Route& route);
+    // deuxCoeurs: the replays shared with another thread, on a copy of the
+    // simulator (each replay depends on its shift and seed alone: the same
+    // figure, sooner).
+    Tolerance toleranceTemps(const Route& route, bool deuxCoeurs = false);
     // Whether the route, unshifted, also finishes at frame step pas.
     bool finitAuPas(const Route& route, int pas);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ public:
     // A flag another thread may raise to stop the search where it is (its
     // route is then worth nothing).
     void arreterSi(const std::atomic<bool>* drapeau) { drapeauArret = drapeau; }
+    // The flights from each landing shared with another thread, on a copy of
+    // the simulator: flights depend on nothing but their start and plan, so
+    // the search is the same, sooner on two cores.
+    void surDeuxCoeurs() { aide = std::make_unique<Simulateur>(sim); }
 
     // Expanded landings allowed for the whole level; a random push's four
     // searches draw on the same budget.
@@ -71,6 +76,7 @@ private:
     long bloqueEstimation = -1;
     std::atomic<long>* suivi = nullptr;
     const std::atomic<bool>* drapeauArret = nullptr;
+    std::unique_ptr<Simulateur> aide;  // the other thread's, when the search uses two
     void noterAvancee(const Etape& e, const EtatVol& etat);
     std::vector<int> lignesBut;  // rows holding a goal block
 };
