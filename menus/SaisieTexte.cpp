@@ -191,7 +191,7 @@ void SaisieTexte::dessiner(TextesManager* t) const {
     t->draw(titre.c_str(), 2, (X0 + X1) / 2, 0.8, t->largeurPour(titre.c_str(), 0.03, X1 - X0 - 0.04, 0.5), 0.05, 0.5, 3);
     for (int c = 0; c < NB_CHAMPS; ++c) {
         const std::string& texte = textes[c];
-        std::string ligne = lang->ligne(LIGNES[c]) + ": ";
+        std::string ligne = lang->ligne(LIGNES[c]) + " ";
         ligne += texte.size() > MONTRES ? "..." + texte.substr(texte.size() - MONTRES + 3) : texte;
         if (c == champ) ligne += "_";
         t->draw(ligne.c_str(), c == champ ? 2 : 1, X0 + 0.015, Y_PREMIER - c * PAS,
