@@ -161,6 +161,7 @@ void FluxEcrans::gestionMenu() {
         {"MenuDifficulte", 2, &FluxEcrans::commencerMatch},
         {"MenuDifficulte", 3, &FluxEcrans::versMenuPrincipal},
         {"MenuDifficulte", 4, &FluxEcrans::versMenuNiveaux},
+        {"MenuDifficulte", MenuDifficulte::SERIE_JOUEUR, &FluxEcrans::commencerMatch},
         {"MenuNiveaux", 1, &FluxEcrans::jouerNiveauChoisi},
         {"MenuNiveaux", 2, &FluxEcrans::versMenuDifficulte},
         {"MenuAPropos", 1, &FluxEcrans::versMenuPrincipal},
@@ -228,7 +229,7 @@ void FluxEcrans::quitterJeu() { coquille.quitter(); }
 // The difficulty menu stays current, unrefreshed and undrawn, for the whole match.
 void FluxEcrans::commencerMatch() {
     niveauSeul = 0;
-    commencerMatch(menuCourant->getCode());
+    commencerMatch(static_cast<MenuDifficulte*>(menuCourant)->getSerie());
 }
 
 void FluxEcrans::versMenuNiveaux() { remplacerMenu(new MenuNiveaux(difficulteListe, niveauSeul > 0 ? niveauSeul : 1)); }
