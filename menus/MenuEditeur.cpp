@@ -78,6 +78,7 @@ std::string MenuEditeur::cheminBrouillon() {
 MenuEditeur::MenuEditeur(const std::string& c) : Menu(0, 0, 1, 1), chemin(c) {
     nom = "MenuEditeur";
     delai = 0;
+    remplirFenetre();
     if (!chemin.empty() && FichierLu::ordinaire(chemin)) {
         std::string refus;
         if (!edition.charger(chemin, refus)) setAvis(chemin + ": " + refus);
