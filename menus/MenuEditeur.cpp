@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <map>
 
 #include "menus/BandeauEditeur.h"
 #include "menus/MesNiveaux.h"
@@ -23,6 +24,13 @@ namespace {
 
 const double ZOOM_PAS = 1.25;
 const int TEMPS_PAS = 5;
+
+// The title and lesson typed for each level file, kept for the game's
+// session: leaving the editor and coming back to the file loses nothing.
+std::map<std::string, SaisieTexte::Lignes>& textesDeLaSession() {
+    static std::map<std::string, SaisieTexte::Lignes> textes;
+    return textes;
+}
 
 }  // namespace
 
@@ -86,7 +94,11 @@ MenuEditeur::MenuEditeur(const std::string& c) : Menu(0, 0, 1, 1), chemin(c) {
     curseurL = std::max(0, edition.departLigne());
     curseurC = edition.departColonne();
     vue.placer(0.01, 0.13, 0.74, 0.99);
+    const auto gardes = textesDeLaSession().find(chemin);
+    if (gardes != textesDeLaSession().end()) saisie.reprendre(gardes->second);
 }
+
+MenuEditeur::~MenuEditeur() { textesDeLaSession()[chemin] = saisie.lignes(); }
 
 int MenuEditeur::getBloc() const { return palette()[static_cast<size_t>(bloc)]; }
 

@@ -21,6 +21,8 @@ public:
     // leaves a new level and the reason as the notice), else a new level
     // that will be saved there.
     explicit MenuEditeur(const std::string& chemin);
+    // The title and lesson typed stay for the session, by level file.
+    ~MenuEditeur() override;
     void refresh(long ecoule) override;
     void draw() override;
     void reset() override;

@@ -204,3 +204,13 @@ void SaisieTexte::dessiner(TextesManager* t) const {
                 0.5, 3);
     }
 }
+
+SaisieTexte::Lignes SaisieTexte::lignes() const {
+    Lignes l;
+    for (int c = 0; c < NB_CHAMPS; ++c) l.textes[c] = textes[c];
+    return l;
+}
+
+void SaisieTexte::reprendre(const Lignes& l) {
+    for (int c = 0; c < NB_CHAMPS; ++c) textes[c] = l.textes[c];
+}

@@ -32,6 +32,12 @@ public:
 
     // A line in the game's one-byte text (see Accents).
     const std::string& texte(int c) const { return textes[c]; }
+    // The lines as they were typed, to be given back to a later screen.
+    struct Lignes {
+        std::string textes[NB_CHAMPS];
+    };
+    Lignes lignes() const;
+    void reprendre(const Lignes& l);
     // Adds a character at the end of the current line: refused (false) when
     // the fonts cannot draw it or the series file could not hold the line.
     bool ajouter(unsigned char octet);

@@ -350,7 +350,8 @@ TEST_F(Editeur, UneVerificationArreteeNeLaisseRienEtLEditeurContinue) {
 // accented key, Backspace; a sign the fonts lack is refused), picked with the
 // arrows alone and with a pad's stick and buttons, a line chosen and changed
 // with the mouse; kept in both languages when the level joins "My levels"
-// (a line typed in one language stands for both), and shown in the level list.
+// (a line typed in one language stands for both), and shown in the level list;
+// kept for the session when the editor is left and opened again.
 TEST_F(Editeur, TitreEtLeconAuClavierALaManetteEtALaSouris) {
     monde.dossier.ecrire("Drafts/draft.dat", "60 3 3\n100 100 100\n1 1 1\n");
     cliquer(0.5, 0.5);
@@ -408,6 +409,14 @@ TEST_F(Editeur, TitreEtLeconAuClavierALaManetteEtALaSouris) {
     ASSERT_TRUE(lue.charger(monde.dossier.chemin() + "/Series/my-levels", refus)) << refus;
     EXPECT_EQ("Road", ObjectifsNiveau::titre(lue, 1)) << "as the level list and the intro show it";
     EXPECT_EQ("Bc", ObjectifsNiveau::lecon(lue, 1));
+
+    // Leaving the editor and coming back to the same file keeps what was typed.
+    cliquerEntree(indiceCommande(LangManager::RETOUR));
+    ASSERT_EQ("MenuPrincipal", ecran());
+    cliquer((6 - 0.5) / 7, 0.26);
+    ASSERT_TRUE(editeur());
+    EXPECT_EQ("Road", editeur()->getSaisie().texte(SaisieTexte::TITRE_EN));
+    EXPECT_EQ("Bc", editeur()->getSaisie().texte(SaisieTexte::LECON_EN));
 }
 
 // The keys alone: the cursor, confirm paints and cancel erases as it moves,
