@@ -136,8 +136,9 @@ void Jeu::boucle() {
         gestionClavier();
         refresh(ecoule);
         tracerEcran();
-        draw();
-        cadence.apresImage();
+        const bool dessinee = !cadence.economise() || repos.aDessiner(etatRepos(), ecoule);
+        if (dessinee) draw();
+        cadence.apresImage(dessinee);
         if (script) {
             script->apresImage(*this);
             quitter = quitter || script->estFini();
@@ -152,7 +153,9 @@ void Jeu::boucle() {
 
 void Jeu::gestionClavier() {
     SDL_Event evenement;
+    evenementVu = false;
     while (SDL_PollEvent(&evenement)) {
+        evenementVu = true;  // whatever it is (an expose, a resize, focus): the picture is drawn again
         switch (evenement.type) {
             case SDL_QUIT:
                 std::exit(0);
@@ -207,16 +210,34 @@ void Jeu::refresh(long ecoule) {
         Souris::getInstance()->oublier();
 }
 
+const Menu* Jeu::imageMenu() {
+    Environnement* environnement = flux->getEnvironnement();
+    if (flux->estEnMenu()) return flux->getMenuCourant();
+    if (environnement && environnement->getEtat() == ETAT_PAUSE) return environnement->getMenuPause();
+    return nullptr;
+}
+
+// A menu, and a paused match under its pause screen, change only when a
+// player acts on them, when their screen's fingerprint changes, or for a
+// moment after that; a playing match, or the editor (whose check runs on its
+// own), draws every frame.
+ReposEcran::Etat Jeu::etatRepos() {
+    const Menu* menu = imageMenu();
+    ReposEcran::Etat etat{menu != nullptr, evenementVu, 0};
+    if (menu && flux->estEnMenu() && flux->getMenuCourant()->getNom() == "MenuEditeur") etat.peutReposer = false;
+    for (int j = 1; j <= 2 && !etat.entree; ++j)
+        etat.entree = clavier->estHaut(j) || clavier->estBas(j) || clavier->estGauche(j) || clavier->estDroite(j) ||
+                      clavier->estOk(j) || clavier->estNon(j) || clavier->estPause(j);
+    if (menu) etat.empreinte = menu->empreinte() * 31u + static_cast<size_t>(largeur) * 8191u + static_cast<size_t>(hauteur);
+    return etat;
+}
+
 // The window's pixels to the screens' units. A screen's picture (a menu, the
 // pause) may be cut or sit between bars: the pointer is read in it.
 void Jeu::pointeur(const SDL_Event& evenement) {
     const SDL_Surface* surface = SDL_GetVideoSurface();
     const int l = surface ? surface->w : largeur, h = surface ? surface->h : hauteur;
-    Environnement* environnement = flux->getEnvironnement();
-    const Menu* image = flux->estEnMenu() ? flux->getMenuCourant()
-                        : environnement && environnement->getEtat() == ETAT_PAUSE
-                            ? static_cast<const Menu*>(environnement->getMenuPause())
-                            : nullptr;
+    const Menu* image = imageMenu();
     if (image && l == largeur && h == hauteur) {
         const CadreImage c = CadreImage::placer(largeur, hauteur, image->getRatioImage());
         Souris::getInstance()->evenement(evenement, c.largeur, c.hauteur, c.x0, c.y0);

@@ -10,6 +10,7 @@
 #include "app/FenetreJeu.h"
 #include "app/FluxEcrans.h"
 #include "app/HorlogeBoucle.h"
+#include "app/ReposEcran.h"
 
 class CameraMatch;
 class Menu;
@@ -84,6 +85,11 @@ private:
     void drawMenu();
     // One line on standard output for each new screen, with LEAPGRID_TRACE set.
     void tracerEcran();
+    // The screen on show when it is a menu's picture: the current menu, or
+    // a paused match's pause screen; null in play.
+    const Menu* imageMenu();
+    // What this frame knows of a still screen.
+    ReposEcran::Etat etatRepos();
     // A mouse event, in the screens' units.
     void pointeur(const SDL_Event& evenement);
     // The window lost the keyboard focus or was minimised.
@@ -106,6 +112,8 @@ private:
     // The size of what is open, as the window has it.
     const int& largeur = fenetre.largeur;
     const int& hauteur = fenetre.hauteur;
+    ReposEcran repos;  // a still screen keeps its picture on show
+    bool evenementVu = false;  // this frame read an event
     ScriptJeu* script = nullptr;
     std::string ecranTrace;  // the last screen traced
 };
