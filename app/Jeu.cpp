@@ -135,8 +135,8 @@ void Jeu::boucle() {
         if (script && script->pasFixe() > 0) ecoule = script->pasFixe();
         gestionClavier();
         refresh(ecoule);
-        tracerEcran();
         const bool dessinee = !cadence.economise() || repos.aDessiner(etatRepos(), ecoule);
+        tracerEcran(dessinee);
         if (dessinee) draw();
         cadence.apresImage(dessinee);
         if (script) {
@@ -283,10 +283,16 @@ void Jeu::preparerVue(const CameraMatch& camera) { DessinMatch::preparerVue(came
 
 // With LEAPGRID_TRACE set, each screen the game comes to (a menu by name, a
 // match by its state) is one line on standard output, for tests that drive
-// the real game from outside to wait on it rather than on the clock.
-void Jeu::tracerEcran() {
+// the real game from outside to wait on it rather than on the clock; so is
+// each stop ("repos") and restart ("reprise") of a still screen's drawing.
+void Jeu::tracerEcran(bool dessinee) {
     static const bool actif = std::getenv("LEAPGRID_TRACE") != nullptr;
     if (!actif) return;
+    if (dessinee != dessineeTrace) {
+        dessineeTrace = dessinee;
+        std::printf("%s\n", dessinee ? "reprise" : "repos");
+        std::fflush(stdout);
+    }
     std::string ecranVu;
     Menu* menuCourant = flux->getMenuCourant();
     Environnement* environnement = flux->getEnvironnement();

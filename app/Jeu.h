@@ -83,8 +83,9 @@ private:
     void imagesNeuves();
     // The 2D screens at their pictures' ratio (CadreImage).
     void drawMenu();
-    // One line on standard output for each new screen, with LEAPGRID_TRACE set.
-    void tracerEcran();
+    // One line on standard output for each new screen, and each time a still
+    // screen stops or starts being drawn, with LEAPGRID_TRACE set.
+    void tracerEcran(bool dessinee);
     // The screen on show when it is a menu's picture: the current menu, or
     // a paused match's pause screen; null in play.
     const Menu* imageMenu();
@@ -116,4 +117,5 @@ private:
     bool evenementVu = false;  // this frame read an event
     ScriptJeu* script = nullptr;
     std::string ecranTrace;  // the last screen traced
+    bool dessineeTrace = true;  // whether the last frame traced was drawn
 };
