@@ -1,4 +1,4 @@
-// The application's shell: start-up, window and screen mode, events and the frame loop; the screens' flow is FluxEcrans's.
+// The application's shell: start-up, events and the frame loop; the window is FenetreJeu's, the screens' flow FluxEcrans's.
 #include "app/Jeu.h"
 
 #include <SDL/SDL_opengl.h>

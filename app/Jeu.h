@@ -1,4 +1,4 @@
-// The application's shell: start-up of SDL, OpenGL and audio, the window, then the frame loop, until the player quits.
+// The application's shell: start-up of OpenGL and audio, then the frame loop until the player quits; the window is FenetreJeu's.
 #pragma once
 
 #include <SDL/SDL.h>
