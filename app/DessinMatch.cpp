@@ -6,6 +6,7 @@
 
 #include "app/CadreImage.h"
 #include "app/Jeu.h"
+#include "menus/EcransMatch.h"
 #include "menus/MenuPause.h"
 #include "render/CameraMatch.h"
 #include "render/EcranPartage.h"
@@ -13,8 +14,8 @@
 #include "world/Environnement.h"
 #include "world/NiveauManager.h"
 
-DessinMatch::DessinMatch(NiveauManager* n, Environnement* e, int l, int h)
-    : niveaux(n), environnement(e), largeur(l), hauteur(h) {}
+DessinMatch::DessinMatch(NiveauManager* n, Environnement* e, const EcransMatch* s, int l, int h)
+    : niveaux(n), environnement(e), ecrans(s), largeur(l), hauteur(h) {}
 
 // The match camera (see render/CameraMatch) frames the player and its landing.
 void DessinMatch::dessiner() {
@@ -27,18 +28,19 @@ void DessinMatch::dessiner() {
     niveaux->draw();
     niveaux->drawFondDerriere();
     environnement->draw();
+    if (ecrans) ecrans->dessinerBilan();
     dessinerPause();
 }
 
 // The pause screen at its picture's own ratio (CadreImage), like every menu.
 void DessinMatch::dessinerPause() {
-    const MenuPause* pause = environnement->getMenuPause();
+    const MenuPause* pause = ecrans ? ecrans->getPause() : nullptr;
     if (environnement->getEtat() != ETAT_PAUSE || !pause) return;
     OptionsManager* options = OptionsManager::getInstance();
     const CadreImage c = CadreImage::placer(largeur, hauteur, pause->getRatioImage());
     glViewport(c.x0, c.y0, c.largeur, c.hauteur);
     options->setZoneDessin(c.largeur, c.hauteur);
-    environnement->drawPause();
+    ecrans->dessinerPause();
     options->setZoneDessin(largeur, hauteur);
     glViewport(0, 0, largeur, hauteur);
 }

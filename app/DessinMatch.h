@@ -2,13 +2,16 @@
 #pragma once
 
 class CameraMatch;
+class EcransMatch;
 class Environnement;
 class NiveauManager;
 
 class DessinMatch {
 public:
-    // The match being played, on a window of largeur x hauteur pixels.
-    DessinMatch(NiveauManager* niveaux, Environnement* environnement, int largeur, int hauteur);
+    // The match being played with the screens over it, on a window of
+    // largeur x hauteur pixels.
+    DessinMatch(NiveauManager* niveaux, Environnement* environnement, const EcransMatch* ecrans, int largeur,
+                int hauteur);
     // One frame of it: player 1's view, or a duel's two views.
     void dessiner();
 
@@ -27,6 +30,7 @@ private:
 
     NiveauManager* niveaux;
     Environnement* environnement;
+    const EcransMatch* ecrans;
     int largeur;
     int hauteur;
 };

@@ -25,6 +25,7 @@
 #include "settings/Souris.h"
 #include "world/Enregistrement.h"
 #include "world/Environnement.h"
+#include "menus/EcransMatch.h"
 #include "world/Match.h"
 #include "world/NiveauManager.h"
 
@@ -55,16 +56,26 @@ void FluxEcrans::abandonnerMatch() {
 // A new match at difficulty 1 or 2: the first level, player 1, and player 2
 // in a duel.
 void FluxEcrans::initJeu(int difficulte) {
-    terminerMatch();
     // A level chosen from the level list is played alone: that one level,
     // then the end of the series.
-    match = std::make_unique<Match>(difficulte, fichierEssai, duel, niveauSeul > 0 ? niveauSeul : 1, niveauSeul > 0);
-    niveaux = match->getNiveaux();
-    environnement = match->getEnvironnement();
-    clavier->setDuel(duel);
+    ouvrirMatch(difficulte, niveauSeul > 0 ? niveauSeul : 1, niveauSeul > 0);
 }
 
+// Every match starts here (a series, a level of the list, a duel, a level
+// file, the editor's test-play, a watched run), the one before ended first.
+bool FluxEcrans::ouvrirMatch(int difficulte, int numero, bool seul) {
+    terminerMatch();
+    match = std::make_unique<Match>(difficulte, fichierEssai, duel, numero, seul);
+    niveaux = match->getNiveaux();
+    environnement = match->getEnvironnement();
+    ecrans = std::make_unique<EcransMatch>(*niveaux, *environnement);
+    clavier->setDuel(duel);
+    return !niveaux->getFinJeu();
+}
+
+// Every match ends here, and with it its level, players and state.
 void FluxEcrans::terminerMatch() {
+    ecrans.reset();
     match.reset();
     niveaux = nullptr;
     environnement = nullptr;
@@ -80,8 +91,7 @@ void FluxEcrans::avancerMatch(long ecoule) {
     const bool finEssai = essaiEditeur && retour;
     if (!environnement->getFinJeu() && !finEssai) {
         const long jeu = environnement->tempsDeJeu(ecoule);
-        niveaux->refresh(jeu);
-        environnement->refresh(jeu);
+        ecrans->avancer(jeu);
         return;
     }
     finirMatch();
@@ -151,6 +161,7 @@ void FluxEcrans::gestionMenu() {
         {"MenuDifficulte", 2, &FluxEcrans::commencerMatch},
         {"MenuDifficulte", 3, &FluxEcrans::versMenuPrincipal},
         {"MenuDifficulte", 4, &FluxEcrans::versMenuNiveaux},
+        {"MenuDifficulte", MenuDifficulte::SERIE_JOUEUR, &FluxEcrans::commencerMatch},
         {"MenuNiveaux", 1, &FluxEcrans::jouerNiveauChoisi},
         {"MenuNiveaux", 2, &FluxEcrans::versMenuDifficulte},
         {"MenuAPropos", 1, &FluxEcrans::versMenuPrincipal},
@@ -218,7 +229,7 @@ void FluxEcrans::quitterJeu() { coquille.quitter(); }
 // The difficulty menu stays current, unrefreshed and undrawn, for the whole match.
 void FluxEcrans::commencerMatch() {
     niveauSeul = 0;
-    commencerMatch(menuCourant->getCode());
+    commencerMatch(static_cast<MenuDifficulte*>(menuCourant)->getSerie());
 }
 
 void FluxEcrans::versMenuNiveaux() { remplacerMenu(new MenuNiveaux(difficulteListe, niveauSeul > 0 ? niveauSeul : 1)); }
@@ -244,8 +255,7 @@ void FluxEcrans::commencerMatch(int difficulte) {
 bool FluxEcrans::essayerNiveau(const std::string& chemin) {
     fichierEssai = chemin;
     niveauSeul = 0;
-    initJeu(1);
-    if (niveaux->getFinJeu()) {
+    if (!ouvrirMatch(1, 1, false)) {
         std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), niveaux->getRefus().c_str());
         fichierEssai.clear();
         terminerMatch();
@@ -264,16 +274,13 @@ bool FluxEcrans::regarderRejeu(const std::string& chemin) {
         std::fprintf(stderr, "Leapgrid: %s: refused: %s\n", chemin.c_str(), refus.c_str());
         return false;
     }
-    terminerMatch();
-    match = std::make_unique<Match>(r.difficulte, std::string(), false, r.numero, true);
-    niveaux = match->getNiveaux();
-    environnement = match->getEnvironnement();
-    if (niveaux->getFinJeu()) {
+    fichierEssai.clear();
+    duel = false;
+    if (!ouvrirMatch(r.difficulte, r.numero, true)) {
         terminerMatch();
         return false;
     }
     environnement->regarder(r);
-    clavier->setDuel(false);
     rejeuRegarde = true;
     sons->chargerMusique(sons->musiqueIntro);
     sons->jouerMusique(0);
@@ -312,8 +319,7 @@ void FluxEcrans::essayerDepuisEditeur(bool ici) {
     essaiEditeur = true;
     sons->chargerMusique(sons->musiqueIntro);
     sons->jouerMusique(0);
-    initJeu(1);
-    if (niveaux->getFinJeu()) {
+    if (!ouvrirMatch(1, 1, false)) {
         essaiEditeur = false;
         fichierEssai.clear();
         terminerMatch();

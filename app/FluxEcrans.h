@@ -6,6 +6,7 @@
 #include <string>
 
 class ClavierManager;
+class EcransMatch;
 class Environnement;
 class LangManager;
 class Match;
@@ -30,6 +31,8 @@ public:
     // The match on screen, or null in the menus (but for the record screen's).
     Environnement* getEnvironnement() { return environnement; }
     NiveauManager* getNiveaux() { return niveaux; }
+    // The pause screen and summary over the match on screen; null in the menus.
+    const EcransMatch* getEcransMatch() const { return ecrans.get(); }
     // The difficulty menu on screen starts a duel.
     void setDuel(bool d) { duel = d; }
 
@@ -84,6 +87,10 @@ private:
     void commencerMatch();
     void quitterRecord();
     void finirMatch();
+    // The one place a match is made: level numero of the difficulty (or the
+    // level file being tried), alone when seul, a duel as the flow says.
+    // False when its first level is refused (the match is then over at once).
+    bool ouvrirMatch(int difficulte, int numero, bool seul);
 
     Coquille coquille;
     int enMenu = 1;
@@ -95,6 +102,7 @@ private:
     NiveauManager* niveaux = nullptr;
     Environnement* environnement = nullptr;
     std::unique_ptr<Match> match;  // the match being played, or the one the record screen shows
+    std::unique_ptr<EcransMatch> ecrans;  // the screens over that match
     bool rejeuRegarde = false;  // the match is a watched replay: it ends back at the main menu
     std::string fichierEssai;  // the level file of a match started by essayerNiveau
     bool essaiEditeur = false;  // that match is the editor's test-play: it ends back in the editor

@@ -10,6 +10,7 @@
 #include "app/CadreImage.h"
 #include "app/DessinMatch.h"
 #include "app/ScriptJeu.h"
+#include "menus/EcransMatch.h"
 #include "menus/Menu.h"
 #include "menus/MenuPause.h"
 #include "render/CTextureManager.h"
@@ -148,7 +149,6 @@ void Jeu::boucle() {
     Souris::kill();
     TextesManager::kill();
     flux->terminerMatch();
-    NiveauManager::kill();
 }
 
 void Jeu::gestionClavier() {
@@ -213,7 +213,7 @@ void Jeu::refresh(long ecoule) {
 const Menu* Jeu::imageMenu() {
     Environnement* environnement = flux->getEnvironnement();
     if (flux->estEnMenu()) return flux->getMenuCourant();
-    if (environnement && environnement->getEtat() == ETAT_PAUSE) return environnement->getMenuPause();
+    if (environnement && environnement->getEtat() == ETAT_PAUSE) return flux->getEcransMatch()->getPause();
     return nullptr;
 }
 
@@ -256,7 +256,7 @@ void Jeu::drawImage() {
     if (flux->estEnMenu()) {
         drawMenu();
     } else {
-        DessinMatch(flux->getNiveaux(), flux->getEnvironnement(), largeur, hauteur).dessiner();
+        DessinMatch(flux->getNiveaux(), flux->getEnvironnement(), flux->getEcransMatch(), largeur, hauteur).dessiner();
     }
 }
 

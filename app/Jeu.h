@@ -13,6 +13,7 @@
 #include "app/ReposEcran.h"
 
 class CameraMatch;
+class EcransMatch;
 class Menu;
 class CTextureManager;
 class NiveauManager;
@@ -39,6 +40,8 @@ public:
 
     Menu* getMenuCourant() { return flux->getMenuCourant(); }
     bool estEnMenu() const { return flux->estEnMenu(); }
+    // The pause screen and summary over the match on screen; null in the menus.
+    const EcransMatch* getEcransMatch() const { return flux->getEcransMatch(); }
     bool getQuitter() const { return quitter; }
     // The replay the game was started on was refused (the exit status says so).
     bool rejeuRefuse() const { return refusRejeu; }

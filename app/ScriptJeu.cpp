@@ -42,6 +42,7 @@
 #include "settings/FichierLu.h"
 #include "settings/SonsManager.h"
 #include "world/Environnement.h"
+#include "world/Match.h"
 #include "world/NiveauManager.h"
 
 namespace {
@@ -321,7 +322,9 @@ void ScriptJeu::etapeCapture(Jeu& jeu, const Etape& e) {
 // Level 1 of folder D, loaded once to register its images, then timed again.
 bool ScriptJeu::etapeChargement(Jeu& jeu, const Etape& e) {
     if (!jeu.estEnMenu()) sortirDuMatch(jeu);
-    NiveauManager* n = NiveauManager::getInstance();
+    else if (Match::courant()) jeu.flux->abandonnerMatch();  // one match at a time: the record screen's goes
+    Match mesure;
+    NiveauManager* n = mesure.getNiveaux();
     n->setDifficulte(e.arguments[0]);
     const double t0 = maintenantMs(CLOCK_MONOTONIC);
     n->chargerNiveau();
@@ -337,7 +340,6 @@ bool ScriptJeu::etapeChargement(Jeu& jeu, const Etape& e) {
                 n->getFinJeu() ? 1 : 0,
                 courante, pic);
     std::fflush(stdout);
-    NiveauManager::kill();
     return true;
 }
 

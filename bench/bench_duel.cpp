@@ -17,8 +17,8 @@
 #include "bench/DossierBench.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
+#include "menus/Menu.h"
 #include "world/Environnement.h"
-#include "world/NiveauManager.h"
 
 namespace fs = std::filesystem;
 
@@ -45,6 +45,21 @@ std::string niveau() {
 
 const auto touche = DossierBench::touche;
 
+// A key tapped: pressed for one frame, so a menu moves once (a longer hold repeats), then released.
+void taper(Jeu& jeu, SDLKey k) {
+    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+        SDL_Event e{};
+        e.type = type;
+        e.key.type = type;
+        e.key.keysym.sym = k;
+        SDL_PushEvent(&e);
+        for (int i = 0; i < (type == SDL_KEYDOWN ? 1 : 12); ++i) {
+            jeu.gestionClavier();
+            jeu.refresh(PAS_MS);
+        }
+    }
+}
+
 void frame(Jeu& jeu) {
     jeu.gestionClavier();
     jeu.refresh(PAS_MS);
@@ -57,22 +72,34 @@ struct Mesure {
     double cpu;     // processor milliseconds per frame, every thread of the process (the GL driver's too)
 };
 
+// Whether the game is where the benchmark's keys should have led; says so and leaves when not,
+// since figures of another screen would be meaningless.
+void verifier(bool ok, const char* ou) {
+    if (ok) return;
+    std::fprintf(stderr, "bench_duel: the keys did not reach %s\n", ou);
+    std::exit(1);
+}
+
 // From the main menu: item (1 solo, 2 duel), the first difficulty, the intro
 // skipped; then MESURE frames timed; then back to the menu.
 Mesure mesurer(Jeu& jeu, int item) {
-    for (int i = 1; i < item; ++i) touche(jeu, SDLK_d);
+    // The main menu opens on the item last chosen.
+    for (int i = 0; i < 4 && jeu.getMenuCourant()->getSelection() != item; ++i)
+        taper(jeu, jeu.getMenuCourant()->getSelection() < item ? SDLK_d : SDLK_a);
     touche(jeu, SDLK_SPACE);
     touche(jeu, SDLK_SPACE);
     touche(jeu, SDLK_ESCAPE);
+    verifier(!jeu.estEnMenu() && Environnement::getInstance()->estDuel() == (item == 2),
+             item == 2 ? "a duel" : "a solo match");
     for (int i = 0; i < PREPARATION; ++i) frame(jeu);
     const auto debut = std::chrono::steady_clock::now();
     const std::clock_t cpu = std::clock();
     for (int i = 0; i < MESURE; ++i) frame(jeu);
     const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC / MESURE;
     const std::chrono::duration<double> d = std::chrono::steady_clock::now() - debut;
-    touche(jeu, SDLK_ESCAPE);
-    touche(jeu, SDLK_d);
-    touche(jeu, SDLK_SPACE);
+    // The pause screen: up to its last item, leave the match, then yes to its question.
+    for (SDLKey k : {SDLK_ESCAPE, SDLK_w, SDLK_SPACE, SDLK_a, SDLK_SPACE}) taper(jeu, k);
+    verifier(jeu.estEnMenu() && jeu.getMenuCourant()->getNom() == "MenuPrincipal", "the main menu");
     return {MESURE / d.count(), cpuMs};
 }
 
@@ -107,8 +134,6 @@ int main(int argc, char** argv) {
         std::printf("duel / solo: %.0f %% by frames per second, %.0f %% by processor time\n",
                     100 * duel.images / solo.images, 100 * solo.cpu / duel.cpu);
     }
-    NiveauManager::kill();
-    Environnement::kill();
     SDL_Quit();
     return 0;
 }

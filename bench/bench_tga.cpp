@@ -16,6 +16,7 @@
 
 #include "render/CTextureManager.h"
 #include "render/LoadFileTGA.h"
+#include "world/Match.h"
 #include "world/NiveauManager.h"
 
 namespace fs = std::filesystem;
@@ -146,14 +147,14 @@ void niveau(const fs::path& dossier) {
     std::ofstream(dossier / "Niveaux/1/niveau1.dat") << contenu;
     fs::current_path(dossier);
     CTextureManager::GetInstance()->Initialize();
-    NiveauManager* n = NiveauManager::getInstance();
+    Match match;
+    NiveauManager* n = match.getNiveaux();
     n->chargerNiveau();  // registers the block textures
     double t = meilleurTemps([&] {
         n->detruireNiveau();
         n->chargerNiveau();
     });
     std::printf("200 x 200 level, textures registered: %.1f ms per load\n", t * 1000);
-    NiveauManager::kill();
 }
 
 // Resident memory now, in kB.
@@ -173,12 +174,13 @@ void grandNiveau(const char* nom, const std::function<int(int)>& code, double& m
     std::ofstream("Niveaux/1/niveau1.dat", std::ios::trunc) << contenu;
     contenu = std::string();
     const long avant = residentKo();
-    NiveauManager* n = NiveauManager::getInstance();
-    const auto debut = std::chrono::steady_clock::now();
-    n->chargerNiveau();
-    ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
-    ko = residentKo() - avant;
-    NiveauManager::kill();
+    {
+        Match match;
+        const auto debut = std::chrono::steady_clock::now();
+        match.getNiveaux()->chargerNiveau();
+        ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
+        ko = residentKo() - avant;
+    }
     std::printf("1000 x 1000 level, %-28s %8.0f ms  %+8ld kB\n", nom, ms, ko);
 }
 

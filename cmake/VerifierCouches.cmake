@@ -2,11 +2,6 @@
 # each folder using only its own and lower ones (world/noyau is world); and when a file of world/, the match's
 # state and rules, includes OpenGL: drawing is render's. Run as: cmake -DRACINE=<src> -P ...
 set(couches settings render world menus app)
-# Climbs still there, each to go with the change named: nothing may be added to this list.
-# The match still owns its pause and summary screens; they move to the screen flow.
-set(montees_connues
-  "world/Environnement.cpp:menus/MenuBilan.h"
-  "world/Environnement.cpp:menus/MenuPause.h")
 set(fautes "")
 set(compte 0)
 foreach(couche IN LISTS couches)
@@ -26,9 +21,7 @@ foreach(couche IN LISTS couches)
       string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z]+)/.*" "\\1" dossier "${l}")
       list(FIND couches ${dossier} autre)
       file(RELATIVE_PATH nom ${RACINE} ${f})
-      string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*" "\\1" inclus "${l}")
-      list(FIND montees_connues "${nom}:${inclus}" connue)
-      if(autre GREATER rang AND connue EQUAL -1)
+      if(autre GREATER rang)
         string(APPEND fautes "\n  ${nom}: ${l} (${couche} may use only lower layers)")
       endif()
     endforeach()

@@ -2,13 +2,14 @@
 #include <cstdint>
 
 #include "fuzz/Bac.h"
+#include "world/Match.h"
 #include "world/NiveauManager.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
     bac::entrer();
     bac::ecrire(NiveauManager::cheminNiveau(1, 1), octets, taille);
-    NiveauManager::kill();
-    NiveauManager* n = NiveauManager::getInstance();
+    Match match;  // a level manager of its own for each input
+    NiveauManager* n = match.getNiveaux();
     n->setDifficulte(1);
     n->chargerNiveau();
     for (int z = -1; z <= n->getHauteur(); ++z)

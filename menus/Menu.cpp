@@ -83,7 +83,12 @@ void Menu::creerItems(const std::vector<std::string>& textes) {
     for (int i = 0; i < nbChoix; ++i) libelles[i] = textes[static_cast<size_t>(i)];
 }
 
-float Menu::getRatioImage() const { return ratioImage > 0 ? ratioImage : options->getRatioImages(); }
+float Menu::getRatioImage() const {
+    if (ratioImage < 0) return 0;
+    return ratioImage > 0 ? ratioImage : options->getRatioImages();
+}
+
+void Menu::remplirFenetre() { ratioImage = -1; }
 
 bool Menu::estLarge() const { return ratioImage > 0 ? ratioImage > 1.4f : options->isWide(); }
 

@@ -25,7 +25,8 @@ public:
     virtual int getCode();
 
     // Width over height of the screen's picture: the part of the window it
-    // is drawn in has that shape.
+    // is drawn in has that shape. 0 for a screen that fills the window
+    // whatever its shape (see remplirFenetre).
     float getRatioImage() const;
     int getSelection() const { return selection; }
     int getNbChoix() const { return nbChoix; }
@@ -49,6 +50,9 @@ protected:
     // now: the screen keeps that picture's shape (getRatioImage, estLarge)
     // even when the window changes under it.
     std::string cheminFond(const std::string& fichier);
+    // A screen with no picture of its own, laid out for any shape (the level
+    // editor), is drawn over the whole window, never cut to a picture's shape.
+    void remplirFenetre();
     // The screen's layout for a picture wider than 4:3.
     bool estLarge() const;
     // Builds the item bar from language lines.
@@ -120,7 +124,7 @@ private:
     static int reponseSous(double x, double y);
     bool garderSelection = false;
     unsigned long numero;  // this screen's, unique in the run: another screen is another picture
-    float ratioImage = 0;  // the picture's, once chosen by cheminFond
+    float ratioImage = 0;  // the picture's, once chosen by cheminFond; -1: the window's own
     int ligneQuestion = 0;   // the open question's language line; 0: none
     int retourQuestion = 0;  // the item the cursor goes back to on No
 };

@@ -4,13 +4,13 @@
 #include <SDL/SDL_opengl.h>
 
 #include "menus/AffichageRecords.h"
+#include "render/Dessin2D.h"
 #include "render/TextesManager.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
 #include "settings/ObjectifsNiveau.h"
 #include "settings/SonsManager.h"
 #include "settings/Souris.h"
-#include "world/Environnement.h"
 
 namespace {
 
@@ -21,6 +21,7 @@ const double HAUTEUR_TEXTE = 0.06;
 MenuBilan::MenuBilan(const Bilan& b) : Menu(0, 0, 1, 1), bilan(b) {
     nom = "MenuBilan";
     nbChoix = 1;
+    if (!b.avis.empty()) setAvis(b.avis);
 }
 
 // Confirm, cancel or any click goes on.
@@ -42,7 +43,7 @@ void MenuBilan::dessinerPaire(const std::string& libelle, const std::string& val
 // go on; the texts are cut to the screen's width in any language and ratio.
 void MenuBilan::draw() {
     LangManager* lang = LangManager::getInstance();
-    Environnement::bande(0, 1, 0.08f, 0.06f, 0.16f, 1);  // the whole screen: the level end has faded to white
+    Dessin2D::bande(0, 1, 0.08f, 0.06f, 0.16f, 1);  // the whole screen: the level end has faded to white
     const std::string titre = !bilan.fichier.empty()
                                   ? bilan.fichier
                                   : lang->ligne(LangManager::NIVEAU) + " " + std::to_string(bilan.difficulte) + "@" +

@@ -6,24 +6,11 @@
 #include <string>
 
 #include "menus/Menu.h"
-#include "settings/ParsNiveaux.h"
+#include "world/Bilan.h"
 
 class MenuBilan : public Menu {
 public:
-    struct Bilan {
-        int difficulte;
-        int niveau;
-        int tempsMs;     // this finish
-        int meilleurMs;  // the best, this finish counted
-        Medaille medaille;  // this finish's
-        bool nouveauRecord;
-        // A level file of the player's: its name as the title, and no best
-        // time or medal (meilleurMs 0); empty for a shipped level.
-        std::string fichier;
-        int parMs = 0;           // the level's par: its targets; 0 shows none
-        std::string titreNiveau;  // the level's title in the series, in the game's text; may be empty
-        bool assiste = false;  // played with the assist: said on the summary
-    };
+    using Bilan = ::Bilan;
 
     explicit MenuBilan(const Bilan& bilan);
     // Confirm or cancel continues (code 1).

@@ -1,22 +1,20 @@
-// The level editor's screen: input and commands (its drawing is in DessinEditeur.cpp).
+// The level editor's screen: input, commands, and the frame put together from the view, the panel and the lines.
 #include "menus/MenuEditeur.h"
 
 #include <SDL/SDL.h>
-#include <SDL/SDL_opengl.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cmath>
 #include <filesystem>
 
+#include "menus/BandeauEditeur.h"
 #include "menus/MesNiveaux.h"
 #include "menus/PanneauEditeur.h"
 #include "settings/ClavierManager.h"
 #include "settings/FichierLu.h"
 #include "settings/FichiersJoueur.h"
 #include "settings/LangManager.h"
-#include "render/TextesManager.h"
 #include "settings/SonsManager.h"
 #include "settings/Souris.h"
 #include "world/TypeBloc.h"
@@ -61,6 +59,7 @@ const std::vector<MenuEditeur::Commande>& MenuEditeur::commandes() {
         {L::ED_ESSAYER_ICI, SDLK_F6, 0, &M::essayerIci},
         {L::ED_VERIFIER, SDLK_F7, 0, &M::verifier},
         {L::ED_BROUILLON, SDLK_F2, 0, &M::brouillon},
+        {L::ED_TEXTES, SDLK_F9, 0, &M::saisirTextes},
         {L::ED_AJOUTER, SDLK_F8, 0, &M::ajouter},
         {L::RETOUR, 0, 0, &M::retour},
     };
@@ -79,6 +78,7 @@ std::string MenuEditeur::cheminBrouillon() {
 MenuEditeur::MenuEditeur(const std::string& c) : Menu(0, 0, 1, 1), chemin(c) {
     nom = "MenuEditeur";
     delai = 0;
+    remplirFenetre();
     if (!chemin.empty() && FichierLu::ordinaire(chemin)) {
         std::string refus;
         if (!edition.charger(chemin, refus)) setAvis(chemin + ": " + refus);
@@ -103,6 +103,11 @@ void MenuEditeur::refresh(long ecoule) {
     if (verification.resultat(dernier) && !verdictPris) {
         verdictPris = true;
         versionVerifiee = versionLancee;
+    }
+    if (saisie.estOuverte()) {
+        pointeur = Souris::getInstance()->lire();
+        saisie.refresh(ecoule, clavier, pointeur);
+        return;
     }
     suivreSouris();
     if (code) return;
@@ -210,6 +215,10 @@ void MenuEditeur::suivreSouris() {
     if (pointeur.molette && surGrille) vue.zoomer(std::pow(ZOOM_PAS, pointeur.molette), pointeur.x, pointeur.y);
     if ((pointeur.tenus & SDL_BUTTON(SDL_BUTTON_MIDDLE)) && xPrec >= 0) vue.glisser(pointeur.x - xPrec, pointeur.y - yPrec);
     xPrec = pointeur.x, yPrec = pointeur.y;
+    if (pointeur.gauche && verification.enCours() && BandeauEditeur::surBarre(pointeur.xClic, pointeur.yClic)) {
+        verifier();
+        return;
+    }
     if (pointeur.gauche && !vue.dans(pointeur.xClic, pointeur.yClic)) {
         const int i = entreeSous(pointeur.xClic, pointeur.yClic);
         if (i >= 0) {
@@ -278,7 +287,13 @@ void MenuEditeur::retour() {
     code = RETOUR;
 }
 
+// The check command starts a check, or stops the one running.
 void MenuEditeur::verifier() {
+    if (verification.enCours()) {
+        verification.arreter();
+        setAvis(LangManager::getInstance()->ligne(LangManager::ED_VERIF_ARRETEE));
+        return;
+    }
     verification.lancer(edition.niveau());
     versionLancee = version;
     verdictPris = false;
@@ -295,6 +310,7 @@ bool MenuEditeur::sauver() {
 }
 
 void MenuEditeur::brouillon() { sauver(); }
+void MenuEditeur::saisirTextes() { saisie.ouvrir(); }
 
 // Only a level the check proved finishable, as it is now, joins the series.
 void MenuEditeur::ajouter() {
@@ -308,8 +324,10 @@ void MenuEditeur::ajouter() {
         return;
     }
     std::string fichier, erreur;
-    const std::string titre = std::filesystem::path(chemin.empty() ? "level" : chemin).stem().string();
-    if (!MesNiveaux::ajouter(edition.niveau(), titre, std::string(), dernier, fichier, erreur)) {
+    SerieNiveaux::Textes titre = saisie.titre();
+    if (titre.parLangue.empty())
+        titre.parLangue["en"] = std::filesystem::path(chemin.empty() ? "level" : chemin).stem().string();
+    if (!MesNiveaux::ajouter(edition.niveau(), titre, saisie.lecon(), dernier, fichier, erreur)) {
         setAvis(lang->ligne(LangManager::ED_ECHEC_SAUVE) + erreur);
         return;
     }
@@ -334,43 +352,6 @@ int MenuEditeur::entreeSous(double x, double y) const {
     return PanneauEditeur::entreeSous(x, y, static_cast<int>(palette().size()), static_cast<int>(commandes().size()));
 }
 
-namespace {
-
-std::string secondes(long ms) {
-    char t[32];
-    std::snprintf(t, sizeof t, "%.2f s", ms / 1000.0);
-    return t;
-}
-
-std::string formater(const std::string& modele, int a, int b) {
-    char t[160];
-    std::snprintf(t, sizeof t, modele.c_str(), a, b);
-    return t;
-}
-
-// The name of a block code in the player's language.
-std::string nomBloc(int code) {
-    LangManager* lang = LangManager::getInstance();
-    if (code == 0) return lang->ligne(LangManager::BLOC_VIDE);
-    const TypeBloc* t = TypeBloc::pour(code);
-    return lang->ligne(t && t->ligneNom ? t->ligneNom : LangManager::ED_INCONNU);
-}
-
-}  // namespace
-
-// The check's verdict in one line: finishable or not, par, slack, medal
-// times and naive play.
-std::string MenuEditeur::ligneVerdict() const {
-    LangManager* lang = LangManager::getInstance();
-    if (!dernier.finissable) return lang->ligne(LangManager::ED_INFAISABLE);
-    std::string t = lang->ligne(LangManager::ED_FINISSABLE) + "   " + lang->ligne(LangManager::ED_PAR) +
-                    secondes(dernier.parMs) + "   " +
-                    lang->ligne(LangManager::ED_MARGE) + std::to_string(dernier.margeMs) + " ms   " +
-                    lang->ligne(LangManager::ED_OR) + secondes(dernier.orMs()) + "   " +
-                    lang->ligne(LangManager::ED_ARGENT) + secondes(dernier.argentMs());
-    return t;
-}
-
 void MenuEditeur::draw() {
     VueEditeur::Marques m;
     m.curseurLigne = curseurL, m.curseurColonne = curseurC;
@@ -385,53 +366,14 @@ void MenuEditeur::draw() {
     vue.dessiner(edition, m);
     std::vector<std::string> libelles;
     LangManager* lang = LangManager::getInstance();
-    for (const Commande& c : commandes()) libelles.push_back(lang->ligne(c.ligne));
+    // While a check runs, its command stops it.
+    for (const Commande& c : commandes()) {
+        const bool arret = c.action == &MenuEditeur::verifier && verification.enCours();
+        libelles.push_back(lang->ligne(arret ? LangManager::ED_ARRETER : c.ligne));
+    }
     PanneauEditeur::dessiner(textes, palette(), bloc, libelles, entree, panneau);
-    dessinerEtat();
-}
-
-// Under the grid: the file and the level's size, time limit, block and
-// cursor; the check (its progress bar, or its verdict) or the notice; the keys.
-void MenuEditeur::dessinerEtat() {
-    LangManager* lang = LangManager::getInstance();
-    const std::string l1 = std::filesystem::path(chemin).filename().string() + "   " +
-                           formater(lang->ligne(LangManager::ED_TAILLE), edition.lignes(), edition.colonnes()) +
-                           "   " + lang->ligne(LangManager::ED_LIMITE) + std::to_string(edition.temps()) + " s   " +
-                           lang->ligne(LangManager::ED_BLOC) + nomBloc(getBloc()) + "   " +
-                           formater(lang->ligne(LangManager::ED_CELLULE), curseurL, curseurC);
-    std::string l2 = getAvis();
-    const bool verdict = l2.empty() && !verification.enCours() && verdictAJour();
-    if (verification.enCours()) {
-        l2 = lang->ligne(LangManager::ED_VERIFICATION);
-        glDisable(GL_TEXTURE_2D);
-        glColor4f(0.3f, 0.3f, 0.4f, 1);
-        glBegin(GL_QUADS);
-        glVertex2d(0.3, 0.048); glVertex2d(0.98, 0.048); glVertex2d(0.98, 0.07); glVertex2d(0.3, 0.048 + 0.022);
-        glColor4f(0.2f, 0.8f, 0.3f, 1);
-        const double fin = 0.3 + 0.68 * verification.avancement();
-        glVertex2d(0.3, 0.048); glVertex2d(fin, 0.048); glVertex2d(fin, 0.07); glVertex2d(0.3, 0.07);
-        glEnd();
-        glEnable(GL_TEXTURE_2D);
-        glColor4f(1, 1, 1, 1);
-    } else if (verdict) {
-        l2 = ligneVerdict();
-    }
-    std::string l3 = lang->ligne(panneau ? LangManager::ED_AIDE_BARRE : LangManager::ED_AIDE_GRILLE);
-    if (verdict && dernier.finissable) {
-        std::string naifs;
-        // The habits' names, in the checker's order.
-        static const int HABITUDES[] = {LangManager::ED_NAIF_AVANT, LangManager::ED_NAIF_GAUCHE,
-                                        LangManager::ED_NAIF_DROITE, LangManager::ED_NAIF_TAPES,
-                                        LangManager::ED_NAIF_RIEN};
-        for (int k : dernier.habitudes) {
-            const bool connue = k >= 0 && k < static_cast<int>(sizeof HABITUDES / sizeof HABITUDES[0]);
-            naifs += (naifs.empty() ? "" : ", ") + lang->ligne(connue ? HABITUDES[k] : LangManager::ED_INCONNU);
-        }
-        l3 = lang->ligne(LangManager::ED_NAIF) + (naifs.empty() ? lang->ligne(LangManager::ED_AUCUN) : naifs);
-    }
-    const std::string lignes[] = {l1, l2, l3};
-    for (int i = 0; i < 3; ++i) {
-        const char* t = lignes[i].c_str();
-        textes->draw(t, i == 1 ? 2 : 1, 0.012, 0.092 - i * 0.04, textes->largeurPour(t, 0.014, 0.975, 0.5), 0.03, 0.5, 1);
-    }
+    BandeauEditeur::Etat etat{edition, chemin, getBloc(), curseurL, curseurC, getAvis(), panneau,
+                              verification.enCours(), verification.avancement(), verdictAJour() ? &dernier : nullptr};
+    BandeauEditeur::dessiner(textes, etat);
+    saisie.dessiner(textes);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "menus/Menu.h"
+#include "menus/SaisieTexte.h"
 #include "menus/VerificationEditeur.h"
 #include "menus/VueEditeur.h"
 #include "world/edition/EditionNiveau.h"
@@ -41,6 +42,8 @@ public:
     int getBloc() const;
     bool panneauOuvert() const { return panneau; }
     const VerificationEditeur& getVerification() const { return verification; }
+    // The level's title and lesson, as typed.
+    const SaisieTexte& getSaisie() const { return saisie; }
     // The last check's verdict, when it is that of the level as it is now.
     const ResultatVerification* verdict() const { return verdictAJour() ? &dernier : nullptr; }
     // Where the default draft of the editor opened from the main menu lives.
@@ -87,19 +90,18 @@ private:
     void essayer();
     void essayerIci();
     void verifier();
+    void saisirTextes();
     void brouillon();
     void ajouter();
     void retour();
     void blocPrecedent();
     void blocSuivant();
 
-    void dessinerPanneau();
-    void dessinerEtat();
-    std::string ligneVerdict() const;
 
     EditionNiveau edition;
     VueEditeur vue;
     VerificationEditeur verification;
+    SaisieTexte saisie;
     ResultatVerification dernier;
     bool verdictPris = false;
     long version = 0, versionVerifiee = -1, versionLancee = -1, versionSauvee = 0;

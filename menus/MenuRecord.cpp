@@ -5,8 +5,10 @@
 
 #include <cstdlib>
 
+#include "menus/ChoixLettre.h"
 #include "render/CTextureManager.h"
 #include "render/TextesManager.h"
+#include "settings/CatalogueSeries.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
 #include "settings/LegendeTouches.h"
@@ -90,9 +92,7 @@ bool MenuRecord::suivreSourisRecord() {
 
 void MenuRecord::changerLettre(int pas) {
     char& lettre = nomsSaisis[0][static_cast<size_t>(curseur)];
-    lettre = static_cast<char>(lettre + pas);
-    if (lettre < 'A') lettre = 'Z';
-    if (lettre > 'Z') lettre = 'A';
+    lettre = ChoixLettre::majuscules().suivante(lettre, pas);
     sons->jouerSon(sons->sonBeep);
 }
 
@@ -169,7 +169,7 @@ void MenuRecord::draw() {
         std::string texte;
     } lignes[] = {
         {0.085, 0.76, lang->ligne(LangManager::TERMINE_EN)},
-        {0.385, 0.76, lang->ligne(difficulte() == 1 ? LangManager::FACILE : LangManager::DIFFICILE)},
+        {0.385, 0.76, CatalogueSeries::nomDe(difficulte())},
         {0.5, 0.76, lang->ligne(LangManager::APRES_DIFFICULTE)},
         {0.085, 0.66, lang->ligne(LangManager::JOUEUR_1)},
         {0.385, 0.66, lang->ligne(rangs[0] != 0 ? LangManager::NOUVEAU_RECORD : LangManager::PAS_DE_RECORD)},

@@ -47,8 +47,32 @@ std::string MesNiveaux::dossier() {
     return d.empty() ? "." : d;
 }
 
+namespace {
+
+// Every language of a text on one line of the format's length.
+SerieNiveaux::Textes surUneLigne(const SerieNiveaux::Textes& t) {
+    SerieNiveaux::Textes r;
+    for (const auto& [langue, texte] : t.parLangue)
+        if (!uneLigne(texte).empty()) r.parLangue[langue] = uneLigne(texte);
+    return r;
+}
+
+SerieNiveaux::Textes enAnglais(const std::string& texte) {
+    SerieNiveaux::Textes t;
+    if (!texte.empty()) t.parLangue["en"] = texte;
+    return t;
+}
+
+}  // namespace
+
 bool MesNiveaux::ajouter(const FichierNiveau& niveau, const std::string& titre, const std::string& lecon,
                          const ResultatVerification& verdict, std::string& fichier, std::string& erreur) {
+    return ajouter(niveau, enAnglais(titre), enAnglais(lecon), verdict, fichier, erreur);
+}
+
+bool MesNiveaux::ajouter(const FichierNiveau& niveau, const SerieNiveaux::Textes& titre,
+                         const SerieNiveaux::Textes& lecon, const ResultatVerification& verdict, std::string& fichier,
+                         std::string& erreur) {
     if (!verdict.finissable || verdict.parMs <= 0) {
         erreur = "the check did not prove the level finishable";
         return false;
@@ -85,8 +109,9 @@ bool MesNiveaux::ajouter(const FichierNiveau& niveau, const std::string& titre, 
     pars += std::to_string(n) + " " + std::to_string(verdict.parMs) + "\n";
     SerieNiveaux::Niveau entree;
     entree.fichier = nom;
-    entree.titre.parLangue["en"] = uneLigne(titre).empty() ? nom : uneLigne(titre);
-    if (!lecon.empty()) entree.lecon.parLangue["en"] = uneLigne(lecon);
+    entree.titre = surUneLigne(titre);
+    if (entree.titre.parLangue.empty()) entree.titre.parLangue["en"] = nom;
+    entree.lecon = surUneLigne(lecon);
     if (!verdict.naifs.empty()) entree.naif.parLangue["en"] = uneLigne(verdict.naifs);
     serie.niveaux.push_back(entree);
     // The entry comes last: until serie.txt names it, the level file is no part of the series.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "menus/VerificationEditeur.h"
+#include "settings/SerieNiveaux.h"
 #include "world/FichierNiveau.h"
 
 class MesNiveaux {
@@ -15,10 +16,15 @@ public:
     static std::string dossier();
 
     // Adds the level to the series: its file niveau<n>.dat, its par to
-    // pars.dat, then its entry (title, lesson, and a note when naive play
-    // finishes it) to serie.txt, each written whole or not at all. Refused,
+    // pars.dat, then its entry (title, lesson, each in its languages, and a
+    // note when naive play finishes it) to serie.txt, each written whole or
+    // not at all; with no title, the level file's name is its title. Refused,
     // with the reason in erreur, when the check did not prove the level
     // finishable or the series is full. fichier gets the level file's path.
+    static bool ajouter(const FichierNiveau& niveau, const SerieNiveaux::Textes& titre,
+                        const SerieNiveaux::Textes& lecon, const ResultatVerification& verdict, std::string& fichier,
+                        std::string& erreur);
+    // The same with an English title and lesson.
     static bool ajouter(const FichierNiveau& niveau, const std::string& titre, const std::string& lecon,
                         const ResultatVerification& verdict, std::string& fichier, std::string& erreur);
 

@@ -28,13 +28,16 @@ void poser(const Route& r, std::vector<std::pair<int, int>>& cellules) {
 }  // namespace
 
 ResultatVerification VerificationEditeur::verifier(const FichierNiveau& niveau, std::atomic<long>* etats,
-                                                   std::atomic<int>* etape) {
+                                                   std::atomic<int>* etape, const std::atomic<bool>* arret) {
     ResultatVerification r;
     r.limite = niveau.temps;
     Simulateur sim(niveau, std::string(), 16);
     Recherche recherche(sim);
     recherche.suivre(etats);
+    recherche.arreterSi(arret);
+    recherche.surDeuxCoeurs();
     const Route route = recherche.chercher();
+    if (arret && arret->load()) return ResultatVerification();
     r.finissable = route.trouvee;
     if (!route.trouvee) {
         r.bloqueLigne = recherche.bloqueLigne() - 1;
@@ -48,9 +51,11 @@ ResultatVerification VerificationEditeur::verifier(const FichierNiveau& niveau, 
     // Naive play and the slack are independent: one on each core.
     auto naif = std::async(std::launch::async, [&niveau] { return Naif::essayer(niveau, std::string()); });
     Marge marge(sim);
-    r.margeMs = marge.toleranceTemps(route).tolere;
+    marge.arreterSi(arret);
+    r.margeMs = marge.toleranceTemps(route, true).tolere;
     if (etape) etape->store(2);
     const std::vector<Naif::Essai> essais = naif.get();
+    if (arret && arret->load()) return ResultatVerification();
     const std::vector<Politique>& habitudes = Naif::politiques();
     for (size_t k = 0; k < habitudes.size(); ++k) {
         bool fini = false;
@@ -78,7 +83,7 @@ void VerificationEditeur::lancer(const FichierNiveau& niveau) {
     // The thread owns its copy of the level and its share of the state: the
     // editor may leave, or start another check, while it runs.
     std::thread([partage, niveau] {
-        const ResultatVerification r = verifier(niveau, &partage->etats, &partage->etape);
+        const ResultatVerification r = verifier(niveau, &partage->etats, &partage->etape, &partage->arret);
         std::lock_guard<std::mutex> garde(partage->verrou);
         partage->resultat = r;
         partage->etape.store(4);
@@ -91,6 +96,11 @@ void VerificationEditeur::attendreToutes() {
 }
 
 void VerificationEditeur::oublier() { courant.reset(); }
+
+void VerificationEditeur::arreter() {
+    if (courant) courant->arret.store(true);
+    courant.reset();
+}
 
 bool VerificationEditeur::enCours() const { return courant && courant->etape.load() < 4; }
 

@@ -38,6 +38,9 @@ public:
     void lancer(const FichierNiveau& niveau);
     // The verdict of the last check launched is no longer that of the level (it changed).
     void oublier();
+    // The running check told to stop where it is, and forgotten at once: it
+    // leaves no verdict, and its thread ends soon after on its own.
+    void arreter();
     bool enCours() const;
     // 0 to 1: the search, then the slack, then naive play.
     float avancement() const;
@@ -49,13 +52,15 @@ public:
     static void attendreToutes();
 
     // Checks a level in this thread (the background check's work).
+    // arret, once raised, stops it early with a verdict worth nothing.
     static ResultatVerification verifier(const FichierNiveau& niveau, std::atomic<long>* etats = nullptr,
-                                         std::atomic<int>* etape = nullptr);
+                                         std::atomic<int>* etape = nullptr, const std::atomic<bool>* arret = nullptr);
 
 private:
     struct Partage {
         std::atomic<long> etats{0};
         std::atomic<int> etape{0};  // 0 search, 1 slack, 2 naive play, 3 done
+        std::atomic<bool> arret{false};
         std::mutex verrou;
         ResultatVerification resultat;
     };

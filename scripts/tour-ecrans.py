@@ -5,7 +5,7 @@
 Plays scripted tours (title, menus, the options pages, the level list, a
 level with its intro, pause, restart count-in and summary, the score table, a duel) on a copy of
 the game folder with fresh player files, in English and in French, at 4:3
-(1024 x 768), 16:10 (1280 x 800) and 16:9 (1280 x 720), on a virtual display.
+(1024 x 768), 5:4 (1280 x 1024), 16:10 (1280 x 800) and 16:9 (1280 x 720), on a virtual display.
 The frames land in OUT/<language>-<width>x<height>/NN-<screen>.png, and one
 contact sheet per run in OUT/<language>-<width>x<height>.png when ImageMagick's
 montage is there. Every frame moves the game on by 16 ms (script step "pas"),
@@ -35,7 +35,7 @@ TOUR = [
     [("duel-difficulte", "w20 entree w20 droite entree w20"), ("duel", "entree w40 echap w60")],
     [("editeur", "w20 entree w20 gauche gauche entree w20"), ("editeur-panneau", "echap w20")],
 ]
-FORMATS = [(1024, 768), (1280, 800), (1280, 720)]
+FORMATS = [(1024, 768), (1280, 1024), (1280, 800), (1280, 720)]
 LANGUES = ["English", "Francais"]
 
 

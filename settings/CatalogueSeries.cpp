@@ -9,6 +9,8 @@
 #include <set>
 
 #include "settings/FichiersJoueur.h"
+#include "settings/LangManager.h"
+#include "settings/ObjectifsNiveau.h"
 
 const char* const CatalogueSeries::DOSSIER = "Series";
 
@@ -112,6 +114,12 @@ std::string CatalogueSeries::relatifDe(int numero) {
 std::string CatalogueSeries::dossierDe(int numero) {
     const Entree* e = numero >= PREMIER_JOUEUR ? courant().entree(numero) : nullptr;
     return e ? e->dossier : "Niveaux/" + std::to_string(numero);
+}
+
+std::string CatalogueSeries::nomDe(int numero) {
+    const Entree* e = numero >= PREMIER_JOUEUR ? courant().entree(numero) : nullptr;
+    if (e) return ObjectifsNiveau::nomSerie(e->nom);
+    return LangManager::getInstance()->ligne(numero == 2 ? LangManager::DIFFICILE : LangManager::FACILE);
 }
 
 const CatalogueSeries::Entree* CatalogueSeries::entree(int numero) const {

@@ -43,6 +43,9 @@ public:
     // catalogue does not hold (as the game always had), else its folder's.
     static std::string relatifDe(int numero);
     static std::string dossierDe(int numero);
+    // The series' name in the game's language: Easy and Hard for the shipped
+    // ones, a player's series by its own name.
+    static std::string nomDe(int numero);
 
     const std::vector<Entree>& entrees() const { return liste; }
     // The series numbered numero; nullptr when there is none.

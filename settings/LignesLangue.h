@@ -189,4 +189,17 @@
     X(ED_NAIF_GAUCHE, "editor.naive_left") \
     X(ED_NAIF_DROITE, "editor.naive_right") \
     X(ED_NAIF_TAPES, "editor.naive_taps") \
-    X(ED_NAIF_RIEN, "editor.naive_nothing")
+    X(ED_NAIF_RIEN, "editor.naive_nothing") \
+    X(SERIE_AUTRE, "difficulty.other_series") \
+    X(SERIE_SUR, "difficulty.series_of") \
+    X(ED_TEXTES, "editor.texts") \
+    X(ED_TITRE_EN, "editor.title_en") \
+    X(ED_TITRE_FR, "editor.title_fr") \
+    X(ED_LECON_EN, "editor.lesson_en") \
+    X(ED_LECON_FR, "editor.lesson_fr") \
+    X(ED_AIDE_CLAVIER, "editor.help_typing") \
+    X(ED_AIDE_MANETTE, "editor.help_picker") \
+    X(ED_ARRETER, "editor.stop_check") \
+    X(ED_VERIF_ARRETEE, "editor.check_stopped") \
+    X(ED_ARRET_AIDE, "editor.stop_help") \
+    X(HUD_ASSISTE, "hud.assisted")

@@ -204,7 +204,6 @@ void OptionsManager::copierVersTemp() {
     texturesTemp = textures;
     antiAliasingTemp = antiAliasing;
     fullScreenTemp = fullScreen;
-    wideTemp = wide;
     volumeMusiqueTemp = volumeMusique;
     volumeEffetsTemp = volumeEffets;
     cameraTemp = camera;
@@ -359,7 +358,6 @@ float OptionsManager::ratioAffichage() {
                                                         : ratio(largeur, hauteur);
 }
 
-bool OptionsManager::estTailleBureau(int l, int h) { return l == bureau.largeur && h == bureau.hauteur && l > 0; }
 
 OptionsManager::Format OptionsManager::getFormat() { return formatDe(ratioAffichage()).format; }
 OptionsManager::Format OptionsManager::getFormatTemp() { return formatDe(getRatioTemp()).format; }

@@ -87,7 +87,6 @@ public:
     // The desktop's own size, asked of the display at start-up, joins the
     // resolution cycle when it is none of its modes; full screen opens at it.
     static void setTailleBureau(int largeur, int hauteur);
-    static bool estTailleBureau(int largeur, int hauteur);
     // The desktop's size; false (and nothing written) when unknown.
     static bool getTailleBureau(int& largeur, int& hauteur);
     // The window size the settings ask for, committed and edited alike (a
@@ -149,7 +148,6 @@ private:
     int texturesTemp;
     int antiAliasingTemp;
     bool fullScreenTemp;
-    bool wideTemp;
     int volumeMusique;
     int volumeEffets;
     int volumeMusiqueTemp;

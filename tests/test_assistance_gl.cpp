@@ -16,6 +16,7 @@
 #include "world/Environnement.h"
 #include "world/FichierNiveau.h"
 #include "world/Joueur.h"
+#include "world/LectureHUD.h"
 #include "world/NiveauManager.h"
 #include "world/noyau/Rejoueur.h"
 
@@ -108,10 +109,11 @@ TEST_F(Assiste, UnNiveauAssisteNeCompteNiMedailleNiRecord) {
     EXPECT_EQ(700, env()->getTempsMs(1) - avant) << "game time at 70 %";
     EXPECT_TRUE(env()->getJoueur(1)->getCorps().freinDerive);
     EXPECT_EQ(70, env()->getEnregistrement().assistance.vitesse) << "the recording says so";
+    EXPECT_TRUE(LectureHUD::lire(*env(), *NiveauManager::getInstance()).assiste) << "the HUD says so";
     env()->getJoueur(1)->setZ(1);  // over the goal row
     for (int i = 0; i < 800 && env()->getEtat() != ETAT_BILAN; ++i) jeu->refresh(10);
     ASSERT_EQ(ETAT_BILAN, env()->getEtat());
-    const MenuBilan::Bilan b = env()->getMenuBilan()->getBilan();
+    const MenuBilan::Bilan b = *env()->getBilan();
     EXPECT_TRUE(b.assiste);
     EXPECT_EQ(Medaille::AUCUNE, b.medaille);
     EXPECT_FALSE(b.nouveauRecord);

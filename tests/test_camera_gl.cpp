@@ -88,8 +88,6 @@ protected:
     void arreter() {
         delete jeu;
         jeu = nullptr;
-        NiveauManager::kill();
-        Environnement::kill();
         TextesManager::kill();
         LangManager::kill();
     }
@@ -290,5 +288,4 @@ TEST(Trajectoire, PreditLaCaseDAtterrissageDeLaVraiePhysique) {
             EXPECT_NEAR(a.duree * 1000, t, 20) << "flight " << vol;
         }
     }
-    NiveauManager::kill();
 }

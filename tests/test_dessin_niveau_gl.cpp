@@ -14,9 +14,9 @@
 #include "render/CTextureManager.h"
 #include "render/DessinNiveau.h"
 #include "settings/OptionsManager.h"
-#include "tests/support/DossierTemporaire.h"
 #include "tests/support/FabriqueTGA.h"
 #include "tests/support/FenetreGL.h"
+#include "tests/support/MondeTest.h"
 #include "world/BlocCassable.h"
 #include "world/NiveauManager.h"
 
@@ -40,9 +40,6 @@ struct Camera {
 class DessinNiveauTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        OptionsManager::kill();
-        CTextureManager::GetInstance()->Initialize();
-        NiveauManager::kill();
         // A striped image per type, so that any texel or face out of place shows.
         for (int t : TYPES) {
             if (!t) continue;
@@ -55,14 +52,10 @@ protected:
             ecrireOctets("Images/Bloc/High/" + std::to_string(t) + ".tga", fabriquerTGA(e, p));
         }
     }
-    void TearDown() override {
-        NiveauManager::kill();
-        OptionsManager::kill();
-    }
 
     NiveauManager* charger(const std::string& contenu) {
         dossier.ecrire("Niveaux/1/niveau1.dat", contenu);
-        NiveauManager* n = NiveauManager::getInstance();
+        NiveauManager* n = monde.niveaux();
         n->chargerNiveau();
         return n;
     }
@@ -134,7 +127,8 @@ protected:
         EXPECT_LE(ecarts, 8) << quand << " at (" << c.x << ", " << c.y << ", " << c.z << ")";
     }
 
-    DossierTemporaire dossier;
+    MondeTest monde;  // settings of this folder: none, so high textures
+    DossierTemporaire& dossier = monde.dossier;
 };
 
 }  // namespace

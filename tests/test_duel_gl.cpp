@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/Jeu.h"
+#include "menus/EcransMatch.h"
 #include "menus/Menu.h"
 #include "menus/MenuPause.h"
 #include "menus/MenuResultatDuel.h"
@@ -61,8 +62,6 @@ protected:
     void arreter() {
         delete jeu;
         jeu = nullptr;
-        NiveauManager::kill();
-        Environnement::kill();
     }
     // Key events go through SDL's queue and the game's own event loop.
     void evenement(Uint8 type, SDLKey k) {
@@ -339,7 +338,7 @@ TEST_F(Duel, PauseDuJoueurDeux) {
     ASSERT_EQ(ETAT_JEU, env()->getEtat()) << "and resumes";
     taper(SDLK_DELETE);
     ASSERT_EQ(ETAT_PAUSE, env()->getEtat());
-    MenuPause* pause = env()->getMenuPause();
+    MenuPause* pause = jeu->getEcransMatch()->getPause();
     EXPECT_EQ(2, pause->getNbChoix()) << "resume and leave: no restart in a duel";
     // Player 2's left and right, each pressed and released between two
     // frames, one a frame: every tap moves the cursor, however fast they come.

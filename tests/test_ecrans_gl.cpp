@@ -108,7 +108,7 @@ TEST_F(Ecran, TableauDesScores) {
 }
 
 TEST_F(Ecran, RangDUnRecord) {
-    NiveauManager::getInstance()->setDifficulte(1);
+    monde.niveaux()->setDifficulte(1);
     CryptageManager* c = CryptageManager::getInstance();
     std::string a = "50.2 ", b = "60.0 ";
     c->crypt(a);
@@ -130,7 +130,7 @@ TEST_F(Ecran, RangDUnRecord) {
 }
 
 TEST_F(Ecran, SaisieDuNomEtEnregistrement) {
-    NiveauManager::getInstance()->setDifficulte(1);
+    monde.niveaux()->setDifficulte(1);
     CryptageManager* c = CryptageManager::getInstance();
     std::string table;
     for (int i = 0; i < 10; ++i) {
@@ -313,7 +313,7 @@ TEST_F(Ecran, OptionsUneSauvegardeRateeEstAnnoncee) {
 
 TEST_F(Ecran, RecordUneSauvegardeRateeEstAnnoncee) {
     textesNumerotes(monde);
-    NiveauManager::getInstance()->setDifficulte(1);
+    monde.niveaux()->setDifficulte(1);
     MenuRecord r("25.5 ", "0.0 ");
     ASSERT_EQ(1, r.getRang(0));
     r.refresh(10);

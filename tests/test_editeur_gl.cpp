@@ -8,7 +8,11 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <string>
+#include <utility>
 
 #include "app/Jeu.h"
 #include "menus/MenuEditeur.h"
@@ -16,6 +20,8 @@
 #include "render/TextesManager.h"
 #include "settings/CatalogueSeries.h"
 #include "settings/LangManager.h"
+#include "settings/ObjectifsNiveau.h"
+#include "settings/SerieNiveaux.h"
 #include "settings/Souris.h"
 #include "tests/support/MondeTest.h"
 #include "world/Environnement.h"
@@ -46,8 +52,6 @@ protected:
     }
     void TearDown() override {
         delete jeu;
-        NiveauManager::kill();
-        Environnement::kill();
         TextesManager::kill();
         LangManager::kill();
         Souris::kill();
@@ -302,6 +306,108 @@ TEST_F(Editeur, UnNiveauInfaisableEstMarqueEtJamaisAjoute) {
     taper(SDLK_F8);
     EXPECT_EQ(LangManager::getInstance()->ligne(LangManager::ED_REFUSE_INFAISABLE), editeur()->getAvis());
     EXPECT_FALSE(monde.dossier.existe("Series/my-levels/serie.txt"));
+}
+
+// A check can be stopped, by its command again or by a click on its bar: at
+// once, with no verdict left and nothing proven, and the editor goes on as
+// before; a check let run to its end still gives its verdict.
+TEST_F(Editeur, UneVerificationArreteeNeLaisseRienEtLEditeurContinue) {
+    // A shipped easy level whose search alone takes a good while.
+    std::ifstream f(std::string(LEAPGRID_GAME_DIR) + "/Niveaux/1/niveau8.dat");
+    const std::string niveau((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(niveau.empty());
+    monde.dossier.ecrire("Drafts/draft.dat", niveau);
+    cliquer(0.5, 0.5);
+    cliquer((6 - 0.5) / 7, 0.26);
+    ASSERT_TRUE(editeur());
+    LangManager* lang = LangManager::getInstance();
+    const std::pair<const char*, std::function<void()>> stopper[] = {
+        {"the check command again", [&] { taper(SDLK_F7); }},
+        {"a click on the bar", [&] { cliquer(0.6, 0.059); }},
+    };
+    for (const auto& [comment, stop] : stopper) {
+        taper(SDLK_F7);
+        ASSERT_TRUE(editeur()->getVerification().enCours()) << comment;
+        stop();
+        EXPECT_FALSE(editeur()->getVerification().enCours()) << comment;
+        EXPECT_EQ(lang->ligne(LangManager::ED_VERIF_ARRETEE), editeur()->getAvis()) << comment;
+        EXPECT_EQ(nullptr, editeur()->verdict()) << comment;
+        taper(SDLK_F8);
+        EXPECT_EQ(lang->ligne(LangManager::ED_A_VERIFIER), editeur()->getAvis()) << comment << ": nothing proven";
+        EXPECT_FALSE(monde.dossier.existe("Series/my-levels/serie.txt")) << comment;
+        const int colonne = editeur()->getCurseurColonne();
+        taper(SDLK_RIGHT);
+        EXPECT_EQ(std::min(colonne + 1, editeur()->getEdition().colonnes() - 1), editeur()->getCurseurColonne())
+            << comment << ": the editor answers";
+    }
+    taper(SDLK_F7);
+    ASSERT_TRUE(attendreVerification());
+    ASSERT_NE(nullptr, editeur()->verdict());
+    EXPECT_TRUE(editeur()->verdict()->finissable);
+}
+
+// The title and lesson: typed (Shift for a capital, a Western keyboard's
+// accented key, Backspace; a sign the fonts lack is refused), picked with the
+// arrows alone and with a pad's stick and buttons, a line chosen and changed
+// with the mouse; kept in both languages when the level joins "My levels"
+// (a line typed in one language stands for both), and shown in the level list.
+TEST_F(Editeur, TitreEtLeconAuClavierALaManetteEtALaSouris) {
+    monde.dossier.ecrire("Drafts/draft.dat", "60 3 3\n100 100 100\n1 1 1\n");
+    cliquer(0.5, 0.5);
+    cliquer((6 - 0.5) / 7, 0.26);
+    ASSERT_TRUE(editeur());
+    const SaisieTexte& s = editeur()->getSaisie();
+    taper(SDLK_F9);
+    ASSERT_TRUE(s.estOuverte());
+    SDL_SetModState(KMOD_LSHIFT);
+    taper(SDLK_r);
+    SDL_SetModState(KMOD_NONE);
+    for (int k : {SDLK_o, SDLK_a, SDLK_d, SDLK_SEMICOLON, SDLK_x, SDLK_BACKSPACE}) taper(k);
+    EXPECT_EQ("Road", s.texte(SaisieTexte::TITRE_EN)) << "';' refused, x erased";
+    taper(SDLK_RETURN);
+    ASSERT_EQ(SaisieTexte::TITRE_FR, s.getChamp());
+    for (int k : {SDLK_r, SDLK_o, SDLK_u, SDLK_t, SDLK_e, SDLK_BACKSPACE, SDLK_WORLD_73}) taper(k);
+    EXPECT_EQ("rout\xE9", s.texte(SaisieTexte::TITRE_FR)) << "e with an acute accent";
+    taper(SDLK_RETURN);
+    // The arrows alone: right adds a letter, down moves it on, left erases.
+    for (int k : {SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_DOWN, SDLK_DOWN, SDLK_RIGHT, SDLK_LEFT}) taper(k);
+    EXPECT_EQ("Bc", s.texte(SaisieTexte::LECON_EN));
+    // A pad: the stick up moves the letter back, the first button goes on.
+    SDL_Event axe{};
+    axe.type = axe.jaxis.type = SDL_JOYAXISMOTION;
+    axe.jaxis.axis = 1;
+    axe.jaxis.value = -30000;
+    SDL_PushEvent(&axe);
+    avancer(20);
+    axe.jaxis.value = 0;
+    SDL_PushEvent(&axe);
+    avancer(220);
+    EXPECT_EQ("Bb", s.texte(SaisieTexte::LECON_EN));
+    padTape(0);
+    EXPECT_EQ(SaisieTexte::LECON_FR, s.getChamp());
+    padTape(1);
+    EXPECT_FALSE(s.estOuverte()) << "the pad's cancel closes";
+    // The mouse: the title command, a click on the lesson's line, the wheel.
+    cliquerEntree(indiceCommande(LangManager::ED_TEXTES));
+    ASSERT_TRUE(s.estOuverte());
+    cliquer(0.3, 0.72 - 2 * 0.08 + 0.01);
+    EXPECT_EQ(SaisieTexte::LECON_EN, s.getChamp());
+    cliquer(0.3, 0.72 - 2 * 0.08 + 0.01, SDL_BUTTON_WHEELDOWN);
+    EXPECT_EQ("Bc", s.texte(SaisieTexte::LECON_EN));
+    cliquer(0.9, 0.5);  // outside: closed, and the panel's entry not run
+    EXPECT_FALSE(s.estOuverte());
+
+    taper(SDLK_F7);
+    ASSERT_TRUE(attendreVerification());
+    taper(SDLK_F8);
+    const std::string serie = monde.dossier.lire("Series/my-levels/serie.txt");
+    EXPECT_NE(std::string::npos, serie.find("title en Road\ntitle fr rout\xC3\xA9\nlesson en Bc\nlesson fr Bc\n"))
+        << serie;
+    SerieNiveaux lue;
+    std::string refus;
+    ASSERT_TRUE(lue.charger(monde.dossier.chemin() + "/Series/my-levels", refus)) << refus;
+    EXPECT_EQ("Road", ObjectifsNiveau::titre(lue, 1)) << "as the level list and the intro show it";
+    EXPECT_EQ("Bc", ObjectifsNiveau::lecon(lue, 1));
 }
 
 // The keys alone: the cursor, confirm paints and cancel erases as it moves,

@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <memory>
 
+#include "menus/EcransMatch.h"
 #include "menus/MenuPause.h"
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
@@ -32,22 +34,17 @@ protected:
     void SetUp() override {
         monde.dossier.ecrire("Niveaux/1/niveau1.dat", niveau(59));
         monde.dossier.ecrire("Niveaux/1/niveau2.dat", niveau(8, 30));
-        NiveauManager* n = NiveauManager::getInstance();
-        n->setDifficulte(1);
-        n->chargerNiveau();
-        env = Environnement::getInstance();
-        env->ajouterJoueur(new Joueur(1));
-        j = env->getJoueur(1);
+        commencer();
     }
     void TearDown() override {
-        Environnement::kill();
+        ecrans.reset();
+        monde.terminer();
         TextesManager::kill();
         LangManager::kill();
     }
     void frames(int n, long ecoule = 40) {
         for (int i = 0; i < n; ++i) {
-            NiveauManager::getInstance()->refresh(ecoule);
-            env->refresh(ecoule);
+            ecrans->avancer(ecoule);
         }
     }
     void taper(int k) {
@@ -55,24 +52,27 @@ protected:
         frames(1);
         monde.relacher(k);
     }
+    // A fresh match of series 1 from level numero, player 1 placed.
+    void commencer(int numero = 1) {
+        ecrans.reset();
+        env = monde.commencer(false, numero);
+        j = env->getJoueur(1);
+        ecrans = std::make_unique<EcransMatch>(*NiveauManager::getInstance(), *env);
+    }
     // A fresh match on level 1 of series 1 in that video mode ("1024 768 0"), read again from its files.
     void nouveauMatch(const char* mode) {
+        ecrans.reset();
         monde.reglages(mode);
-        Environnement::kill();
-        env = Environnement::getInstance();
-        NiveauManager* n = NiveauManager::getInstance();
-        n->setDifficulte(1);
-        n->detruireNiveau();
-        n->chargerNiveau();
-        env->ajouterJoueur(new Joueur(1));
-        j = env->getJoueur(1);
+        commencer();
     }
     MondeTest monde;
     Environnement* env = nullptr;
+    std::unique_ptr<EcransMatch> ecrans;  // the pause screen over the match
     Joueur* j = nullptr;
 };
 
-}  // namespace
+
+// The tests stay in the unnamed namespace, where the fixture's name hides the game's Match.
 
 TEST_F(Match, IntroDeLaCamera) {
     EXPECT_EQ(ETAT_INTRO, env->getEtat());
@@ -107,13 +107,13 @@ TEST_F(Match, HorlogePauseEtAbandon) {
     EXPECT_EQ("1.0 ", env->getTempsJeu(0)) << "not during the pause";
     taper(SDLK_ESCAPE);
     EXPECT_EQ(ETAT_JEU, env->getEtat()) << "cancel resumes";
-    EXPECT_EQ(0, env->getMenuPause()->getCode()) << "reset for the next pause";
+    EXPECT_EQ(0, ecrans->getPause()->getCode()) << "reset for the next pause";
     taper(SDLK_ESCAPE);
     frames(6);
     taper(SDLK_a);  // left wraps to the last item: leave the match
     frames(1);
     taper(SDLK_SPACE);
-    ASSERT_TRUE(env->getMenuPause()->questionOuverte()) << "a series asks before it is left";
+    ASSERT_TRUE(ecrans->getPause()->questionOuverte()) << "a series asks before it is left";
     EXPECT_FALSE(env->getFinJeu());
     frames(6);
     taper(SDLK_a);  // yes
@@ -224,8 +224,6 @@ TEST_F(Match, LeHUD) {
     }
 }
 
-namespace {
-
 // The HUD's quads as unit-square boxes (draw2D sets its own projection).
 std::vector<Boite> quadsDuHUD(Environnement* env) {
     std::vector<SommetRetour> s = sommetsDessines([&] { env->draw2D(); });
@@ -252,7 +250,6 @@ void casser(MondeTest& monde, const std::string& relatif, Casse casse) {
     if (casse == ENTETE) monde.dossier.ecrire(relatif, "soixante 5 4\n");
 }
 
-}  // namespace
 
 // The keys show over their band on the first intro of a series only; every
 // HUD text and icon keeps clear of the screen's edges.
@@ -278,15 +275,8 @@ TEST_F(Match, LesTouchesALaPremiereIntroEtDesMarges) {
         ASSERT_EQ(ETAT_JEU, env->getEtat());
         EXPECT_EQ(0, legende()) << mode << ": gone once the level starts";
     }
-    NiveauManager* n = NiveauManager::getInstance();
-    n->detruireNiveau();
-    n->niveauSuivant();
-    n->chargerNiveau();
-    env->ajouterJoueur(new Joueur(1));
-    Environnement::kill();
-    env = Environnement::getInstance();
-    env->ajouterJoueur(new Joueur(1));
-    ASSERT_EQ(2, n->getNumNiveau());
+    commencer(2);
+    ASSERT_EQ(2, NiveauManager::getInstance()->getNumNiveau());
     ASSERT_EQ(ETAT_INTRO, env->getEtat());
     EXPECT_EQ(0, legende()) << "the second level's intro shows no keys";
 }
@@ -299,8 +289,7 @@ TEST_F(Match, UnNiveauIllisibleTermineLeMatch) {
     for (Moment moment : {DEPART, REPRISE, SUIVANT}) {
         for (Casse casse : {ABSENT, VIDE, DOSSIER, TUBE, ENTETE}) {
             const std::string cas = "moment " + std::to_string(moment) + ", casse " + std::to_string(casse);
-            Environnement::kill();
-            NiveauManager::kill();
+            monde.terminer();
             for (const char* f : {"Niveaux/1/niveau1.dat", "Niveaux/1/niveau2.dat"})
                 std::filesystem::remove_all(monde.dossier.chemin() + "/" + f);  // the last case's FIFO or folder
             monde.dossier.ecrire("Niveaux/1/niveau1.dat", niveau(59));
@@ -308,11 +297,7 @@ TEST_F(Match, UnNiveauIllisibleTermineLeMatch) {
             if (moment == DEPART) casser(monde, "Niveaux/1/niveau1.dat", casse);
             if (moment == SUIVANT) casser(monde, "Niveaux/1/niveau2.dat", casse);
             ::testing::internal::CaptureStderr();
-            NiveauManager::getInstance()->setDifficulte(1);
-            NiveauManager::getInstance()->chargerNiveau();
-            env = Environnement::getInstance();
-            env->ajouterJoueur(new Joueur(1));
-            j = env->getJoueur(1);
+            commencer();
             if (moment != DEPART) {
                 taper(SDLK_SPACE);
                 ASSERT_EQ(ETAT_JEU, env->getEtat()) << cas;
@@ -396,3 +381,5 @@ TEST_F(Match, LIntroPresenteLeNiveauEtLaRepriseDecompte) {
         EXPECT_EQ(1, glyphes(0.43f, 0.6f)) << "the count-in's figure";
     }
 }
+
+}  // namespace

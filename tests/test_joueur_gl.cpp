@@ -22,7 +22,7 @@ namespace {
 
 class Physique : public ::testing::Test {
 protected:
-    NiveauManager* niveaux() { return NiveauManager::getInstance(); }
+    NiveauManager* niveaux() { return monde.niveaux(); }
     Mix_Chunk* dernierSon() { return SonsManager::getInstance()->getDernierSon(); }
     // Frames of pas milliseconds until condition holds; false after limite ms.
     template <typename C>

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "menus/MesNiveaux.h"
+#include "menus/SaisieTexte.h"
 #include "tests/support/DossierTemporaire.h"
 #include "world/edition/EditionNiveau.h"
 
@@ -45,4 +46,39 @@ TEST(MesNiveaux, SeulUnNiveauProuveEntreEtLesSuivantsSontNumerotes) {
     EXPECT_FALSE(MesNiveaux::ajouter(niveau, "One more", "", prouve, fichier, erreur));
     EXPECT_NE(std::string::npos, erreur.find("serie.txt line 2")) << erreur;
     EXPECT_EQ(abime, dossier.lire("Series/my-levels/serie.txt"));
+}
+
+// The editor's title and lesson: only what the fonts draw, within the series
+// file's length counted in UTF-8 bytes, and a line typed in one language
+// alone standing for both.
+TEST(MesNiveaux, LesTextesSaisisTiennentDansLaSerieEtServentAuxDeuxLangues) {
+    SaisieTexte s;
+    s.ouvrir(SaisieTexte::TITRE_FR);
+    for (char o : std::string("Et;<@%+\t\x80\xE9\x9C" "uf")) s.ajouter(static_cast<unsigned char>(o));
+    EXPECT_EQ("Et\xE9\x9Cuf", s.texte(SaisieTexte::TITRE_FR)) << "signs the fonts lack are refused";
+    EXPECT_EQ("Et\xC3\xA9\xC5\x93uf", SaisieTexte::versUtf8(s.texte(SaisieTexte::TITRE_FR)));
+    const SerieNiveaux::Textes titre = s.titre();
+    EXPECT_EQ("Et\xC3\xA9\xC5\x93uf", titre.pour("en")) << "the French title stands for the English one";
+    EXPECT_EQ(titre.pour("en"), titre.pour("fr"));
+    EXPECT_TRUE(s.lecon().parLangue.empty()) << "no lesson typed, none written";
+
+    s.ouvrir(SaisieTexte::LECON_EN);
+    EXPECT_FALSE(s.ajouter(' ')) << "a line never starts blank";
+    int acceptes = 0;
+    while (s.ajouter(0xE9)) ++acceptes;
+    EXPECT_EQ(static_cast<int>(SerieNiveaux::TEXTE_MAX / 2), acceptes) << "two UTF-8 bytes each";
+    EXPECT_FALSE(s.ajouter('a'));
+
+    DossierTemporaire dossier;
+    ResultatVerification prouve;
+    prouve.finissable = true;
+    prouve.parMs = 5000;
+    std::string fichier, erreur;
+    ASSERT_TRUE(MesNiveaux::ajouter(EditionNiveau().niveau(), titre, s.lecon(), prouve, fichier, erreur)) << erreur;
+    SerieNiveaux lue;
+    std::string refus;
+    ASSERT_TRUE(lue.charger("Series/my-levels", refus)) << refus;
+    EXPECT_EQ(titre.pour("fr"), lue.niveau(1)->titre.pour("fr"));
+    EXPECT_EQ(SerieNiveaux::TEXTE_MAX, lue.niveau(1)->lecon.pour("en").size());
+    EXPECT_EQ(lue.niveau(1)->lecon.pour("en"), lue.niveau(1)->lecon.pour("fr"));
 }

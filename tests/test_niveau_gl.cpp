@@ -10,9 +10,9 @@
 
 #include "render/CTextureManager.h"
 #include "settings/OptionsManager.h"
-#include "tests/support/DossierTemporaire.h"
 #include "tests/support/FabriqueTGA.h"
 #include "tests/support/FenetreGL.h"
+#include "tests/support/MondeTest.h"
 #include "tests/support/Retour.h"
 #include "world/BlocCassable.h"
 #include "world/NiveauManager.h"
@@ -21,19 +21,9 @@ namespace {
 
 class Niveau : public ::testing::Test {
 protected:
-    void SetUp() override {
-        OptionsManager::kill();  // settings of this folder: none, so high textures
-        CTextureManager::GetInstance()->Initialize();
-        NiveauManager::kill();
-    }
-    void TearDown() override {
-        NiveauManager::kill();
-        OptionsManager::kill();
-    }
-
     NiveauManager* charger(const std::string& contenu, int numero = 1) {
         dossier.ecrire("Niveaux/1/niveau" + std::to_string(numero) + ".dat", contenu);
-        NiveauManager* n = NiveauManager::getInstance();
+        NiveauManager* n = monde.niveaux();
         n->setDifficulte(1);
         n->chargerNiveau();
         return n;
@@ -49,7 +39,8 @@ protected:
         ecrireOctets("Images/Bloc/High/" + std::to_string(type) + ".tga", fabriquerTGA(e, pixels));
     }
 
-    DossierTemporaire dossier;
+    MondeTest monde;  // settings of this folder: none, so high textures
+    DossierTemporaire& dossier = monde.dossier;
 };
 
 // Looks straight down on the top face of the block at (x, z), lighting off,
@@ -106,13 +97,13 @@ TEST_F(Niveau, EnteteGrilleEtNumerosDObjets) {
 TEST_F(Niveau, FichierAvecOuSansRetourFinalEtLignesLibres) {
     const std::string codes = "1 2 3\n4 5 6";
     for (const std::string& contenu : {"30 2 3\n" + codes, "30 2 3\n" + codes + "\n", "30\t2 3 " + codes + "  \n\n"}) {
-        NiveauManager::kill();
+        monde.terminer();
         NiveauManager* n = charger(contenu);
         EXPECT_EQ(6, n->getType(3, 2)) << contenu;
         EXPECT_EQ(1, n->getType(1, 1)) << contenu;
     }
     // A file that stops early leaves the remaining cells empty.
-    NiveauManager::kill();
+    monde.terminer();
     NiveauManager* n = charger("30 3 3 1 1 1 1");
     EXPECT_EQ(1, n->getType(1, 2));
     EXPECT_EQ(-1, n->getType(2, 2));
@@ -139,7 +130,7 @@ TEST_F(Niveau, PointsEtCellules) {
 // Before any level and after one is destroyed, no point has a cell, even the
 // points that truncate to cell (0, 0).
 TEST_F(Niveau, SansGrilleAucuneCellule) {
-    NiveauManager* n = NiveauManager::getInstance();
+    NiveauManager* n = monde.niveaux();
     const float points[][2] = {{-0.7f, -0.7f}, {-0.2f, 0.3f}, {0, 0}, {1, 1}};
     for (int fois = 0; fois < 2; ++fois) {
         for (const auto& p : points) {
@@ -199,19 +190,19 @@ TEST_F(Niveau, FinDeSerieEtEntetesRefusees) {
                              "60 0 4", "60 5 -1", "60 1001 4 1", "60 4 1001 1", "100000 2 2 1",
                              "60 2147483647 2147483647 1", "99999999999999999999 2 2"};
     for (const char* entete : entetes) {
-        NiveauManager::kill();
+        monde.terminer();
         n = charger(entete);
         EXPECT_TRUE(n->getFinJeu()) << entete;
         EXPECT_EQ(0, n->getHauteur()) << entete;
         EXPECT_EQ(0, n->getLargeur()) << entete;
     }
-    NiveauManager::kill();
+    monde.terminer();
     std::filesystem::remove(dossier.chemin() + "/Niveaux/1/niveau1.dat");
     ASSERT_EQ(0, ::mkfifo((dossier.chemin() + "/Niveaux/1/niveau1.dat").c_str(), 0644));
-    n = NiveauManager::getInstance();
+    n = monde.niveaux();
     n->chargerNiveau();
     EXPECT_TRUE(n->getFinJeu()) << "a FIFO is no level, and is not waited on";
-    NiveauManager::kill();
+    monde.terminer();
     std::filesystem::remove(dossier.chemin() + "/Niveaux/1/niveau1.dat");
     n = charger("60 1000 1 1");  // the largest side accepted
     EXPECT_FALSE(n->getFinJeu());

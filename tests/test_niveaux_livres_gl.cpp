@@ -20,8 +20,8 @@ TEST(NiveauxLivres, ChacunSeChargeEtSeTermine) {
             fs::create_directories(fs::path(monde.dossier.chemin()) / "Niveaux" / std::to_string(d));
             fs::copy_file(source, fs::path(monde.dossier.chemin()) / NiveauManager::cheminNiveau(d, n),
                           fs::copy_options::overwrite_existing);
-            NiveauManager::kill();
-            NiveauManager* niveau = NiveauManager::getInstance();
+            monde.terminer();
+            NiveauManager* niveau = monde.niveaux();
             niveau->setDifficulte(d);
             for (int k = 1; k < n; ++k) niveau->niveauSuivant();
             niveau->chargerNiveau();
@@ -36,7 +36,7 @@ TEST(NiveauxLivres, ChacunSeChargeEtSeTermine) {
         }
         EXPECT_GE(n - 1, 12) << "difficulty " << d << " has its twelve levels";
     }
-    NiveauManager::kill();
+    monde.terminer();
 }
 
 // On the easy levels every push and long jump, taken without steering, lands
@@ -49,7 +49,7 @@ TEST(NiveauxLivres, LesLancersFacilesRetombentSurUnBloc) {
             return std::string(std::istreambuf_iterator<char>(f), {});
         }();
         monde.charger(contenu);
-        NiveauManager* niveau = NiveauManager::getInstance();
+        NiveauManager* niveau = monde.niveaux();
         std::vector<std::pair<int, int>> lanceurs;
         for (int r = 1; r < niveau->getHauteur(); ++r)
             for (int c = 1; c < niveau->getLargeur(); ++c) {

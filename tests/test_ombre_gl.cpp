@@ -29,7 +29,7 @@ TEST(OmbreJoueur, PiecesSelonLesCellulesSolides) {
     // Row 1: solid, solid, empty, empty; row 2: empty, solid, broken tile,
     // solid; rows 3 and 4 solid everywhere.
     monde.charger("60 4 4\n1 1 0 0\n0 1 20 1\n1 1 1 1\n1 1 1 1\n");
-    NiveauManager::getInstance()->casser(3, 2);
+    monde.niveaux()->casser(3, 2);
     Ombre o;
 
     Pieces p = dessiner(o, 1, 1, 0.15f, 0.3f);

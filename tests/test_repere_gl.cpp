@@ -23,7 +23,7 @@ TEST(Repere, LisibleSurChaqueTypeDeBloc) {
         const std::string c = std::to_string(code);
         monde.charger("60 3 3\n" + c + " " + c + " " + c + "\n" + c + " " + c + " " + c + "\n" + c + " " + c + " " +
                       c + "\n");
-        NiveauManager* niveaux = NiveauManager::getInstance();
+        NiveauManager* niveaux = monde.niveaux();
         Jeu::initGL();
         Jeu::resize(FenetreGL::LARGEUR, FenetreGL::HAUTEUR);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -37,6 +37,6 @@ TEST(Repere, LisibleSurChaqueTypeDeBloc) {
         EXPECT_GT(anneau.r, anneau.b + 80);
         EXPECT_LT(luminosite(bord) + 150, luminosite(anneau)) << "a dark rim around it";
         EXPECT_LT(luminosite(bord) + 150, luminosite(centre)) << "a light centre inside";
-        NiveauManager::kill();
+        monde.terminer();
     }
 }

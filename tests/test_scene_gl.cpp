@@ -21,7 +21,7 @@ TEST(Scene, JoueurOmbreEtBlocsALEcran) {
     MondeTest monde;
     monde.prendreArtDuJeu();
     monde.charger("60 4 3\n1 1 1\n1 1 1\n1 1 1\n");
-    NiveauManager* niveaux = NiveauManager::getInstance();
+    NiveauManager* niveaux = monde.niveaux();
     Joueur joueur(1);  // colour 0: red
     joueur.setY(0.3f);
 
@@ -41,7 +41,7 @@ TEST(Scene, JoueurOmbreEtBlocsALEcran) {
     EXPECT_LT(luminosite(ombre) + 60, luminosite(pierre)) << "its shadow darkens the block under it";
     const Pixel ciel = pixelSous(x, 3, z - 20);
     EXPECT_GT(ciel.b, ciel.r) << "the background sky behind the level";
-    NiveauManager::kill();
+    monde.terminer();
 }
 
 namespace {
@@ -82,7 +82,7 @@ TEST(Scene, LeFondDerriereLeNiveauDonneLaMemeImage) {
     MondeTest monde;
     monde.prendreArtDuJeu();
     monde.charger("60 6 5\n1 0 1 0 1\n1 1 0 1 1\n0 1 1 1 0\n1 0 1 0 1\n1 1 1 1 1\n1 1 1 1 1\n");
-    NiveauManager* niveaux = NiveauManager::getInstance();
+    NiveauManager* niveaux = monde.niveaux();
     CameraMatch camera;
     camera.placer({3, -0.3f, 4});
     // The first frame after a load is left out: it differs from the
@@ -102,5 +102,5 @@ TEST(Scene, LeFondDerriereLeNiveauDonneLaMemeImage) {
     // Later drawing (players, shadows) finds lighting and the depth test as the level had them.
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    NiveauManager::kill();
+    monde.terminer();
 }

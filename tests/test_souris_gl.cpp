@@ -40,8 +40,6 @@ protected:
     }
     void TearDown() override {
         delete jeu;
-        NiveauManager::kill();
-        Environnement::kill();
         TextesManager::kill();
         LangManager::kill();
         Souris::kill();

@@ -119,12 +119,12 @@ TEST_F(Verification, FichiersCassesRefusesCommeLeJeu) {
         const Verdict v = juger(contenu);
         EXPECT_FALSE(v.accepte);
         EXPECT_FALSE(v.refus.empty());
-        NiveauManager* n = NiveauManager::getInstance();
+        NiveauManager* n = monde.niveaux();
         n->setFichier(monde.dossier.chemin() + "/essai.dat");
         n->chargerNiveau();
         EXPECT_TRUE(n->getFinJeu());
         EXPECT_EQ(v.refus, n->getRefus()) << "the game's reason";
-        NiveauManager::kill();
+        monde.terminer();
     }
     EXPECT_FALSE(Rapport::juger(monde.dossier.chemin(), 16, 10).accepte) << "a folder is no level file";
     // Accepted by the game, so searched: a grid cut short, a word in the grid

@@ -17,6 +17,7 @@
 #include "settings/OptionsManager.h"
 #include "world/Environnement.h"
 #include "world/Joueur.h"
+#include "world/Match.h"
 #include "world/NiveauManager.h"
 
 namespace fs = std::filesystem;
@@ -70,23 +71,26 @@ int main(int argc, char** argv) {
     CTextureManager::GetInstance()->MakeNormalizeVectorCubeMap(64);
     Jeu::resize(l, h);
 
-    NiveauManager* niveaux = NiveauManager::getInstance();
-    niveaux->chargerNiveau();
-    if (niveaux->getFinJeu()) {
-        std::fprintf(stderr, "apercu: no level to show\n");
-        return 1;
+    bool ok = false;
+    {  // the level goes with its match, before the window
+        Match match;
+        NiveauManager* niveaux = match.getNiveaux();
+        niveaux->chargerNiveau();
+        if (niveaux->getFinJeu()) {
+            std::fprintf(stderr, "apercu: no level to show\n");
+            return 1;
+        }
+        // The player a little above its start block, and the match camera behind it.
+        Joueur joueur(1);
+        joueur.setY(0.3f);
+        const float x = joueur.getCameraX(), z = joueur.getCameraZ();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        Jeu::preparerVue(niveaux, x, 0, z);
+        niveaux->draw();
+        joueur.draw();
+        glFinish();
+        ok = ecrirePPM(sortie, l, h);
     }
-    // The player a little above its start block, and the match camera behind it.
-    Joueur joueur(1);
-    joueur.setY(0.3f);
-    const float x = joueur.getCameraX(), z = joueur.getCameraZ();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    Jeu::preparerVue(niveaux, x, 0, z);
-    niveaux->draw();
-    joueur.draw();
-    glFinish();
-    bool ok = ecrirePPM(sortie, l, h);
-    NiveauManager::kill();
     SDL_Quit();
     if (dossier != jeu) fs::remove_all(dossier);
     return ok ? 0 : 1;

@@ -2,66 +2,44 @@
 #include "world/Environnement.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
-#include "menus/MenuBilan.h"
-#include "menus/MenuPause.h"
-#include "render/EcranPartage.h"
+#include "render/HUD.h"
 #include "render/RepereArrivee.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
 #include "settings/OptionsManager.h"
-#include "settings/ObjectifsNiveau.h"
-#include "settings/ParsNiveaux.h"
-#include "settings/RecordsNiveaux.h"
 #include "settings/SonsManager.h"
-#include "world/HUD.h"
+#include "world/ArriveeNiveau.h"
 #include "world/HorlogeNiveau.h"
 #include "world/Joueur.h"
+#include "world/LectureHUD.h"
+#include "world/Match.h"
 #include "world/NiveauManager.h"
 #include "world/Trajectoire.h"
 
-Environnement* Environnement::environnement = nullptr;
-
 namespace {
 const float FIN_CAMERA_Y = 5.0f;  // the level-end rise stops here
-const float SOL = -0.6f;           // the height of the block tops
-const float CENTRE_JOUEUR = -0.3f; // the model's centre, below the player's height
-
-// What a camera frames of a player: its centre, and the top of the cell its
-// flight lands on. Out of play (falling, at the goal) the player's camera
-// point, which stays where play left it.
-Point3 centreJoueur(Joueur* j) {
-    return {j->getCameraX(), (j->enJeu() ? j->getY() : 0) + CENTRE_JOUEUR, j->getCameraZ()};
-}
-
-Point3 arriveeJoueur(Joueur* j) {
-    if (!j->enJeu()) return {j->getCameraX(), SOL, j->getCameraZ()};
-    const Arrivee a = Trajectoire::arrivee(j->getX(), j->getY(), j->getZ(), j->getVX(), j->getVY(), j->getVZ());
-    return {static_cast<float>(a.colonne), SOL, static_cast<float>(a.ligne)};
-}
 }  // namespace
 
 Environnement* Environnement::getInstance() {
-    if (!environnement) environnement = new Environnement();
-    return environnement;
-}
-
-void Environnement::kill() {
-    delete environnement;
-    environnement = nullptr;
+    const Match* m = Match::courant();
+    Environnement* e = m ? m->getEnvironnement() : nullptr;
+    if (!e) throw std::logic_error("Environnement::getInstance: no match with players is on");
+    return e;
 }
 
 Environnement::Environnement()
     : options(nullptr), niveaux(nullptr), clavier(nullptr), lang(nullptr),
       sons(nullptr), fondu(0), cameraZIntro(0), cameraYFin(0), etat(ETAT_INTRO), etatAvantPause(ETAT_JEU),
-      joueurs{nullptr, nullptr}, menuPause(nullptr) {
+      joueurs{nullptr, nullptr} {
     options = OptionsManager::getInstance();
     niveaux = NiveauManager::getInstance();
     clavier = ClavierManager::getInstance();
     sons = SonsManager::getInstance();
     lang = LangManager::getInstance();
-    hud = std::make_unique<HUD>(*this);
+    hud = std::make_unique<HUD>();
     assistance = {options->getVitesseJeu(), options->isFreinDeriveOn()};
 }
 
@@ -69,8 +47,6 @@ Environnement::Environnement()
 Environnement::~Environnement() {
     delete joueurs[0];
     delete joueurs[1];
-    delete menuPause;
-    delete menuBilan;
 }
 
 // A player with any other number than 1 or 2 is not kept (and not leaked).
@@ -83,8 +59,7 @@ void Environnement::ajouterJoueur(Joueur* joueur) {
     delete joueurs[n - 1];
     joueurs[n - 1] = joueur;
     regles.placer(n, &joueur->getCorps());
-    cameras[n - 1].setHauteur(options->getCamera());
-    cameras[n - 1].placer(centreJoueur(joueur));
+    cameras.placer(n, joueur);
     if (joueurs[0]) joueurs[0]->setTemps(niveaux->getTemps());
     if (n == 2) joueur->setTemps(niveaux->getTemps());
     // Two players: side by side on the start row.
@@ -193,8 +168,8 @@ void Environnement::refresh(long ecoule) {
         case ETAT_JEU: refreshJeu(ecoule); break;
         case ETAT_FIN_NIVEAU: refreshFinNiveau(ecoule); break;
         case ETAT_NIVEAU_SUIVANT: refreshNiveauSuivant(); break;
-        case ETAT_PAUSE: refreshPause(ecoule); break;
-        case ETAT_BILAN: refreshBilan(ecoule); break;
+        case ETAT_PAUSE: refreshPause(); break;
+        case ETAT_BILAN: refreshBilan(); break;
         case ETAT_REPRISE: refreshReprise(ecoule); break;
         default: break;
     }
@@ -214,33 +189,9 @@ void Environnement::sonnerSecondes() {
     if (tic) sons->jouerSon(sons->sonTic);
 }
 
-CameraMatch::Champ Environnement::champ(int numero) {
-    const float ratio = options->getRatio(), loin = static_cast<float>(options->getClipping());
-    if (!estDuel()) return {ratio, 1, 1.5f, loin};
-    float demiLargeur = 0, demiHauteur = 0;
-    EcranPartage::champ(ratio, numero, demiLargeur, demiHauteur);
-    return {demiLargeur, demiHauteur, 1.5f, loin};
-}
-
-// The intro travels with the camera point; play follows the player and its
-// landing; the level end rises from where play stopped. In every state the
-// eye keeps out of the players' models.
 void Environnement::suivreCameras(long ecoule) {
     if (etat == ETAT_PAUSE || niveaux->getFinJeu()) return;
-    for (int i = 0; i < 2; ++i) {
-        Joueur* j = joueurs[i];
-        if (!j) continue;
-        CameraMatch& c = cameras[i];
-        c.setHauteur(options->getCamera());
-        c.setChamp(champ(i + 1));
-        c.setElevation(etat == ETAT_FIN_NIVEAU ? cameraYFin : 0);
-        if (etat == ETAT_INTRO)
-            c.placer({getCameraX(i + 1), 0, cameraZIntro});
-        else if (etat == ETAT_JEU || etat == ETAT_REPRISE)
-            c.suivre(centreJoueur(j), arriveeJoueur(j), ecoule);
-        for (Joueur* m : joueurs)
-            if (m) c.eviter({m->getX(), m->getY() + CENTRE_JOUEUR, m->getZ()});
-    }
+    cameras.suivre(joueurs, etat, cameraZIntro, cameraYFin, ecoule);
 }
 
 // The camera travels from the goal end at a sixth of the level's length per
@@ -280,10 +231,7 @@ void Environnement::mettreEnPause() {
     // state it was opened from.
     if (etat != ETAT_JEU && etat != ETAT_FIN_NIVEAU) return;
     etatAvantPause = etat;
-    // The pause screen and its full-screen picture exist from the first pause on.
-    // Leaving asks first where it loses something: a series under way, a duel.
-    const bool progres = estDuel() || (!niveaux->estNiveauSeul() && !niveaux->estFichierEssai() && !regarde);
-    if (!menuPause) menuPause = new MenuPause(!estDuel(), progres);
+    choixPause = 0;
     etat = ETAT_PAUSE;
     sons->pauseMusique();
 }
@@ -379,7 +327,7 @@ void Environnement::refreshFinNiveau(long ecoule) {
     if (!joueurs[0] || pauseDemandee()) return;
     cameraYFin += (ecoule * 3) / 1000.0f;
     fondu = std::min(cameraYFin / 5, 1.0f);  // the veil at most opaque
-    if (cameraYFin > FIN_CAMERA_Y) etat = menuBilan ? ETAT_BILAN : ETAT_NIVEAU_SUIVANT;
+    if (cameraYFin > FIN_CAMERA_Y) etat = bilan ? ETAT_BILAN : ETAT_NIVEAU_SUIVANT;
 }
 
 void Environnement::refreshNiveauSuivant() {
@@ -404,15 +352,24 @@ void Environnement::refreshNiveauSuivant() {
     fondu = 0;
 }
 
-void Environnement::refreshPause(long ecoule) {
-    menuPause->refresh(ecoule);
-    if (menuPause->getCode() == 1) {
-        menuPause->reset();
+bool Environnement::aDuProgresAPerdre() const {
+    return estDuel() || (!niveaux->estNiveauSeul() && !niveaux->estFichierEssai() && !regarde);
+}
+
+void Environnement::choisirEnPause(ChoixPause choix) {
+    if (etat == ETAT_PAUSE) choixPause = choix;
+}
+
+// The choice made on the pause screen since the last frame.
+void Environnement::refreshPause() {
+    const int choix = choixPause;
+    choixPause = 0;
+    if (choix == REPRENDRE) {
         etat = etatAvantPause;
         sons->jouerMusique(-1);
-    } else if (menuPause->getCode() == MenuPause::QUITTER) {
+    } else if (choix == QUITTER) {
         etat = ETAT_QUITTE;
-    } else if (menuPause->getCode() == MenuPause::RECOMMENCER) {
+    } else if (choix == RECOMMENCER) {
         recommencerDepuisPause();
     }
 }
@@ -430,43 +387,27 @@ void Environnement::noterDebutNiveau() {
     }
 }
 
-// A level file of the player's own keeps no best time: its summary shows the
-// file's name and the time only.
+// Solo: the level's records kept and its summary made, shown at the level end.
 void Environnement::noterArrivee() {
     if (estDuel() || !joueurs[0]) return;
-    const int d = niveaux->getNumDifficulte(), n = niveaux->getNumNiveau(), t = getTempsNiveauMs(1);
-    delete menuBilan;
-    if (niveaux->estFichierEssai()) {
-        menuBilan = new MenuBilan(
-            {d, n, t, 0, Medaille::AUCUNE, false, HUD::nomFichierEssai(niveaux->getFichier()), 0, std::string(),
-             assistance.active()});
-        return;
-    }
-    // An assisted finish reaches the next level, but keeps no best time and wins no medal.
-    RecordsNiveaux records(d);
-    records.charger();
-    const bool assiste = assistance.active();
-    const bool nouveau = !assiste && records.proposer(n, t);
-    records.atteindre(n + 1);
-    const bool ecrit = records.sauver();
-    const int par = niveaux->getPars().par(n);
-    menuBilan = new MenuBilan({d, n, t, records.meilleur(n), assiste ? Medaille::AUCUNE : ParsNiveaux::medaillePour(par, t),
-                               nouveau, std::string(), par, ObjectifsNiveau::titre(niveaux->getSerie(), n), assiste});
-    if (!ecrit) menuBilan->setAvis(lang->ligne(LangManager::LIGNE_SAUVEGARDE_RATEE));
+    bilan = std::make_unique<Bilan>(ArriveeNiveau::noter(*niveaux, getTempsNiveauMs(1), assistance.active()));
+    ++numeroBilan;
 }
 
-void Environnement::refreshBilan(long ecoule) {
-    menuBilan->refresh(ecoule);
-    if (menuBilan->getCode() == 0) return;
-    delete menuBilan;
-    menuBilan = nullptr;
+void Environnement::confirmerBilan() {
+    if (etat == ETAT_BILAN) bilanConfirme = true;
+}
+
+void Environnement::refreshBilan() {
+    if (!bilanConfirme) return;
+    bilanConfirme = false;
+    bilan.reset();
     etat = ETAT_NIVEAU_SUIVANT;
 }
 
 void Environnement::recommencerDepuisPause() {
-    menuPause->reset();
-    delete menuBilan;
-    menuBilan = nullptr;
+    bilan.reset();
+    bilanConfirme = false;
     cameraYFin = 0;
     fondu = 0;
     // The attempt starts again with the lives it began with: its run records them.
@@ -500,15 +441,7 @@ void Environnement::drawVue(int numero, float ratio) {
     if (niveaux->getFinJeu() || !getJoueur(numero)) return;
     begin2D();
     Dessin2D::couleur(1, 1, 1, 1);  // the other view's veils leave their colour behind
-    hud->dessiner(numero - 1, ratio);
-    end2D();
-}
-
-void Environnement::drawPause() {
-    if (etat != ETAT_PAUSE) return;
-    begin2D();
-    Dessin2D::couleur(1, 1, 1, 1);
-    menuPause->draw();
+    hud->dessiner(LectureHUD::lire(*this, *niveaux), numero - 1, ratio);
     end2D();
 }
 
@@ -516,7 +449,6 @@ void Environnement::draw2D() {
     if (niveaux->getFinJeu() || !joueurs[0]) return;
     const float r = options->getRatio();
     begin2D();
-    hud->dessiner(0, r);
-    if (etat == ETAT_BILAN) menuBilan->draw();
+    hud->dessiner(LectureHUD::lire(*this, *niveaux), 0, r);
     end2D();
 }

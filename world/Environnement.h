@@ -1,5 +1,5 @@
 // One match: the players, the state machine (intro, play, pause, level end, next level), the play clocks,
-// the camera during the intro and the level end, the pause screen; its HUD is drawn by HUD.
+// the camera during the intro and the level end; its HUD is drawn by HUD, its pause and summary screens are the screen flow's.
 #pragma once
 
 #include <memory>
@@ -7,6 +7,8 @@
 
 #include "render/CameraMatch.h"
 #include "render/Dessin2D.h"
+#include "world/Bilan.h"
+#include "world/CamerasMatch.h"
 #include "world/Enregistrement.h"
 #include "world/Fantome.h"
 #include "world/noyau/Assistance.h"
@@ -17,8 +19,6 @@ class ClavierManager;
 class HUD;
 class Joueur;
 class LangManager;
-class MenuBilan;
-class MenuPause;
 class NiveauManager;
 class OptionsManager;
 class SonsManager;
@@ -38,8 +38,9 @@ enum EtatMatch {
 
 class Environnement {
 public:
+    // The current match's state; with no match on, or a match reduced to its
+    // level, a std::logic_error.
     static Environnement* getInstance();
-    static void kill();
 
     // Takes ownership; slot numJoueur - 1.
     void ajouterJoueur(Joueur* joueur);
@@ -47,7 +48,7 @@ public:
     float getCameraY(int numero);
     float getCameraZ(int numero);
     // The eye of player numero's view (1 or 2), as last placed by refresh.
-    const CameraMatch& getCamera(int numero) const { return cameras[numero == 2 ? 1 : 0]; }
+    const CameraMatch& getCamera(int numero) const { return cameras.get(numero); }
     bool getFinJeu();
     // True when the match was left: from the pause screen, or because a level
     // file could not be read (niveauIllisible).
@@ -75,10 +76,19 @@ public:
     // One view of a duel: both players, then the HUD of player numero, in a
     // view whose width over height is ratio.
     void drawVue(int numero, float ratio);
-    // The pause screen over the 2D screen, when the match is paused; drawn
-    // last, over the views and a level end's white veil, in the part of the
-    // window its picture's shape gives it.
-    void drawPause();
+
+    // The pause screen is the screen flow's: it hands the player's choice
+    // here, and the next refresh acts on it. Leaving asks first where it
+    // loses something: a series under way, a duel.
+    enum ChoixPause { REPRENDRE = 1, QUITTER = 2, RECOMMENCER = 3 };
+    void choisirEnPause(ChoixPause choix);
+    bool aDuProgresAPerdre() const;
+    // A solo level's summary, from the player's arrival until it is
+    // confirmed; null otherwise. Each new summary has a new number.
+    const Bilan* getBilan() const { return bilan.get(); }
+    int getNumeroBilan() const { return numeroBilan; }
+    // Confirmed on the summary screen: the next refresh goes on to the next level.
+    void confirmerBilan();
 
     // Watches a recorded run instead of playing: the buttons come from it,
     // the confirm key toggles double speed, and its end leaves the match.
@@ -100,11 +110,6 @@ public:
     long getRepriseRestante() const { return reprise; }
     float getFondu() const { return fondu; }
     Joueur* getJoueur(int numero) const;
-    // Null until the first pause.
-    MenuPause* getMenuPause() { return menuPause; }
-    // The summary of the solo level just finished, from the player's arrival
-    // until it is confirmed; null otherwise.
-    MenuBilan* getMenuBilan() { return menuBilan; }
     // Play time of player numero since the level's start or last restart, in ms.
     int getTempsNiveauMs(int numero) const;
 
@@ -118,19 +123,21 @@ public:
     }
 
 private:
+    // Only a Match makes and ends its state, after its level manager.
+    friend class Match;
     Environnement();
     ~Environnement();
+    Environnement(const Environnement&) = delete;
+    Environnement& operator=(const Environnement&) = delete;
     void refreshIntro(long ecoule);
     void refreshJeu(long ecoule);
     void refreshFinNiveau(long ecoule);
     void refreshNiveauSuivant();
-    void refreshPause(long ecoule);
-    void refreshBilan(long ecoule);
+    void refreshPause();
+    void refreshBilan();
     void refreshReprise(long ecoule);
     // The level's start, for its own clock and a restart's lives.
     void noterDebutNiveau();
-    // Solo, a shipped level finished: its best time kept, the next level
-    // reached, and the summary made.
     void noterArrivee();
     // The pause screen's restart: the level again from its intro, with the
     // lives it started with; the match clock keeps what was played.
@@ -157,15 +164,12 @@ private:
     void avancerRegarde(long ecoule);
     // Each view's camera follows its player and the cell it will land on.
     void suivreCameras(long ecoule);
-    CameraMatch::Champ champ(int numero);
     void dessinerReperes(int numero);
     void sonnerSecondes();
     // The state the camera shows: under the pause screen, the paused one.
     int etatVisible() const { return etat == ETAT_PAUSE ? etatAvantPause : etat; }
     // Opens the pause screen on a cancel press; true when it did.
     bool pauseDemandee();
-
-    static Environnement* environnement;
 
     OptionsManager* options;
     NiveauManager* niveaux;
@@ -178,10 +182,12 @@ private:
     int etat;
     int etatAvantPause;  // the state the pause screen returns to
     Joueur* joueurs[2];
-    MenuPause* menuPause;
+    int choixPause = 0;  // the pause screen's choice, acted on at the next refresh
     int debutNiveau[2] = {0, 0};  // the match clocks when the level (re)started
     int viesDebut[2] = {0, 0};    // the lives the level (re)started with
-    MenuBilan* menuBilan = nullptr;
+    std::unique_ptr<Bilan> bilan;
+    int numeroBilan = 0;
+    bool bilanConfirme = false;
     ReglesMatch regles;  // clocks, the goal, the level's end
     Enregistrement enregistrement;
     Fantome fantome;  // the best run of the level played alone, raced by the player
@@ -192,7 +198,7 @@ private:
     long enAvance = 0;  // watching time not yet covered by a recorded frame
     int vitesse = 1;
     long reprise = 0;  // what is left of the count-in, in ms
-    CameraMatch cameras[2];
+    CamerasMatch cameras;
     int secondesAffichees[2] = {0, 0};
     std::unique_ptr<HUD> hud;  // reads this match, draws over it
     Assistance assistance;

@@ -5,24 +5,25 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <stdexcept>
 
 #include "render/CTextureManager.h"
 #include "render/FondNiveau.h"
 #include "settings/CatalogueSeries.h"
 #include "settings/OptionsManager.h"
 #include "world/BlocCassable.h"
+#include "world/Match.h"
 #include "world/TypeBloc.h"
 
-NiveauManager* NiveauManager::niveauManager = nullptr;
-
 NiveauManager* NiveauManager::getInstance() {
-    if (!niveauManager) niveauManager = new NiveauManager();
-    return niveauManager;
+    NiveauManager* n = existant();
+    if (!n) throw std::logic_error("NiveauManager::getInstance: no match is on, so there is no level");
+    return n;
 }
 
-void NiveauManager::kill() {
-    delete niveauManager;
-    niveauManager = nullptr;
+NiveauManager* NiveauManager::existant() {
+    const Match* m = Match::courant();
+    return m ? m->getNiveaux() : nullptr;
 }
 
 NiveauManager::NiveauManager()
@@ -220,9 +221,9 @@ void NiveauManager::appliquer(const Evenement& e) {
 bool NiveauManager::getFinJeu() { return finJeu; }
 int NiveauManager::getTemps() { return temps; }
 int NiveauManager::getLargeur() { return largeur; }
-int NiveauManager::getHauteur() { return hauteur; }
-int NiveauManager::getNumNiveau() { return numNiveau; }
-int NiveauManager::getNumDifficulte() { return difficulte; }
+int NiveauManager::getHauteur() const { return hauteur; }
+int NiveauManager::getNumNiveau() const { return numNiveau; }
+int NiveauManager::getNumDifficulte() const { return difficulte; }
 
 // Only tiles change with time, and only once broken: a plain block's or an
 // untouched tile's refresh does nothing. Cells in row order.

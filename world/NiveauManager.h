@@ -21,10 +21,11 @@ class CTextureManager;
 
 class NiveauManager {
 public:
+    // The current match's level manager; with no match on, a std::logic_error
+    // (a level lives only as long as the Match that made it).
     static NiveauManager* getInstance();
-    static void kill();
-    // The level manager if there is one, without making one.
-    static NiveauManager* existant() { return niveauManager; }
+    // The current match's level manager, or null when no match is on.
+    static NiveauManager* existant();
 
     // The series played, Niveaux/<difficulte> or a player's series the
     // catalogue numbered so, read from its series file (or its levels by
@@ -78,9 +79,9 @@ public:
     bool getNiveauIllisible() const { return illisible; }
     int getTemps();
     int getLargeur();
-    int getHauteur();
-    int getNumNiveau();
-    int getNumDifficulte();
+    int getHauteur() const;
+    int getNumNiveau() const;
+    int getNumDifficulte() const;
 
     void refresh(long ecoule);
     void draw();
@@ -110,8 +111,12 @@ public:
     static constexpr int PREMIER_OBJET = 10;
 
 private:
+    // Only a Match makes and ends a level manager.
+    friend class Match;
     NiveauManager();
     ~NiveauManager();
+    NiveauManager(const NiveauManager&) = delete;
+    NiveauManager& operator=(const NiveauManager&) = delete;
     void compilerFond();
     // The grid cell under (x, z), or null outside the grid.
     std::unique_ptr<Bloc>* cellule(float x, float z);
@@ -120,8 +125,6 @@ private:
     // The block image of a type code, looked up once per level; a code whose
     // file the block folder lacks gets the fallback without a try to open it.
     unsigned int textureDuType(int code);
-
-    static NiveauManager* niveauManager;
 
     CTextureManager* textures;
     int numNiveau;

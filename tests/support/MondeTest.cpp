@@ -8,6 +8,7 @@
 #include "settings/ClavierManager.h"
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
+#include "world/Environnement.h"
 #include "world/NiveauManager.h"
 
 Mix_Chunk MondeTest::rebond{}, MondeTest::rebond2{}, MondeTest::bonus{}, MondeTest::malus{}, MondeTest::open{};
@@ -15,7 +16,6 @@ Mix_Chunk MondeTest::rebond{}, MondeTest::rebond2{}, MondeTest::bonus{}, MondeTe
 namespace {
 void toutTuer() {
     TextesManager::kill();
-    NiveauManager::kill();
     SonsManager::kill();
     ClavierManager::kill();
     OptionsManager::kill();
@@ -31,6 +31,7 @@ MondeTest::MondeTest() {
 
 void MondeTest::reglages(const std::string& contenu) {
     dossier.ecrire("Data/Options.dat", contenu);
+    terminer();  // a match reads the settings as it starts
     toutTuer();
     demarrer();
 }
@@ -44,14 +45,30 @@ void MondeTest::demarrer() {
     sons->sonOpen = &open;
 }
 
-MondeTest::~MondeTest() { toutTuer(); }
+MondeTest::~MondeTest() {
+    terminer();
+    toutTuer();
+}
 
 void MondeTest::charger(const std::string& niveau) {
     dossier.ecrire("Niveaux/1/niveau1.dat", niveau);
-    NiveauManager* n = NiveauManager::getInstance();
+    NiveauManager* n = niveaux();
     n->detruireNiveau();
     n->chargerNiveau();
 }
+
+NiveauManager* MondeTest::niveaux() {
+    if (!Match::courant()) match = std::make_unique<Match>();
+    return NiveauManager::getInstance();
+}
+
+Environnement* MondeTest::commencer(bool duel, int numero) {
+    terminer();
+    match = std::make_unique<Match>(1, std::string(), duel, numero);
+    return match->getEnvironnement();
+}
+
+void MondeTest::terminer() { match.reset(); }
 
 void MondeTest::appuyer(int touche) {
     SDL_Event e{};

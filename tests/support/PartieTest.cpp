@@ -7,7 +7,6 @@
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
 #include "world/Environnement.h"
-#include "world/NiveauManager.h"
 
 const std::string PartieTest::NIVEAU = "60 6 3\n100 100 100\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n1 1 1\n";
 
@@ -30,10 +29,8 @@ void PartieTest::SetUp() {
 }
 
 void PartieTest::TearDown() {
-    delete jeu;
+    delete jeu;  // and with it the match it played
     jeu = nullptr;
-    NiveauManager::kill();
-    Environnement::kill();
     TextesManager::kill();
     LangManager::kill();
 }

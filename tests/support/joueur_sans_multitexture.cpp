@@ -6,6 +6,7 @@
 
 #include "render/CTextureManager.h"
 #include "world/Joueur.h"
+#include "world/Match.h"
 
 int main() {
     if (SDL_Init(SDL_INIT_VIDEO) < 0 || !SDL_SetVideoMode(64, 64, 32, SDL_OPENGL)) {
@@ -13,6 +14,7 @@ int main() {
         return 2;
     }
     CTextureManager::GetInstance()->Initialize();
+    Match match;  // a player lives in a match, which holds its level
     Joueur joueur(1);
     return 0;
 }

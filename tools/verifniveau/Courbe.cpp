@@ -107,9 +107,11 @@ Mesure Courbe::mesurer(const std::string& chemin, const NiveauDeSerie* niveau) {
     m.fourche = v.fourche;
     m.sure = v.sure.trouvee ? v.sure.temps : 0;
     if (m.finissable) m.marge = marge(chemin, v.route);
+    // Every habit at every frame step, played once for all of them.
+    const std::vector<Naif::Essai> essais = Naif::essayer(lu, chemin);
     for (const Politique& p : Naif::politiques()) {
         bool fini = false;
-        for (const Naif::Essai& e : Naif::essayer(lu, chemin)) fini = fini || (e.politique == &p && e.fini);
+        for (const Naif::Essai& e : essais) fini = fini || (e.politique == &p && e.fini);
         if (fini) m.naifs += (m.naifs.empty() ? "" : "; ") + std::string(p.nom);
     }
     return m;

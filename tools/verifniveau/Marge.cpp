@@ -2,6 +2,9 @@
 #include "tools/verifniveau/Marge.h"
 
 #include <algorithm>
+#include <functional>
+#include <future>
+#include <memory>
 
 namespace {
 
@@ -142,11 +145,29 @@ size_t Marge::placer(const std::vector<Cible>& cibles, size_t vise, int colonne,
     return vise;
 }
 
-Marge::Tolerance Marge::toleranceTemps(const Route& route) {
+Marge::Tolerance Marge::toleranceTemps(const Route& route, bool deuxCoeurs) {
     Tolerance t;
-    for (int ecart : ECARTS) {
+    std::unique_ptr<Simulateur> copie;
+    std::unique_ptr<Marge> autre;
+    if (deuxCoeurs) {
+        copie = std::make_unique<Simulateur>(sim);
+        autre = std::make_unique<Marge>(*copie);
+    }
+    // Replays k, k + pas, k + 2 pas... of one shift.
+    const auto jouer = [&route, this](Marge& m, int ecart, int premier, int pas) {
         int reussis = 0;
-        for (int k = 0; k < ESSAIS; ++k) reussis += rejouer(route, ecart, 7919u * static_cast<unsigned>(k + 1));
+        for (int k = premier; k < ESSAIS; k += pas) {
+            if (drapeauArret && drapeauArret->load(std::memory_order_relaxed)) return 0;
+            reussis += m.rejouer(route, ecart, 7919u * static_cast<unsigned>(k + 1));
+        }
+        return reussis;
+    };
+    for (int ecart : ECARTS) {
+        std::future<int> impairs;
+        if (deuxCoeurs) impairs = std::async(std::launch::async, jouer, std::ref(*autre), ecart, 1, 2);
+        int reussis = jouer(*this, ecart, 0, deuxCoeurs ? 2 : 1);
+        if (impairs.valid()) reussis += impairs.get();
+        if (drapeauArret && drapeauArret->load(std::memory_order_relaxed)) return t;
         if (reussis < ESSAIS) {
             t.suivant = ecart;
             t.reussis = reussis;

@@ -1,6 +1,7 @@
 // How much a found route forgives: replayed by a player who watches the ball, with every key time moved at random.
 #pragma once
 
+#include <atomic>
 #include <vector>
 
 #include "tools/verifniveau/Recherche.h"
@@ -31,9 +32,16 @@ public:
         int suivant = 0;
         int reussis = 0;
     };
-    Tolerance toleranceTemps(const Route& route);
+    // deuxCoeurs: the replays shared with another thread, on a copy of the
+    // simulator (each replay depends on its shift and seed alone: the same
+    // figure, sooner).
+    Tolerance toleranceTemps(const Route& route, bool deuxCoeurs = false);
     // Whether the route, unshifted, also finishes at frame step pas.
     bool finitAuPas(const Route& route, int pas);
+
+    // A flag another thread may raise to stop toleranceTemps early (its
+    // figure is then worth nothing).
+    void arreterSi(const std::atomic<bool>* drapeau) { drapeauArret = drapeau; }
 
     static constexpr int ESSAIS = 40;
 
@@ -57,4 +65,5 @@ private:
     static size_t placer(const std::vector<Cible>& cibles, size_t vise, int colonne, int ligne);
 
     Simulateur& sim;
+    const std::atomic<bool>* drapeauArret = nullptr;
 };

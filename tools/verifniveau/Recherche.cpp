@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <limits>
 #include <queue>
 #include <unordered_map>
@@ -93,7 +94,7 @@ Route Recherche::depuis(const EtatVol& depart, const Etape& premiere, int profon
     // Once a route is found, a little more search may find a faster one.
     Route meilleure;
     long coutMeilleur = std::numeric_limits<long>::max(), arret = limite;
-    while (!f.file.empty() && explores < arret) {
+    while (!f.file.empty() && explores < arret && !(drapeauArret && drapeauArret->load(std::memory_order_relaxed))) {
         const int i = f.file.top().second;
         f.file.pop();
         Noeud& n = f.noeuds[static_cast<size_t>(i)];
@@ -156,8 +157,21 @@ bool Recherche::lancer(Noeud& n, int profondeur) {
 void Recherche::developper(Frontiere& f, int i, int profondeur) {
     ++explores;
     const EtatVol e = f.noeuds[static_cast<size_t>(i)].etat;
-    for (const Plan& plan : Plan::tous()) {
-        const Vol v = sim.voler(e, plan, 0);
+    const std::vector<Plan>& plans = Plan::tous();
+    // All flown first (the second half by the other thread, if any), then
+    // taken in the menu's order, as they always were.
+    std::vector<Vol> vols(plans.size());
+    const size_t moitie = aide ? plans.size() / 2 : plans.size();
+    std::future<void> autre;
+    if (aide)
+        autre = std::async(std::launch::async, [&] {
+            for (size_t p = moitie; p < plans.size(); ++p) vols[p] = aide->voler(e, plans[p], 0);
+        });
+    for (size_t p = 0; p < moitie; ++p) vols[p] = sim.voler(e, plans[p], 0);
+    if (autre.valid()) autre.get();
+    for (size_t p = 0; p < plans.size(); ++p) {
+        const Plan& plan = plans[p];
+        const Vol& v = vols[p];
         if (v.fin == FinVol::PERDU) continue;
         Noeud n{v.apres, i, {plan, e.ecoule, v.duree, v.colonne, v.ligne, v.code}, false, false, {}};
         if (v.fin == FinVol::ARRIVE) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,13 @@ public:
     int bloqueLigne() const { return bloque[1]; }
     // Where another thread may read the landings expanded so far, as they go.
     void suivre(std::atomic<long>* compteur) { suivi = compteur; }
+    // A flag another thread may raise to stop the search where it is (its
+    // route is then worth nothing).
+    void arreterSi(const std::atomic<bool>* drapeau) { drapeauArret = drapeau; }
+    // The flights from each landing shared with another thread, on a copy of
+    // the simulator: flights depend on nothing but their start and plan, so
+    // the search is the same, sooner on two cores.
+    void surDeuxCoeurs() { aide = std::make_unique<Simulateur>(sim); }
 
     // Expanded landings allowed for the whole level; a random push's four
     // searches draw on the same budget.
@@ -67,6 +75,8 @@ private:
     int bloque[2] = {0, 0};
     long bloqueEstimation = -1;
     std::atomic<long>* suivi = nullptr;
+    const std::atomic<bool>* drapeauArret = nullptr;
+    std::unique_ptr<Simulateur> aide;  // the other thread's, when the search uses two
     void noterAvancee(const Etape& e, const EtatVol& etat);
     std::vector<int> lignesBut;  // rows holding a goal block
 };

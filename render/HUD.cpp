@@ -1,5 +1,5 @@
-// The HUD drawn over a match: it reads the match's state through its public calls and holds no rules.
-#include "world/HUD.h"
+// The HUD drawn over a match from a picture of its state; it holds no rules.
+#include "render/HUD.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -14,24 +14,21 @@
 #include "settings/LegendeTouches.h"
 #include "settings/ObjectifsNiveau.h"
 #include "settings/OptionsManager.h"
-#include "world/Environnement.h"
-#include "world/HorlogeNiveau.h"
-#include "world/Joueur.h"
-#include "world/NiveauManager.h"
 
-HUD::HUD(const Environnement& m)
-    : match(m), options(OptionsManager::getInstance()), niveaux(NiveauManager::getInstance()),
-      textes(TextesManager::getInstance()), lang(LangManager::getInstance()), textureBoard(0) {
+HUD::HUD()
+    : options(OptionsManager::getInstance()), textes(TextesManager::getInstance()), lang(LangManager::getInstance()),
+      textureBoard(0) {
     textureBoard = CTextureManager::GetInstance()->LoadTexture(
         "Images/Board/" + options->getPathTextures() + "/board.tga", false);
 }
 
-void HUD::dessiner(int i, float r) {
-    if (!match.estDuel()) {
+void HUD::dessiner(const ImageHUD& img, int i, float r) {
+    image = &img;
+    if (!img.duel) {
         dessinerTextes(i, r);
-        if (match.getEtat() == ETAT_INTRO && niveaux->getNumNiveau() == 1) dessinerCommandes();
-        if (match.getEtat() == ETAT_INTRO) dessinerPresentation();
-        if (match.getEtat() == ETAT_REPRISE) dessinerDecompte(r);
+        if (img.phase == ImageHUD::INTRO && img.niveau == 1) dessinerCommandes();
+        if (img.phase == ImageHUD::INTRO) dessinerPresentation();
+        if (img.phase == ImageHUD::REPRISE) dessinerDecompte(r);
         Dessin2D::image(textureBoard);
         dessinerVies(i, r);
         dessinerProgression(i, r);
@@ -47,13 +44,16 @@ void HUD::dessiner(int i, float r) {
         dessinerNomDuel(i, r);
     });
     Dessin2D::agrandir(1, 1, k, k, [&] { texte(niveauCourant(), 0.97, 0.93, 0.06, 0.06, 0.4, 2, r); });
-    Dessin2D::agrandir(0.5f, 1, k, k, [&] { texte(horloge(i), 0.5, 0.93, 0.045, 0.06, 0.4, 3, r); });
+    Dessin2D::agrandir(0.5f, 1, k, k, [&] {
+        texte(horloge(i), 0.5, 0.93, 0.045, 0.06, 0.4, 3, r);
+        if (image->assiste) texte(lang->ligne(LangManager::HUD_ASSISTE), 0.5, 0.86, 0.04, 0.04, 0.5, 3, r);
+    });
     Dessin2D::agrandir(0, 0, k, k, [&] { texteTempsRestant(i, r); });
     Dessin2D::agrandir(1, 0.5f, k, 1, [&] { dessinerProgression(i, r); });
     Dessin2D::agrandir(0.5f, 0.5f, k, k, [&] {
         dessinerAttente(i, r);
         dessinerGagnants(r);
-        if (match.getEtat() == ETAT_REPRISE) dessinerDecompte(r);
+        if (img.phase == ImageHUD::REPRISE) dessinerDecompte(r);
     });
     Dessin2D::couleur(1, 1, 1, 1);
 }
@@ -69,11 +69,10 @@ void HUD::dessinerCommandes() {
 // Over a band of its own above the keys; a level file of the player's, or a
 // watched run, has nothing to present.
 void HUD::dessinerPresentation() {
-    if (niveaux->estFichierEssai() || match.estRegarde()) return;
-    const int n = niveaux->getNumNiveau();
-    const std::string titre = ObjectifsNiveau::titre(niveaux->getSerie(), n);
-    const std::string lecon = ObjectifsNiveau::lecon(niveaux->getSerie(), n);
-    const std::string cibles = ObjectifsNiveau::cibles(niveaux->getPars().par(n));
+    if (!image->fichier.empty() || image->regarde) return;
+    const std::string& titre = image->titre;
+    const std::string& lecon = image->lecon;
+    const std::string cibles = ObjectifsNiveau::cibles(image->parMs);
     if (titre.empty() && cibles.empty()) return;
     Dessin2D::bande(0.2f, 0.42f, 0, 0, 0, 0.6f);
     const auto ligne = [this](const std::string& t, int police, double y, double h) {
@@ -86,7 +85,7 @@ void HUD::dessinerPresentation() {
 
 // One figure a third of the count-in: 3, 2, 1.
 void HUD::dessinerDecompte(float r) {
-    const long reste = match.getRepriseRestante(), tiers = Environnement::DUREE_REPRISE / 3;
+    const long reste = image->repriseRestante, tiers = image->dureeReprise / 3;
     texte(std::to_string((reste + tiers - 1) / tiers), 0.5, 0.45, 0.12, 0.14, 0.5, 3, r);
 }
 
@@ -100,26 +99,26 @@ std::string HUD::nomFichierEssai(const std::string& chemin) {
 }
 
 std::string HUD::niveauCourant() {
-    if (niveaux->estFichierEssai()) return nomFichierEssai(niveaux->getFichier());
-    return lang->ligne(LangManager::NIVEAU) + " " + std::to_string(niveaux->getNumDifficulte()) + "@" +
-           std::to_string(niveaux->getNumNiveau());
+    if (!image->fichier.empty()) return nomFichierEssai(image->fichier);
+    return lang->ligne(LangManager::NIVEAU) + " " + std::to_string(image->difficulte) + "@" +
+           std::to_string(image->niveau);
 }
 
 // Seconds rounded up: "0s" only once the time is up.
 std::string HUD::tempsRestant(int i) {
     return lang->ligne(LangManager::TEMPS_NIVEAU) + " " +
-           std::to_string(HorlogeNiveau::secondes(match.getJoueur(i + 1)->capturer().temps)) + "s";
+           std::to_string(image->joueurs[i].secondes) + "s";
 }
 
 std::string HUD::horloge(int i) {
-    const int t = match.getTempsMs(i + 1);
+    const int t = image->joueurs[i].horlogeMs;
     return lang->ligne(LangManager::TEMPS_SERIE) + " " + std::to_string(t / 1000) + "<" +
            std::to_string(t / 100 - (t / 1000) * 10) + " ";
 }
 
 // The countdown turns to the warning colour for the last ten seconds.
 void HUD::texteTempsRestant(int i, float r) {
-    if (HorlogeNiveau::alerte(match.getJoueur(i + 1)->capturer().temps)) Dessin2D::couleur(1, 0.35f, 0.2f, 1);
+    if (image->joueurs[i].alerte) Dessin2D::couleur(1, 0.35f, 0.2f, 1);
     texte(tempsRestant(i), 0.02, 0.02, 0.05, 0.05, 0.5, 1, r);
     Dessin2D::couleur(1, 1, 1, 1);
 }
@@ -138,20 +137,23 @@ void HUD::dessinerTextes(int i, float r) {
     texteTempsRestant(i, r);
     // One level played alone (a level file, or a level from the list) is no
     // series: only its own clock shows, and a long file name has the room.
-    if (!niveaux->estFichierEssai() && !niveaux->estNiveauSeul()) texte(horloge(i), 0.5, 0.93, 0.045, 0.06, 0.4, 3, r);
-    if (match.estRegarde())
-        texte(lang->ligne(match.estRapide() ? LangManager::LIGNE_REPLAY_RAPIDE : LangManager::LIGNE_REPLAY), 0.5, 0.86,
+    if (image->fichier.empty() && !image->niveauSeul) texte(horloge(i), 0.5, 0.93, 0.045, 0.06, 0.4, 3, r);
+    if (image->regarde)
+        texte(lang->ligne(image->rapide ? LangManager::LIGNE_REPLAY_RAPIDE : LangManager::LIGNE_REPLAY), 0.5, 0.86,
               0.04, 0.04, 0.5, 3, r);
+    // An assisted run says so all along: it wins no medal and enters no table.
+    if (image->assiste)
+        texte(lang->ligne(LangManager::HUD_ASSISTE), 0.5, image->regarde ? 0.81 : 0.86, 0.04, 0.04, 0.5, 3, r);
 }
 
 // In a duel each player's lives are icons of that player's colour.
 void HUD::dessinerVies(int i, float r) {
-    Joueur* j = match.getJoueur(i + 1);
-    const int c = j->getColor();
-    const bool couleur = match.estDuel() && c >= 0 && c < NB_COULEURS_JOUEURS;
+    const ImageHUD::Joueur& j = image->joueurs[i];
+    const int c = j.couleur;
+    const bool couleur = image->duel && c >= 0 && c < NB_COULEURS_JOUEURS;
     const float v0 = couleur ? vieCouleurBas(c) : 0.9072265625f, v1 = couleur ? vieCouleurHaut(c) : 0.9853515625f;
     Dessin2D::image(textureBoard);
-    for (int k = 0; k < j->getVies(); ++k) {
+    for (int k = 0; k < j.vies; ++k) {
         const float xl = 0.015f / r + k * 0.05f / r, xr = 0.015f / r + (k + 1) * 0.05f / r;
         Dessin2D::quad({{xl, 0.99f, 0, v1}, {xr, 0.99f, 0.625f, v1}, {xr, 0.94f, 0.625f, v0}, {xl, 0.94f, 0, v0}});
     }
@@ -164,45 +166,44 @@ void HUD::dessinerProgression(int i, float r) {
     Dessin2D::image(textureBoard);
     Dessin2D::quad({{1 - 0.03f / r, 0.9f, 1, 1}, {1 - 0.055f / r, 0.9f, 0.859375f, 1},
                     {1 - 0.055f / r, 0.2f, 0.859375f, 0.482421875f}, {1 - 0.03f / r, 0.2f, 1, 0.482421875f}});
-    if (match.getJoueur(2 - i)) dessinerMarqueur(1 - i, r);
+    if (image->joueurs[1 - i].present) dessinerMarqueur(1 - i, r);
     dessinerMarqueur(i, r);
 }
 
 void HUD::dessinerMarqueur(int i, float r) {
-    Joueur* j = match.getJoueur(i + 1);
-    const float z = j->getZ(), h = static_cast<float>(niveaux->getHauteur());
+    const ImageHUD::Joueur& j = image->joueurs[i];
+    const float z = j.z, h = static_cast<float>(image->hauteur);
     // Levels of three rows or fewer would divide by zero: their marker stays at the start.
     const float p = h > 4 ? ((z - 3) + z / (h - 1)) / (h - 4) : 1.0f;
     float y = 0.9f - 0.7f * p + 0.005f;
     if (y > 0.88f) y = 0.88f;
-    const float c = static_cast<float>(j->getColor());
+    const float c = static_cast<float>(j.couleur);
     const float u0 = c / 5 * 70 / 128, u1 = (c + 1) / 5 * 70 / 128;
     Dessin2D::quad({{1 - 0.035f / r, y, u0, 1}, {1 - 0.05f / r, y, u1, 1}, {1 - 0.05f / r, y + 0.014f, u1, 0.986328125f},
                     {1 - 0.035f / r, y + 0.014f, u0, 0.986328125f}});
 }
 
 void HUD::dessinerVoiles(int i, float r) {
-    const float fondu = match.getFondu();
+    const float fondu = image->fondu;
     if (fondu > 0) {
         Dessin2D::voile(fondu);
         dessinerBanniere(lang->ligne(LangManager::NIVEAU_REUSSI), r);
         Dessin2D::couleur(1, 1, 1);
     }
-    Joueur* j = match.getJoueur(i + 1);
-    const int e = j->getEtat();
-    if (e == ETAT_JOUEUR_TEMPS_ECOULE || e == ETAT_JOUEUR_SANS_VIE) {
-        float a = 1 - j->getTempsAnimation() / 2600.0f;
+    const ImageHUD::Joueur& j = image->joueurs[i];
+    if (j.tempsEcoule || j.sansVie) {
+        float a = 1 - j.tempsAnimation / 2600.0f;
         if (a > 1) a = 1;
         Dessin2D::voile(a);
         dessinerBanniere(
-            lang->ligne(e == ETAT_JOUEUR_TEMPS_ECOULE ? LangManager::TEMPS_ECOULE : LangManager::PLUS_DE_VIES), r);
+            lang->ligne(j.tempsEcoule ? LangManager::TEMPS_ECOULE : LangManager::PLUS_DE_VIES), r);
     }
 }
 
 // Under the lives, the player's name in the player's colour, so each half of
 // the screen says whose it is.
 void HUD::dessinerNomDuel(int i, float r) {
-    const CouleurJoueur& c = couleurJoueur(match.getJoueur(i + 1)->getColor());
+    const CouleurJoueur& c = couleurJoueur(image->joueurs[i].couleur);
     Dessin2D::couleur(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, 1);
     texte(lang->ligne(LangManager::JOUEUR_1 + i), 0.015 / r, 0.875, 0.05, 0.05, 0.5, 1, r);
     Dessin2D::couleur(1, 1, 1, 1);
@@ -211,21 +212,21 @@ void HUD::dessinerNomDuel(int i, float r) {
 // A player at the goal, or out, watches the level go on from where it ended
 // under a grey veil, until the other player is done too.
 void HUD::dessinerAttente(int i, float r) {
-    Joueur* j = match.getJoueur(i + 1);
-    if (match.getEtat() != ETAT_JEU || (!j->niveauTermine() && j->vivant())) return;
+    const ImageHUD::Joueur& j = image->joueurs[i];
+    if (image->phase != ImageHUD::JEU || (!j.arrive && j.vivant)) return;
     Dessin2D::bande(0.3f, 0.7f, 0, 0, 0, 0.35f);
-    texte(lang->ligne(j->niveauTermine() ? LangManager::ARRIVE : LangManager::ELIMINE), 0.5, 0.5, 0.1, 0.1, 0.5, 3,
+    texte(lang->ligne(j.arrive ? LangManager::ARRIVE : LangManager::ELIMINE), 0.5, 0.5, 0.1, 0.1, 0.5, 3,
           r);
     texte(lang->ligne(LangManager::ATTENTE), 0.5, 0.38, 0.06, 0.06, 0.5, 3, r);
 }
 
 // Over the level-end veil: who reached the goal first.
 void HUD::dessinerGagnants(float r) {
-    const float fondu = match.getFondu();
+    const float fondu = image->fondu;
     if (fondu <= 0) return;
     Dessin2D::couleur(1, 1, 1, fondu);
     float y = 0.38f;
-    const int gagnants = match.getGagnantsNiveau();
+    const int gagnants = image->gagnants;
     if (gagnants == 3) {  // both in the same frame: a draw, said once
         texte(lang->ligne(LangManager::EGALITE), 0.5, y, 0.06, 0.06, 0.5, 3, r);
         return;

@@ -1,23 +1,23 @@
-// The HUD over a match, read from its state: the level's name, the clocks, lives, the progress bar, the veils
-// and banners of a level's end or a lost level, the duel's captions, and the keys on a series' first intro.
+// The HUD over a match, drawn from a picture of its state: the level's name, the clocks, lives, the progress bar,
+// the veils and banners of a level's end or a lost level, the duel's captions, and the keys on a series' first intro.
 #pragma once
 
 #include <string>
 
-class Environnement;
+#include "render/ImageHUD.h"
+
 class LangManager;
-class NiveauManager;
 class OptionsManager;
 class TextesManager;
 
 class HUD {
 public:
-    // Reads the match it is given, never changes it; loads the board's texture.
-    explicit HUD(const Environnement& match);
+    // Loads the board's texture.
+    HUD();
 
-    // The HUD of the player of slot i (0 or 1) in a view whose width over
-    // height is r, in the 2D state of Dessin2D::debut.
-    void dessiner(int i, float r);
+    // The HUD of the player of slot i (0 or 1) of the match pictured, in a
+    // view whose width over height is r, in the 2D state of Dessin2D::debut.
+    void dessiner(const ImageHUD& image, int i, float r);
     // A level file's name without its folders, cut to what the HUD and the
     // summary have room for.
     static std::string nomFichierEssai(const std::string& chemin);
@@ -45,9 +45,8 @@ private:
     // The count-in of a retried attempt, over the middle of the view.
     void dessinerDecompte(float r);
 
-    const Environnement& match;
+    const ImageHUD* image = nullptr;  // the picture being drawn
     OptionsManager* options;
-    NiveauManager* niveaux;
     TextesManager* textes;
     LangManager* lang;
     unsigned int textureBoard;
