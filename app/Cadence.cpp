@@ -10,16 +10,22 @@ Cadence::Cadence(int hz)
 
 void Cadence::choisir(bool synchroAccordee) {
     const char* choix = std::getenv("LEAPGRID_CADENCE");
-    active = !synchroAccordee && !(choix && std::strcmp(choix, "0") == 0);
+    const bool sans = choix && std::strcmp(choix, "0") == 0;
+    active = !synchroAccordee && !sans;
+    economie = !sans && !(choix && std::strcmp(choix, "1") == 0);
     premiere = true;
 }
 
 // Each frame is due one period after the previous one's due time, not after
 // its end: a sleep that overran (a loaded machine) is made up on the next
 // frame, so the rate holds at the display's. A frame more than a period late
-// starts the count again rather than hurry the next ones.
-void Cadence::apresImage() {
-    if (!active) return;
+// starts the count again rather than hurry the next ones. Where the swap
+// waited for the display, the count starts again from it.
+void Cadence::apresImage(bool dessinee) {
+    if (!active && (dessinee || !economie)) {
+        premiere = true;
+        return;
+    }
     const Horloge::time_point maintenant = Horloge::now();
     echeance += periode;
     if (premiere || maintenant > echeance + periode) echeance = maintenant;

@@ -1,4 +1,4 @@
-// The application's shell: start-up of SDL, OpenGL and audio, the window, then the frame loop, until the player quits.
+// The application's shell: start-up of OpenGL and audio, then the frame loop until the player quits; the window is FenetreJeu's.
 #pragma once
 
 #include <SDL/SDL.h>
@@ -7,8 +7,10 @@
 #include <string>
 
 #include "app/Cadence.h"
+#include "app/FenetreJeu.h"
 #include "app/FluxEcrans.h"
 #include "app/HorlogeBoucle.h"
+#include "app/ReposEcran.h"
 
 class CameraMatch;
 class EcransMatch;
@@ -44,7 +46,6 @@ public:
     // The replay the game was started on was refused (the exit status says so).
     bool rejeuRefuse() const { return refusRejeu; }
 
-    void initSDL();
     void initSons();
     static void initGL();
     void initTexture();
@@ -80,29 +81,19 @@ private:
     friend class ScriptJeu;
 
     void prendreManagers();
-    bool ouvrirFenetre(int largeur, int hauteur, bool pleinEcran, int echantillons);
-    void ouvrirFenetreOuQuitter();
-    // The window shell. F11 and Alt+Enter switch full screen at once; true
-    // when the event was one of them (it then goes no further).
-    bool raccourciFenetre(const SDL_Event& evenement);
-    void basculerPleinEcran();
-    // The player resized the window: the picture follows its new size.
-    void redimensionner(int largeur, int hauteur);
-    // The window opened again at the settings' mode; when that made a new
-    // OpenGL context, its state, the textures and the level's lists are made
-    // again. Without a window of its own (frame-by-frame driving) only the
-    // settings change.
-    void refaireFenetre();
-    // The video settings edited on the options page, applied without restart.
-    void appliquerVideo();
+    // The window's calls back: a new OpenGL context, new images.
     void contexteNeuf();
+    void imagesNeuves();
     // The 2D screens at their pictures' ratio (CadreImage).
     void drawMenu();
-    // A window larger than the desktop is brought to the desktop's size.
-    void bornerAuBureau();
-    void ouvrirAudio();
-    // One line on standard output for each new screen, with LEAPGRID_TRACE set.
-    void tracerEcran();
+    // One line on standard output for each new screen, and each time a still
+    // screen stops or starts being drawn, with LEAPGRID_TRACE set.
+    void tracerEcran(bool dessinee);
+    // The screen on show when it is a menu's picture: the current menu, or
+    // a paused match's pause screen; null in play.
+    const Menu* imageMenu();
+    // What this frame knows of a still screen.
+    ReposEcran::Etat etatRepos();
     // A mouse event, in the screens' units.
     void pointeur(const SDL_Event& evenement);
     // The window lost the keyboard focus or was minimised.
@@ -113,9 +104,6 @@ private:
     LangManager* lang = nullptr;
     CTextureManager* textures = nullptr;
     SonsManager* sons = nullptr;
-    SDL_Surface* ecran = nullptr;
-    int largeur = 0;   // the size of what is open (the window, or the full screen), as opened or resized
-    int hauteur = 0;
     bool quitter = false;
     std::unique_ptr<FluxEcrans> flux;  // the screens, and the match they start
     std::string fichierRejeu;  // the replay the game opens on
@@ -124,6 +112,13 @@ private:
     std::string fichierEdite;  // the level file the game opens the editor on
     HorlogeBoucle horloge;
     Cadence cadence;  // paces the loop where swaps do not wait for the display
+    FenetreJeu fenetre{cadence, FenetreJeu::Hotes{[this] { contexteNeuf(); }, [this] { imagesNeuves(); }}};
+    // The size of what is open, as the window has it.
+    const int& largeur = fenetre.largeur;
+    const int& hauteur = fenetre.hauteur;
+    ReposEcran repos;  // a still screen keeps its picture on show
+    bool evenementVu = false;  // this frame read an event
     ScriptJeu* script = nullptr;
     std::string ecranTrace;  // the last screen traced
+    bool dessineeTrace = true;  // whether the last frame traced was drawn
 };

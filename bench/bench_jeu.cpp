@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -46,11 +47,15 @@ const char* const SCRIPT =
     "chargement 93\n"
     "fin\n";
 
-// The cost of a menu and of a match, played once without frame pacing (as fast as the driver
-// swaps) and once with it (LEAPGRID_CADENCE unset: the game's own way where the driver gives no
-// vertical sync).
+// The cost of a menu, a paused match and a running match, played once without frame pacing (as
+// fast as the driver swaps), once with pacing alone (every frame drawn) and once as the game runs
+// by default (LEAPGRID_CADENCE unset: pacing, and still screens not drawn again). The pause has no
+// step of its own: it is timed from outside, from its screen's trace line to the next one.
 const char* const SCRIPT_CADENCE =
     "menu 4000\n"
+    "jouer 1 30\n"
+    "touche 27         # Escape: the pause screen\n"
+    "attendre 240\n"
     "match 1 4000\n"
     "fin\n";
 
@@ -106,9 +111,40 @@ double maintenantNs() {
 // Figures by "step args" then key.
 using Figures = std::map<std::string, std::map<std::string, double>>;
 
-// Plays the script in dossier/script with the frame pacing on or off.
+// The CPU time the process has used so far, in ms, all its threads together.
+double cpuMs(pid_t pid) {
+    std::ifstream f("/proc/" + std::to_string(pid) + "/stat");
+    std::string texte((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    const size_t fin = texte.rfind(')');  // the command's name may hold spaces
+    if (fin == std::string::npos) return 0;
+    std::istringstream champs(texte.substr(fin + 2));
+    std::string champ;
+    double utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && champs >> champ; ++i) {
+        if (i == 14) utime = std::atof(champ.c_str());
+        if (i == 15) stime = std::atof(champ.c_str());
+    }
+    return (utime + stime) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// A paused match's CPU share, from its trace line to the next screen's.
+struct MesurePause {
+    double debutMs = -1, debutCpuMs = 0;
+    void ligne(const std::string& ecran, pid_t pid, Figures& figures) {
+        if (ecran == "match 4") {
+            debutMs = maintenantNs() / 1e6;
+            debutCpuMs = cpuMs(pid);
+        } else if (debutMs >= 0) {
+            const double duree = maintenantNs() / 1e6 - debutMs;
+            if (duree > 0) figures["pause"]["cpu_pct"] = (cpuMs(pid) - debutCpuMs) * 100 / duree;
+            debutMs = -1;
+        }
+    }
+};
+
+// Plays the script in dossier/script; cadence is LEAPGRID_CADENCE's value (null: unset).
 Figures lancer(const fs::path& dossier, const std::string& exe, const char* script = "script.txt",
-               bool cadence = false) {
+               const char* cadence = "0") {
     int tube[2];
     if (pipe(tube) != 0) std::exit(1);
     const double depart = maintenantNs();
@@ -118,20 +154,27 @@ Figures lancer(const fs::path& dossier, const std::string& exe, const char* scri
         close(tube[0]);
         if (chdir(dossier.c_str()) != 0) _exit(127);
         setenv("LEAPGRID_SCRIPT", (dossier / script).c_str(), 1);
-        if (cadence) unsetenv("LEAPGRID_CADENCE");
-        else setenv("LEAPGRID_CADENCE", "0", 1);
+        if (cadence) setenv("LEAPGRID_CADENCE", cadence, 1);
+        else unsetenv("LEAPGRID_CADENCE");
+        setenv("LEAPGRID_TRACE", "1", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
         execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(tube[1]);
     Figures figures;
+    MesurePause pause;
     FILE* sortie = fdopen(tube[0], "r");
     char ligne[1024];
     while (std::fgets(ligne, sizeof ligne, sortie)) {
         std::istringstream mots(ligne);
         std::string mot, cle;
         mots >> mot;
+        if (mot == "ecran") {
+            std::getline(mots >> std::ws, cle);
+            pause.ligne(cle, pid, figures);
+            continue;
+        }
         if (mot != "mesure") continue;
         std::printf("%s: %s", fs::path(exe).filename().c_str(), ligne);
         std::map<std::string, double> ligneLue;
@@ -223,16 +266,24 @@ int main(int argc, char** argv) {
         if (aJeu && aBase && b > 0) std::snprintf(cr, sizeof cr, "%.2f", a / b);
         std::printf("| %s | %s | %s | %s |\n", l.libelle, ca, cb, cr);
     }
-    // CPU time per second of a menu and a match, without and with frame pacing.
-    Figures sans = lancer(dossier, fs::absolute(argv[2]).string(), "cadence.txt", false);
-    Figures avec = lancer(dossier, fs::absolute(argv[2]).string(), "cadence.txt", true);
-    std::printf("\n| CPU ms per second | Without pacing | With pacing | Ratio | Frames/s with pacing |\n"
+    // CPU time per second of a menu, a pause and a match: without pacing, with pacing alone, and
+    // with pacing and still screens kept on show.
+    const std::string exe = fs::absolute(argv[2]).string();
+    Figures modes[3] = {lancer(dossier, exe, "cadence.txt", "0"), lancer(dossier, exe, "cadence.txt", "1"),
+                        lancer(dossier, exe, "cadence.txt", nullptr)};
+    std::printf("\n| CPU ms per second | Without pacing | Pacing | Pacing, still screens kept | Ratio to without |\n"
                 "|---|---:|---:|---:|---:|\n");
-    for (const char* etape : {"menu 4000", "match 1 4000"}) {
-        double a = 0, b = 0, ips = 0;
-        if (!figure(sans, etape, "cpu_pct", a) || !figure(avec, etape, "cpu_pct", b)) continue;
-        figure(avec, etape, "ips", ips);
-        std::printf("| %s | %.0f | %.0f | %.2f | %.0f |\n", etape, a * 10, b * 10, a > 0 ? b / a : 0, ips);
+    const char* const ECRANS[][2] = {{"menu", "menu 4000"}, {"paused match", "pause"}, {"running match", "match 1 4000"}};
+    for (const auto& ecran : ECRANS) {
+        double c[3] = {0, 0, 0};
+        bool tous = true;
+        for (int m = 0; m < 3; ++m) tous = figure(modes[m], ecran[1], "cpu_pct", c[m]) && tous;
+        if (!tous) {
+            std::printf("| %s | absent | | | |\n", ecran[0]);
+            continue;
+        }
+        std::printf("| %s | %.0f | %.0f | %.0f | %.2f |\n", ecran[0], c[0] * 10, c[1] * 10, c[2] * 10,
+                    c[0] > 0 ? c[2] / c[0] : 0);
     }
     double v = 0, w = 0;
     std::printf("\nTargets:\n");

@@ -3,6 +3,7 @@
 
 #include <SDL/SDL_opengl.h>
 
+#include <functional>
 #include <map>
 
 #include "render/TextesManager.h"
@@ -11,11 +12,18 @@
 #include "settings/OptionsManager.h"
 #include "settings/SonsManager.h"
 
+namespace {
+unsigned long prochainNumero() {
+    static unsigned long compte = 0;
+    return ++compte;
+}
+}  // namespace
+
 Menu::Menu(float x, float y, float largeur, float hauteur)
     : Objet(x, y), clavier(ClavierManager::getInstance()), sons(SonsManager::getInstance()),
       textes(TextesManager::getInstance()), options(OptionsManager::getInstance()), largeur(largeur),
       hauteur(hauteur), texture(0), selection(1), code(0), nbChoix(0), delai(DELAI_REPETITION), nom("Menu"),
-      libelles(nullptr) {}
+      libelles(nullptr), numero(prochainNumero()) {}
 
 namespace {
 // Where the cursor stood on each screen when it was left, for this run.
@@ -83,6 +91,14 @@ float Menu::getRatioImage() const {
 void Menu::remplirFenetre() { ratioImage = -1; }
 
 bool Menu::estLarge() const { return ratioImage > 0 ? ratioImage > 1.4f : options->isWide(); }
+
+size_t Menu::empreinte() const {
+    size_t e = std::hash<std::string>()(avis);
+    for (const size_t v : {static_cast<size_t>(numero), static_cast<size_t>(selection), static_cast<size_t>(code),
+                           static_cast<size_t>(nbChoix), static_cast<size_t>(ligneQuestion)})
+        e = e * 1000003u ^ v;
+    return e;
+}
 
 void Menu::reset() {}
 std::string Menu::getNom() { return nom; }

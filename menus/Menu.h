@@ -36,6 +36,11 @@ public:
     const std::string& getAvis() const { return avis; }
     std::string getLibelle(int i) const { return libelles && i >= 0 && i < nbChoix ? libelles[i] : std::string(); }
 
+    // Sums up what the bar, the question and the notice show, and which
+    // screen this is: a screen whose fingerprint holds may keep its picture
+    // on show rather than draw it again.
+    size_t empreinte() const;
+
     static constexpr float DELAI_REPETITION = 200;  // ms between moves of a held key
     // A new run of the game: every screen opens on its first item again.
     static void oublierSelections();
@@ -118,6 +123,7 @@ private:
     // The answer (1 yes, 2 no) under a point of the open question, or 0.
     static int reponseSous(double x, double y);
     bool garderSelection = false;
+    unsigned long numero;  // this screen's, unique in the run: another screen is another picture
     float ratioImage = 0;  // the picture's, once chosen by cheminFond; -1: the window's own
     int ligneQuestion = 0;   // the open question's language line; 0: none
     int retourQuestion = 0;  // the item the cursor goes back to on No

@@ -7,6 +7,8 @@
 #include "render/CouleursJoueurs.h"
 #include "render/TextesManager.h"
 #include "settings/LangManager.h"
+#include "settings/OptionsManager.h"
+#include "world/noyau/Assistance.h"
 
 namespace {
 
@@ -15,10 +17,15 @@ std::string secondes(int ms) {
     return std::to_string(ms / 1000) + "." + std::to_string(ms / 100 - (ms / 1000) * 10) + "s";
 }
 
+// An assisted duel's line goes under the winner's, inside the panel: the
+// winner's line moves up to make room for it.
+const double Y_GAGNANT = 0.44, Y_GAGNANT_ASSISTE = 0.475, Y_ASSISTE = 0.418;
+
 }  // namespace
 
 MenuResultatDuel::MenuResultatDuel(const int v[2], const int t[2], const int c[2])
-    : Menu(0, 0, 1, 1), victoires{v[0], v[1]}, tempsMs{t[0], t[1]}, couleurs{c[0], c[1]}, vainqueur(gagnant(v, t)) {
+    : Menu(0, 0, 1, 1), victoires{v[0], v[1]}, tempsMs{t[0], t[1]}, couleurs{c[0], c[1]}, vainqueur(gagnant(v, t)),
+      assiste(Assistance{options->getVitesseJeu(), options->isFreinDeriveOn()}.active()) {
     nom = "MenuResultatDuel";
     texture = CTextureManager::GetInstance()->LoadTexture(cheminFond("menuZQ.tga"), false);
     delai = 0;
@@ -41,7 +48,7 @@ std::string MenuResultatDuel::texteGagnant() const {
 }
 
 // A column per player: name in its colour, levels won, total time; the
-// winner's line under them.
+// winner's line under them, then the assist's, cut to the screen's width.
 void MenuResultatDuel::draw() {
     LangManager* lang = LangManager::getInstance();
     Menu::draw();
@@ -61,8 +68,11 @@ void MenuResultatDuel::draw() {
         const CouleurJoueur& c = couleurJoueur(couleurs[vainqueur - 1]);
         glColor3f(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f);
     }
-    textes->draw(texteGagnant().c_str(), 1, 0.5, 0.44, 0.07, 0.07, 0.5, 3);
+    textes->draw(texteGagnant().c_str(), 1, 0.5, assiste ? Y_GAGNANT_ASSISTE : Y_GAGNANT, 0.07, 0.07, 0.5, 3);
     glColor3f(1, 1, 1);
+    if (!assiste) return;
+    const std::string ligne = lang->ligne(LangManager::ASSISTE);
+    textes->draw(ligne.c_str(), 1, 0.5, Y_ASSISTE, textes->largeurPour(ligne.c_str(), 0.04, 0.8, 0.5), 0.043, 0.5, 3);
 }
 
 void MenuResultatDuel::reset() {

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -72,17 +74,29 @@ protected:
     // window (or of the whole display: a full screen may be a window of its
     // own, unnamed), read back from the display; -1 when it cannot be read.
     double luminosite(int x, int y, int w, int h, bool bureau = false) {
-        const std::string id =
-            bureau ? "root" : commande("xwininfo -name Leapgrid 2>/dev/null | awk '/Window id/ {print $4}'");
-        if (id.empty()) return -1;
-        const std::string image = dossier.chemin() + "/capture.png";
-        fs::remove(image);
-        if (std::system(("import -window " + id.substr(0, id.find('\n')) + " " + image + " 2>/dev/null").c_str()) != 0)
-            return -1;
+        const std::string image = capturer("capture.png", bureau);
+        if (image.empty()) return -1;
         const std::string mesure = commande("convert " + image + " -crop " + std::to_string(w) + "x" + std::to_string(h) +
                                             "+" + std::to_string(x) + "+" + std::to_string(y) +
                                             " +repage -format '%[fx:mean]' info: 2>/dev/null");
         return mesure.empty() ? -1 : std::stod(mesure);
+    }
+
+    // The game's window (or the whole display) as the display shows it, in
+    // the folder's file nom; empty when it cannot be read.
+    std::string capturer(const std::string& nom, bool bureau = false) {
+        const std::string id = bureau ? "root" : fenetre();
+        if (id.empty()) return std::string();
+        const std::string image = dossier.chemin() + "/" + nom;
+        fs::remove(image);
+        if (std::system(("import -window " + id + " " + image + " 2>/dev/null").c_str()) != 0) return std::string();
+        return image;
+    }
+
+    // The game window's X id, or empty.
+    std::string fenetre() {
+        const std::string id = commande("xwininfo -name Leapgrid 2>/dev/null | awk '/Window id/ {print $4}'");
+        return id.substr(0, id.find('\n'));
     }
 
     // Waits for the game's first pictures: keys typed before its frame loop
@@ -173,9 +187,9 @@ TEST_F(Fenetre, UneFenetreRedimensionneeGardeSonImage) {
     ProcessusJeu p(exe, jeu(), sonMuet);
     ASSERT_EQ("1024x768", attendreFenetre(p, "1024x768")) << p.erreurs();
     ASSERT_TRUE(attendreMenu(p)) << p.erreurs();
-    const std::string id = commande("xwininfo -name Leapgrid | awk '/Window id/ {print $4}'");
+    const std::string id = fenetre();
     ASSERT_FALSE(id.empty());
-    ASSERT_EQ(0, std::system(("xdotool windowsize " + id.substr(0, id.find('\n')) + " 1200 675").c_str()));
+    ASSERT_EQ(0, std::system(("xdotool windowsize " + id + " 1200 675").c_str()));
     EXPECT_EQ("1200x675", attendreFenetre(p, "1200x675")) << p.erreurs();
     // Frames drawn at the new size: the picture is 900 wide, centred.
     double bordImage = -1;
@@ -201,5 +215,56 @@ TEST_F(Fenetre, LaClasseDeLaFenetreEstCelleDeLEntreeDeBureau) {
     std::ifstream entree(std::string(LEAPGRID_SOURCE) + "/dist/org.leapgrid.Leapgrid.desktop.in");
     const std::string texte((std::istreambuf_iterator<char>(entree)), std::istreambuf_iterator<char>());
     EXPECT_NE(std::string::npos, texte.find("\nStartupWMClass=org.leapgrid.Leapgrid\n"));
+    arreter(p);
+}
+
+// A menu left alone stops drawing (half a second after its last change) and
+// its picture stays on the display; a key, or the window shown again after it
+// was hidden, draws it at once, then it rests again.
+TEST_F(Fenetre, UnMenuAuReposGardeSonImageEtSuitLesTouches) {
+    dossier.ecrire("jeu/Data/Options.dat", REGLAGES);
+    std::map<std::string, std::string> variables = sonMuet;
+    variables["LEAPGRID_TRACE"] = "1";
+    variables["LEAPGRID_CADENCE"] = "";
+    ProcessusJeu p(exe, jeu(), variables);
+    ASSERT_TRUE(attendreEcran(p, "MenuPrincipal")) << p.erreurs();
+    size_t repos = attendreSortie(p, "repos\n", p.sortie().find("ecran MenuPrincipal"));
+    ASSERT_NE(std::string::npos, repos) << p.sortie();
+    const std::string avant = capturer("avant.png");
+    ASSERT_FALSE(avant.empty());
+    EXPECT_GT(luminosite(10, 10, 60, 60), 0.05) << "the menu is still on the display";
+    // Differing pixels between two of the window's pictures.
+    auto ecart = [&](const std::string& a, const std::string& b) {
+        return std::atol(commande("compare -metric AE " + a + " " + b + " null: 2>&1").c_str());
+    };
+    struct Pas {
+        const char* quoi;
+        std::function<void()> faire;
+        bool change;  // the picture after it differs from the one before
+    };
+    const Pas pas[] = {
+        {"a key moves the cursor", [] { taper("Right"); }, true},
+        {"the window hidden and shown again",
+         [&] {
+             ASSERT_EQ(0, std::system(("xdotool windowunmap --sync " + fenetre()).c_str()));
+             ASSERT_EQ(0, std::system(("xdotool windowmap --sync " + fenetre()).c_str()));
+         },
+         false},
+    };
+    std::string image = avant;
+    int n = 0;
+    for (const Pas& etape : pas) {
+        SCOPED_TRACE(etape.quoi);
+        etape.faire();
+        const size_t reprise = attendreSortie(p, "reprise\n", repos);
+        ASSERT_NE(std::string::npos, reprise) << "drawn again";
+        repos = attendreSortie(p, "repos\n", reprise);
+        ASSERT_NE(std::string::npos, repos) << "then at rest again";
+        const std::string apres = capturer("apres" + std::to_string(++n) + ".png");
+        ASSERT_FALSE(apres.empty());
+        if (etape.change) EXPECT_GT(ecart(image, apres), 1000);
+        else EXPECT_EQ(0, ecart(image, apres));
+        image = apres;
+    }
     arreter(p);
 }
