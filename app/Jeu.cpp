@@ -272,8 +272,6 @@ void Jeu::drawMenu() {
 }
 
 // The screen flow and the match's drawing have classes of their own.
-void Jeu::gestionMenu() { flux->gestionMenu(); }
-void Jeu::initJeu(int difficulte) { flux->initJeu(difficulte); }
 bool Jeu::essayerNiveau(const std::string& chemin) { return flux->essayerNiveau(chemin); }
 bool Jeu::regarderRejeu(const std::string& chemin) { return flux->regarderRejeu(chemin); }
 

@@ -59,8 +59,6 @@ public:
     void draw();
     // The frame's picture, without the buffer swap.
     void drawImage();
-    void gestionMenu();
-    void initJeu(int difficulte);
     // A solo match on one level file, straight away; its end leads back to
     // the main menu, with no score table. False (and the reason on standard
     // error) when the file is refused.

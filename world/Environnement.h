@@ -117,10 +117,6 @@ public:
     // off, alpha blending on. end2D restores the 3D state.
     static void begin2D() { Dessin2D::debut(); }
     static void end2D() { Dessin2D::fin(); }
-    // A band of that colour across the 2D screen, from bas to haut.
-    static void bande(float bas, float haut, float r, float v, float b, float alpha) {
-        Dessin2D::bande(bas, haut, r, v, b, alpha);
-    }
 
 private:
     // Only a Match makes and ends its state, after its level manager.
