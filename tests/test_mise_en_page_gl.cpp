@@ -23,12 +23,6 @@ std::string fichierLivre(const std::string& chemin) {
     return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
-// Each drawn quad (six feedback vertices: two triangles) as its box.
-std::vector<Boite> quads(const std::vector<SommetRetour>& s) {
-    std::vector<Boite> b;
-    for (size_t i = 0; i + 6 <= s.size(); i += 6) b.push_back(boiteDe({s.begin() + i, s.begin() + i + 6}));
-    return b;
-}
 
 struct Reglage {
     const char* langue;
@@ -62,7 +56,7 @@ TEST_F(MiseEnPage, LeTexteAProposDansSonPanneau) {
         utiliser(r);
         MenuAPropos m;
         int glyphes = 0;
-        for (const Boite& b : quads(sommetsDessines([&] { m.draw(); }))) {
+        for (const Boite& b : quadsDe(sommetsDessines([&] { m.draw(); }))) {
             if (b.xMax - b.xMin > 0.5 || b.yMin < 0.3) continue;  // the background, the item bar
             ++glyphes;
             EXPECT_GE(b.xMin, 0.06) << r.langue << " " << r.mode;
@@ -81,7 +75,7 @@ TEST_F(MiseEnPage, LesLibellesDePauseDansLeursCases) {
         const bool large = std::string(r.mode).back() == '1';
         const double L = large ? 0.265 : 0.205, W = large ? 0.235 : 0.295;
         MenuPause m;
-        std::vector<Boite> b = quads(sommetsDessines([&] { m.draw(); }));
+        std::vector<Boite> b = quadsDe(sommetsDessines([&] { m.draw(); }));
         const std::string libelles[] = {LangManager::getInstance()->ligne(LangManager::REPRENDRE),
                                         LangManager::getInstance()->ligne(LangManager::QUITTER_MATCH)};
         // The background first, the chosen item's box, then the glyphs of each

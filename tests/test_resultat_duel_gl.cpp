@@ -21,13 +21,11 @@ std::string fichierLivre(const std::string& chemin) {
     return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
-// The glyphs drawn (each quad six feedback vertices), the background left out.
+// The glyphs drawn, the background left out.
 std::vector<Boite> glyphes(const std::vector<SommetRetour>& s) {
     std::vector<Boite> b;
-    for (size_t i = 0; i + 6 <= s.size(); i += 6) {
-        const Boite q = boiteDe({s.begin() + i, s.begin() + i + 6});
+    for (const Boite& q : quadsDe(s))
         if (q.xMax - q.xMin < 0.5) b.push_back(q);
-    }
     return b;
 }
 

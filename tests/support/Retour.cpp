@@ -56,3 +56,9 @@ Boite boiteDe(const std::vector<SommetRetour>& sommets) {
     }
     return b;
 }
+
+std::vector<Boite> quadsDe(const std::vector<SommetRetour>& s) {
+    std::vector<Boite> b;
+    for (size_t i = 0; i + 6 <= s.size(); i += 6) b.push_back(boiteDe({s.begin() + i, s.begin() + i + 6}));
+    return b;
+}

@@ -17,3 +17,5 @@ struct Boite {
     float xMin, xMax, yMin, yMax, zMin, zMax, sMin, sMax;
 };
 Boite boiteDe(const std::vector<SommetRetour>& sommets);
+// Each drawn quad (six feedback vertices: two triangles) as its box.
+std::vector<Boite> quadsDe(const std::vector<SommetRetour>& sommets);
