@@ -41,16 +41,21 @@ bool DossierBench::ouvrirFenetre() const {
     return false;
 }
 
-void DossierBench::touche(Jeu& jeu, SDLKey k) {
+void DossierBench::touche(Jeu& jeu, SDLKey k) { appuyer(jeu, k, 12, 20); }
+
+void DossierBench::taper(Jeu& jeu, SDLKey k, int pasMs) { appuyer(jeu, k, 1, pasMs); }
+
+// Pressed for framesBas frames of pasMs, then released for twelve.
+void DossierBench::appuyer(Jeu& jeu, SDLKey k, int framesBas, int pasMs) {
     for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
         SDL_Event e{};
         e.type = type;
         e.key.type = type;
         e.key.keysym.sym = k;
         SDL_PushEvent(&e);
-        for (int i = 0; i < 12; ++i) {
+        for (int i = 0; i < (type == SDL_KEYDOWN ? framesBas : 12); ++i) {
             jeu.gestionClavier();
-            jeu.refresh(20);
+            jeu.refresh(pasMs);
         }
     }
 }

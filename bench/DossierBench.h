@@ -21,8 +21,13 @@ public:
     bool ouvrirFenetre() const;
     // A key pressed then released, each followed by a few frames of 20 ms.
     static void touche(Jeu& jeu, SDLKey k);
+    // A key tapped: pressed for one frame of pasMs, so a menu moves once (a
+    // longer hold repeats), then released for a few frames.
+    static void taper(Jeu& jeu, SDLKey k, int pasMs = 20);
 
 private:
+    static void appuyer(Jeu& jeu, SDLKey k, int framesBas, int pasMs);
+
     std::filesystem::path dossier;
     int largeur, hauteur;
 };

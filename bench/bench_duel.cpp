@@ -45,20 +45,7 @@ std::string niveau() {
 
 const auto touche = DossierBench::touche;
 
-// A key tapped: pressed for one frame, so a menu moves once (a longer hold repeats), then released.
-void taper(Jeu& jeu, SDLKey k) {
-    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-        SDL_Event e{};
-        e.type = type;
-        e.key.type = type;
-        e.key.keysym.sym = k;
-        SDL_PushEvent(&e);
-        for (int i = 0; i < (type == SDL_KEYDOWN ? 1 : 12); ++i) {
-            jeu.gestionClavier();
-            jeu.refresh(PAS_MS);
-        }
-    }
-}
+void taper(Jeu& jeu, SDLKey k) { DossierBench::taper(jeu, k, PAS_MS); }
 
 void frame(Jeu& jeu) {
     jeu.gestionClavier();

@@ -16,6 +16,8 @@
 
 #include "app/Jeu.h"
 #include "bench/DossierBench.h"
+#include "menus/Menu.h"
+#include "menus/MenuPrincipal.h"
 #include "menus/VerificationEditeur.h"
 #include "tools/verifniveau/Marge.h"
 #include "tools/verifniveau/Naif.h"
@@ -56,6 +58,7 @@ void image(Jeu& jeu) {
 }
 
 const auto touche = DossierBench::touche;
+const auto taper = [](Jeu& jeu, SDLKey k) { DossierBench::taper(jeu, k); };
 
 void bouton(Uint8 type, Uint8 b, int x, int y) {
     SDL_Event e{};
@@ -80,12 +83,24 @@ Mesure chronometrer(Jeu& jeu, F avantImage) {
     return {d.count() / MESURE, 1000.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC / MESURE};
 }
 
+// Figures of another screen than the keys should have led to would mean nothing: say so and leave.
+void verifier(Jeu& jeu, const std::string& ecran, const char* apres) {
+    const std::string vu = jeu.estEnMenu() ? jeu.getMenuCourant()->getNom() : "a match";
+    if (vu == ecran) return;
+    std::fprintf(stderr, "bench_editeur: %s led to %s, not %s\n", apres, vu.c_str(), ecran.c_str());
+    std::exit(1);
+}
+
+// The menu on screen's item numero chosen, wherever its cursor was left.
+void choisir(Jeu& jeu, int numero) {
+    for (int i = 0; i < 10 && jeu.getMenuCourant()->getSelection() != numero; ++i) taper(jeu, SDLK_d);
+    touche(jeu, SDLK_SPACE);
+}
+
 // The editor from the main menu, the grid dragged with the middle button at
 // every frame; zoom wheel steps toward the cells first. Back to the menu after.
 Mesure editeur(Jeu& jeu, int largeur, int hauteur, int zoom) {
-    touche(jeu, SDLK_a);
-    touche(jeu, SDLK_a);
-    touche(jeu, SDLK_SPACE);
+    choisir(jeu, MenuPrincipal::QUITTER - 1);  // Editor, just before Quit
     const int x = largeur * 3 / 8, y = hauteur / 2;
     for (int i = 0; i < zoom; ++i) bouton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP, x, y), image(jeu);
     bouton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, x, y);
@@ -97,21 +112,22 @@ Mesure editeur(Jeu& jeu, int largeur, int hauteur, int zoom) {
         evenement(e);
     });
     bouton(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, x, y);
-    touche(jeu, SDLK_ESCAPE);  // the panel
-    touche(jeu, SDLK_w);  // from its first entry up to its last, Back
-    touche(jeu, SDLK_SPACE);
+    taper(jeu, SDLK_ESCAPE);  // the panel
+    taper(jeu, SDLK_w);  // from its first entry up to its last, Back
+    taper(jeu, SDLK_SPACE);
+    verifier(jeu, "MenuPrincipal", "leaving the editor");
     return m;
 }
 
 // Play, easy, the intro skipped; back to the menu after.
 Mesure match(Jeu& jeu) {
-    touche(jeu, SDLK_SPACE);
-    touche(jeu, SDLK_SPACE);
+    choisir(jeu, 1);  // Play
+    choisir(jeu, 1);  // Easy
     touche(jeu, SDLK_ESCAPE);
     const Mesure m = chronometrer(jeu, [](int) {});
-    touche(jeu, SDLK_ESCAPE);
-    touche(jeu, SDLK_d);
-    touche(jeu, SDLK_SPACE);
+    // The pause screen: up to its last item, leave the match, then yes to its question.
+    for (SDLKey k : {SDLK_ESCAPE, SDLK_w, SDLK_SPACE, SDLK_a, SDLK_SPACE}) taper(jeu, k);
+    verifier(jeu, "MenuPrincipal", "leaving the match");
     return m;
 }
 
