@@ -6,6 +6,7 @@
 #include "menus/AffichageRecords.h"
 #include "render/Dessin2D.h"
 #include "render/TextesManager.h"
+#include "settings/CatalogueSeries.h"
 #include "settings/ClavierManager.h"
 #include "settings/LangManager.h"
 #include "settings/ObjectifsNiveau.h"
@@ -46,8 +47,8 @@ void MenuBilan::draw() {
     Dessin2D::bande(0, 1, 0.08f, 0.06f, 0.16f, 1);  // the whole screen: the level end has faded to white
     const std::string titre = !bilan.fichier.empty()
                                   ? bilan.fichier
-                                  : lang->ligne(LangManager::NIVEAU) + " " + std::to_string(bilan.difficulte) + "@" +
-                                        std::to_string(bilan.niveau);
+                                  : lang->ligne(LangManager::NIVEAU) + " " +
+                                        CatalogueSeries::numeroNiveau(bilan.difficulte, bilan.niveau);
     textes->draw(titre.c_str(), 3, 0.5, 0.76, textes->largeurPour(titre.c_str(), 0.08, 0.9, 0.5), 0.09, 0.5, 3);
     centrer(bilan.titreNiveau, 2, 0.69, 0.055);
     const bool essai = !bilan.fichier.empty();

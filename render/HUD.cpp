@@ -10,6 +10,7 @@
 #include "render/Dessin2D.h"
 #include "render/EcranPartage.h"
 #include "render/TextesManager.h"
+#include "settings/CatalogueSeries.h"
 #include "settings/LangManager.h"
 #include "settings/LegendeTouches.h"
 #include "settings/ObjectifsNiveau.h"
@@ -100,8 +101,7 @@ std::string HUD::nomFichierEssai(const std::string& chemin) {
 
 std::string HUD::niveauCourant() {
     if (!image->fichier.empty()) return nomFichierEssai(image->fichier);
-    return lang->ligne(LangManager::NIVEAU) + " " + std::to_string(image->difficulte) + "@" +
-           std::to_string(image->niveau);
+    return lang->ligne(LangManager::NIVEAU) + " " + CatalogueSeries::numeroNiveau(image->difficulte, image->niveau);
 }
 
 // Seconds rounded up: "0s" only once the time is up.

@@ -135,3 +135,8 @@ int CatalogueSeries::voisine(int numero, int sens) const {
     if (i == n) return liste.front().numero;
     return liste[static_cast<size_t>((i + (sens < 0 ? n - 1 : 1)) % n)].numero;
 }
+
+std::string CatalogueSeries::numeroNiveau(int serie, int niveau) {
+    if (serie >= PREMIER_JOUEUR) return std::to_string(niveau);
+    return std::to_string(serie) + "@" + std::to_string(niveau);
+}

@@ -41,6 +41,10 @@ public:
     // The series' key among the player's files and the folder its levels are
     // read from: "Niveaux/<d>" for a shipped series and any number the
     // catalogue does not hold (as the game always had), else its folder's.
+    // How a level is named on screen after "Level": "1@3" (the font draws @ as
+    // a dash) in a shipped series, its number alone in a player's, whose
+    // catalogue number means nothing to the player.
+    static std::string numeroNiveau(int serie, int niveau);
     static std::string relatifDe(int numero);
     static std::string dossierDe(int numero);
     // The series' name in the game's language: Easy and Hard for the shipped

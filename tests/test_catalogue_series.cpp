@@ -99,3 +99,12 @@ TEST(CatalogueSeries, LesFichiersDUneSerieDuJoueurRestentDansSonDossier) {
     EXPECT_EQ("Niveaux/1/records.dat", livree);
     EXPECT_EQ("Niveaux/150/records.dat", inconnue) << "a number the catalogue lacks stays in the shipped layout";
 }
+
+// A player's series is numbered from 100 in the catalogue: the screens name its
+// levels by their own number, never by that one.
+TEST(CatalogueSeries, UnNiveauSeNommeSansLeNumeroDuCatalogue) {
+    EXPECT_EQ("1@3", CatalogueSeries::numeroNiveau(1, 3));
+    EXPECT_EQ("2@12", CatalogueSeries::numeroNiveau(2, 12));
+    EXPECT_EQ("4", CatalogueSeries::numeroNiveau(CatalogueSeries::PREMIER_JOUEUR, 4));
+    EXPECT_EQ("1", CatalogueSeries::numeroNiveau(CatalogueSeries::PREMIER_JOUEUR + 19, 1));
+}
