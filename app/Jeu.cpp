@@ -219,12 +219,11 @@ const Menu* Jeu::imageMenu() {
 
 // A menu, and a paused match under its pause screen, change only when a
 // player acts on them, when their screen's fingerprint changes, or for a
-// moment after that; a playing match, or the editor (whose check runs on its
-// own), draws every frame.
+// moment after that; a playing match, or a screen that changes on its own
+// (Menu::peutReposer), draws every frame.
 ReposEcran::Etat Jeu::etatRepos() {
     const Menu* menu = imageMenu();
-    ReposEcran::Etat etat{menu != nullptr, evenementVu, 0};
-    if (menu && flux->estEnMenu() && flux->getMenuCourant()->getNom() == "MenuEditeur") etat.peutReposer = false;
+    ReposEcran::Etat etat{menu != nullptr && menu->peutReposer(), evenementVu, 0};
     for (int j = 1; j <= 2 && !etat.entree; ++j)
         etat.entree = clavier->estHaut(j) || clavier->estBas(j) || clavier->estGauche(j) || clavier->estDroite(j) ||
                       clavier->estOk(j) || clavier->estNon(j) || clavier->estPause(j);

@@ -40,6 +40,9 @@ public:
     // screen this is: a screen whose fingerprint holds may keep its picture
     // on show rather than draw it again.
     size_t empreinte() const;
+    // False for a screen that changes on its own (the editor, whose check
+    // runs beside it): it is drawn at every frame.
+    virtual bool peutReposer() const { return true; }
 
     static constexpr float DELAI_REPETITION = 200;  // ms between moves of a held key
     // A new run of the game: every screen opens on its first item again.

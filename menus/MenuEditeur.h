@@ -26,6 +26,7 @@ public:
     void refresh(long ecoule) override;
     void draw() override;
     void reset() override;
+    bool peutReposer() const override { return false; }
 
     // The level to play now, written to a file of its own: from its start,
     // or from the cursor's cell. "" when it could not be written.

@@ -30,7 +30,7 @@ struct ImageHUD {
     bool niveauSeul = false;  // one level played alone: no series clock
     bool regarde = false;     // a recorded run watched
     bool rapide = false;      // ... at double speed
-    std::string titre;        // the intro's presentation: empty when there is none
+    std::string titre;        // the intro's presentation, filled during the intro only: empty when there is none
     std::string lecon;
     int parMs = 0;
     long repriseRestante = 0;  // the count-in of a retried attempt, in ms

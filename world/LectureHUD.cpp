@@ -29,9 +29,12 @@ ImageHUD LectureHUD::lire(const Environnement& match, const NiveauManager& nivea
     image.niveauSeul = niveaux.estNiveauSeul();
     image.regarde = match.estRegarde();
     image.rapide = match.estRapide();
-    image.titre = ObjectifsNiveau::titre(niveaux.getSerie(), image.niveau);
-    image.lecon = ObjectifsNiveau::lecon(niveaux.getSerie(), image.niveau);
-    image.parMs = niveaux.getPars().par(image.niveau);
+    // The presentation shows during the intro only: its texts are not looked up at every frame of play.
+    if (image.phase == ImageHUD::INTRO && image.fichier.empty() && !image.regarde) {
+        image.titre = ObjectifsNiveau::titre(niveaux.getSerie(), image.niveau);
+        image.lecon = ObjectifsNiveau::lecon(niveaux.getSerie(), image.niveau);
+        image.parMs = niveaux.getPars().par(image.niveau);
+    }
     image.repriseRestante = match.getRepriseRestante();
     image.dureeReprise = Environnement::DUREE_REPRISE;
     image.fondu = match.getFondu();
